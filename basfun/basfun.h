@@ -1,0 +1,41 @@
+/* The one entry point of libbasfun, Ormane's special-function library.
+ *
+ * Every argument is passed by pointer. Place 1 is the function code, 2 receives the
+ * value, 3 the status (0 on entry; 0 on return means success), 4 a work limit, and
+ * places 5 to 10 the function's arguments:
+ *
+ *   code 1: I_x(a, b), the regularized incomplete beta    (x, a, b, 10000.0, 0, 0)
+ *   code 5: P(K <= x), K = (Z + lambda*sqrt(chi2_nu1/nu1)) / sqrt(chi2_nu2/nu2)
+ *                                                          (x, nu1, nu2, lambda, tolerance, 0)
+ *           nu2 >= 1e300 stands for an infinite nu2.
+ *   code 9: Phi(x), the standard normal distribution      (x, 0, 0, 0, 0, 0)
+ *
+ * The library keeps no state between calls and never ends the process: a failure is a
+ * non-zero status and the value 0.
+ */
+#ifndef ORMANE_BASFUN_H
+#define ORMANE_BASFUN_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define BASFUN_BETA_INCOMPLETE 1
+#define BASFUN_KPRIME 5
+#define BASFUN_NORMALE 9
+
+__attribute__((visibility("default"))) void basfun(int32_t* code, double* valeur,
+                                                   int32_t* statut, int32_t* limite, double* a5,
+                                                   double* a6, double* a7, double* a8, double* a9,
+                                                   double* a10);
+
+typedef void (*basfun_fn)(int32_t*, double*, int32_t*, int32_t*, double*, double*, double*,
+                          double*, double*, double*);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,1 @@
+#include "quantile_search.h"

@@ -1,0 +1,1 @@
+#include "special_functions.h"
