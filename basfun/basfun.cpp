@@ -43,7 +43,7 @@ extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* 
                 v = BetaIncomplete(*a5, *a6, *a7, s);
                 break;
             case BASFUN_KPRIME:
-                v = basfun::RepartitionKprime(*a5, *a6, *a7, *a8, *a9,
+                v = basfun_interne::RepartitionKprime(*a5, *a6, *a7, *a8, *a9,
                                               limite != nullptr ? *limite : 0, s);
                 break;
             case BASFUN_NORMALE:

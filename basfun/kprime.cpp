@@ -1,6 +1,6 @@
 #include "kprime.h"
 
-namespace basfun {
+namespace basfun_interne {
 
 double RepartitionKprime(double, double, double, double, double, std::int32_t,
                          std::int32_t& statut) {
@@ -8,4 +8,4 @@ double RepartitionKprime(double, double, double, double, double, std::int32_t,
     return 0.0;
 }
 
-}  // namespace basfun
+}  // namespace basfun_interne

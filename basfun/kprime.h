@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace basfun {
+namespace basfun_interne {
 
 // P(K <= x) for K = (Z + lambda*U) / V, U = sqrt(chi2_nu1/nu1), V = sqrt(chi2_nu2/nu2);
 // nu2 >= 1e300 stands for V = 1. `tolerance` is the absolute accuracy asked; `limite`
@@ -12,4 +12,4 @@ namespace basfun {
 double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
                          std::int32_t limite, std::int32_t& statut);
 
-}  // namespace basfun
+}  // namespace basfun_interne
