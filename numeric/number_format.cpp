@@ -43,7 +43,10 @@ std::string RenduFixe(ChiffresDecimaux x, int decimales, bool diese, std::string
         const long long derniereSignificative = static_cast<long long>(longueur) - 1 - x.exposant;
         ecrites = std::max(0LL, std::min(ecrites, derniereSignificative));
     }
-    for (long long p = 1; p <= ecrites; ++p) texte.push_back(chiffre(x.exposant + p));
+    long long p = 1;
+    for (; p <= ecrites && x.exposant + p < longueur; ++p) texte.push_back(chiffre(x.exposant + p));
+    // Past the last significant digit only zeros remain (thousands of them for large counts).
+    if (p <= ecrites) texte.append(static_cast<std::size_t>(ecrites - p + 1), '0');
     return texte;
 }
 
@@ -81,6 +84,8 @@ std::string FormateNombre(double valeur, std::int16_t decimales) {
 }
 
 std::string FormateNombre(double valeur, std::int16_t decimales, std::string_view symbole) {
+    // Any regional symbol other than "." renders as "," does: no cut, then turned into ".".
+    if (symbole != ".") symbole = ",";
     // The working text: whatever has been rendered when a step fails is what the caller gets.
     std::string texte;
     try {

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
-#include <regex>
 #include <string>
 #include <system_error>
 
@@ -48,18 +47,34 @@ struct Decoupage {
     int exposant = 0;
 };
 
+// Accepts -?D+(.D+)?(E[+-]D{2,3})? only.
 Decoupage Decoupe(const std::string& texte) {
-    static const std::regex forme(R"(-?([0-9]+)(\.([0-9]+))?(E([+-][0-9]{2,3}))?)");
-    std::smatch m;
+    const auto chiffres = [&](std::size_t& i) {
+        const std::size_t debut = i;
+        while (i < texte.size() && texte[i] >= '0' && texte[i] <= '9') ++i;
+        return texte.substr(debut, i - debut);
+    };
     Decoupage d;
-    if (!std::regex_match(texte, m, forme)) {
-        ADD_FAILURE() << "not a display text: " << texte;
-        return d;
+    std::size_t i = (!texte.empty() && texte[0] == '-') ? 1 : 0;
+    d.entiers = chiffres(i);
+    bool valide = !d.entiers.empty();
+    if (i < texte.size() && texte[i] == '.') {
+        ++i;
+        d.decimales = chiffres(i);
+        valide = valide && !d.decimales.empty();
     }
-    d.entiers = m[1];
-    d.decimales = m[3];
-    d.scientifique = m[4].matched;
-    if (d.scientifique) d.exposant = std::stoi(m[5]);
+    if (i < texte.size() && texte[i] == 'E') {
+        d.scientifique = true;
+        ++i;
+        const bool signe = i < texte.size() && (texte[i] == '+' || texte[i] == '-');
+        const bool negatif = signe && texte[i] == '-';
+        if (signe) ++i;
+        const std::string exposant = chiffres(i);
+        valide = valide && signe && exposant.size() >= 2 && exposant.size() <= 3;
+        if (!exposant.empty()) d.exposant = (negatif ? -1 : 1) * std::stoi(exposant);
+    }
+    valide = valide && i == texte.size();
+    if (!valide) ADD_FAILURE() << "not a display text: " << texte;
     return d;
 }
 

@@ -184,6 +184,12 @@ TEST(SymboleDecimal, SuitLaLocaleNumeriqueDuProcessus) {
     EXPECT_EQ(FormateNombre(0.75, -3), "0.75");
 }
 
+TEST(SymboleDecimal, TraiteUnAutreSymboleCommeLaVirgule) {
+    // The Arabic decimal separator, two bytes in UTF-8: the text still carries a point.
+    EXPECT_EQ(FormateNombre(123456789, 3, "\xD9\xAB"), "123456789.000");
+    EXPECT_EQ(FormateNombre(0.75, 3, ""), "0.750");
+}
+
 TEST(SymboleDecimal, PrendLaVirguleDUneLocaleQuiLaDemande) {
     bool trouvee = false;
     for (const char* nom : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR", "de_DE.UTF-8"}) {
