@@ -31,8 +31,8 @@ double Normale(double x, int32_t& statut) {
 
 }  // namespace
 
-extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* limite,
-                       double* a5, double* a6, double* a7, double* a8, double* a9, double* a10) {
+extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* limite, double* a5,
+                       double* a6, double* a7, double* a8, double* a9, double* a10) {
     (void)a10;
     if (code == nullptr || valeur == nullptr || statut == nullptr) return;
     int32_t s = kOk;
@@ -44,7 +44,7 @@ extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* 
                 break;
             case BASFUN_KPRIME:
                 v = basfun_interne::RepartitionKprime(*a5, *a6, *a7, *a8, *a9,
-                                              limite != nullptr ? *limite : 0, s);
+                                                      limite != nullptr ? *limite : 0, s);
                 break;
             case BASFUN_NORMALE:
                 v = Normale(*a5, s);
