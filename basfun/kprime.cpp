@@ -30,7 +30,8 @@ double PrecisionVisee(double tolerance) {
 
 // nu1 so large against lambda that U = 1 to double precision: the weights are Poisson.
 bool Nu1Infini(double nu1, double lambda) {
-    return std::isinf(nu1) || (nu1 > 1e20 && nu1 / 1e20 > 1 + lambda * lambda);
+    return std::isinf(nu1) ||
+           (nu1 > 1e20 && (nu1 / 1e20 / std::fmax(1.0, std::fabs(lambda))) > std::fabs(lambda));
 }
 
 // Rough number of series terms: the series runs over the indices where both the weights
@@ -102,13 +103,17 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     // U > 0 almost surely, so an infinite lambda sends K to the same infinity.
     if (std::isinf(lambda)) return lambda > 0 ? 0.0 : 1.0;
     const double precision = PrecisionVisee(tolerance);
+    // U = V = 1: K is normal about lambda.
+    if (Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini)
+        return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
     Valeur v{0, false};
     if (TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)
         v = ParSerie(x, nu1, nu2, lambda, precision);
     if (!v.ok) {
         const ValeurIntegrale vi =
             IntegraleKprime(x, nu1, nu2, nu2 >= kNu2Infini, lambda, precision);
-        v = {vi.p, vi.ok};
+        // An integral whose own error estimate is far above the accuracy asked gives no value.
+        v = {vi.p, vi.ok && vi.erreur <= std::fmax(100 * precision, 1e-10)};
     }
     if (v.ok) return std::fmin(1.0, std::fmax(0.0, v.p));
     statut = kNonFormable;
