@@ -36,7 +36,12 @@ FonctionIncomplete FonctionIncomplete::Gamma(double x) {
 }
 
 double FonctionIncomplete::Valeur(double a, bool complement) const {
-    const PolitiquePrecise pol;
+    if (b_ > kBGrand) return ValeurAvec(a, complement, PolitiquePrecise());
+    return ValeurAvec(a, complement, PolitiqueKprime());
+}
+
+template <class Politique>
+double FonctionIncomplete::ValeurAvec(double a, bool complement, const Politique& pol) const {
     if (gamma_) return complement ? bm::gamma_q(a, x2s2_, pol) : bm::gamma_p(a, x2s2_, pol);
     if (y_ <= 0.5) return complement ? bm::ibetac(a, b_, y_, pol) : bm::ibeta(a, b_, y_, pol);
     return complement ? bm::ibeta(b_, a, unMoinsY_, pol) : bm::ibetac(b_, a, unMoinsY_, pol);

@@ -22,6 +22,11 @@ class FonctionIncomplete {
     double Centre() const { return x2s2_; }
 
   private:
+    // Past this b the values need Boost's long double evaluation (see politique_boost.h).
+    static constexpr double kBGrand = 1e3;
+    template <class Politique>
+    double ValeurAvec(double a, bool complement, const Politique& pol) const;
+
     bool gamma_ = false;
     double y_ = 0, unMoinsY_ = 1, b_ = 0, x2s2_ = 0;
 };

@@ -62,7 +62,12 @@ double PoidsMelange::RapportArriereMaxEnDeca(double t) const {
 }
 
 double PoidsMelange::MasseDepuis(double t) const {
-    const PolitiquePrecise pol;
+    if (r_ > kRGrand) return MasseDepuisAvec(t, PolitiquePrecise());
+    return MasseDepuisAvec(t, PolitiqueKprime());
+}
+
+template <class Politique>
+double PoidsMelange::MasseDepuisAvec(double t, const Politique& pol) const {
     if (poisson_) return bm::gamma_p(t, mu_, pol);
     if (pi_ <= 0.5) return bm::ibeta(t, r_, pi_, pol);
     return bm::ibetac(r_, t, unMoinsPi_, pol);
@@ -70,8 +75,13 @@ double PoidsMelange::MasseDepuis(double t) const {
 
 double PoidsMelange::MasseAvant(double t, double o) const {
     if (t <= o) return 0.0;
-    const PolitiquePrecise pol;
     if (o != 0) return MasseTotale(o) - MasseDepuis(t);
+    if (r_ > kRGrand) return MasseAvantAvec(t, PolitiquePrecise());
+    return MasseAvantAvec(t, PolitiqueKprime());
+}
+
+template <class Politique>
+double PoidsMelange::MasseAvantAvec(double t, const Politique& pol) const {
     if (poisson_) return bm::gamma_q(t, mu_, pol);
     if (pi_ <= 0.5) return bm::ibetac(t, r_, pi_, pol);
     return bm::ibeta(r_, t, unMoinsPi_, pol);

@@ -35,6 +35,13 @@ class PoidsMelange {
     double Mode() const;
 
   private:
+    // Past this r the masses need Boost's long double evaluation (see politique_boost.h).
+    static constexpr double kRGrand = 1e3;
+    template <class Politique>
+    double MasseDepuisAvec(double t, const Politique& pol) const;
+    template <class Politique>
+    double MasseAvantAvec(double t, const Politique& pol) const;
+
     bool poisson_ = false;
     double r_ = 0, pi_ = 0, unMoinsPi_ = 1, mu_ = 0;
 };
