@@ -12,7 +12,7 @@ struct Designer {
 
     template <class T>
     T& place(const std::string& name, std::optional<std::int16_t> index, Control* container) {
-        return index ? form.add<T>(name, *index, container) : form.add<T>(name, container);
+        return index ? form.addMember<T>(name, *index, container) : form.add<T>(name, container);
     }
 
     OptionButton& option(const std::string& name, std::optional<std::int16_t> index, Control* in,

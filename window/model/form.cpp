@@ -135,6 +135,10 @@ bool Form::isArray(std::string_view name) const {
     return entry(name).array;
 }
 
+Kind Form::kindOf(std::string_view name) const {
+    return entry(name).kind;
+}
+
 std::vector<std::int16_t> Form::indices(std::string_view name) const {
     const NameEntry& e = entry(name);
     std::vector<std::int16_t> result;

@@ -39,14 +39,17 @@ class Form {
     Session& session() const { return session_; }
 
     // ---- Design: creating the controls (in the order a GUI lists them) ----
-    // A single control, or a member of the control array `name`. `container` is a frame
-    // of this form (a menu item for menu items), nullptr for the form itself (the menu
-    // bar). Duplicates, a kind other than the array's, or a bad container throw
+    // A single control, or member `index` of the control array `name`. `container` is a
+    // frame of this form (a menu item for menu items), nullptr for the form itself (the
+    // menu bar). Duplicates, a kind other than the array's, or a bad container throw
     // ProgrammingError.
     template <class T>
     T& add(std::string name, Control* container = nullptr);
     template <class T>
-    T& add(std::string name, std::int16_t index, Control* container = nullptr);
+    T& addMember(std::string name, std::int16_t index, Control* container = nullptr);
+    // add<T>(name, 0) would take 0 for a null container: array members need addMember.
+    template <class T>
+    T& add(std::string name, int index) = delete;
 
     // ---- Lookup ----
     // Unknown name: UnknownControlError. An array name without index: ProgrammingError.
@@ -89,7 +92,9 @@ class Form {
     Picture& picture(std::string_view n, std::int16_t i) { return get<Picture>(n, i); }
 
     bool hasControl(std::string_view name) const;
-    bool isArray(std::string_view name) const;  // unknown name: UnknownControlError
+    // Unknown names: UnknownControlError.
+    bool isArray(std::string_view name) const;
+    Kind kindOf(std::string_view name) const;
     // The indices of an array's members, increasing (empty for a single control).
     std::vector<std::int16_t> indices(std::string_view name) const;
 
@@ -216,7 +221,7 @@ T& Form::add(std::string name, Control* container) {
 }
 
 template <class T>
-T& Form::add(std::string name, std::int16_t index, Control* container) {
+T& Form::addMember(std::string name, std::int16_t index, Control* container) {
     checkNewControl(name, index, T::kKind, container);
     return static_cast<T&>(registerControl(
         std::make_unique<T>(Control::Key{}, *this, std::move(name), index, container)));
