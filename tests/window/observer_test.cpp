@@ -51,7 +51,7 @@ std::string_view changeName(FormChange c) {
     return "?";
 }
 
-class Journal : public ModelObserver {
+class Journal : public FormObserver {
   public:
     void controlChanged(Control& control, Property property) override {
         entries.push_back(control.displayName() + "." + std::string(propertyName(property)));
@@ -136,7 +136,7 @@ TEST_F(ObserverTest, UserActionsAreToldLikeProgramChanges) {
 }
 
 TEST_F(ObserverTest, AnObserverThatChangesTheModelIsAProgrammingError) {
-    class Meddler : public ModelObserver {
+    class Meddler : public FormObserver {
       public:
         void controlChanged(Control& control, Property) override {
             control.form().label("Eti", 0).setCaption("meddling");

@@ -23,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, CharacterCount,
                                            CountRow{"décimales ", 10}, CountRow{"αγ", 2},
                                            CountRow{"€5", 2}, CountRow{"\xF0\x9D\x9B\xBC", 1},
                                            CountRow{"\x80\x80", 1},  // stray continuation
-                                           CountRow{"a\xC3", 2}));   // cut sequence
+                                           CountRow{"a\xC3", 2}),    // cut sequence
+                         [](const auto& info) { return "text" + std::to_string(info.index); });
 
 TEST(CharacterSliceTest, CutsOnCharacterBoundaries) {
     EXPECT_EQ(characterSlice("préférée", 1, 3), "réf");

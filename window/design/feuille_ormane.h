@@ -2,6 +2,8 @@
 // kind, container, design caption or text, visibility, selection and look, and the menus.
 // No handler is attached here; the window's behaviour attaches them. A FeuilleOrmane
 // created again starts from this state, TexteModifie False.
+// The decimals bar Ascenseur holds 9 at its top end and 2 at its bottom end, value 3: its
+// up arrow adds one decimal and a click in the track above the thumb adds two.
 #pragma once
 
 #include <memory>

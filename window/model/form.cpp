@@ -27,10 +27,10 @@ template <class F>
 void Form::forEachObserver(F&& call) {
     if (observers_.empty()) return;
     // A copy: an observer may remove itself (on Unloaded, say).
-    std::vector<ModelObserver*> snapshot = observers_;
+    std::vector<FormObserver*> snapshot = observers_;
     ++notifyingDepth_;
     try {
-        for (ModelObserver* observer : snapshot) {
+        for (FormObserver* observer : snapshot) {
             if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) {
                 call(*observer);
             }
@@ -215,7 +215,7 @@ void Form::setHelpContextId(std::int16_t id) {
 void Form::moveFocus(Control* to) {
     if (to == focused_) return;
     focused_ = to;
-    forEachObserver([&](ModelObserver& o) { o.focusChanged(*this, to); });
+    forEachObserver([&](FormObserver& o) { o.focusChanged(*this, to); });
     if (to != nullptr && raises(to->kind(), Notification::GotFocus)) {
         dispatch(*to, Notification::GotFocus, 0, 0);
     }
@@ -300,7 +300,7 @@ void Form::terminate() {
     if (state_ == FormState::Unloaded) return;
     if (focused_ != nullptr) {
         focused_ = nullptr;
-        forEachObserver([&](ModelObserver& o) { o.focusChanged(*this, nullptr); });
+        forEachObserver([&](FormObserver& o) { o.focusChanged(*this, nullptr); });
     }
     state_ = FormState::Unloaded;
     shown_ = false;
@@ -315,13 +315,13 @@ bool Form::acceptsUserInput() const {
 
 // ---- Observers ----
 
-void Form::addObserver(ModelObserver& observer) {
+void Form::addObserver(FormObserver& observer) {
     if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end()) {
         observers_.push_back(&observer);
     }
 }
 
-void Form::removeObserver(ModelObserver& observer) {
+void Form::removeObserver(FormObserver& observer) {
     std::erase(observers_, &observer);
 }
 
@@ -334,17 +334,17 @@ void Form::guardChange() const {
 // An unloaded form's window is gone: nothing more to tell but the unload itself.
 void Form::notifyControl(Control& control, Property property) {
     if (state_ == FormState::Unloaded) return;
-    forEachObserver([&](ModelObserver& o) { o.controlChanged(control, property); });
+    forEachObserver([&](FormObserver& o) { o.controlChanged(control, property); });
 }
 
 void Form::notifyItem(ComboBox& box, std::size_t position) {
     if (state_ == FormState::Unloaded) return;
-    forEachObserver([&](ModelObserver& o) { o.itemAppended(box, position); });
+    forEachObserver([&](FormObserver& o) { o.itemAppended(box, position); });
 }
 
 void Form::notifyForm(FormChange change) {
     if (state_ == FormState::Unloaded && change != FormChange::Unloaded) return;
-    forEachObserver([&](ModelObserver& o) { o.formChanged(*this, change); });
+    forEachObserver([&](FormObserver& o) { o.formChanged(*this, change); });
 }
 
 }  // namespace ormane::window

@@ -149,8 +149,8 @@ class Form {
     void unload();
 
     // ---- Observers (not owned; remove them before destroying them) ----
-    void addObserver(ModelObserver& observer);
-    void removeObserver(ModelObserver& observer);
+    void addObserver(FormObserver& observer);
+    void removeObserver(FormObserver& observer);
 
   private:
     friend class Control;
@@ -209,7 +209,7 @@ class Form {
     bool shown_ = false;
     bool modal_ = false;
     int busyDepth_ = 0;
-    std::vector<ModelObserver*> observers_;
+    std::vector<FormObserver*> observers_;
     int notifyingDepth_ = 0;
 };
 

@@ -26,9 +26,9 @@ enum class Property {
 
 enum class FormChange { Caption, HelpContext, Shown, Hidden, Unloaded };
 
-class ModelObserver {
+class FormObserver {
   public:
-    virtual ~ModelObserver() = default;
+    virtual ~FormObserver() = default;
     // One property of one control took a new value.
     virtual void controlChanged(Control& /*control*/, Property /*property*/) {}
     // An item was appended at `position` of the combo box's list.

@@ -31,15 +31,15 @@ struct Twips {
 };
 
 struct Presentation {
-    std::optional<Colour> background;  // none: the toolkit's default
+    std::optional<Colour> background = std::nullopt;  // none: the toolkit's default
     bool bold = false;
     // The caption is written in the letters of a symbol font ("a" for alpha, "g" for
     // gamma); show it through symbolFontText().
     bool symbolFont = false;
     bool border = false;  // single-line border (labels)
     Alignment alignment = Alignment::Left;
-    std::optional<Twips> geometry;  // none: the GUI lays the control out itself
-    std::string image;              // pictures: name of the image resource to show
+    std::optional<Twips> geometry = std::nullopt;  // none: the GUI lays the control out itself
+    std::string image;                             // pictures: name of the image resource to show
 };
 
 // The look of every result label: light yellow background and bold text.

@@ -15,7 +15,7 @@ class WindowSystem {
     // return at once.
     virtual void showModeless(window::Form& form) = 0;
     // The form was just shown modally: show its window and handle the user's input until
-    // the form is hidden or unloaded (watch it through a ModelObserver), then return.
+    // the form is hidden or unloaded (watch it through a FormObserver), then return.
     // Meanwhile only this form takes input.
     virtual void runModal(window::Form& form) = 0;
 };
