@@ -168,6 +168,20 @@ TEST_F(TextSelection, TypingLeavesTheCaretAtTheEndAndTheUserMaySelect) {
     EXPECT_EQ(box.selLength(), 3);
 }
 
+TEST_F(TextSelection, AnEditInTheMiddleLeavesTheCaretWhereTheEditWas) {
+    showForm();
+    TextBox& box = form->textBox("Texte");
+    box.setText("0.5");
+    record("Texte", Notification::Change);
+    EXPECT_TRUE(UserActions::type(box, "0.05", 3));
+    EXPECT_EQ(box.text(), "0.05");
+    EXPECT_EQ(box.selStart(), 3);
+    EXPECT_EQ(box.selLength(), 0);
+    UserActions::type(box, "é😀", 9);  // characters, clamped to the text
+    EXPECT_EQ(box.selStart(), 2);
+    EXPECT_THAT(log, ElementsAre("Texte.Change", "Texte.Change"));
+}
+
 TEST_F(TextSelection, SelectingFromAGotFocusHandlerBeforeTheUserTypes) {
     TextBox& box = form->textBox("Texte");
     box.setText("95");

@@ -17,11 +17,15 @@ void UserActions::takeFocus(Control& control) {
 }
 
 bool UserActions::type(TextControl& box, std::string newText) {
+    auto caret = static_cast<std::int32_t>(characterCount(newText));
+    return type(box, std::move(newText), caret);
+}
+
+bool UserActions::type(TextControl& box, std::string newText, std::int32_t caret) {
     box.guardChange();
     if (!canAct(box)) return false;
     takeFocus(box);
-    auto caret = static_cast<std::int32_t>(characterCount(newText));
-    box.replaceText(std::move(newText), caret);
+    box.replaceText(std::move(newText), std::max(caret, 0));
     return true;
 }
 

@@ -23,6 +23,9 @@ class UserActions {
     // The whole new text after an edit (typing, pasting, deleting). Change when it
     // differs; the caret then stands at the end of the new text.
     static bool type(TextControl& box, std::string newText);
+    // The same with the caret where the edit left it (characters, clamped to the new
+    // text): a GUI edits in the middle of a text too.
+    static bool type(TextControl& box, std::string newText, std::int32_t caret);
     // A key released while the control has the focus: KeyUp.
     static bool keyUp(TextControl& box, std::int16_t keyCode, std::int16_t shift = 0);
     // Option button: selects it (Click only if it was not selected). Check box: toggles

@@ -1,0 +1,179 @@
+#include "qt/binding/form_binding.h"
+
+#include <QButtonGroup>
+#include <QIcon>
+#include <QtGlobal>
+
+#include "qt/binding/control_view.h"
+#include "qt/binding/form_window.h"
+#include "qt/binding/menu_views.h"
+#include "qt/binding/text_views.h"
+#include "qt/binding/view_factory.h"
+#include "qt/layout/form_layouts.h"
+#include "qt/resources/icons.h"
+#include "qt/text/qt_text.h"
+
+namespace ormane::qt {
+
+// Marks the time the binding writes the model into the widgets: user signals are blocked
+// then, and events that Qt raises meanwhile (focus moves) are not taken as the person's.
+class FormBinding::Applying {
+  public:
+    explicit Applying(FormBinding& binding) : depth_(binding.applyingDepth_) { ++depth_; }
+    ~Applying() { --depth_; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+  private:
+    int& depth_;
+};
+
+FormBinding::FormBinding(window::Form& form) : form_(form) {
+    registerIcons();
+    build();
+}
+
+FormBinding::~FormBinding() {
+    detach();
+    menuBar_.reset();
+    views_.clear();
+    window_.reset();
+}
+
+void FormBinding::build() {
+    Applying applying(*this);
+    window_ = std::make_unique<FormWindow>(*this);
+    for (window::Control* control : form_.controls()) {
+        if (auto view = makeView(*this, *control)) views_.emplace(control, std::move(view));
+    }
+    bool hasMenus = false;
+    for (window::Control* control : form_.childrenOf(nullptr)) {
+        hasMenus = hasMenus || control->kind() == window::Kind::MenuItem;
+    }
+    if (hasMenus) {
+        menuBar_ = std::make_unique<MenuBarView>(*this);
+        window_->setMenuBar(menuBar_->menuBar());
+        // Shortcut keys work wherever the focus is in the window, menus closed.
+        for (window::Control* control : form_.controls()) {
+            QAction* shortcut = action(*control);
+            if (shortcut != nullptr && !shortcut->shortcut().isEmpty())
+                window_->addAction(shortcut);
+        }
+    }
+    arrangeForm(*this, window_->client());
+    // A layout that forgot a control must not leave it floating as a window of its own.
+    QWidget* unplaced = nullptr;
+    for (const auto& [control, view] : views_) {
+        if (view->widget()->parentWidget() != nullptr) continue;
+        qWarning("ormane: the layout of %s did not place %s", form_.name().c_str(),
+                 control->displayName().c_str());
+        if (unplaced == nullptr) {
+            unplaced = new QWidget(&window_->client());
+            unplaced->hide();
+        }
+        view->widget()->setParent(unplaced);
+    }
+    for (const auto& [control, view] : views_) view->showAll();
+    if (menuBar_) menuBar_->showAll();
+    showCaption();
+    window_->setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));
+    form_.addObserver(*this);
+    attached_ = true;
+}
+
+ControlView* FormBinding::view(const window::Control& control) const {
+    auto found = views_.find(&control);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+QWidget* FormBinding::widget(const window::Control& control) const {
+    ControlView* shown = view(control);
+    return shown == nullptr ? nullptr : shown->widget();
+}
+
+QAction* FormBinding::action(const window::Control& menuItem) const {
+    return menuBar_ ? menuBar_->action(menuItem) : nullptr;
+}
+
+QButtonGroup* FormBinding::optionGroup(const window::Control* container) {
+    QButtonGroup*& group = optionGroups_[container];
+    if (group == nullptr) {
+        group = new QButtonGroup(window_.get());
+        group->setExclusive(false);  // the model keeps one option per container selected
+    }
+    return group;
+}
+
+void FormBinding::resync(ControlView& shown) {
+    if (!attached_) return;
+    Applying applying(*this);
+    shown.showAll();
+}
+
+void FormBinding::setDismissedCallback(std::function<void()> callback) {
+    dismissed_ = std::move(callback);
+}
+
+void FormBinding::setReleasedCallback(std::function<void()> callback) {
+    released_ = std::move(callback);
+}
+
+void FormBinding::detach() {
+    if (!attached_) return;
+    form_.removeObserver(*this);
+    attached_ = false;
+}
+
+void FormBinding::showCaption() {
+    window_->setWindowTitle(toQString(form_.caption()));
+}
+
+void FormBinding::controlChanged(window::Control& control, window::Property property) {
+    Applying applying(*this);
+    if (control.kind() == window::Kind::MenuItem) {
+        if (menuBar_) menuBar_->show(static_cast<const window::MenuItem&>(control));
+        return;
+    }
+    if (ControlView* shown = view(control)) shown->show(property);
+}
+
+void FormBinding::itemAppended(window::ComboBox& box, std::size_t position) {
+    Applying applying(*this);
+    if (auto* combo = dynamic_cast<ComboBoxView*>(view(box))) combo->appendItem(position);
+}
+
+void FormBinding::focusChanged(window::Form&, window::Control* focused) {
+    if (focused == nullptr) return;  // Qt keeps some focus in an active window
+    Applying applying(*this);
+    if (ControlView* shown = view(*focused)) shown->focusTarget()->setFocus(Qt::OtherFocusReason);
+}
+
+void FormBinding::formChanged(window::Form&, window::FormChange change) {
+    switch (change) {
+        case window::FormChange::Caption:
+            showCaption();
+            return;
+        case window::FormChange::Hidden:
+            window_->hide();
+            if (dismissed_) dismissed_();
+            return;
+        case window::FormChange::Unloaded:
+            release();
+            return;
+        case window::FormChange::Shown:  // the window system shows the window
+        case window::FormChange::HelpContext:
+            return;
+    }
+}
+
+void FormBinding::release() {
+    detach();
+    window_->close();
+    if (dismissed_) dismissed_();
+    if (released_) {
+        auto released = std::move(released_);
+        released();
+    }
+}
+
+}  // namespace ormane::qt

@@ -1,0 +1,49 @@
+// Labels (QLabel, with the look the model gives: the result labels' light yellow
+// background and bold text, a border, an alignment, symbol-font letters shown as Greek)
+// and frames (QGroupBox holding the widgets of the controls inside them). Neither raises
+// anything.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "qt/binding/control_view.h"
+#include "window/model/captioned_controls.h"
+
+namespace ormane::qt {
+
+class LabelView : public ControlView {
+  public:
+    LabelView(FormBinding& binding, window::Label& label);
+    QWidget* widget() const override { return label_; }
+    QLabel* label() const { return label_; }
+
+  protected:
+    void showProperty(window::Property property) override;
+    void showEverything() override;
+
+  private:
+    window::Label& model_;
+    QLabel* label_;
+};
+
+class FrameView : public ControlView {
+  public:
+    FrameView(FormBinding& binding, window::Frame& frame);
+    QWidget* widget() const override { return box_; }
+    QGroupBox* groupBox() const { return box_; }
+
+    // Some frames only group their content: their caption is not shown.
+    void hideCaption();
+
+  protected:
+    void showProperty(window::Property property) override;
+    void showEverything() override;
+
+  private:
+    window::Frame& frame_;
+    QGroupBox* box_;
+    bool captionShown_ = true;
+};
+
+}  // namespace ormane::qt

@@ -1,0 +1,52 @@
+#include "qt/platform/qt_settings_store.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "qt/text/qt_text.h"
+
+namespace ormane::qt {
+
+namespace {
+
+QString settingKey(std::string_view section, std::string_view key) {
+    return toQString(section) + u'/' + toQString(key);
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore(QString configurationFolder)
+    : folder_(std::move(configurationFolder)) {}
+
+QString QtSettingsStore::filePath(std::string_view application) const {
+    QString folder = folder_.isEmpty()
+                         ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                         : folder_;
+    QString name = toQString(application);
+    return folder + u'/' + name + u'/' + name + QStringLiteral(".ini");
+}
+
+std::optional<std::string> QtSettingsStore::read(std::string_view application,
+                                                 std::string_view section, std::string_view key) {
+    QSettings settings(filePath(application), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) return std::nullopt;
+    QString name = settingKey(section, key);
+    if (!settings.contains(name)) return std::nullopt;
+    QVariant stored = settings.value(name);
+    // A hand-edited line "A=0.05, 0.10" reads as a list: give back its text.
+    if (stored.typeId() == QMetaType::QStringList) {
+        return toUtf8(stored.toStringList().join(QStringLiteral(", ")));
+    }
+    return toUtf8(stored.toString());
+}
+
+void QtSettingsStore::write(std::string_view application, std::string_view section,
+                            std::string_view key, std::string_view value) {
+    QSettings settings(filePath(application), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) return;
+    settings.setValue(settingKey(section, key), toQString(value));
+    settings.sync();  // a failure (QSettings::status) loses this value, as it should
+}
+
+}  // namespace ormane::qt

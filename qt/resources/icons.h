@@ -1,0 +1,10 @@
+// The program's pictures, compiled into the Qt layer (":/ormane/icons/<name>.svg").
+#pragma once
+
+namespace ormane::qt {
+
+// Registers the pictures with Qt's resource system; call it before any use (a static
+// library's resources are not registered by themselves). Calling it again is harmless.
+void registerIcons();
+
+}  // namespace ormane::qt
