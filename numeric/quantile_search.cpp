@@ -88,7 +88,8 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
     try {
         if (!(p >= 0.0 && p <= 1.0) || !(tolerance < 1.0)) throw Abandon{};
         double tol = tolerance;
-        // Near 0 or 1 the tolerance is relative to a tiny tail: tighten it.
+        // A p within the tolerance of 0 or 1 would be met by a bound of the support: tighten
+        // the tolerance so that the search still runs for it.
         if (p <= tol || (p >= 1.0 - tol && tol > 1e-13)) tol = 1e-13;
         const Repartition F(nom, P1, P2, P3, P4, P5, tol);
         const auto atteint = [&](double Fx) { return std::fabs(p - Fx) <= tol; };
@@ -170,8 +171,8 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
             return false;
         };
         for (int cycle = 0; cycle < kCyclesMax; ++cycle) {
-            const double fraction = Divise(p - bas.F, haut.F - bas.F);
-            if (essaie(Fini(bas.x + Fini(haut.x - bas.x) * fraction))) return x;
+            const double decalage = Divise(Fini(haut.x - bas.x) * (p - bas.F), haut.F - bas.F);
+            if (essaie(Fini(bas.x + decalage))) return x;
             if (essaie(Fini(bas.x + haut.x) / 2.0)) return x;
             if (std::fabs(bas.x - haut.x) < kLargeurFinale) break;
         }
