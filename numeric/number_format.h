@@ -13,7 +13,9 @@ namespace ormane {
 // zeros dropped (fill "#"). Uses the decimal symbol of the process's numeric locale.
 std::string FormateNombre(double valeur, std::int16_t decimales);
 
-// The same with the regional decimal symbol given explicitly ("." or ",").
+// The same with the regional decimal symbol given explicitly: "." (texts above 1 are then cut
+// to ten characters, without losing integer digits) or "," (no cut); any other symbol
+// behaves as ",".
 std::string FormateNombre(double valeur, std::int16_t decimales, std::string_view symboleDecimal);
 
 // The decimal symbol of the process's numeric locale (LC_NUMERIC).
