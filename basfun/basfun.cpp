@@ -10,7 +10,13 @@
 
 namespace {
 
-enum Statut : int32_t { kOk = 0, kDomaine = 1, kCodeInconnu = 2, kNonFormable = 3 };
+enum Statut : int32_t {
+    kOk = 0,
+    kDomaine = 1,
+    kCodeInconnu = 2,
+    kNonFormable = 3,
+    kPointeurNul = 4
+};
 
 double BetaIncomplete(double x, double a, double b, int32_t& statut) {
     if (!(x >= 0.0 && x <= 1.0) || !(a > 0.0) || !(b > 0.0) || std::isinf(a) || std::isinf(b)) {
@@ -31,22 +37,40 @@ double Normale(double x, int32_t& statut) {
 
 }  // namespace
 
-extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* limite,
-                       double* a5, double* a6, double* a7, double* a8, double* a9, double* a10) {
+extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* limite, double* a5,
+                       double* a6, double* a7, double* a8, double* a9, double* a10) {
     (void)a10;
-    if (code == nullptr || valeur == nullptr || statut == nullptr) return;
+    // Without a status there is nowhere to report anything.
+    if (statut == nullptr) return;
+    if (code == nullptr || valeur == nullptr) {
+        *statut = kPointeurNul;
+        return;
+    }
     int32_t s = kOk;
     double v = 0.0;
     try {
         switch (*code) {
             case BASFUN_BETA_INCOMPLETE:
+                if (a5 == nullptr || a6 == nullptr || a7 == nullptr) {
+                    s = kPointeurNul;
+                    break;
+                }
                 v = BetaIncomplete(*a5, *a6, *a7, s);
                 break;
             case BASFUN_KPRIME:
+                if (a5 == nullptr || a6 == nullptr || a7 == nullptr || a8 == nullptr ||
+                    a9 == nullptr) {
+                    s = kPointeurNul;
+                    break;
+                }
                 v = basfun_interne::RepartitionKprime(*a5, *a6, *a7, *a8, *a9,
-                                              limite != nullptr ? *limite : 0, s);
+                                                      limite != nullptr ? *limite : 0, s);
                 break;
             case BASFUN_NORMALE:
+                if (a5 == nullptr) {
+                    s = kPointeurNul;
+                    break;
+                }
                 v = Normale(*a5, s);
                 break;
             default:

@@ -26,13 +26,12 @@ extern "C" {
 #define BASFUN_KPRIME 5
 #define BASFUN_NORMALE 9
 
-__attribute__((visibility("default"))) void basfun(int32_t* code, double* valeur,
-                                                   int32_t* statut, int32_t* limite, double* a5,
-                                                   double* a6, double* a7, double* a8, double* a9,
-                                                   double* a10);
+__attribute__((visibility("default"))) void basfun(int32_t* code, double* valeur, int32_t* statut,
+                                                   int32_t* limite, double* a5, double* a6,
+                                                   double* a7, double* a8, double* a9, double* a10);
 
-typedef void (*basfun_fn)(int32_t*, double*, int32_t*, int32_t*, double*, double*, double*,
-                          double*, double*, double*);
+typedef void (*basfun_fn)(int32_t*, double*, int32_t*, int32_t*, double*, double*, double*, double*,
+                          double*, double*);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,34 @@
+// The incomplete function J(a) that the K-prime series weighs: I_y(a, nu2/2) with
+// y = x^2 / (x^2 + nu2), or P(a, x^2/2) (regularized lower gamma) when nu2 is infinite.
+// J falls from 1 to 0 as a grows, crossing over near a = x^2/2, and one step of a costs a
+// few multiplications: J(a + 1) = J(a) - D(a), D(a + 1) = D(a) * RapportEcart(a).
+#pragma once
+
+namespace basfun_interne {
+
+class FonctionIncomplete {
+  public:
+    static FonctionIncomplete Beta(double x, double nu2);  // x != 0, nu2 finite
+    static FonctionIncomplete Gamma(double x);             // x != 0
+
+    // J(a), or 1 - J(a) when `complement` is set; both computed directly.
+    double Valeur(double a, bool complement) const;
+    // D(a) = J(a) - J(a + 1) = y^a (1 - y)^b / (a B(a, b))   [x^a e^-x / Gamma(a + 1)].
+    double Ecart(double a) const;
+    double RapportEcart(double a) const {
+        return gamma_ ? x2s2_ / (a + 1) : y_ * (a + b_) / (a + 1);
+    }
+    // Where J crosses over from near 1 to near 0.
+    double Centre() const { return x2s2_; }
+
+  private:
+    // Past this b the values need Boost's long double evaluation (see politique_boost.h).
+    static constexpr double kBGrand = 1e3;
+    template <class Politique>
+    double ValeurAvec(double a, bool complement, const Politique& pol) const;
+
+    bool gamma_ = false;
+    double y_ = 0, unMoinsY_ = 1, b_ = 0, x2s2_ = 0;
+};
+
+}  // namespace basfun_interne

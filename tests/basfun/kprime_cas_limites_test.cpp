@@ -1,0 +1,69 @@
+// The K-prime distribution against Boost.Math in its limiting cases: Student's t when
+// lambda = 0, the noncentral t when nu1 is huge, and the exact identity for an infinite nu2,
+// P(Z + lambda U <= x) = 1 - F_nct(lambda; nu1 df, noncentrality x), since U > 0.
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/non_central_t.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <cmath>
+
+#include "appel_basfun.h"
+
+namespace {
+
+constexpr double kInfini = 1e300;
+
+TEST(KprimeCasLimites, LambdaZeroIsStudentWithNu2Df) {
+    for (double nu2 : {0.5, 1.0, 2.5, 7.0, 30.0, 1e4, 1e7}) {
+        const boost::math::students_t student(nu2);
+        for (double nu1 : {0.5, 4.0, 1e7}) {
+            for (double x : {-300.0, -12.0, -2.5, -0.3, 0.0, 0.7, 3.0, 40.0, 1e5}) {
+                const ResultatBasfun r = Kprime(x, nu1, nu2, 0.0);
+                EXPECT_EQ(r.statut, 0);
+                EXPECT_NEAR(r.valeur, boost::math::cdf(student, x), 1e-14)
+                    << x << " " << nu1 << " " << nu2;
+            }
+        }
+    }
+    for (double x : {-9.0, -1.0, 0.4, 6.5}) {
+        EXPECT_NEAR(Kprime(x, 3, kInfini, 0).valeur, boost::math::cdf(boost::math::normal(), x),
+                    1e-15);
+    }
+}
+
+// nu1 -> infinity makes U = 1: the noncentral t with nu2 df and noncentrality lambda. The
+// difference is about lambda^2 / (8 nu1), below 1e-12 at nu1 = 1e14.
+TEST(KprimeCasLimites, HugeNu1IsNoncentralT) {
+    for (double nu2 : {1.5, 6.0, 40.0, 1e4}) {
+        for (double lambda : {-7.0, -1.0, 0.8, 4.0, 9.0}) {
+            const boost::math::non_central_t nct(nu2, lambda);
+            for (double x : {-12.0, -2.0, 0.0, 0.5, 3.0, 8.0, 25.0}) {
+                const double attendu = boost::math::cdf(nct, x);
+                EXPECT_NEAR(Kprime(x, 1e14, nu2, lambda).valeur, attendu, 1e-12)
+                    << x << " " << nu2 << " " << lambda;
+                // At nu1 = 1e7 the second-order bound lambda^2 Var(U) / 2 ~ lambda^2 / (4 nu1) is
+                // checked.
+                EXPECT_NEAR(Kprime(x, 1e7, nu2, lambda).valeur, attendu,
+                            1e-12 + lambda * lambda / 4e7)
+                    << x << " " << nu2 << " " << lambda;
+            }
+        }
+    }
+}
+
+TEST(KprimeCasLimites, InfiniteNu2IsTheReflectedNoncentralT) {
+    for (double nu1 : {0.5, 1.5, 4.0, 11.0, 60.0, 2500.0}) {
+        for (double lambda : {-20.0, -4.2, -0.6, 0.9, 2.7, 12.0, 50.0}) {
+            for (double x : {-25.0, -3.0, -0.5, 0.5, 2.2, 6.5, 14.0, 60.0}) {
+                const boost::math::non_central_t nct(nu1, x);
+                const double attendu = boost::math::cdf(complement(nct, lambda));
+                const ResultatBasfun r = Kprime(x, nu1, kInfini, lambda);
+                EXPECT_EQ(r.statut, 0);
+                EXPECT_NEAR(r.valeur, attendu, 1e-12) << x << " " << nu1 << " " << lambda;
+            }
+        }
+    }
+}
+
+}  // namespace
