@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "qt/binding/form_binding.h"
 #include "qt/text/qt_text.h"
@@ -53,8 +54,11 @@ void CheckBoxView::useWrappingCaption() {
     caption_->installEventFilter(this);
     box_->setText(QString());
     box_->setParent(holder_);
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    holder_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* row = new QHBoxLayout(holder_);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(box_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box_));
     row->addWidget(box_, 0, Qt::AlignTop);
     row->addWidget(caption_, 1);
 }

@@ -11,7 +11,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,11 @@ namespace {
 // Result texts the labels must hold without clipping at the most decimals the bar gives.
 constexpr const char* kWidestProbability = " ppreprep = 0.999999999 ";
 constexpr const char* kWidestInterval = " [-99.999999999 ; 99.999999999] ";
+
+// A minimum width replaces the widget's own minimum in a layout: never go below that.
+void atLeast(QWidget* widget, int width) {
+    widget->setMinimumWidth(std::max(width, widget->minimumSizeHint().width()));
+}
 
 class Arranger {
   public:
@@ -57,8 +64,27 @@ class Arranger {
     }
     QLabel* result(const std::string& name, std::optional<std::int16_t> index, const char* widest) {
         auto* label = static_cast<QLabel*>(keep(name, index));
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)));
+        atLeast(label, label->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)));
+        QSizePolicy policy = label->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Fixed);
+        label->setSizePolicy(policy);
         return label;
+    }
+    // An entry wide enough for the numbers people type and the program writes back.
+    QWidget* entry(const std::string& name, std::optional<std::int16_t> index = std::nullopt,
+                   bool keepRoom = false) {
+        QWidget* box = keepRoom ? keep(name, index) : take(name, index);
+        atLeast(box, box->fontMetrics().horizontalAdvance(QStringLiteral("-0.123456789")) +
+                         box->fontMetrics().averageCharWidth() * 2);
+        return box;
+    }
+    // A suggestion box: wide enough for its levels ("0.975") and the list's arrow.
+    QWidget* levelBox(const std::string& name, std::optional<std::int16_t> index = std::nullopt,
+                      bool keepRoom = false) {
+        QWidget* box = keepRoom ? keep(name, index) : take(name, index);
+        atLeast(box, box->fontMetrics().horizontalAdvance(QStringLiteral("0.0001")) +
+                         box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) * 2);
+        return box;
     }
     QWidget* wrappingCheckBox(const std::string& name) {
         auto& box = static_cast<CheckBoxView&>(view(name));
@@ -98,12 +124,12 @@ QLayout* replicationRow(Arranger& a) {
     auto* grid = new QGridLayout;
     grid->addWidget(a.take("OptionReplique", 0), 0, 0);
     grid->addWidget(a.take("OptionReplique", 1), 0, 1);
-    grid->addWidget(a.keep("Textec"), 0, 2);
+    grid->addWidget(a.entry("Textec", std::nullopt, true), 0, 2);
     grid->addWidget(a.keep("Etidf", 1), 1, 1, Qt::AlignRight);
-    grid->addWidget(a.keep("TextedfR"), 1, 2);
+    grid->addWidget(a.entry("TextedfR", std::nullopt, true), 1, 2);
     grid->setColumnStretch(3, 1);
     grid->addWidget(a.take("OptionIC", 1), 0, 4);
-    grid->addWidget(a.take("TexteGarantie", 1), 0, 5);
+    grid->addWidget(a.levelBox("TexteGarantie", 1), 0, 5);
     grid->addWidget(a.take("Eti2", 5), 0, 6);
     return grid;
 }
@@ -112,14 +138,14 @@ QWidget* dataFrame(Arranger& a) {
     QGroupBox* donnees = a.frame("CadreDonnees");
     auto* grid = new QGridLayout(donnees);
     grid->addWidget(a.take("Etidf", 0), 0, 0);
-    grid->addWidget(a.take("Textedf"), 0, 1);
+    grid->addWidget(a.entry("Textedf"), 0, 1);
     for (std::int16_t i = 1; i <= 4; ++i) {
         grid->addWidget(a.take("Optiont", i), i, 0);
-        grid->addWidget(a.take("Textet", i), i, 1);
+        grid->addWidget(a.entry("Textet", i), i, 1);
     }
     grid->addWidget(a.take("OptionIC", 0), 5, 0);
     auto* level = row();
-    level->addWidget(a.take("TexteGarantie", 0));
+    level->addWidget(a.levelBox("TexteGarantie", 0));
     level->addWidget(a.take("Eti2", 2));
     grid->addLayout(level, 5, 1);
     grid->addWidget(a.result("EtiIC", 0, kWidestInterval), 6, 0, 1, 2);
@@ -130,9 +156,9 @@ QWidget* dataFrame(Arranger& a) {
     effet->setSizePolicy(policy);
     auto* inside = new QGridLayout(effet);
     inside->addWidget(a.take("OptionEffet", 0), 0, 0);
-    inside->addWidget(a.keep("TexteEffet", 0), 0, 1);
+    inside->addWidget(a.entry("TexteEffet", 0, true), 0, 1);
     inside->addWidget(a.take("OptionEffet", 1), 1, 0);
-    inside->addWidget(a.keep("TexteEffet", 1), 1, 1);
+    inside->addWidget(a.entry("TexteEffet", 1, true), 1, 1);
     grid->addWidget(effet, 3, 2, 4, 1, Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
     return donnees;
@@ -176,13 +202,14 @@ QLayout* resultRows(Arranger& a) {
     grid->setColumnStretch(0, 1);
     grid->addWidget(a.wrappingLabel("EtiRepliqued"), 0, 0);
     grid->addWidget(a.result("EtiPrep", std::nullopt, kWidestProbability), 1, 0, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);  // the decimals bar's extra height goes under psrep
 
     grid->addWidget(a.wrappingCheckBox("CasePsrep"), 2, 0);
     auto* alpha = row();
     alpha->addWidget(a.result("EtiPrept", std::nullopt, kWidestProbability));
     alpha->addSpacing(12);
     alpha->addWidget(a.keep("Etialpha"));
-    alpha->addWidget(a.keep("Textealpha"));
+    alpha->addWidget(a.levelBox("Textealpha", std::nullopt, true));
     auto& alphaFrame = static_cast<FrameView&>(a.view("CadreAlpha"));
     alphaFrame.hideCaption();  // it only groups the two alpha options
     QGroupBox* cadreAlpha = alphaFrame.groupBox();
@@ -202,15 +229,18 @@ QLayout* resultRows(Arranger& a) {
     gamma->addWidget(a.result("EtiPreprep", std::nullopt, kWidestProbability));
     gamma->addSpacing(12);
     gamma->addWidget(a.keep("EtiGamma"));
-    gamma->addWidget(a.keep("TexteGamma"));
+    gamma->addWidget(a.levelBox("TexteGamma", std::nullopt, true));
     gamma->addStretch();
     grid->addLayout(gamma, 5, 0);
 
-    // At the right: the decimals and their bar, then automatic computation and Compute.
-    grid->addWidget(a.take("EtiDecimales"), 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
+    // At the right: the decimals above their bar, beside prep and psrep; then automatic
+    // computation and Compute.
+    auto* decimals = new QVBoxLayout;
+    decimals->addWidget(a.take("EtiDecimales"), 0, Qt::AlignHCenter);
     QWidget* bar = a.take("Ascenseur");
-    bar->setMinimumHeight(bar->sizeHint().height() * 3);
-    grid->addWidget(bar, 1, 1, 3, 1, Qt::AlignHCenter);
+    bar->setMinimumHeight(bar->fontMetrics().lineSpacing() * 6);  // room to aim at eight values
+    decimals->addWidget(bar, 1, Qt::AlignHCenter);
+    grid->addLayout(decimals, 0, 1, 4, 1);
     grid->addWidget(a.take("CaseAutomatique"), 4, 1);
     grid->addWidget(a.take("BoutonCalculer"), 5, 1);
     return grid;

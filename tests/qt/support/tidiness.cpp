@@ -1,0 +1,73 @@
+#include "support/tidiness.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScrollBar>
+
+namespace ormane::qt::testing {
+
+namespace {
+
+QString describe(const QWidget& widget) {
+    QString name = widget.objectName();
+    return name.isEmpty() ? QString::fromLatin1(widget.metaObject()->className()) : name;
+}
+
+}  // namespace
+
+QStringList clippedWidgets(const QWidget& window) {
+    QStringList problems;
+    const auto children = window.findChildren<QWidget*>();
+    for (const QWidget* widget : children) {
+        if (!widget->isVisibleTo(&window) || widget->isWindow()) continue;
+        bool checked = qobject_cast<const QLabel*>(widget) != nullptr ||
+                       qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+                       qobject_cast<const QGroupBox*>(widget) != nullptr ||
+                       qobject_cast<const QLineEdit*>(widget) != nullptr ||
+                       qobject_cast<const QComboBox*>(widget) != nullptr ||
+                       qobject_cast<const QScrollBar*>(widget) != nullptr;
+        // A combo box sizes its own line edit.
+        if (!checked || qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr) continue;
+        QSize size = widget->size();
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (label != nullptr && label->wordWrap()) {
+            int needed = label->heightForWidth(size.width());
+            if (size.height() < needed) {
+                problems << QStringLiteral("%1: %2 high, its text needs %3")
+                                .arg(describe(*widget))
+                                .arg(size.height())
+                                .arg(needed);
+            }
+        } else {
+            QSize needed = widget->minimumSizeHint();
+            if (size.width() < needed.width() || size.height() < needed.height()) {
+                problems << QStringLiteral("%1: %2x%3, needs %4x%5")
+                                .arg(describe(*widget))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(needed.width())
+                                .arg(needed.height());
+            }
+        }
+        const QWidget* parent = widget->parentWidget();
+        if (parent != nullptr && !parent->rect().contains(widget->geometry())) {
+            problems
+                << QStringLiteral("%1 sticks out of %2").arg(describe(*widget), describe(*parent));
+        }
+    }
+    return problems;
+}
+
+void saveScreenshot(QWidget& window, const QString& name) {
+    QString folder = qEnvironmentVariable("ORMANE_SCREENSHOT_DIR");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+}  // namespace ormane::qt::testing
