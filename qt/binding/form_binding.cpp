@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QIcon>
+#include <QLayout>
 #include <QtGlobal>
 
 #include "qt/binding/control_view.h"
@@ -73,7 +74,16 @@ void FormBinding::build() {
         }
         view->widget()->setParent(unplaced);
     }
-    for (const auto& [control, view] : views_) view->showAll();
+    for (window::Control* control : form_.controls()) {
+        if (ControlView* shown = view(*control)) shown->showAll();
+    }
+    // Hidden widgets are polished only when first shown, and their size may change then:
+    // polish them all now so that the room kept for them is the room they need.
+    for (QWidget* child : window_->findChildren<QWidget*>()) child->ensurePolished();
+    // A hidden widget does not always tell its layout that its size changed (its caption
+    // was written above): make every widget tell, and forget what the layouts kept.
+    for (QWidget* child : window_->findChildren<QWidget*>()) child->updateGeometry();
+    for (QLayout* layout : window_->findChildren<QLayout*>()) layout->invalidate();
     if (menuBar_) menuBar_->showAll();
     showCaption();
     window_->setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));

@@ -31,7 +31,8 @@ int neededHeight(const QLabel& label, int width) {
     QRect bounds =
         metrics.boundingRect(QRect(0, 0, std::max(1, width - chrome), 100000),
                              static_cast<int>(label.alignment()) | Qt::TextWordWrap, text);
-    return bounds.height() + chrome;
+    // Half a line to spare, so the last line never touches a border.
+    return bounds.height() + chrome + metrics.lineSpacing() / 2;
 }
 
 }  // namespace
@@ -111,7 +112,13 @@ void TwipsLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     double factor = scale();
     for (const Entry& entry : entries_) {
-        entry.item->setGeometry(scaled(entry.where, factor).translated(rect.topLeft()));
+        QRect place = scaled(entry.where, factor).translated(rect.topLeft());
+        // The design's place, whatever the widget's own size policy would prefer.
+        if (QWidget* widget = entry.item->widget()) {
+            widget->setGeometry(place);
+        } else {
+            entry.item->setGeometry(place);
+        }
     }
 }
 

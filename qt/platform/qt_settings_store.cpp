@@ -30,7 +30,8 @@ QString QtSettingsStore::filePath(std::string_view application) const {
 std::optional<std::string> QtSettingsStore::read(std::string_view application,
                                                  std::string_view section, std::string_view key) {
     QSettings settings(filePath(application), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) return std::nullopt;
+    // A damaged file still gives the lines it holds; one that cannot be read gives none.
+    if (settings.status() == QSettings::AccessError) return std::nullopt;
     QString name = settingKey(section, key);
     if (!settings.contains(name)) return std::nullopt;
     QVariant stored = settings.value(name);
@@ -44,7 +45,9 @@ std::optional<std::string> QtSettingsStore::read(std::string_view application,
 void QtSettingsStore::write(std::string_view application, std::string_view section,
                             std::string_view key, std::string_view value) {
     QSettings settings(filePath(application), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) return;
+    // Never write over a file that could not be read: its other keys would be lost. A
+    // damaged one is written again with what could be read of it.
+    if (settings.status() == QSettings::AccessError) return;
     settings.setValue(settingKey(section, key), toQString(value));
     settings.sync();  // a failure (QSettings::status) loses this value, as it should
 }

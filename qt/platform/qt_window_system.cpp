@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLayout>
 #include <QTimer>
 
 #include "qt/binding/form_binding.h"
@@ -40,7 +41,10 @@ FormBinding& QtWindowSystem::bindingFor(window::Form& form) {
     FormBinding& bound = *made;
     bindings_.emplace(&form, std::move(made));
     bound.setReleasedCallback([this, &form] { retire(form); });
-    bound.window().adjustSize();
+    // Its preferred size (adjustSize would cut it to two thirds of the screen).
+    FormWindow& shown = bound.window();
+    shown.layout()->activate();
+    shown.resize(shown.sizeHint().expandedTo(shown.minimumSizeHint()));
     return bound;
 }
 
@@ -75,7 +79,6 @@ void QtWindowSystem::runModal(window::Form& form) {
     shown.setWindowModality(Qt::ApplicationModal);
     // Centred over the window the person was working in.
     if (QWidget* owner = QApplication::activeWindow(); owner != nullptr && owner != &shown) {
-        shown.adjustSize();
         shown.move(owner->frameGeometry().center() - shown.rect().center());
     }
     QEventLoop loop;

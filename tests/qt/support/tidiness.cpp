@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 
 namespace ormane::qt::testing {
 
@@ -36,7 +38,16 @@ QStringList clippedWidgets(const QWidget& window) {
         QSize size = widget->size();
         const auto* label = qobject_cast<const QLabel*>(widget);
         if (label != nullptr && label->wordWrap()) {
-            int needed = label->heightForWidth(size.width());
+            // Blank lines at the end of a text show nothing: they may fall outside.
+            static const QRegularExpression trailingBlank(QStringLiteral("\\s+$"));
+            QLabel visible;
+            visible.setFont(label->font());
+            visible.setFrameShape(label->frameShape());
+            visible.setMargin(label->margin());
+            visible.setIndent(label->indent());
+            visible.setWordWrap(true);
+            visible.setText(label->text().remove(trailingBlank));
+            int needed = visible.heightForWidth(size.width());
             if (size.height() < needed) {
                 problems << QStringLiteral("%1: %2 high, its text needs %3")
                                 .arg(describe(*widget))
@@ -61,6 +72,16 @@ QStringList clippedWidgets(const QWidget& window) {
         }
     }
     return problems;
+}
+
+void settle(QWidget& window) {
+    QSize last = window.size();
+    int steady = 0;
+    for (int turn = 0; turn < 100 && steady < 3; ++turn) {
+        QTest::qWait(10);
+        steady = window.size() == last ? steady + 1 : 0;
+        last = window.size();
+    }
 }
 
 void saveScreenshot(QWidget& window, const QString& name) {

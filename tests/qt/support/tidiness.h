@@ -12,6 +12,10 @@ namespace ormane::qt::testing {
 
 QStringList clippedWidgets(const QWidget& window);
 
+// Lets the window system finish resizing the window (on some platforms a resize arrives
+// later as an event): returns once its size has stayed the same for a few turns.
+void settle(QWidget& window);
+
 // Saves window.grab() as <folder>/<name>.png when ORMANE_SCREENSHOT_DIR names a folder.
 void saveScreenshot(QWidget& window, const QString& name);
 
