@@ -1,7 +1,9 @@
 # Runs one command line of the program and checks its exit code and what it prints.
-#   cmake -DPROGRAM=<path> -DARGUMENTS=<;-list> -DEXPECTED_CODE=<n>
+#   cmake -DPROGRAM=<path> -DARGUMENTS=<a|b|...> -DEXPECTED_CODE=<n>
 #         [-DSTDOUT_MATCHES=<regex>] [-DSTDERR_MATCHES=<regex>] [-DSTDOUT_IS=<text>]
-#         [-DUNSET=<;-list of environment variables>] -P run_command.cmake
+#         [-DUNSET=<environment variables, "|" between them>] -P run_command.cmake
+string(REPLACE "|" ";" ARGUMENTS "${ARGUMENTS}")
+string(REPLACE "|" ";" UNSET "${UNSET}")
 foreach(variable IN LISTS UNSET)
     unset(ENV{${variable}})
 endforeach()
