@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 #include <map>
 
 #include "qt/binding/forwarding.h"
@@ -13,13 +14,17 @@
 namespace ormane::qt {
 
 void QtPopupMenu::popup(window::MenuItem& menu) {
-    QMenu shown(QApplication::activeWindow());
-    shown.setObjectName(QStringLiteral("ormane-popup"));
+    // Its parent window may go while it is up (the program ends): a guarded pointer.
+    QPointer<QMenu> shown = new QMenu(QApplication::activeWindow());
+    shown->setObjectName(QStringLiteral("ormane-popup"));
     std::map<QAction*, window::MenuItem*> items;
     addMenuItems(
-        shown, menu.form(), &menu, Qt::WidgetShortcut,
+        *shown, menu.form(), &menu, Qt::WidgetShortcut,
         [&items](window::MenuItem& item, QAction& action) { items.emplace(&action, &item); });
-    QAction* chosen = shown.exec(QCursor::pos());
+    QAction* chosen = shown->exec(QCursor::pos());
+    bool stillThere = !shown.isNull();
+    delete shown;
+    if (!stillThere) return;
     auto found = items.find(chosen);
     if (found == items.end()) return;
     window::MenuItem& item = *found->second;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLayout>
+#include <QPointer>
 #include <QTimer>
 
 #include "qt/binding/form_binding.h"
@@ -90,8 +91,11 @@ void QtWindowSystem::runModal(window::Form& form) {
     shown.show();
     shown.raise();
     shown.activateWindow();
+    // The binding goes (later) once the form is unloaded: never touch it after the loop
+    // unless it is still there.
+    QPointer<FormBinding> stillBound(&bound);
     if (!dismissed && form.shown()) loop.exec();
-    bound.setDismissedCallback({});
+    if (stillBound) stillBound->setDismissedCallback({});
     // The loop can also end because the whole program is quitting: the model must still
     // see the form closed, as after the close button.
     if (form.shown() && !form.unloaded()) {
