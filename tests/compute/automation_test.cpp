@@ -58,7 +58,7 @@ TEST_F(OrmaneClasseTest, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
         auto& feuille = static_cast<FeuilleOrmane&>(form);
         UserActions::type(feuille.textBox("Textet", 3), "0.05");
         UserActions::click(feuille.commandButton("BoutonCalculer"));
-        feuille.hide();
+        feuille.hide();  // dismissed without being unloaded: its labels stay readable
     });
     OrmaneClasse classe(instance);
 
