@@ -4,10 +4,10 @@
 #include <string>
 
 #include "compute/change_decimales.h"
-#include "compute/checked_arithmetic.h"
 #include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
 #include "compute/replication_intervals.h"
+#include "numeric/arithmetique_controlee.h"
 #include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/psrep.h"

@@ -1,9 +1,9 @@
 #include "compute/replication_intervals.h"
 
-#include "compute/checked_arithmetic.h"
 #include "compute/interval_text.h"
 #include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
+#include "numeric/arithmetique_controlee.h"
 #include "numeric/student.h"
 
 namespace ormane {
@@ -41,8 +41,8 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     ResultatsConserves& k = module.resultats;
     const std::int16_t n = module.NbDecimales;
 
-    const double s = Racine(Quotient(c, Fini(c + 1)));
-    const double S = Racine(Fini(c + 1));
+    const double s = RacineCarree(Divise(c, Fini(c + 1)));
+    const double S = RacineCarree(Fini(c + 1));
     const double tR = Fini(t * s);
 
     const double g1 = LitGarantie(Feuille, 1);
@@ -87,8 +87,8 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         const window::TextBox& boite = Feuille.textBox("TexteEffet", 0);
         const double d = LitValeur(boite);
         if (!EffetUtilisable(boite, d, df, g0)) return;
-        const double r = Quotient(d, t);
-        const double f = Quotient(r, Racine(c));
+        const double r = Divise(d, t);
+        const double f = Divise(r, RacineCarree(c));
         const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
         CodeErreur codeDinf = kSucces, codeDsup = kSucces;
         const double Dinf = QuantileAvecReprise("K", P0, lambdaPrime, codeDinf);
@@ -114,7 +114,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     CodeErreur code0 = kSucces;
     const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, code0);
     if (code0 == kSucces) {
-        const double h0 = Fini(Quotient(d, t) * q0);
+        const double h0 = Fini(Divise(d, t) * q0);
         k.EffetInf = Fini(d - h0);
         k.EffetSup = Fini(d + h0);
         Ecrit(Feuille, "EtiIC", 0, k.EffetInf, k.EffetSup, n);
@@ -123,7 +123,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     CodeErreur code1 = code0;
     if (!(dfR == df && g1 == g0)) q1 = -QuantileAvecReprise("t", P1, student, code1);
     if (code1 == kSucces) {
-        const double h1 = Quotient(Fini(Quotient(d, t) * q1), s);
+        const double h1 = Divise(Fini(Divise(d, t) * q1), s);
         k.EffetRepliqueInf = Fini(d - h1);
         k.EffetRepliqueSup = Fini(d + h1);
         Ecrit(Feuille, "EtiIC", 1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
