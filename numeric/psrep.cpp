@@ -1,1 +1,72 @@
 #include "psrep.h"
+
+#include <cmath>
+
+#include "arithmetique_controlee.h"
+#include "quantile_search.h"
+#include "special_functions.h"
+
+namespace ormane {
+namespace {
+
+// t(p; nu), first as tightly as the search allows, then once more at 1e-7.
+double QuantileStudent(double p, double nu, CodeErreur& erreur) {
+    double pas = 1.0;
+    double q = QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu, 0.0, 0.0, 0.0, 0.0,
+                           1.0, 1e-16, erreur);
+    if (erreur != kSucces) {
+        erreur = kSucces;
+        pas = 1.0;
+        q = QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu, 0.0, 0.0, 0.0, 0.0,
+                        1.0, 1e-7, erreur);
+    }
+    return q;
+}
+
+// 1 - P(K <= t(probabilite; nuR) / sqrt(c + 1)), K with nu1 = nu, nu2 = nuR and
+// lambda = |t| sqrt(c / (c + 1)).
+double QueueKprimeAuQuantile(double probabilite, double t, double nu, double nuR, double c,
+                             CodeErreur& erreur) {
+    try {
+        const double r = RacineCarree(Divise(c, c + 1.0));
+        double q = QuantileStudent(probabilite, nuR, erreur);
+        if (erreur < 0) {
+            erreur = kEchec;
+            return 0.0;
+        }
+        erreur = kSucces;
+        q = Divise(q, RacineCarree(c + 1.0));
+        const double lambda = Fini(std::fabs(t) * r);
+        double valeur = 1.0 - RepartitionKprime(q, nu, nuR, lambda, 1e-9, erreur);
+        if (erreur < 0) {
+            erreur = kSucces;
+            valeur = 1.0 - RepartitionKprime(q, nu, nuR, lambda, 1e-6, erreur);
+            if (erreur < 0) return 0.0;
+        }
+        return valeur;
+    } catch (const ErreurExecution&) {
+        erreur = kEchec;
+        return 0.0;
+    }
+}
+
+}  // namespace
+
+double CalculePsrep(double alpha, double t, double nu, double nuR, double c, CodeErreur& erreur) {
+    if (alpha == 0.0 || nu <= 0.0) {
+        erreur = kEchec;
+        return 0.0;
+    }
+    return QueueKprimeAuQuantile(1.0 - alpha, t, nu, nuR, c, erreur);
+}
+
+double CalculePpreprep(double gamma, double t, double nu, double nuR, double c,
+                       CodeErreur& erreur) {
+    if (gamma == 0.0 || nu <= 0.0) {
+        erreur = kEchec;
+        return 0.0;
+    }
+    return QueueKprimeAuQuantile(gamma, t, nu, nuR, c, erreur);
+}
+
+}  // namespace ormane

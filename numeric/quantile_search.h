@@ -18,6 +18,7 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
                    double tolerance, CodeErreur& erreur);
 
 // The starting value z of the search: Abramowitz and Stegun 26.2.23 for the normal quantile.
+// Raises ErreurExecution for p <= 0 or p >= 1, which the search never reaches.
 double DepartNormalAbramowitzStegun(double p);
 
 }  // namespace ormane

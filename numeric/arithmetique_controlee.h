@@ -1,0 +1,41 @@
+// Arithmetic that fails the way the program's routines expect: a division by zero, an
+// overflow, the logarithm of a non-positive number or the square root of a negative one
+// raises ErreurExecution instead of quietly producing an infinity or a NaN.
+#pragma once
+
+#include <cmath>
+
+#include "erreur_execution.h"
+
+namespace ormane {
+
+// The value itself, or ErreurExecution when it overflowed (or is not a number).
+inline double Fini(double valeur) {
+    if (!std::isfinite(valeur)) throw ErreurExecution("dépassement de capacité");
+    return valeur;
+}
+
+inline double Divise(double numerateur, double denominateur) {
+    if (denominateur == 0.0) throw ErreurExecution("division par zéro");
+    return Fini(numerateur / denominateur);
+}
+
+inline double Logarithme(double x) {
+    if (!(x > 0.0)) throw ErreurExecution("logarithme d'un nombre non positif");
+    return Fini(std::log(x));
+}
+
+inline double RacineCarree(double x) {
+    if (!(x >= 0.0)) throw ErreurExecution("racine carrée d'un nombre négatif");
+    return Fini(std::sqrt(x));
+}
+
+inline double Exponentielle(double x) {
+    return Fini(std::exp(Fini(x)));
+}
+
+inline double Puissance(double base, double exposant) {
+    return Fini(std::pow(Fini(base), exposant));
+}
+
+}  // namespace ormane

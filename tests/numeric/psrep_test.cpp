@@ -1,0 +1,98 @@
+// psrep and ppreprep: the cases with a closed form (lambda = 0, the normal limit), their
+// monotony in |t|, and the refused arguments.
+#include "numeric/psrep.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <cmath>
+
+namespace ormane {
+namespace {
+
+TEST(CalculePsrep, WithoutAnEffectIsAStudentTail) {
+    // t = 0: K is Student's t with nu' degrees of freedom.
+    for (const double nu : {3.0, 9.0, 40.0}) {
+        const boost::math::students_t student(nu);
+        for (const double alpha : {0.005, 0.025, 0.05, 0.25}) {
+            const double q = boost::math::quantile(student, 1.0 - alpha);
+            CodeErreur erreur = 99;
+            EXPECT_NEAR(CalculePsrep(alpha, 0.0, nu, nu, 1.0, erreur),
+                        1.0 - boost::math::cdf(student, q / std::sqrt(2.0)), 1e-9)
+                << "nu=" << nu << " alpha=" << alpha;
+            EXPECT_EQ(erreur, kSucces);
+        }
+    }
+}
+
+TEST(CalculePpreprep, WithoutAnEffectIsAStudentTail) {
+    const boost::math::students_t student(9.0);
+    for (const double gamma : {0.6, 0.9, 0.99}) {
+        const double q = boost::math::quantile(student, gamma);
+        CodeErreur erreur = 99;
+        EXPECT_NEAR(CalculePpreprep(gamma, 0.0, 9.0, 9.0, 1.0, erreur),
+                    1.0 - boost::math::cdf(student, q / std::sqrt(2.0)), 1e-9)
+            << gamma;
+        EXPECT_EQ(erreur, kSucces);
+    }
+}
+
+TEST(CalculePsrep, NearlyNormalWithManyDegreesOfFreedom) {
+    const boost::math::normal normale;
+    const double nu = 1e7;
+    for (const double c : {1.0, 0.5, 4.0}) {
+        for (const double t : {-3.0, 0.5, 1.0997, 2.5}) {
+            const double z = boost::math::quantile(normale, 1.0 - 0.025);
+            const double attendu =
+                1.0 - boost::math::cdf(normale, z / std::sqrt(c + 1.0) -
+                                                    std::fabs(t) * std::sqrt(c / (c + 1.0)));
+            CodeErreur erreur = 99;
+            EXPECT_NEAR(CalculePsrep(0.025, t, nu, nu, c, erreur), attendu, 1e-5)
+                << "t=" << t << " c=" << c;
+            EXPECT_EQ(erreur, kSucces);
+        }
+    }
+}
+
+TEST(CalculePsrep, BothGrowWithTheSizeOfTheEffectWhateverItsSign) {
+    double psrepPrecedent = 0.0;
+    double ppreprepPrecedent = 0.0;
+    for (const double t : {0.0, 0.5, 1.0997, 2.0, 3.5, 6.0}) {
+        CodeErreur erreur = 99;
+        const double psrep = CalculePsrep(0.025, -t, 9.0, 9.0, 1.0, erreur);
+        EXPECT_EQ(erreur, kSucces);
+        const double ppreprep = CalculePpreprep(0.9, t, 9.0, 9.0, 1.0, erreur);
+        EXPECT_EQ(erreur, kSucces);
+        EXPECT_GT(psrep, psrepPrecedent) << t;
+        EXPECT_GT(ppreprep, ppreprepPrecedent) << t;
+        psrepPrecedent = psrep;
+        ppreprepPrecedent = ppreprep;
+    }
+}
+
+TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
+    struct {
+        double alpha, nu;
+    } const cas[] = {{0.0, 9.0}, {0.025, 0.0}, {0.025, -4.0}, {1.0, 9.0}, {1.5, 9.0}, {-0.2, 9.0}};
+    for (const auto& c : cas) {
+        CodeErreur erreur = 99;
+        EXPECT_EQ(CalculePsrep(c.alpha, 1.5, c.nu, 9.0, 1.0, erreur), 0.0)
+            << c.alpha << " " << c.nu;
+        EXPECT_EQ(erreur, kEchec) << c.alpha << " " << c.nu;
+        erreur = 99;
+        EXPECT_EQ(CalculePpreprep(c.alpha, 1.5, c.nu, 9.0, 1.0, erreur), 0.0);
+        EXPECT_EQ(erreur, kEchec);
+    }
+}
+
+TEST(CalculePsrep, ImpossibleMultiplierFails) {
+    for (const double c : {-1.0, -0.5, -3.0}) {
+        CodeErreur erreur = 99;
+        EXPECT_EQ(CalculePsrep(0.025, 1.5, 9.0, 9.0, c, erreur), 0.0) << c;
+        EXPECT_EQ(erreur, kEchec) << c;
+    }
+}
+
+}  // namespace
+}  // namespace ormane
