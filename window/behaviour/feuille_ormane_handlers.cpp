@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "compute/seam_functions.h"
+#include "compute/refresh.h"
 #include "window/behaviour/captions/language.h"
 #include "window/behaviour/commands/commands.h"
 #include "window/behaviour/entries/entry_handlers.h"

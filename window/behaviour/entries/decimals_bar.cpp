@@ -1,6 +1,6 @@
 // The decimals bar: every kept result is shown again with the new number of decimals,
 // nothing is recomputed. The same while the thumb is dragged.
-#include "compute/seam_functions.h"
+#include "compute/change_decimales.h"
 #include "window/behaviour/entries/entry_handlers.h"
 
 namespace ormane {

@@ -1,7 +1,7 @@
 // The entries that simply recompute when they change. Alpha, gamma and the alpha options
 // are also written by the computation (corrected values), so they stay quiet while it
 // runs, and mark the window as changed otherwise.
-#include "compute/seam_functions.h"
+#include "compute/refresh.h"
 #include "window/behaviour/entries/entry_handlers.h"
 
 namespace ormane {

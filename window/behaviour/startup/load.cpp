@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "about/about_text.h"
-#include "compute/seam_functions.h"
+#include "compute/change_decimales.h"
 #include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "window/behaviour/captions/language.h"
