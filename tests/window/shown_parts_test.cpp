@@ -42,12 +42,10 @@ TEST_F(ShownParts, TheIntervalBoxesShowTheirFramesAndTheEffectIntervalNeedsBoth)
         std::int16_t caseCliquee;
         bool estimation, intervallesT, intervalleEffet;
     };
-    // Ticking (1) alone, then (0), then un-ticking (1), then (0).
+    // Each box alone, both, and back, in both orders.
     const Etape etapes[] = {
-        {1, false, true, false},
-        {0, true, true, true},
-        {1, true, false, false},
-        {0, false, false, false},
+        {0, true, false, false},  {1, true, true, true},   {0, false, true, false},
+        {1, false, false, false}, {1, false, true, false}, {0, true, true, true},
     };
     int avant = Sabliers();
     for (const Etape& e : etapes) {
