@@ -19,7 +19,9 @@ Programme::Programme(platform::PlatformServices services)
           // window the start routine opened is the program: closing it ends the program.
           // A window the automation class opened hands control back to the class.
           F.onUnload([this, &F] {
-              if (&F == ouverteParDemarre_) session_.endProgram();
+              if (&F != ouverteParDemarre_) return;
+              ouverteParDemarre_ = nullptr;
+              session_.endProgram();
           });
           return feuille;
       }) {}
