@@ -1,6 +1,7 @@
 #include "window/behaviour/startup/load.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
