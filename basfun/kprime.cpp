@@ -6,6 +6,7 @@
 #include "fonction_incomplete.h"
 #include "integrale_kprime.h"
 #include "poids_melange.h"
+#include "serie_depuis_zero.h"
 #include "serie_melange.h"
 
 namespace basfun_interne {
@@ -20,6 +21,11 @@ constexpr double kNu2Infini = 1e20;
 // four times as many before it gives up and leaves the value to the integral.
 constexpr double kTermesSerieMax = 20000;
 constexpr long kBudgetSerie = 80000;
+// The series summed from index 0 is the faster method as long as it needs fewer terms than
+// this (about the cost of the incomplete betas that start the other one); its budget leaves
+// room for a rough estimate.
+constexpr double kTermesDepuisZeroMax = 600;
+constexpr long kBudgetDepuisZero = 1500;
 
 // Absolute accuracy aimed at: the tolerance asked, but never looser than 1e-6, and as
 // good as doubles allow once 1e-12 or tighter is asked.
@@ -88,6 +94,21 @@ Valeur ParSerie(double x, double nu1, double nu2, double lambda, double precisio
     return {p, std::isfinite(p)};
 }
 
+// The series summed from index 0, for x != 0; F(x; lambda) = 1 - F(-x; -lambda) for x < 0.
+Valeur ParSerieDepuisZero(double x, double nu1, double nu2, double lambda, double precision) {
+    if (x == 0) return {0, false};
+    const double l = x < 0 ? -lambda : lambda;
+    const double signe = l > 0 ? 1.0 : (l < 0 ? -1.0 : 0.0);
+    const PoidsMelange w =
+        Nu1Infini(nu1, l) ? PoidsMelange::Poisson(l) : PoidsMelange::BinomialeNegative(nu1, l);
+    const FonctionIncomplete f =
+        nu2 >= kNu2Infini ? FonctionIncomplete::Gamma(x) : FonctionIncomplete::Beta(x, nu2);
+    if (!(TermesDepuisZero(w, f) <= kTermesDepuisZeroMax)) return {0, false};
+    const ValeurSerie v = SerieDepuisZero(w, f, signe, precision, kBudgetDepuisZero);
+    if (!v.ok) return {0, false};
+    return {x < 0 ? 1 - v.p : v.p, true};
+}
+
 }  // namespace
 
 double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
@@ -106,8 +127,8 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     // U = V = 1: K is normal about lambda.
     if (Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini)
         return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
-    Valeur v{0, false};
-    if (TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)
+    Valeur v = ParSerieDepuisZero(x, nu1, nu2, lambda, precision);
+    if (!v.ok && TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)
         v = ParSerie(x, nu1, nu2, lambda, precision);
     if (!v.ok) {
         const ValeurIntegrale vi =
