@@ -41,6 +41,18 @@ Somme SommeParEcarts(const PoidsMelange& w, const FonctionIncomplete& f, const D
     }
 }
 
+// A bound of a sum still to come, min(majorant, terme / (1 - rapport)) with `rapport` above
+// every ratio of its terms, kept as a fraction so that testing it needs no division.
+struct Borne {
+    double numerateur, denominateur;
+};
+Borne BorneQueue(double majorant, double terme, double rapport) {
+    const double marge = 1 - rapport;
+    if (!(marge > 0)) return {majorant, 1};
+    const double m = majorant * marge;
+    return {m < terme ? m : terme, marge};
+}
+
 // sum_j w(j + o) J(j + o + 1/2), J falling by D at each step. The rest is below J(next)
 // times the weights to come, which total at most `masse` and form a geometric tail once
 // their ratio is below 1. J(next) is bounded by the D's still to come as well: J formed by
@@ -52,13 +64,13 @@ Somme SommeAvecJ(const PoidsMelange& w, const FonctionIncomplete& f, const Depar
         s += wv * jv;
         if (--budget < 0) return {};
         wv *= w.Rapport(t);
-        jv = std::fmax(0.0, jv - d);
+        jv = jv > d ? jv - d : 0.0;
         d *= f.RapportEcart(a);
-        const double rapportJ = f.RapportEcartMaxAuDela(a), rapportPoids = w.RapportMaxAuDela(t);
-        const double resteJ = rapportJ < 1 ? std::fmin(jv, d / (1 - rapportJ)) : jv;
-        const double restePoids =
-            rapportPoids < 1 ? std::fmin(masse, wv / (1 - rapportPoids)) : masse;
-        if (resteJ * restePoids <= precision) return {s, true};
+        const Borne resteJ = BorneQueue(jv, d, f.RapportEcartMaxAuDela(a));
+        const Borne restePoids = BorneQueue(masse, wv, w.RapportMaxAuDela(t));
+        if (resteJ.numerateur * restePoids.numerateur <=
+            precision * resteJ.denominateur * restePoids.denominateur)
+            return {s, true};
         t += 1;
         a += 1;
     }
@@ -73,7 +85,7 @@ Somme SommeAvecComplement(const PoidsMelange& w, const FonctionIncomplete& f, co
         s += wv * gv;
         if (--budget < 0) return {};
         wv *= w.Rapport(t);
-        gv = std::fmin(1.0, gv + d);
+        gv = gv + d < 1 ? gv + d : 1.0;
         d *= f.RapportEcart(a);
         const double rapportMax = w.RapportMaxAuDela(t);
         if (rapportMax < 1 && wv <= precision * (1 - rapportMax)) return {s, true};
