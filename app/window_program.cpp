@@ -2,25 +2,19 @@
 
 namespace ormane::app {
 
-// Until the window's behaviour is built, the main window shows in its design state; its
-// close button ends the program as the start routine's window does.
-WindowProgram::WindowProgram()
-    : session_(platform_.services()), feuilleOrmane_([this] {
-          auto feuille = window::creeFeuilleOrmane(session_);
-          feuille->onUnload([this] { session_.endProgram(); });
-          return feuille;
-      }) {}
+WindowProgram::WindowProgram() : programme_(platform_.services()) {}
 
+// The forms go with the Programme, before the platform: let go of their windows first.
 WindowProgram::~WindowProgram() {
     platform_.windows.detachAll();
 }
 
 void WindowProgram::start() {
-    feuilleOrmane_.get().show();
+    programme_.Demarre();
 }
 
 window::FeuilleOrmane* WindowProgram::mainForm() {
-    return feuilleOrmane_.existing();
+    return programme_.feuilleOrmane().existing();
 }
 
 QWidget* WindowProgram::mainWindow() {

@@ -1,14 +1,12 @@
-// The calculator as a windowed program: the Qt platform services and the program's
-// forms, bound to Qt windows when the model shows them. Needs a QApplication. The
-// executable and the start-up measurement both start the calculator through this.
+// The calculator as a windowed program: the Qt platform services and the Programme, whose
+// forms the window system binds to Qt windows when the model first shows them. Needs a
+// QApplication. The executable and the start-up measurement both start it through this.
 #pragma once
 
 #include <memory>
 
 #include "qt/platform/qt_platform.h"
-#include "window/design/feuille_ormane.h"
-#include "window/model/form_instance.h"
-#include "window/model/session.h"
+#include "window/behaviour/programme.h"
 
 class QWidget;
 
@@ -25,14 +23,14 @@ class WindowProgram {
     void start();
 
     qt::QtPlatform& platform() { return platform_; }
+    Programme& programme() { return programme_; }
     // The main window's form and Qt window while they exist, else nullptr.
     window::FeuilleOrmane* mainForm();
     QWidget* mainWindow();
 
   private:
     qt::QtPlatform platform_;
-    window::Session session_;
-    window::FormInstance<window::FeuilleOrmane> feuilleOrmane_;
+    Programme programme_;
 };
 
 }  // namespace ormane::app
