@@ -1,8 +1,11 @@
 #include "qt/binding/form_binding.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QIcon>
 #include <QLayout>
+#include <QMenuBar>
 #include <QtGlobal>
 
 #include "qt/binding/control_view.h"
@@ -86,6 +89,7 @@ void FormBinding::build() {
     for (QLayout* layout : window_->findChildren<QLayout*>()) layout->invalidate();
     if (menuBar_) menuBar_->showAll();
     showCaption();
+    shareAccessKeys();
     window_->setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));
     form_.addObserver(*this);
     attached_ = true;
@@ -142,9 +146,27 @@ void FormBinding::controlChanged(window::Control& control, window::Property prop
     Applying applying(*this);
     if (control.kind() == window::Kind::MenuItem) {
         if (menuBar_) menuBar_->show(static_cast<const window::MenuItem&>(control));
-        return;
+    } else if (ControlView* shown = view(control)) {
+        shown->show(property);
     }
-    if (ControlView* shown = view(control)) shown->show(property);
+    if (property == window::Property::Caption || property == window::Property::Visible) {
+        shareAccessKeys();
+    }
+}
+
+void FormBinding::shareAccessKeys() {
+    QList<QKeySequence> menuKeys;
+    if (menuBar_) {
+        for (QAction* item : menuBar_->menuBar()->actions()) {
+            if (item->isVisible()) menuKeys << QKeySequence::mnemonic(item->text());
+        }
+    }
+    for (const auto& [control, shown] : views_) {
+        auto* button = qobject_cast<QAbstractButton*>(shown->focusTarget());
+        if (button == nullptr) continue;
+        QKeySequence own = QKeySequence::mnemonic(button->text());
+        button->setShortcut(!own.isEmpty() && menuKeys.contains(own) ? QKeySequence() : own);
+    }
 }
 
 void FormBinding::itemAppended(window::ComboBox& box, std::size_t position) {

@@ -69,6 +69,9 @@ class FormBinding : public QObject, public window::FormObserver {
     class Applying;
     void build();
     void showCaption();
+    // Access keys of the menu bar's own commands come first, as on every desktop: a
+    // button or box whose access key a menu-bar item also uses leaves the key to the menu.
+    void shareAccessKeys();
     void release();
 
     window::Form& form_;

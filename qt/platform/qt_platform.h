@@ -17,6 +17,10 @@
 namespace ormane::qt {
 
 struct QtPlatform {
+    // Empty folders: the user's configuration folder, the help beside the program.
+    explicit QtPlatform(QString settingsFolder = {}, QString helpFolder = {})
+        : settings(std::move(settingsFolder)), help(std::move(helpFolder)) {}
+
     QtSettingsStore settings;
     QtClipboard clipboard;
     QtMessageBox messageBox;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 #include <memory>
 
@@ -153,8 +154,23 @@ class FeuilleWindowTest : public QObject {
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 7);
         QCOMPARE(bar->value(), 6);  // 3 decimals: six steps below 9
+        auto thumb = [bar] {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Vertical;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = bar->sliderPosition();
+            option.sliderValue = bar->value();
+            option.pageStep = bar->pageStep();
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                QStyle::SC_ScrollBarSlider, bar);
+        };
+        QVERIFY(thumb().center().y() > bar->height() / 2);  // 3 shows low on the bar
         feuille_->scrollBar("Ascenseur").setValue(9);
         QCOMPARE(bar->value(), 0);
+        QVERIFY(thumb().center().y() < bar->height() / 2);
+        qt::testing::saveScreenshot(*bar, QStringLiteral("bar-at-9"));
     }
 
     void resultLabelsAreYellowBoldAndNamed() {
