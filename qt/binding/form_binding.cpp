@@ -149,7 +149,10 @@ void FormBinding::controlChanged(window::Control& control, window::Property prop
     } else if (ControlView* shown = view(control)) {
         shown->show(property);
     }
-    if (property == window::Property::Caption || property == window::Property::Visible) {
+    bool keyed =
+        control.kind() == window::Kind::MenuItem || control.kind() == window::Kind::CommandButton ||
+        control.kind() == window::Kind::OptionButton || control.kind() == window::Kind::CheckBox;
+    if (keyed && (property == window::Property::Caption || property == window::Property::Visible)) {
         shareAccessKeys();
     }
 }

@@ -8,8 +8,10 @@
 #include "qt/platform/help_window.h"
 #include "qt/platform/qt_help_viewer.h"
 #include "support/qt_test_main.h"
+#include "support/tidiness.h"
 
 using ormane::qt::QtHelpViewer;
+namespace qt = ormane::qt;
 
 class HelpViewerTest : public QObject {
     Q_OBJECT
@@ -69,6 +71,7 @@ class HelpViewerTest : public QObject {
         if (!title.isEmpty()) QCOMPARE(browser().documentTitle(), title);
         QCOMPARE(viewer_->window()->windowTitle(), browser().documentTitle());
         QVERIFY(shownText().size() > 200);
+        qt::testing::saveScreenshot(*viewer_->window(), QStringLiteral("help-%1").arg(topic));
     }
 
     void aMissingTopicShowsTheNotFoundPageOfItsLanguage_data() {
