@@ -32,7 +32,7 @@ compute options (a value may also be attached: --df=9):
                             effect size (default 95)
   --prediction-level TEXT   guarantee, in percent, of the prediction intervals (default 95)
   --d TEXT                  the observed effect is standardized (Cohen's d) and equals TEXT
-                            (default: standardized, t of the default example / sqrt(10))
+                            (default: standardized, 0.34776080 as start-up places it)
   --raw TEXT                the observed effect is raw (unstandardized) and equals TEXT;
                             give at most one of --d and --raw
   --decimals N              decimals of the results shown, 2 to 9 (default 3)
