@@ -71,38 +71,5 @@ TEST(JsonReport, HoldsEntriesResultsAndLabels) {
     EXPECT_EQ(json.back(), '\n');
 }
 
-TEST(JsonReport, KeysComeInTheDocumentedOrder) {
-    std::ostringstream out;
-    writeJsonReport(out, sampleOutcome());
-    const std::string json = out.str();
-    std::size_t previous = 0;
-    for (const char* key : {"\"entries\"",
-                            "\"df\"",
-                            "\"t\"",
-                            "\"F\"",
-                            "\"p2\"",
-                            "\"p1\"",
-                            "\"c\"",
-                            "\"dfR\"",
-                            "\"alpha\"",
-                            "\"gamma\"",
-                            "\"estimate_level\"",
-                            "\"prediction_level\"",
-                            "\"d\"",
-                            "\"raw\"",
-                            "\"prep\"",
-                            "\"psrep\"",
-                            "\"ppreprep\"",
-                            "\"t_prediction\"",
-                            "\"p_prediction\"",
-                            "\"effect_estimate\"",
-                            "\"effect_prediction\"",
-                            "\"labels\""}) {
-        const auto at = json.find(key, previous);
-        ASSERT_NE(at, std::string::npos) << key;
-        previous = at;
-    }
-}
-
 }  // namespace
 }  // namespace ormane::cli

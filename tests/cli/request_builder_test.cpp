@@ -1,13 +1,10 @@
 // Batch columns build the same requests as the options, with messages in the columns' names.
 #include "cli/request_builder.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace ormane::cli {
 namespace {
-
-using ::testing::HasSubstr;
 
 TEST(RequestColumns, EveryColumnNameHasItsField) {
     const std::vector<std::pair<std::string, Field>> table{
@@ -42,23 +39,6 @@ TEST(RequestColumns, CAndDfRTogetherMakeAFutureExperiment) {
     ASSERT_TRUE(request.future);
     EXPECT_EQ(request.future->c, "2");
     EXPECT_EQ(request.future->dfR, "30");
-}
-
-TEST(RequestColumns, CWithoutDfRIsRefused) {
-    RequestBuilder builder(Naming::Column);
-    EXPECT_FALSE(builder.set(Field::C, "2"));
-    const auto result = builder.finish();
-    ASSERT_TRUE(std::holds_alternative<std::string>(result));
-    EXPECT_EQ(std::get<std::string>(result), "c given without dfR: a future experiment needs both");
-}
-
-TEST(RequestColumns, ConflictsNameTheColumns) {
-    RequestBuilder builder(Naming::Column);
-    EXPECT_FALSE(builder.set(Field::P1, "0.1"));
-    EXPECT_THAT(builder.set(Field::F, "4").value_or(""),
-                HasSubstr("two statistics given (p1 and F): give only one of t, F, p2, p1"));
-    EXPECT_FALSE(builder.set(Field::Raw, "5"));
-    EXPECT_THAT(builder.set(Field::D, "0.5").value_or(""), HasSubstr("both d and raw given"));
 }
 
 TEST(RequestColumns, ChoicesMayCarryBlanks) {
