@@ -61,7 +61,7 @@ Exit status: 0 success; 1 a batch row failed (or the batch input has no header);
 }
 
 std::string versionText() {
-    return std::string(kTitreApplication) + " " + std::to_string(kVersionMajeure) + "." +
+    return std::string(kTitreApplication) + " version " + std::to_string(kVersionMajeure) + "." +
            std::to_string(kVersionMineure) + "." + std::to_string(kVersionRevision);
 }
 

@@ -7,7 +7,7 @@
 namespace ormane::cli {
 
 const std::string& usageText();
-// "Ormane 2.1.0", from the generated version header.
+// "Ormane version 2.1.0", as the window's title reads, from the generated version header.
 std::string versionText();
 
 }  // namespace ormane::cli

@@ -98,7 +98,7 @@ TEST(HelpAndVersion, GoToStandardOutput) {
     }
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Ormane 2.1.0\n");
+    EXPECT_EQ(version.out, "Ormane version 2.1.0\n");
 }
 
 TEST(UsageErrors, ExitTwoWithTheMessageThenTheUsageOnStandardError) {
