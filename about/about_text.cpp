@@ -1,0 +1,47 @@
+#include "about/about_text.h"
+
+#include <array>
+
+#include "ormane/version.h"
+
+namespace ormane {
+
+namespace {
+
+// The authors' block credits the contributors as a group; "*" and "**" tie each part
+// of the authors' line to its line below.
+constexpr const char* kAuteurs = "The Ormane contributors*, with the authors of its help**";
+constexpr const char* kGroupe = "The Ormane project";
+constexpr const char* kAffiliation1 = "* the program, its numeric library and its window";
+constexpr const char* kAffiliation2 = "** the help topics and their worked examples";
+
+constexpr const char* kConditionsAnglais =
+    "Ormane is free software under the MIT licence: use, copy, modify and share it freely, "
+    "without warranty.";
+constexpr const char* kConditionsFrancais =
+    "Ormane est un logiciel libre sous licence MIT : utilisez-le, copiez-le, modifiez-le et "
+    "partagez-le librement, sans garantie.";
+
+}  // namespace
+
+std::string TitreEtVersion() {
+    return std::string(kTitreApplication) + " version " + std::to_string(kVersionMajeure) + "." +
+           std::to_string(kVersionMineure) + "." + std::to_string(kVersionRevision);
+}
+
+std::string TexteApropos(bool anglais, const std::string& RetourLigne) {
+    const std::string& RL = RetourLigne;
+    std::array<std::string, 11> slot;  // slots 1 to 10; index 0 unused
+    slot[1] = RL + TitreEtVersion() + RL;
+    slot[3] = std::string(kAuteurs) + RL;
+    slot[4] = std::string(kGroupe) + RL + RL + kAffiliation1 + RL;
+    slot[5] = std::string(kAffiliation2) + RL;
+    slot[6] = anglais ? kConditionsAnglais : "";
+    slot[7] = anglais ? "" : kConditionsFrancais;
+
+    std::string texte = slot[1];
+    for (std::size_t i = 2; i <= 10; ++i) texte += RL + slot[i];
+    return texte;
+}
+
+}  // namespace ormane

@@ -1,0 +1,133 @@
+#include "compute/replication_intervals.h"
+
+#include "compute/interval_text.h"
+#include "compute/quantile_retry.h"
+#include "compute/read_entry.h"
+#include "numeric/arithmetique_controlee.h"
+#include "numeric/student.h"
+
+namespace ormane {
+
+namespace {
+
+constexpr double kInfini = 1e300;  // stands for an infinite number of degrees of freedom
+constexpr double kPrecisionStudent = 1e-12;
+
+// A guarantee level entered in percent, as a probability.
+double LitGarantie(window::FeuilleOrmane& Feuille, std::int16_t index) {
+    return LitValeur(Feuille.comboBox("TexteGarantie", index)) / 100;
+}
+
+bool GarantieAcceptee(double g) {
+    return !(g > 1 || g < 0.5);
+}
+
+// An effect interval needs an effect, degrees of freedom and a guarantee strictly
+// between 50 and 100 percent.
+bool EffetUtilisable(const window::TextBox& boite, double d, double df, double g0) {
+    return d != 0 && df != 0 && g0 > 0.5 && g0 < 1 && !EstBlanc(boite.text());
+}
+
+void Ecrit(window::FeuilleOrmane& Feuille, const char* etiquette, std::int16_t index, double inf,
+           double sup, std::int16_t nbDecimales) {
+    Feuille.label(etiquette, index)
+        .setCaption(TexteIntervalle(inf, sup, nbDecimales, kSeparateurCalcul));
+}
+
+}  // namespace
+
+void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& module, double t,
+                                   double df, double dfR, double c) {
+    ResultatsConserves& k = module.resultats;
+    const std::int16_t n = module.NbDecimales;
+
+    const double s = RacineCarree(Divise(c, Fini(c + 1)));
+    const double S = RacineCarree(Fini(c + 1));
+    const double tR = Fini(t * s);
+
+    const double g1 = LitGarantie(Feuille, 1);
+    if (!GarantieAcceptee(g1)) return;
+    const double P1 = (1 - g1) / 2;
+
+    // Student t of the future experiment: S times a K-prime variable.
+    bool intervalleT = false;
+    const ParametresLoi kprimeReplique{0, df, dfR, 0, tR};
+    CodeErreur codeInf = kSucces, codeSup = kSucces;
+    const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, codeInf);
+    const double Ksup = QuantileAvecReprise("K", 1 - P1, kprimeReplique, codeSup);
+    if (codeInf == kSucces && codeSup == kSucces) {
+        k.tRepliqueInf = Fini(S * Kinf);
+        k.tRepliqueSup = Fini(S * Ksup);
+        Ecrit(Feuille, "EtiICt", 1, k.tRepliqueInf, k.tRepliqueSup, n);
+        intervalleT = true;
+
+        // The same interval as one-tailed p values, the smaller first.
+        CodeErreur codeA = kSucces, codeB = kSucces;
+        const double a = RepartitionStudent(k.tRepliqueInf, dfR, kPrecisionStudent, codeA);
+        const double b = RepartitionStudent(k.tRepliqueSup, dfR, kPrecisionStudent, codeB);
+        if (codeA == kSucces && codeB == kSucces) {
+            if (tR >= 0) {
+                k.pRepliqueInf = 1 - b;
+                k.pRepliqueSup = 1 - a;
+            } else {
+                k.pRepliqueInf = a;
+                k.pRepliqueSup = b;
+            }
+            Ecrit(Feuille, "EtiICt", 2, k.pRepliqueInf, k.pRepliqueSup, n);
+        }
+    }
+
+    const double g0 = LitGarantie(Feuille, 0);
+    if (!GarantieAcceptee(g0)) return;
+    const double P0 = (1 - g0) / 2;
+
+    if (Feuille.optionButton("OptionEffet", 0).value() != Faux) {
+        // Standardized effect (Cohen's d): d / t times a K-prime variable with an infinite
+        // second number of degrees of freedom.
+        const window::TextBox& boite = Feuille.textBox("TexteEffet", 0);
+        const double d = LitValeur(boite);
+        if (!EffetUtilisable(boite, d, df, g0)) return;
+        const double r = Divise(d, t);
+        const double f = Divise(r, RacineCarree(c));
+        const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
+        CodeErreur codeDinf = kSucces, codeDsup = kSucces;
+        const double Dinf = QuantileAvecReprise("K", P0, lambdaPrime, codeDinf);
+        const double Dsup = QuantileAvecReprise("K", 1 - P0, lambdaPrime, codeDsup);
+        if (codeDinf == kSucces && codeDsup == kSucces) {
+            k.EffetInf = Fini(r * Dinf);
+            k.EffetSup = Fini(r * Dsup);
+            Ecrit(Feuille, "EtiIC", 0, k.EffetInf, k.EffetSup, n);
+        }
+        if (intervalleT) {
+            k.EffetRepliqueInf = Fini(f * k.tRepliqueInf);
+            k.EffetRepliqueSup = Fini(f * k.tRepliqueSup);
+            Ecrit(Feuille, "EtiIC", 1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+        }
+        return;
+    }
+
+    // Raw effect: d / t is its standard error, Student quantiles give the half-widths.
+    const window::TextBox& boite = Feuille.textBox("TexteEffet", 1);
+    const double d = LitValeur(boite);
+    if (!EffetUtilisable(boite, d, df, g0)) return;
+    const ParametresLoi student{0, df, 0, 0, 0};
+    CodeErreur code0 = kSucces;
+    const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, code0);
+    if (code0 == kSucces) {
+        const double h0 = Fini(Divise(d, t) * q0);
+        k.EffetInf = Fini(d - h0);
+        k.EffetSup = Fini(d + h0);
+        Ecrit(Feuille, "EtiIC", 0, k.EffetInf, k.EffetSup, n);
+    }
+    double q1 = q0;
+    CodeErreur code1 = code0;
+    if (!(dfR == df && g1 == g0)) q1 = -QuantileAvecReprise("t", P1, student, code1);
+    if (code1 == kSucces) {
+        const double h1 = Divise(Fini(Divise(d, t) * q1), s);
+        k.EffetRepliqueInf = Fini(d - h1);
+        k.EffetRepliqueSup = Fini(d + h1);
+        Ecrit(Feuille, "EtiIC", 1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+    }
+}
+
+}  // namespace ormane

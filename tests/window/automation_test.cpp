@@ -1,0 +1,47 @@
+// Another program running the calculator through the automation class, with the real
+// program behind it: the person types a t, computes and dismisses the window, and the
+// caller gets the prep caption back.
+#include "compute/automation.h"
+#include "programme_fixture.h"
+
+namespace ormane::testing {
+namespace {
+
+using Automation = ProgrammeTest;
+
+TEST_F(Automation, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
+    std::string vu;
+    platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
+        auto& feuille = static_cast<window::FeuilleOrmane&>(form);
+        window::TextBox& t = feuille.textBox("Textet", 1);
+        UserActions::type(t, "2.5");
+        UserActions::keyUp(t, 0);
+        UserActions::click(feuille.commandButton("BoutonCalculer"));
+        vu = feuille.label("EtiPrep").caption();
+        feuille.hide();
+    });
+    OrmaneClasse classe(programme.feuilleOrmane());
+    std::string prep = classe.CalculeOrmane();
+    EXPECT_THAT(prep, ResultatPrep(3));
+    EXPECT_EQ(prep, vu);
+    EXPECT_FALSE(programme.feuilleOrmane().exists());
+    EXPECT_FALSE(platform.programEnd.ended());
+}
+
+TEST_F(Automation, TheCloseControlHandsBackAFreshWindowsResultWithoutEndingTheProgram) {
+    std::string premier;
+    platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
+        premier = form.label("EtiPrep").caption();
+        UserActions::type(form.textBox("Textet", 3), "0.01");
+        UserActions::close(form);
+    });
+    OrmaneClasse classe(programme.feuilleOrmane());
+    std::string prep = classe.CalculeOrmane();
+    // The fresh window's own load computed the default example again.
+    EXPECT_EQ(prep, premier);
+    EXPECT_FALSE(platform.programEnd.ended());
+    EXPECT_EQ(platform.settings.writeCount(), 0);
+}
+
+}  // namespace
+}  // namespace ormane::testing

@@ -1,0 +1,183 @@
+// Switching the interface language from the Language menu: the check mark, every caption
+// in the other language exactly as stored, the sentences composed with the chosen kind of
+// future experiment, the copied captions and the help context numbers.
+#include <map>
+#include <string>
+
+#include "programme_fixture.h"
+#include "window/behaviour/captions/kprime_vocabulary.h"
+#include "window/model/session.h"
+
+namespace ormane::testing {
+namespace {
+
+class Language : public ProgrammeTest {
+  protected:
+    Language() { Demarre(); }
+
+    void ChoisitFrancais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 1))); }
+    void ChoisitAnglais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 0))); }
+
+    // Every caption and Tag of the window, by control.
+    std::map<std::string, std::string> Legendes() {
+        std::map<std::string, std::string> tout;
+        for (window::Control* c : F().controls()) {
+            if (auto* l = dynamic_cast<window::CaptionedControl*>(c)) {
+                tout[c->displayName()] = l->caption() + "|" + c->tag();
+            }
+        }
+        return tout;
+    }
+};
+
+TEST_F(Language, FrenchMovesTheCheckMarkAndTheHelpContexts) {
+    ChoisitFrancais();
+    EXPECT_EQ(M().LangueChoisie, 0);
+    EXPECT_TRUE(F().menuItem("MenuLangue", 1).checked());
+    EXPECT_FALSE(F().menuItem("MenuLangue", 0).checked());
+    EXPECT_EQ(F().helpContextId(), 2);
+    EXPECT_EQ(programme.apropos().existing()->helpContextId(), 1);
+    ChoisitAnglais();
+    EXPECT_EQ(M().LangueChoisie, 1);
+    EXPECT_TRUE(F().menuItem("MenuLangue", 0).checked());
+    EXPECT_EQ(F().helpContextId(), 12);
+    EXPECT_EQ(programme.apropos().existing()->helpContextId(), 11);
+}
+
+struct Attendu {
+    const char* controle;
+    int index;  // -1: not an array member
+    const char* francais;
+    const char* anglais;
+};
+
+// A sample of the stored captions, chosen for their blanks, accents and access keys.
+const Attendu kLegendes[] = {
+    {"BoutonQuitter", -1, "&Quitter", "e&Xit"},
+    {"boutonOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
+    {"OptionReplique", 1, "expérience &Future avec effectifs multipliés par",
+     "&Future experiment with cell counts multiplied by"},
+    {"Optiont", 3, "p bilatéral", "two-tailed p"},
+    {"Optiont", 1, "t", "t"},
+    {"CadreDonnees", -1, " Données ", " Data "},
+    {"CadreEffet", -1, " effet observé ", " observed effect size "},
+    {"OptionIC", 1, "intervalles de &Prédiction ", "&Prediction intervals"},
+    {"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
+    {"MenuApropos", -1, "à &Propos de Ormane", "&About Ormane"},
+    {"EtiL", 1, "Linf", "Llow"},
+    {"Etialpha", -1, "a", "a"},
+    {"MenuLangue", 1, "&Français", "&Français"},
+    {"MenuHelp", -1, "&?", "&?"},
+    // Copied from other controls.
+    {"BoutonAide", -1, "&Aide [F1]", "&Help [F1]"},
+    {"BoutonKprime", -1, "Distribution &K-prime", "&K-prime Distribution"},
+    {"MenuAide1", 3, "Distribution &K-prime", "&K-prime Distribution"},
+    {"MenuOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
+    {"MenuQuitter", -1, "&Quitter", "e&Xit"},
+    // Never changed.
+    {"MenuAuteurs", -1, "au&Thors", "au&Thors"},
+    // Composed with the replication option's word.
+    {"EtiRepliqued", -1, "prep = probabilité de trouver un effet de même signe dans une réplique",
+     "prep = probability of finding a same-sign effect in a replication"},
+    {"CasePreprep", -1,
+     "ppreprep = probabilité de trouver un effet de même signe avec prep > gamma  dans une "
+     "réplique",
+     "ppreprep = probability of finding a same-sign effect with prep > gamma in a replication"},
+    {"CadreIntervalle", 0, " t de Student/p unilatéral dans réplique ",
+     " Student t/one-tailed p in a replication "},
+};
+
+TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
+    for (bool francais : {true, false, true}) {
+        francais ? ChoisitFrancais() : ChoisitAnglais();
+        for (const Attendu& a : kLegendes) {
+            const std::string& vu = a.index < 0
+                                        ? Legende(a.controle)
+                                        : Legende(a.controle, static_cast<std::int16_t>(a.index));
+            EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
+        }
+    }
+}
+
+TEST_F(Language, TheSentencesNameTheChosenFutureExperimentInBothLanguages) {
+    UserActions::click(F().optionButton("OptionReplique", 1));
+    ChoisitFrancais();
+    EXPECT_EQ(Legende("EtiRepliqued"),
+              "prep = probabilité de trouver un effet de même signe dans une expérience future");
+    EXPECT_EQ(Legende("CadreIntervalle", 2), " limites de confiance dans expérience future ");
+    EXPECT_EQ(Legende("CasePsrep"),
+              "psrep = probabilité de trouver un effet de même signe et significatif au seuil "
+              "alpha dans une expérience future");
+    ChoisitAnglais();
+    EXPECT_EQ(Legende("EtiRepliqued"),
+              "prep = probability of finding a same-sign effect in a future experiment");
+    EXPECT_EQ(Legende("CadreIntervalle", 0), " Student t/one-tailed p in a future experiment ");
+}
+
+TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {
+    auto avant = Legendes();
+    int sabliers = Sabliers();
+    ChoisitAnglais();
+    EXPECT_EQ(Legendes(), avant);
+    EXPECT_EQ(M().LangueChoisie, 1);
+    EXPECT_EQ(Sabliers(), sabliers);
+}
+
+TEST_F(Language, TheCopyMessageFollowsTheLanguage) {
+    ChoisitFrancais();
+    EXPECT_EQ(M().TexteCopie, " a été copié dans le presse-papier");
+    EXPECT_EQ(M().TexteDecimales, "décimales ");
+    ChoisitAnglais();
+    EXPECT_EQ(M().TexteCopie, " has been copied to clipboard");
+}
+
+// The K-prime dialog is not part of the program; its vocabulary is given to a dialog
+// built here with the same control names.
+class KprimeVocabulary : public Language {
+  protected:
+    KprimeVocabulary() : dialogue(programme.session(), "FeuilleKprime") {
+        dialogue.add<window::CommandButton>("BoutonAide");
+        for (const TexteBilingue& ligne : LegendesKprime()) {
+            std::string nom = ligne.controle;
+            if (nom.empty()) continue;
+            if (nom.starts_with("Option")) {
+                ligne.index ? dialogue.addMember<window::OptionButton>(nom, *ligne.index)
+                            : dialogue.add<window::OptionButton>(nom);
+            } else if (nom.starts_with("Case")) {
+                ligne.index ? dialogue.addMember<window::CheckBox>(nom, *ligne.index)
+                            : dialogue.add<window::CheckBox>(nom);
+            } else if (nom.starts_with("Bouton")) {
+                dialogue.add<window::CommandButton>(nom);
+            } else {
+                ligne.index ? dialogue.addMember<window::Label>(nom, *ligne.index)
+                            : dialogue.add<window::Label>(nom);
+            }
+        }
+    }
+    window::Form dialogue;
+};
+
+TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
+    InitialiseLangueKprime(&dialogue, F(), 0);
+    EXPECT_EQ(dialogue.caption(), "Distribution K-prime");
+    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "&Help [F1]");
+    EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "Effacer");
+    EXPECT_EQ(dialogue.label("Eti", 3).caption(), "écart-type");
+    InitialiseLangueKprime(&dialogue, F(), 1);
+    EXPECT_EQ(dialogue.caption(), "K-prime distribution ");
+    EXPECT_EQ(dialogue.checkBox("CaseDl", 1).caption(), "infinity : &Noncentral t");
+    EXPECT_EQ(dialogue.optionButton("OptionDis", 3).caption(), "non central t");
+}
+
+TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
+    auto avant = Legendes();
+    EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), 1));
+    EXPECT_EQ(Legendes(), avant);
+    // No language switch reaches the dialog: it is never loaded.
+    ChoisitFrancais();
+    EXPECT_EQ(dialogue.caption(), "");
+    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "");
+}
+
+}  // namespace
+}  // namespace ormane::testing

@@ -1,0 +1,69 @@
+// The whole program on the headless platform, as the window behaviour's tests drive it:
+// stored settings are placed before the start, a person acts through UserActions, and
+// the platform doubles tell what was asked of the platform. Each computing refresh shows
+// the hourglass once, so the hourglass count is the count of recomputations.
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "window/behaviour/programme.h"
+#include "window/model/controls.h"
+#include "window/model/user_actions.h"
+#include "window/platform/headless/headless_platform.h"
+
+namespace ormane::testing {
+
+using window::UserActions;
+
+class ProgrammeTest : public ::testing::Test {
+  protected:
+    // A setting as a previous run left it.
+    void Stocke(const std::string& cle, const std::string& valeur) {
+        platform.settings.write("ormane", "Options", cle, valeur);
+    }
+    std::optional<std::string> Stocke(const std::string& cle) const {
+        return platform.settings.stored("ormane", "Options", cle);
+    }
+
+    void Demarre() { programme.Demarre(); }
+    window::FeuilleOrmane& F() { return programme.feuilleOrmane().get(); }
+    EtatModule& M() { return programme.module(); }
+
+    int Sabliers() const {
+        const auto& h = platform.mousePointer.history();
+        return static_cast<int>(std::count(h.begin(), h.end(), platform::kHourglassPointer));
+    }
+
+    const std::string& Legende(const char* nom) {
+        return F().get<window::CaptionedControl>(nom).caption();
+    }
+    const std::string& Legende(const char* nom, std::int16_t index) {
+        return F().get<window::CaptionedControl>(nom, index).caption();
+    }
+    const std::string& Texte(const char* nom) { return F().textControl(nom).text(); }
+    const std::string& Texte(const char* nom, std::int16_t index) {
+        return F().textControl(nom, index).text();
+    }
+    bool Visible(const char* nom) { return F().control(nom).visible(); }
+    bool Visible(const char* nom, std::int16_t index) { return F().control(nom, index).visible(); }
+
+    // Type a new text and release the key, as a person does.
+    void Tape(window::TextControl& boite, const std::string& texte) {
+        ASSERT_TRUE(UserActions::type(boite, texte));
+        ASSERT_TRUE(UserActions::keyUp(boite, 0));
+    }
+
+    platform::HeadlessPlatform platform;
+    Programme programme{platform.services()};
+};
+
+// " prep = " followed by a number with exactly `decimales` decimals.
+inline ::testing::Matcher<std::string> ResultatPrep(int decimales) {
+    return ::testing::MatchesRegex(" prep = 0\\.[0-9]{" + std::to_string(decimales) + "}");
+}
+
+}  // namespace ormane::testing

@@ -1,0 +1,26 @@
+// The interface language. MenuLangue_Click (index 0 English, 1 French: the reverse of
+// LangueChoisie) moves the check mark, writes every caption through InitialiseLangue and
+// records the new language; the load calls it with the stored language. Neither traps a
+// failure: an index other than 0 and 1 fails at once and changes nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "window/behaviour/contexte.h"
+
+namespace ormane {
+
+void MenuLangue_Click(const Contexte& c, std::int16_t Index);
+
+// CLangue 1 French, 0 English: captions, Tags, the decimals and copy texts, the help
+// context numbers of the window and of the About box (loading the box, hidden, when it
+// is not loaded), then the composed and copied captions and EtiDecimales.
+void InitialiseLangue(const Contexte& c, std::int16_t CLangue);
+
+// The six sentences naming the predicted experiment: EtiRepliqued, CasePsrep and
+// CasePreprep are their stem followed by `mot`; the three CadreIntervalle frames their
+// stem, `mot` and one blank.
+void ComposeLegendesReplique(window::FeuilleOrmane& feuille, const std::string& mot);
+
+}  // namespace ormane
