@@ -82,15 +82,12 @@ Calculator::Calculator(EntryMode mode) : state_(std::make_unique<State>(mode)) {
 
 Calculator::~Calculator() = default;
 
-Outcome Calculator::compute(const Request& request) {
-    Programme& programme = state_->programme;
-    EtatModule& module = programme.module();
-    window::FeuilleOrmane& F = programme.feuilleOrmane().get();
-    const StartupEntries& startup = state_->startup;
-    const bool automatic = state_->mode == EntryMode::AutomaticComputation;
+namespace {
 
-    tick(F.checkBox("CaseAutomatique"), automatic);
+using window::FeuilleOrmane;
 
+void chooseLanguageAndDecimals(FeuilleOrmane& F, const EtatModule& module, const Request& request,
+                               const StartupEntries& startup) {
     // The Language menu: item 0 English, item 1 French.
     const Language language = request.language.value_or(startup.language);
     const std::int16_t languageItem = language == Language::English ? 0 : 1;
@@ -101,15 +98,19 @@ Outcome Calculator::compute(const Request& request) {
     if (decimalsBar.value() != decimals) {
         require(UserActions::scrollTo(decimalsBar, decimals), decimalsBar, "move");
     }
+}
 
-    // Every result wanted: this also shows the alpha, gamma and effect entries.
+// Every result wanted: this also shows the alpha, gamma and effect entries.
+void showEveryResult(FeuilleOrmane& F) {
     tick(F.checkBox("CasePsrep"), true);
     tick(F.checkBox("CasePreprep"), true);
     tick(F.checkBox("OptionIC", 0), true);
     tick(F.checkBox("OptionIC", 1), true);
+}
 
-    // c and dfR can be typed only while the future experiment is chosen; a plain
-    // replication gets back the texts start-up left there.
+// c and dfR can be typed only while the future experiment is chosen; a plain replication
+// gets back the texts start-up left there.
+void enterReplication(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     window::TextBox& c = F.textBox("Textec");
     window::TextBox& dfR = F.textBox("TextedfR");
     const FutureExperiment future =
@@ -120,16 +121,20 @@ Outcome Calculator::compute(const Request& request) {
         type(dfR, future.dfR);
     }
     if (!request.future) click(F.optionButton("OptionReplique", 0));
+}
 
+void enterLevels(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     type(F.comboBox("Textealpha"), request.alpha.value_or(startup.alpha));
     click(F.optionButton("OptionAlpha", request.alphaTails.value_or(2) == 1 ? 1 : 0));
     type(F.comboBox("TexteGamma"), request.gamma.value_or(startup.gamma));
     type(F.comboBox("TexteGarantie", 0), request.estimateLevel.value_or(startup.estimateLevel));
     type(F.comboBox("TexteGarantie", 1), request.predictionLevel.value_or(startup.predictionLevel));
+}
 
-    // Each effect box can be typed only while its kind is chosen: the other kind first.
-    const EffectKind effectKind = request.effect ? request.effect->kind : EffectKind::Standardized;
-    const auto chosen = static_cast<std::int16_t>(effectKind);
+// Each effect box can be typed only while its kind is chosen: the other kind first.
+void enterEffect(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
+    const EffectKind kind = request.effect ? request.effect->kind : EffectKind::Standardized;
+    const auto chosen = static_cast<std::int16_t>(kind);
     const auto other = static_cast<std::int16_t>(1 - chosen);
     window::TextBox& otherEffect = F.textBox("TexteEffet", other);
     if (otherEffect.text() != startup.effects[other]) {
@@ -139,9 +144,11 @@ Outcome Calculator::compute(const Request& request) {
     click(F.optionButton("OptionEffet", chosen));
     type(F.textBox("TexteEffet", chosen),
          request.effect ? request.effect->text : startup.effects[chosen]);
+}
 
-    // The three statistic boxes not entered get back their start-up texts (typing into
-    // one selects its statistic), then the entered one is chosen and typed.
+// The three statistic boxes not entered get back their start-up texts (typing into one
+// selects its statistic), then the entered one is chosen, typed and its key released.
+void enterStatistic(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     const EnteredStatistic statistic =
         request.statistic.value_or(EnteredStatistic{Statistic::TwoTailedP, startup.statistics[3]});
     const auto entered = static_cast<std::int16_t>(statistic.kind);
@@ -149,18 +156,39 @@ Outcome Calculator::compute(const Request& request) {
         if (i != entered) type(F.textBox("Textet", i), startup.statistics[i]);
     }
     click(F.optionButton("Optiont", entered));
-    window::TextBox& statisticBox = F.textBox("Textet", entered);
-    type(statisticBox, statistic.text);
-    releaseKey(statisticBox);
+    window::TextBox& box = F.textBox("Textet", entered);
+    type(box, statistic.text);
+    releaseKey(box);
+}
 
-    // Nothing of the previous computation may show in this one's outcome: a request that
-    // computes nothing (a blank statistic, c or dfR of 0) then shows no result at all.
+// Nothing of the previous computation may show in the next one's outcome: a request that
+// computes nothing (a blank statistic, c or dfR of 0) then shows no result at all.
+void forgetResults(FeuilleOrmane& F, EtatModule& module) {
     module.resultats = ResultatsConserves{};
     for (auto* label : {&F.label("EtiPrep"), &F.label("EtiPrept"), &F.label("EtiPreprep"),
                         &F.label("EtiIC", 0), &F.label("EtiIC", 1), &F.label("EtiICt", 1),
                         &F.label("EtiICt", 2), &F.label("EtiICL", 1), &F.label("EtiICL", 2)}) {
         label->setCaption("");
     }
+}
+
+}  // namespace
+
+Outcome Calculator::compute(const Request& request) {
+    Programme& programme = state_->programme;
+    EtatModule& module = programme.module();
+    FeuilleOrmane& F = programme.feuilleOrmane().get();
+    const StartupEntries& startup = state_->startup;
+    const bool automatic = state_->mode == EntryMode::AutomaticComputation;
+
+    tick(F.checkBox("CaseAutomatique"), automatic);
+    chooseLanguageAndDecimals(F, module, request, startup);
+    showEveryResult(F);
+    enterReplication(F, request, startup);
+    enterLevels(F, request, startup);
+    enterEffect(F, request, startup);
+    enterStatistic(F, request, startup);
+    forgetResults(F, module);
 
     // Last, df: its key release recomputes when automatic computation is on.
     window::TextBox& df = F.textBox("Textedf");
