@@ -3,8 +3,10 @@
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
+#include <numbers>
 
 #include "politique_boost.h"
+#include "serie_beta_demi.h"
 
 namespace basfun_interne {
 
@@ -49,10 +51,39 @@ double FonctionIncomplete::ValeurAvec(double a, bool complement, const Politique
 
 double FonctionIncomplete::Ecart(double a) const {
     const PolitiqueKprime pol;
+    // At x = 0 (or an x whose square underflows) J is 0 for every a > 0.
+    if (x2s2_ == 0) return 0.0;
     if (gamma_) return bm::gamma_p_derivative(a + 1, x2s2_, pol);
     const double facteur = y_ * unMoinsY_ / a;
     if (y_ <= 0.5) return bm::ibeta_derivative(a, b_, y_, pol) * facteur;
     return bm::ibeta_derivative(b_, a, unMoinsY_, pol) * facteur;
+}
+
+FonctionIncomplete::Debut FonctionIncomplete::ValeursDebut() const {
+    // D(1/2) = 2 / sqrt(pi) sqrt(y) (1 - y)^b Gamma(b + 1/2) / Gamma(b),  D(1) = b y (1 - y)^b
+    // [2 / sqrt(pi) sqrt(z) e^-z and z e^-z, z = x^2/2].
+    const double deuxSurRacinePi = 2 / std::sqrt(std::numbers::pi);
+    if (gamma_) {
+        const double e = std::exp(-x2s2_);
+        return {e, deuxSurRacinePi * std::sqrt(x2s2_) * e, x2s2_ * e};
+    }
+    // log(1 - y) from whichever of y and 1 - y was formed without loss.
+    const double e = std::exp(b_ * (y_ <= 0.5 ? std::log1p(-y_) : std::log(unMoinsY_)));
+    const double rapportGamma = bm::tgamma_delta_ratio(b_, 0.5, PolitiqueKprime());
+    return {e, deuxSurRacinePi * std::sqrt(y_) * e / rapportGamma, b_ * y_ * e};
+}
+
+double FonctionIncomplete::ComplementDemi(double ecartDemi, double precision) const {
+    if (gamma_) return std::erfc(std::sqrt(x2s2_));
+    // I_(1-y)(b, 1/2), whose first term is D(1/2) / (2 b).
+    return BetaDemiParSerie(ecartDemi / (2 * b_), unMoinsY_, b_, precision);
+}
+
+double FonctionIncomplete::FinEstimee() const {
+    // D(a) is a beta (Poisson) density in a of variance about x^2/2 (1 + x^2/nu2), and
+    // 1 / (1 - y) = 1 + x^2/nu2.
+    const double etirement = gamma_ ? 1.0 : 1 / unMoinsY_;
+    return x2s2_ + 10 * std::sqrt(x2s2_ * etirement) + 40 * etirement;
 }
 
 }  // namespace basfun_interne

@@ -18,8 +18,28 @@ class FonctionIncomplete {
     double RapportEcart(double a) const {
         return gamma_ ? x2s2_ / (a + 1) : y_ * (a + b_) / (a + 1);
     }
+    // The largest of those ratios over [a, infinity): they fall with a, except for b < 1
+    // where they climb towards y.
+    double RapportEcartMaxAuDela(double a) const {
+        return !gamma_ && b_ < 1 ? y_ : RapportEcart(a);
+    }
+
+    // The values a forward sum from a = 1/2 starts with, in closed form: 1 - J(1) = (1 - y)^b
+    // [e^(-x^2/2)], D(1/2) and D(1). One exponential serves the three, and its relative error,
+    // a few ulps times x^2/2, is several times below that of Boost's densities in doubles.
+    struct Debut {
+        double complementUn, ecartDemi, ecartUn;
+    };
+    Debut ValeursDebut() const;
+    // 1 - J(1/2), a two-sided Student (or normal) tail, is cheap when y >= 1/2: a short
+    // series from D(1/2) (or erfc). Otherwise the sums of the series do without it.
+    bool ComplementDemiCourt() const { return gamma_ || y_ >= 0.5; }
+    double ComplementDemi(double ecartDemi, double precision) const;
     // Where J crosses over from near 1 to near 0.
     double Centre() const { return x2s2_; }
+    // Rough a past which D is negligible at any precision: the cross-over, ten of its
+    // widths and the geometric decay of the tail (ratio y).
+    double FinEstimee() const;
 
   private:
     // Past this b the values need Boost's long double evaluation (see politique_boost.h).

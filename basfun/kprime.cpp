@@ -6,6 +6,7 @@
 #include "fonction_incomplete.h"
 #include "integrale_kprime.h"
 #include "poids_melange.h"
+#include "serie_depuis_zero.h"
 #include "serie_melange.h"
 
 namespace basfun_interne {
@@ -20,6 +21,11 @@ constexpr double kNu2Infini = 1e20;
 // four times as many before it gives up and leaves the value to the integral.
 constexpr double kTermesSerieMax = 20000;
 constexpr long kBudgetSerie = 80000;
+// The series summed from index 0 is the faster method as long as it needs fewer terms than
+// this (about the cost of the incomplete betas that start the other one); its budget leaves
+// room for a rough estimate.
+constexpr double kTermesDepuisZeroMax = 600;
+constexpr long kBudgetDepuisZero = 1500;
 
 // Absolute accuracy aimed at: the tolerance asked, but never looser than 1e-6, and as
 // good as doubles allow once 1e-12 or tighter is asked.
@@ -49,16 +55,15 @@ double TermesEstimes(double x, double nu1, double nu2, double lambda) {
     return std::isnan(n) ? HUGE_VAL : n;
 }
 
-struct Valeur {
-    double p;
-    bool ok;
-};
+}  // namespace
 
 // The negative-binomial series (Poisson when nu1 is infinite). For x >= 0
 //   F = F_t(-lambda; nu1) + 1/2 S_0[I] + 1/2 sign(lambda) S_1/2[I],
 // and for x < 0 the same sums of 1 - I at |x| and -lambda give F as the upper tail of the
 // reflected variable: F = 1/2 S_0[1 - I] + 1/2 sign(-lambda) S_1/2[1 - I].
-Valeur ParSerie(double x, double nu1, double nu2, double lambda, double precision) {
+ValeurMethode KprimeSerieAuSommet(double x, double nu1, double nu2, double lambda,
+                                  double precision) {
+    if (!(TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)) return {};
     const bool negatif = x < 0;
     const double l = negatif ? -lambda : lambda;
     const double signe = l > 0 ? 1.0 : (l < 0 ? -1.0 : 0.0);
@@ -74,9 +79,9 @@ Valeur ParSerie(double x, double nu1, double nu2, double lambda, double precisio
     long budget = kBudgetSerie;
     const double precisionSomme = precision / 2;
     const SommeMelange s0 = SommeSerie(w, f, 0.0, precisionSomme, budget);
-    if (!s0.converge) return {0, false};
+    if (!s0.converge) return {};
     const SommeMelange s1 = SommeSerie(w, f, 0.5, precisionSomme, budget);
-    if (!s1.converge) return {0, false};
+    if (!s1.converge) return {};
     double p;
     if (!negatif) {
         const double studentMoinsLambda =
@@ -88,7 +93,27 @@ Valeur ParSerie(double x, double nu1, double nu2, double lambda, double precisio
     return {p, std::isfinite(p)};
 }
 
-}  // namespace
+// For x != 0; F(x; lambda) = 1 - F(-x; -lambda) for x < 0.
+ValeurMethode KprimeSerieDepuisZero(double x, double nu1, double nu2, double lambda,
+                                    double precision) {
+    if (x == 0) return {};
+    const double l = x < 0 ? -lambda : lambda;
+    const double signe = l > 0 ? 1.0 : (l < 0 ? -1.0 : 0.0);
+    const PoidsMelange w =
+        Nu1Infini(nu1, l) ? PoidsMelange::Poisson(l) : PoidsMelange::BinomialeNegative(nu1, l);
+    const FonctionIncomplete f =
+        nu2 >= kNu2Infini ? FonctionIncomplete::Gamma(x) : FonctionIncomplete::Beta(x, nu2);
+    if (!(TermesDepuisZero(w, f) <= kTermesDepuisZeroMax)) return {};
+    const ValeurSerie v = SerieDepuisZero(w, f, signe, precision, kBudgetDepuisZero);
+    if (!v.ok) return {};
+    return {x < 0 ? 1 - v.p : v.p, true};
+}
+
+ValeurMethode KprimeIntegrale(double x, double nu1, double nu2, double lambda, double precision) {
+    const ValeurIntegrale vi = IntegraleKprime(x, nu1, nu2, nu2 >= kNu2Infini, lambda, precision);
+    // An integral whose own error estimate is far above the accuracy asked gives no value.
+    return {vi.p, vi.ok && vi.erreur <= std::fmax(100 * precision, 1e-10)};
+}
 
 double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
                          std::int32_t limite, std::int32_t& statut) {
@@ -106,15 +131,9 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     // U = V = 1: K is normal about lambda.
     if (Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini)
         return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
-    Valeur v{0, false};
-    if (TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)
-        v = ParSerie(x, nu1, nu2, lambda, precision);
-    if (!v.ok) {
-        const ValeurIntegrale vi =
-            IntegraleKprime(x, nu1, nu2, nu2 >= kNu2Infini, lambda, precision);
-        // An integral whose own error estimate is far above the accuracy asked gives no value.
-        v = {vi.p, vi.ok && vi.erreur <= std::fmax(100 * precision, 1e-10)};
-    }
+    ValeurMethode v = KprimeSerieDepuisZero(x, nu1, nu2, lambda, precision);
+    if (!v.ok) v = KprimeSerieAuSommet(x, nu1, nu2, lambda, precision);
+    if (!v.ok) v = KprimeIntegrale(x, nu1, nu2, lambda, precision);
     if (v.ok) return std::fmin(1.0, std::fmax(0.0, v.p));
     statut = kNonFormable;
     return 0.0;

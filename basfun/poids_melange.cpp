@@ -4,8 +4,10 @@
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "politique_boost.h"
+#include "serie_beta_demi.h"
 
 namespace basfun_interne {
 
@@ -50,12 +52,6 @@ double PoidsMelange::LogPoids(double t) const {
            r_ * std::log(unMoinsPi_);
 }
 
-double PoidsMelange::RapportMaxAuDela(double t) const {
-    // The ratio decreases in t, except for r < 1 where it climbs towards pi.
-    if (!poisson_ && r_ < 1) return pi_;
-    return Rapport(t);
-}
-
 double PoidsMelange::RapportArriereMaxEnDeca(double t) const {
     if (!poisson_ && r_ < 1) return std::numeric_limits<double>::infinity();
     return RapportArriere(t);
@@ -94,9 +90,34 @@ double PoidsMelange::UnMoinsMasseDemi() const {
     return bm::ibeta(r_, 0.5, unMoinsPi_, pol);
 }
 
+double PoidsMelange::UnMoinsMasseDemiParSerie(double poidsDemi, double precision) const {
+    if (poisson_) return std::erfc(std::sqrt(mu_));
+    // I_(1-pi)(r, 1/2), whose first term is w(1/2) / (2 r).
+    return BetaDemiParSerie(poidsDemi / (2 * r_), unMoinsPi_, r_, precision);
+}
+
+PoidsMelange::Debut PoidsMelange::ValeursDebut() const {
+    // w(0) = (1 - pi)^r,  w(1/2) = w(0) 2 / sqrt(pi) sqrt(pi) Gamma(r + 1/2) / Gamma(r)
+    // [e^-mu and e^-mu 2 / sqrt(pi) sqrt(mu)] (the first pi is the constant).
+    const double deuxSurRacinePi = 2 / std::sqrt(std::numbers::pi);
+    if (poisson_) {
+        const double e = std::exp(-mu_);
+        return {e, deuxSurRacinePi * std::sqrt(mu_) * e};
+    }
+    const double e = std::exp(r_ * (pi_ <= 0.5 ? std::log1p(-pi_) : std::log(unMoinsPi_)));
+    const double rapportGamma = bm::tgamma_delta_ratio(r_, 0.5, PolitiqueKprime());
+    return {e, deuxSurRacinePi * std::sqrt(pi_) * e / rapportGamma};
+}
+
 double PoidsMelange::Mode() const {
     if (poisson_) return std::fmax(0.0, mu_ - 1);
     return std::fmax(0.0, (pi_ * r_ - 1) / unMoinsPi_);
+}
+
+double PoidsMelange::FinEstimee() const {
+    if (poisson_) return mu_ + 10 * std::sqrt(mu_) + 40;
+    // Variance r pi / (1 - pi)^2; -1 / log(pi) is about 1 / (1 - pi) for pi near 1.
+    return Mode() + 10 * std::sqrt(r_ * pi_) / unMoinsPi_ + 40 / unMoinsPi_;
 }
 
 }  // namespace basfun_interne

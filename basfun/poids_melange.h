@@ -18,7 +18,8 @@ class PoidsMelange {
     double LogPoids(double t) const;  // rough (lgamma), only to place the start of a sum
     // w(t + 1) / w(t), and its largest value over [t, infinity).
     double Rapport(double t) const { return poisson_ ? mu_ / (t + 1) : pi_ * (r_ + t) / (t + 1); }
-    double RapportMaxAuDela(double t) const;
+    // The ratio falls with t, except for r < 1 where it climbs towards pi.
+    double RapportMaxAuDela(double t) const { return !poisson_ && r_ < 1 ? pi_ : Rapport(t); }
     // w(t - 1) / w(t), and its largest value over the indices below t (infinite when unbounded).
     double RapportArriere(double t) const { return poisson_ ? t / mu_ : t / (pi_ * (r_ + t - 1)); }
     double RapportArriereMaxEnDeca(double t) const;
@@ -31,8 +32,22 @@ class PoidsMelange {
     // two-sided Student probability, and 1 minus it is computed directly as well.
     double MasseTotale(double o) const { return o == 0 ? 1.0 : MasseDepuis(o); }
     double UnMoinsMasseDemi() const;
+    // The same 1 - M_1/2 is cheap when pi >= 1/2: a short series from w(1/2) (or erfc).
+    bool UnMoinsMasseDemiCourte() const { return poisson_ || pi_ >= 0.5; }
+    double UnMoinsMasseDemiParSerie(double poidsDemi, double precision) const;
+
+    // w(0) and w(1/2) in closed form, for a forward sum from index 0: one exponential, whose
+    // relative error (a few ulps times log(1 / w(0))) is several times below that of Boost's
+    // densities in doubles.
+    struct Debut {
+        double zero, demi;
+    };
+    Debut ValeursDebut() const;
     // Where w is largest (continuous index).
     double Mode() const;
+    // Rough index past which the weights are negligible at any precision: the mode, ten
+    // standard deviations and the geometric decay of the tail (ratio pi).
+    double FinEstimee() const;
 
   private:
     // Past this r the masses need Boost's long double evaluation (see politique_boost.h).

@@ -1,6 +1,7 @@
 // The K-prime distribution against Boost.Math in its limiting cases: Student's t when
-// lambda = 0, the noncentral t when nu1 is huge, and the exact identity for an infinite nu2,
-// P(Z + lambda U <= x) = 1 - F_nct(lambda; nu1 df, noncentrality x), since U > 0.
+// lambda = 0, the noncentral t when nu1 is huge, the exact identity for an infinite nu2,
+// P(Z + lambda U <= x) = 1 - F_nct(lambda; nu1 df, noncentrality x), since U > 0, and at
+// x = 0, P(Z + lambda U <= 0) = P(T_nu1 <= -lambda).
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/non_central_t.hpp>
@@ -61,6 +62,23 @@ TEST(KprimeCasLimites, InfiniteNu2IsTheReflectedNoncentralT) {
                 const ResultatBasfun r = Kprime(x, nu1, kInfini, lambda);
                 EXPECT_EQ(r.statut, 0);
                 EXPECT_NEAR(r.valeur, attendu, 1e-12) << x << " " << nu1 << " " << lambda;
+            }
+        }
+    }
+}
+
+// Down to an x whose square underflows, where the series has no incomplete function left.
+TEST(KprimeCasLimites, XAtZeroIsStudentWithNu1DfAtMinusLambda) {
+    for (double nu1 : {0.5, 6.0, 300.0}) {
+        const boost::math::students_t student(nu1);
+        for (double nu2 : {3.0, 40.0, kInfini}) {
+            for (double lambda : {-20.0, -3.0, 0.5, 4.0}) {
+                for (double x : {0.0, 1e-300, -1e-300, 1e-200, -1e-100}) {
+                    const ResultatBasfun r = Kprime(x, nu1, nu2, lambda);
+                    EXPECT_EQ(r.statut, 0);
+                    EXPECT_NEAR(r.valeur, boost::math::cdf(student, -lambda), 1e-14)
+                        << x << " " << nu1 << " " << nu2 << " " << lambda;
+                }
             }
         }
     }

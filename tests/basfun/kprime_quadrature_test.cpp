@@ -85,4 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
         Point{52, 1e7, 1e7, 50}, Point{49.5, 1e7, 1e7, 50}, Point{-3, 0.5, 1e7, 20},
         Point{3, 1, 1e7, 10}, Point{0.7, 200, 1e7, -5}));
 
+// The program's usual arguments: moderate degrees of freedom and lambda, x inside the central
+// 99.8 %.
+INSTANTIATE_TEST_SUITE_P(PointsUsuels, KprimeQuadrature,
+                         testing::Values(Point{2.5, 20, 20, 2}, Point{5.8, 100, 50, 5},
+                                         Point{6, 5, 12, 2.5}, Point{-5.1, 29.3, 11.9, -4.3},
+                                         Point{0.9, 165.9, 26.6, 0.63}));
+
 }  // namespace
