@@ -1,23 +1,25 @@
-// ormane: the calculator window, and the commands that need no window.
-#include <cstdio>
-#include <string_view>
+// The ormane executable. Without a command it opens the calculator window; with one
+// (compute, batch, --help, --version) it runs the headless command line.
+#include <iostream>
+#include <string>
+#include <vector>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
+#ifdef ORMANE_WITH_WINDOW
 #include "app/window_mode.h"
+#endif
 
 int main(int argc, char** argv) {
-    std::string_view command = argc > 1 ? argv[1] : "";
-    if (command.empty()) return ormane::app::runWindow(argc, argv);
-    if (command == "--help" || command == "-h") {
-        std::fputs(ormane::app::usage().c_str(), stdout);
-        return 0;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+#ifdef ORMANE_WITH_WINDOW
+        return ormane::app::runWindow(argc, argv);
+#else
+        std::cerr << "ormane: this build has no calculator window; use ormane compute or "
+                     "ormane batch (ormane --help tells how)\n";
+        return 1;
+#endif
     }
-    if (command == "--version") {
-        std::printf("%s\n", ormane::app::versionLine().c_str());
-        return 0;
-    }
-    // The commands without a window ("compute", "batch") are dispatched here.
-    std::fprintf(stderr, "ormane: unknown argument \"%s\"\n\n%s", argv[1],
-                 ormane::app::usage().c_str());
-    return 2;
+    std::ios::sync_with_stdio(false);
+    return ormane::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr);
 }

@@ -1,0 +1,202 @@
+#include "cli/calculator.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "cli/outcome_reading.h"
+#include "window/behaviour/programme.h"
+#include "window/model/controls.h"
+#include "window/model/user_actions.h"
+#include "window/platform/headless/headless_platform.h"
+
+namespace ormane::cli {
+
+namespace {
+
+using window::UserActions;
+
+// The key a user releases after typing a value.
+constexpr std::int16_t kEnterKey = 13;
+
+// What the window holds right after start-up: the values a request leaves unset.
+struct StartupEntries {
+    std::string df;
+    std::array<std::string, 5> statistics;  // Textet(1) to Textet(4); [0] unused
+    std::string c, dfR, alpha, gamma, estimateLevel, predictionLevel;
+    std::array<std::string, 2> effects;  // TexteEffet(0), TexteEffet(1)
+    std::int16_t decimals = 3;
+    Language language = Language::English;
+};
+
+// A refused action means the driver acted on a control no user could reach now.
+void require(bool accepted, const window::Control& control, const char* action) {
+    if (!accepted) {
+        throw std::logic_error("the window refused to " + std::string(action) + " " +
+                               control.displayName());
+    }
+}
+
+void type(window::TextControl& box, const std::string& text) {
+    require(UserActions::type(box, text), box, "type into");
+}
+void click(window::Control& control) {
+    require(UserActions::click(control), control, "click");
+}
+void releaseKey(window::TextControl& box) {
+    require(UserActions::keyUp(box, kEnterKey), box, "release a key in");
+}
+void tick(window::CheckBox& box, bool ticked) {
+    if ((box.value() != 0) != ticked) click(box);
+}
+
+}  // namespace
+
+struct Calculator::State {
+    explicit State(EntryMode entryMode) : mode(entryMode), programme(platform.services()) {}
+
+    EntryMode mode;
+    platform::HeadlessPlatform platform;  // before the programme, which refers to it
+    Programme programme;
+    StartupEntries startup;
+};
+
+Calculator::Calculator(EntryMode mode) : state_(std::make_unique<State>(mode)) {
+    Programme& programme = state_->programme;
+    programme.Demarre();
+    window::FeuilleOrmane& F = programme.feuilleOrmane().get();
+    StartupEntries& s = state_->startup;
+    s.df = F.textBox("Textedf").text();
+    for (std::int16_t i = 1; i <= 4; ++i) s.statistics[i] = F.textBox("Textet", i).text();
+    s.c = F.textBox("Textec").text();
+    s.dfR = F.textBox("TextedfR").text();
+    s.alpha = F.comboBox("Textealpha").text();
+    s.gamma = F.comboBox("TexteGamma").text();
+    s.estimateLevel = F.comboBox("TexteGarantie", 0).text();
+    s.predictionLevel = F.comboBox("TexteGarantie", 1).text();
+    s.effects[0] = F.textBox("TexteEffet", 0).text();
+    s.effects[1] = F.textBox("TexteEffet", 1).text();
+    s.decimals = F.scrollBar("Ascenseur").value();
+    s.language = programme.module().LangueChoisie == 0 ? Language::French : Language::English;
+}
+
+Calculator::~Calculator() = default;
+
+namespace {
+
+using window::FeuilleOrmane;
+
+void chooseLanguageAndDecimals(FeuilleOrmane& F, const EtatModule& module, const Request& request,
+                               const StartupEntries& startup) {
+    // The Language menu: item 0 English, item 1 French.
+    const Language language = request.language.value_or(startup.language);
+    const std::int16_t languageItem = language == Language::English ? 0 : 1;
+    if (module.LangueChoisie != 1 - languageItem) click(F.menuItem("MenuLangue", languageItem));
+
+    window::ScrollBar& decimalsBar = F.scrollBar("Ascenseur");
+    const std::int16_t decimals = request.decimals.value_or(startup.decimals);
+    if (decimalsBar.value() != decimals) {
+        require(UserActions::scrollTo(decimalsBar, decimals), decimalsBar, "move");
+    }
+}
+
+// Every result wanted: this also shows the alpha, gamma and effect entries.
+void showEveryResult(FeuilleOrmane& F) {
+    tick(F.checkBox("CasePsrep"), true);
+    tick(F.checkBox("CasePreprep"), true);
+    tick(F.checkBox("OptionIC", 0), true);
+    tick(F.checkBox("OptionIC", 1), true);
+}
+
+// c and dfR can be typed only while the future experiment is chosen; a plain replication
+// gets back the texts start-up left there.
+void enterReplication(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
+    window::TextBox& c = F.textBox("Textec");
+    window::TextBox& dfR = F.textBox("TextedfR");
+    const FutureExperiment future =
+        request.future.value_or(FutureExperiment{startup.c, startup.dfR});
+    if (request.future || c.text() != future.c || dfR.text() != future.dfR) {
+        click(F.optionButton("OptionReplique", 1));
+        type(c, future.c);
+        type(dfR, future.dfR);
+    }
+    if (!request.future) click(F.optionButton("OptionReplique", 0));
+}
+
+void enterLevels(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
+    type(F.comboBox("Textealpha"), request.alpha.value_or(startup.alpha));
+    click(F.optionButton("OptionAlpha", request.alphaTails.value_or(2) == 1 ? 1 : 0));
+    type(F.comboBox("TexteGamma"), request.gamma.value_or(startup.gamma));
+    type(F.comboBox("TexteGarantie", 0), request.estimateLevel.value_or(startup.estimateLevel));
+    type(F.comboBox("TexteGarantie", 1), request.predictionLevel.value_or(startup.predictionLevel));
+}
+
+// Each effect box can be typed only while its kind is chosen: the other kind first.
+void enterEffect(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
+    const EffectKind kind = request.effect ? request.effect->kind : EffectKind::Standardized;
+    const auto chosen = static_cast<std::int16_t>(kind);
+    const auto other = static_cast<std::int16_t>(1 - chosen);
+    window::TextBox& otherEffect = F.textBox("TexteEffet", other);
+    if (otherEffect.text() != startup.effects[other]) {
+        click(F.optionButton("OptionEffet", other));
+        type(otherEffect, startup.effects[other]);
+    }
+    click(F.optionButton("OptionEffet", chosen));
+    type(F.textBox("TexteEffet", chosen),
+         request.effect ? request.effect->text : startup.effects[chosen]);
+}
+
+// The three statistic boxes not entered get back their start-up texts (typing into one
+// selects its statistic), then the entered one is chosen, typed and its key released.
+void enterStatistic(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
+    const EnteredStatistic statistic =
+        request.statistic.value_or(EnteredStatistic{Statistic::TwoTailedP, startup.statistics[3]});
+    const auto entered = static_cast<std::int16_t>(statistic.kind);
+    for (std::int16_t i = 1; i <= 4; ++i) {
+        if (i != entered) type(F.textBox("Textet", i), startup.statistics[i]);
+    }
+    click(F.optionButton("Optiont", entered));
+    window::TextBox& box = F.textBox("Textet", entered);
+    type(box, statistic.text);
+    releaseKey(box);
+}
+
+// Nothing of the previous computation may show in the next one's outcome: a request that
+// computes nothing (a blank statistic, c or dfR of 0) then shows no result at all.
+void forgetResults(FeuilleOrmane& F, EtatModule& module) {
+    module.resultats = ResultatsConserves{};
+    for (auto* label : {&F.label("EtiPrep"), &F.label("EtiPrept"), &F.label("EtiPreprep"),
+                        &F.label("EtiIC", 0), &F.label("EtiIC", 1), &F.label("EtiICt", 1),
+                        &F.label("EtiICt", 2), &F.label("EtiICL", 1), &F.label("EtiICL", 2)}) {
+        label->setCaption("");
+    }
+}
+
+}  // namespace
+
+Outcome Calculator::compute(const Request& request) {
+    Programme& programme = state_->programme;
+    EtatModule& module = programme.module();
+    FeuilleOrmane& F = programme.feuilleOrmane().get();
+    const StartupEntries& startup = state_->startup;
+    const bool automatic = state_->mode == EntryMode::AutomaticComputation;
+
+    tick(F.checkBox("CaseAutomatique"), automatic);
+    chooseLanguageAndDecimals(F, module, request, startup);
+    showEveryResult(F);
+    enterReplication(F, request, startup);
+    enterLevels(F, request, startup);
+    enterEffect(F, request, startup);
+    enterStatistic(F, request, startup);
+    forgetResults(F, module);
+
+    // Last, df: its key release recomputes when automatic computation is on.
+    window::TextBox& df = F.textBox("Textedf");
+    type(df, request.df.value_or(startup.df));
+    releaseKey(df);
+
+    if (!automatic) click(F.commandButton("BoutonCalculer"));
+    return readOutcome(F, module);
+}
+
+}  // namespace ormane::cli

@@ -1,0 +1,39 @@
+// The window's calculator driven as a user would drive it, with no screen: one Programme
+// on the headless platform (its settings store in memory, so the user's saved settings are
+// never read nor written), started once like the window, then each request typed into the
+// window through UserActions and computed. Requests are independent of each other: each
+// sets every entry (to the request's text or to the one start-up placed) and the results
+// of the previous computation are forgotten before computing.
+#pragma once
+
+#include <memory>
+
+#include "cli/outcome.h"
+#include "cli/request.h"
+
+namespace ormane::cli {
+
+enum class EntryMode {
+    // Untick automatic computation, fill in every entry, press Compute: one computation.
+    ComputeButton,
+    // Leave automatic computation ticked: every change recomputes, as while typing.
+    AutomaticComputation
+};
+
+class Calculator {
+  public:
+    explicit Calculator(EntryMode mode = EntryMode::ComputeButton);
+    ~Calculator();
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    // Throws std::logic_error when the window refuses a user action (a hidden control):
+    // a fault of this driver, never of the request.
+    Outcome compute(const Request& request);
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace ormane::cli

@@ -1,0 +1,108 @@
+#include "cli/command_line_parsing.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "cli/request_builder.h"
+
+namespace ormane::cli {
+
+namespace {
+
+bool isHelp(std::string_view argument) {
+    return argument == "--help" || argument == "-h";
+}
+
+Command parseCompute(std::span<const std::string> arguments) {
+    ComputeCommand command;
+    RequestBuilder builder(Naming::Option);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (isHelp(argument)) return HelpCommand{};
+        if (argument == "--json") {
+            if (command.json) return UsageError{"--json is given twice"};
+            command.json = true;
+            continue;
+        }
+        if (!argument.starts_with("--")) {
+            return UsageError{"unexpected argument \"" + std::string(argument) +
+                              "\" (every value follows its option, as in --df 9)"};
+        }
+        // "--df=9" and "--df 9" both work; a value may itself begin with "-" ("--t -2.5").
+        std::string_view name = argument.substr(2);
+        std::optional<std::string> attached;
+        if (const auto equals = name.find('='); equals != std::string_view::npos) {
+            attached = std::string(name.substr(equals + 1));
+            name = name.substr(0, equals);
+        }
+        auto nextValue = [&]() -> std::optional<std::string> {
+            if (i + 1 >= arguments.size()) return std::nullopt;
+            return arguments[++i];
+        };
+
+        if (name == "future") {
+            if (attached) return UsageError{"--future takes two values: --future C DFR"};
+            const auto c = nextValue();
+            const auto dfR = nextValue();
+            if (!c || !dfR) {
+                return UsageError{
+                    "--future needs two values: the multiplier c and the degrees "
+                    "of freedom of the future experiment (--future C DFR)"};
+            }
+            if (auto error = builder.set(Field::C, *c)) return UsageError{*error};
+            if (auto error = builder.set(Field::DfR, *dfR)) return UsageError{*error};
+            continue;
+        }
+        const auto field = fieldOfOption(name);
+        if (!field) return UsageError{"unknown option \"" + std::string(argument) + "\""};
+        const auto value = attached ? attached : nextValue();
+        if (!value) return UsageError{"--" + std::string(name) + " needs a value"};
+        if (auto error = builder.set(*field, *value)) return UsageError{*error};
+    }
+    auto request = builder.finish();
+    if (auto* error = std::get_if<std::string>(&request)) return UsageError{*error};
+    command.request = std::get<Request>(std::move(request));
+    return command;
+}
+
+Command parseBatch(std::span<const std::string> arguments) {
+    BatchCommand command;
+    bool sourceGiven = false;
+    for (const std::string& argument : arguments) {
+        if (isHelp(argument)) return HelpCommand{};
+        if (argument.starts_with("-") && argument != "-") {
+            return UsageError{"unknown option \"" + argument + "\" for batch"};
+        }
+        if (sourceGiven) {
+            return UsageError{
+                "batch reads one CSV file (or - for the standard input), "
+                "not several"};
+        }
+        command.source = argument;
+        sourceGiven = true;
+    }
+    return command;
+}
+
+}  // namespace
+
+Command parseCommandLine(std::span<const std::string> arguments) {
+    if (arguments.empty()) return UsageError{"no command given"};
+    const std::string& command = arguments.front();
+    const auto rest = arguments.subspan(1);
+    if (isHelp(command)) {
+        if (!rest.empty()) return UsageError{command + " takes no argument"};
+        return HelpCommand{};
+    }
+    if (command == "--version") {
+        if (!rest.empty()) return UsageError{"--version takes no argument"};
+        return VersionCommand{};
+    }
+    if (command == "compute") return parseCompute(rest);
+    if (command == "batch") return parseBatch(rest);
+    if (command.starts_with("-")) return UsageError{"unknown option \"" + command + "\""};
+    return UsageError{"unknown command \"" + command + "\" (the commands are compute and batch)"};
+}
+
+}  // namespace ormane::cli

@@ -1,0 +1,32 @@
+// Reads the arguments of the ormane executable (after the program's own name) into the
+// command to run: the help, the version, one computation or a batch. Anything malformed
+// becomes a UsageError carrying the message to show before the usage text.
+#pragma once
+
+#include <span>
+#include <string>
+#include <variant>
+
+#include "cli/request.h"
+
+namespace ormane::cli {
+
+struct HelpCommand {};
+struct VersionCommand {};
+struct ComputeCommand {
+    Request request;
+    bool json = false;
+};
+struct BatchCommand {
+    std::string source = "-";  // a file name, or "-" for the standard input
+};
+struct UsageError {
+    std::string message;
+};
+
+using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, UsageError>;
+
+// No argument at all is the window, which the executable handles itself: a UsageError here.
+Command parseCommandLine(std::span<const std::string> arguments);
+
+}  // namespace ormane::cli

@@ -1,0 +1,15 @@
+#include "cli/number_text.h"
+
+#include <array>
+#include <charconv>
+
+namespace ormane::cli {
+
+std::string roundTripText(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 17);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace ormane::cli

@@ -1,0 +1,106 @@
+#include "cli/outcome_reading.h"
+
+#include <string>
+#include <string_view>
+
+#include "window/model/controls.h"
+
+namespace ormane::cli {
+
+namespace {
+
+// A kept value of exactly 0 is the window's "no result".
+std::optional<double> kept(double value) {
+    if (value == 0) return std::nullopt;
+    return value;
+}
+
+std::optional<Interval> kept(double lower, double upper) {
+    if (lower == 0 || upper == 0) return std::nullopt;
+    return Interval{lower, upper};
+}
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// The caption of a choice followed by its guarantee level and unit, as the window's row
+// reads: "inter&Val estimates 95 %".
+std::string withLevel(window::CheckBox& choice, window::ComboBox& level, window::Label& unit) {
+    return trimmed(choice.caption()) + " " + level.text() + " " + trimmed(unit.caption());
+}
+
+}  // namespace
+
+Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
+    Outcome outcome;
+
+    EntryTexts& e = outcome.entries;
+    e.df = F.textBox("Textedf").text();
+    e.t = F.textBox("Textet", 1).text();
+    e.F = F.textBox("Textet", 2).text();
+    e.p2 = F.textBox("Textet", 3).text();
+    e.p1 = F.textBox("Textet", 4).text();
+    e.c = F.textBox("Textec").text();
+    e.dfR = F.textBox("TextedfR").text();
+    e.alpha = F.comboBox("Textealpha").text();
+    e.gamma = F.comboBox("TexteGamma").text();
+    e.estimateLevel = F.comboBox("TexteGarantie", 0).text();
+    e.predictionLevel = F.comboBox("TexteGarantie", 1).text();
+    e.d = F.textBox("TexteEffet", 0).text();
+    e.raw = F.textBox("TexteEffet", 1).text();
+
+    const ResultatsConserves& k = module.resultats;
+    Results& r = outcome.results;
+    r.prep = kept(k.ValeurPrep);
+    r.psrep = kept(k.ValeurPsrep);
+    r.ppreprep = kept(k.ValeurPpreprep);
+    r.tPrediction = kept(k.tRepliqueInf, k.tRepliqueSup);
+    r.pPrediction = kept(k.pRepliqueInf, k.pRepliqueSup);
+    r.effectEstimate = kept(k.EffetInf, k.EffetSup);
+    r.effectPrediction = kept(k.EffetRepliqueInf, k.EffetRepliqueSup);
+
+    window::Label& prep = F.label("EtiPrep");
+    window::Label& psrep = F.label("EtiPrept");
+    window::Label& ppreprep = F.label("EtiPreprep");
+    window::Label& estimate = F.label("EtiIC", 0);
+    window::Label& effectPrediction = F.label("EtiIC", 1);
+    window::Label& tPrediction = F.label("EtiICt", 1);
+    window::Label& pPrediction = F.label("EtiICt", 2);
+    outcome.labels = ResultLabels{
+        prep.caption(),        psrep.caption(),    ppreprep.caption(),        tPrediction.caption(),
+        pPrediction.caption(), estimate.caption(), effectPrediction.caption()};
+
+    // The window top to bottom as far as results go; a row shows only when its result
+    // label does (a hidden frame hides its rows), a heading only with a row under it.
+    auto block = [&](std::string heading,
+                     std::initializer_list<std::pair<std::string, window::Label*>> rows) {
+        ShownBlock shown{std::move(heading), {}};
+        for (const auto& [title, label] : rows) {
+            if (label->effectivelyVisible()) shown.lines.push_back({title, label->caption()});
+        }
+        if (!shown.lines.empty()) outcome.shown.push_back(std::move(shown));
+    };
+    block(F.label("EtiRepliqued").caption(), {{"", &prep}});
+    block(F.checkBox("CasePsrep").caption(), {{"", &psrep}});
+    block(F.checkBox("CasePreprep").caption(), {{"", &ppreprep}});
+    block(withLevel(F.checkBox("OptionIC", 0), F.comboBox("TexteGarantie", 0), F.label("Eti2", 2)),
+          {{"", &estimate}});
+    window::CheckBox& predictionChoice = F.checkBox("OptionIC", 1);
+    if (predictionChoice.value() != 0) {
+        outcome.shown.push_back(ShownBlock{
+            withLevel(predictionChoice, F.comboBox("TexteGarantie", 1), F.label("Eti2", 5)), {}});
+    }
+    block(F.frame("CadreIntervalle", 0).caption(), {{F.label("Eti2", 0).caption(), &tPrediction},
+                                                    {F.label("Eti2", 1).caption(), &pPrediction}});
+    block(F.frame("CadreIntervalle", 1).caption(), {{"", &effectPrediction}});
+    block(F.frame("CadreIntervalle", 2).caption(),
+          {{F.label("EtiL", 1).caption(), &F.label("EtiICL", 1)},
+           {F.label("EtiL", 2).caption(), &F.label("EtiICL", 2)}});
+    return outcome;
+}
+
+}  // namespace ormane::cli

@@ -1,0 +1,14 @@
+// Reads what a computation left in the main window and the module: entry texts, kept
+// results (0 meaning none), result labels, and the result labels the window shows with
+// their captions, in the window's order.
+#pragma once
+
+#include "cli/outcome.h"
+#include "compute/module_state.h"
+#include "window/design/feuille_ormane.h"
+
+namespace ormane::cli {
+
+Outcome readOutcome(window::FeuilleOrmane& feuille, const EtatModule& module);
+
+}  // namespace ormane::cli

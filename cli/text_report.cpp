@@ -1,0 +1,49 @@
+#include "cli/text_report.h"
+
+namespace ormane::cli {
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace
+
+std::string shownCaption(std::string_view caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                shown += '&';
+                ++i;
+            }
+            continue;
+        }
+        shown += caption[i];
+    }
+    return trimmed(shown);
+}
+
+void writeTextReport(std::ostream& out, const Outcome& outcome) {
+    std::string text;
+    for (const ShownBlock& block : outcome.shown) {
+        text += shownCaption(block.heading);
+        text += '\n';
+        for (const ShownLine& line : block.lines) {
+            std::string row = "  ";
+            if (!line.title.empty()) row += shownCaption(line.title) + " ";
+            row += trimmed(line.result);
+            // A blank result leaves no blanks at the end of its line.
+            row.erase(row.find_last_not_of(' ') + 1);
+            text += row;
+            text += '\n';
+        }
+    }
+    out << text;
+}
+
+}  // namespace ormane::cli

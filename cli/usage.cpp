@@ -1,0 +1,68 @@
+#include "cli/usage.h"
+
+#include "ormane/version.h"
+
+namespace ormane::cli {
+
+const std::string& usageText() {
+    static const std::string text =
+        R"(Usage:
+  ormane                      start the calculator window
+  ormane compute [OPTIONS]    one computation; prints the result labels as the window shows them
+  ormane batch [FILE|-]       one computation per CSV row; CSV results on stdout
+  ormane --help | --version
+
+The command line runs the window's own code on a hidden window: each value is the text
+you would type into the matching box, read the way the window reads it ("1,5" and "3/4"
+work), and corrected the way the window corrects it. It never reads or writes your saved
+settings.
+
+compute options (a value may also be attached: --df=9):
+  --df TEXT                 degrees of freedom of the observed experiment (default 9)
+  --t TEXT                  the observed statistic: a Student t,
+  --F TEXT                    or an F,
+  --p2 TEXT                   or a two-tailed p (default --p2 0.30),
+  --p1 TEXT                   or a one-tailed p; give at most one of the four
+  --future C DFR            predict a future experiment whose cell counts are multiplied
+                            by C, with DFR degrees of freedom (default: a plain replication)
+  --alpha TEXT              significance level of psrep (default 0.05)
+  --alpha-tails 1|2         alpha is one-tailed (1) or two-tailed (2, the default)
+  --gamma TEXT              the level gamma of ppreprep (default 0.90)
+  --estimate-level TEXT     guarantee, in percent, of the interval estimate of the
+                            effect size (default 95)
+  --prediction-level TEXT   guarantee, in percent, of the prediction intervals (default 95)
+  --d TEXT                  the observed effect is standardized (Cohen's d) and equals TEXT
+                            (default: standardized, 0.34776080 as start-up places it)
+  --raw TEXT                the observed effect is raw (unstandardized) and equals TEXT;
+                            give at most one of --d and --raw
+  --decimals N              decimals of the results shown, 2 to 9 (default 3)
+  --lang en|fr              language of the captions (default en)
+  --json                    print one JSON object instead of the window's labels: the
+                            texts of the boxes after the computation ("entries"), prep,
+                            psrep, ppreprep, the intervals t_prediction, p_prediction,
+                            effect_estimate, effect_prediction as [low, high] (null when
+                            there is no result), and the result labels ("labels")
+
+batch reads CSV from FILE, or from the standard input when FILE is - or absent. Its header
+names any of these columns, in any order:
+  df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw
+with the meaning of the compute options; an empty cell keeps the default, and c and dfR
+together (both non-empty) ask for a future experiment. Each row is one computation, made
+independently of the other rows. The output repeats the input columns and adds
+  prep,psrep,ppreprep,t_pred_lo,t_pred_hi,p_pred_lo,p_pred_hi,effect_est_lo,effect_est_hi,
+  effect_pred_lo,effect_pred_hi,error
+with 17 significant digits, empty where there is no result. A bad row gets a message in
+the error column and the other rows go on.
+
+Exit status: 0 success; 1 a batch row failed (or the batch input has no header);
+2 usage error.
+)";
+    return text;
+}
+
+std::string versionText() {
+    return std::string(kTitreApplication) + " version " + std::to_string(kVersionMajeure) + "." +
+           std::to_string(kVersionMineure) + "." + std::to_string(kVersionRevision);
+}
+
+}  // namespace ormane::cli
