@@ -132,7 +132,10 @@ int keystrokes(int argc, char** argv, int count) {
     if (pBox == nullptr || tBox == nullptr) return 1;
 
     std::vector<double> selected;
+    // The box selects its whole text when it gets the focus: type at its end instead.
     pBox->setFocus();
+    QCoreApplication::processEvents();
+    pBox->end(false);
     for (int i = 0; i < count; ++i) {
         // "0.30" -> "0.301" -> "0.30" ...: the box keeps a valid p.
         bool add = i % 2 == 0;
