@@ -1,14 +1,13 @@
 #include "app/window_mode.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "app/application_identity.h"
 #include "app/display_check.h"
 #include "app/window_program.h"
-#include "ormane/version.h"
 
 namespace ormane::app {
 
@@ -41,10 +40,7 @@ int runWindow(int argc, char** argv) {
     qtDefaultHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(qtDefaultHandler);
-    QApplication::setApplicationName(QString::fromLatin1(kNomExecutable));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(kVersionMajeure).arg(kVersionMineure).arg(kVersionRevision));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));
+    identifyApplication();
 
     WindowProgram program;
     program.start();

@@ -9,6 +9,7 @@ packages=(
   libboost-math-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

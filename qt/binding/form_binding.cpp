@@ -90,7 +90,7 @@ void FormBinding::build() {
     if (menuBar_) menuBar_->showAll();
     showCaption();
     shareAccessKeys();
-    window_->setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));
+    window_->setWindowIcon(applicationIcon());
     form_.addObserver(*this);
     attached_ = true;
 }

@@ -39,7 +39,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 HelpWindow::HelpWindow() : browser_(new HelpBrowser(this)) {
     registerIcons();
     setObjectName(QStringLiteral("ormane-help"));
-    setWindowIcon(QIcon(QStringLiteral(":/ormane/icons/ormane.svg")));
+    setWindowIcon(applicationIcon());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

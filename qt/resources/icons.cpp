@@ -14,4 +14,9 @@ void registerIcons() {
     (void)registered;
 }
 
+QIcon applicationIcon() {
+    registerIcons();
+    return QIcon(QStringLiteral(":/ormane/icons/ormane.svg"));
+}
+
 }  // namespace ormane::qt

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Redoes the README's pictures of the calculator window, in English and in French, on Qt's
+# offscreen platform: docs/screenshots/ormane-en.png and docs/screenshots/ormane-fr.png.
+# Each starts from a settings file of its own holding only the language: the window shows
+# the default example, every result ticked. Usage: bash scripts/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=$(bash scripts/build.sh | tail -n 1)
+mkdir -p docs/screenshots
+for language in en fr; do
+  config=$(mktemp -d)
+  mkdir -p "$config/ormane"
+  # The stored language is the language menu's code: 1 English, 0 French.
+  code=1
+  [[ $language == fr ]] && code=0
+  printf '[Options]\nL=%s\n' "$code" >"$config/ormane/ormane.ini"
+  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
+    "$build_dir/bin/screenshot_window" "docs/screenshots/ormane-$language.png"
+  rm -rf "$config"
+done
