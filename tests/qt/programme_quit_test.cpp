@@ -1,12 +1,12 @@
 // How the program ends in widgets, and what it keeps in the settings file: Exit saves the
-// seven settings, the window's close button saves none, and a file prepared as a previous
-// run (or a person) left it is read as the program reads it. Each test ends the program;
-// none needs Qt's event loop afterwards, which no longer runs once the program has ended.
+// seven settings, the window's close button saves none, a file prepared as a previous run
+// (or a person) left it is read as the program reads it, and ending the program closes
+// every window and stops the modal loop that was running. Once the program has ended Qt
+// runs no event loop again in this process: no test here needs one afterwards.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -15,32 +15,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "qt/platform/help_window.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
 #include "support/tidiness.h"
+#include "window/model/user_actions.h"
 
 using namespace ormane;
 using qt::testing::ProgrammeWindow;
-
-namespace {
-
-QString iniFile(const QString& folder) {
-    return folder + QStringLiteral("/ormane/ormane.ini");
-}
-
-void prepare(const QString& folder, const QByteArray& content) {
-    QDir().mkpath(folder + QStringLiteral("/ormane"));
-    QFile file(iniFile(folder));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
-
-QString stored(const QString& folder, const char* key) {
-    QSettings settings(iniFile(folder), QSettings::IniFormat);
-    return settings.value(QStringLiteral("Options/") + QLatin1String(key)).toString();
-}
-
-}  // namespace
 
 class ProgrammeQuitTest : public QObject {
     Q_OBJECT
@@ -49,6 +31,14 @@ class ProgrammeQuitTest : public QObject {
     QTemporaryDir folder_;
     std::unique_ptr<ProgrammeWindow> w_;
 
+    QString iniFile() const { return folder_.path() + QStringLiteral("/ormane/ormane.ini"); }
+    QStringList stored() const {
+        QSettings settings(iniFile(), QSettings::IniFormat);
+        QStringList values;
+        for (const char* key : {"L", "D", "O", "A", "G", "H", "I"})
+            values << settings.value(QStringLiteral("Options/") + QLatin1String(key)).toString();
+        return values;
+    }
     void start() {
         w_ = std::make_unique<ProgrammeWindow>(folder_.path());
         w_->programme().Demarre();
@@ -58,10 +48,24 @@ class ProgrammeQuitTest : public QObject {
   private slots:
     void init() {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        QVERIFY(folder_.isValid());
-        QFile::remove(iniFile(folder_.path()));
+        QFile::remove(iniFile());
     }
     void cleanup() { w_.reset(); }
+
+    // First: a modal loop must be able to run before the program ends.
+    void endingTheProgramClosesEveryWindowAndStopsTheModalLoop() {
+        start();
+        w_->platform().help.openTopic(12);
+        window::Form dialog(w_->programme().session(), "Dialogue");
+        dialog.add<window::CommandButton>("Fin").setCaption("&Fin");
+        QTimer::singleShot(0, [this] { w_->programme().session().endProgram(); });
+        dialog.show(window::Modality::Modal);  // returns: the loop was stopped
+        QVERIFY(w_->programme().session().ended());
+        QVERIFY(!w_->programme().feuilleOrmane().exists() && dialog.unloaded());
+        for (QWidget* top : QApplication::topLevelWidgets()) QVERIFY(!top->isVisible());
+        QVERIFY(!window::UserActions::click(dialog.commandButton("Fin")));  // nothing more handled
+        QVERIFY(!QFile::exists(iniFile()));
+    }
 
     void exitSavesTheSevenSettingsAndEndsTheProgram() {
         start();
@@ -70,26 +74,24 @@ class ProgrammeQuitTest : public QObject {
                           Qt::LeftButton);
         QVERIFY(w_->programme().session().ended());
         QVERIFY(window.isNull() || !window->isVisible());
-        QCOMPARE(stored(folder_.path(), "L"), QStringLiteral("1"));
-        QCOMPARE(stored(folder_.path(), "D"), QStringLiteral("3"));
-        QCOMPARE(stored(folder_.path(), "O"), QStringLiteral("3"));
-        QCOMPARE(stored(folder_.path(), "A"), QStringLiteral("0.05"));
-        QCOMPARE(stored(folder_.path(), "G"), QStringLiteral("0.90"));
-        QCOMPARE(stored(folder_.path(), "H"), QStringLiteral("95"));
-        QCOMPARE(stored(folder_.path(), "I"), QStringLiteral("95"));
+        QCOMPARE(stored(), (QStringList{"1", "3", "3", "0.05", "0.90", "95", "95"}));
     }
 
     void theCloseButtonEndsTheProgramAndSavesNothing() {
         start();
         QVERIFY(w_->window()->close());
         QVERIFY(w_->programme().session().ended());
-        QVERIFY(!QFile::exists(iniFile(folder_.path())));
+        QVERIFY(!QFile::exists(iniFile()));
     }
 
     void aPreparedFileIsReadAsTheProgramReadsIt() {
         // "L" not a number: French. "D" 12: results with 12 decimals, the bar at 3. "O" 1:
         // replaced by the default example's two-tailed p. "A" kept as typed.
-        prepare(folder_.path(), "[Options]\nL=anglais\nD=12\nO=1\nA=abc\nH=90\n");
+        QDir().mkpath(QFileInfo(iniFile()).absolutePath());
+        QFile file(iniFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Options]\nL=anglais\nD=12\nO=1\nA=abc\nH=90\n");
+        file.close();
         start();
         window::FeuilleOrmane& F = w_->F();
         QCOMPARE(w_->widget<QPushButton>(F.commandButton("BoutonCalculer"))->text(),
@@ -104,15 +106,10 @@ class ProgrammeQuitTest : public QObject {
                  QStringLiteral("abc"));
         QStringList problems = qt::testing::clippedWidgets(*w_->window());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        // Quit from the menu bar by its access key (the menu's "&Quitter", which the
-        // button shares).
+        // Quit by the menu's access key (the menu's "&Quitter", which the button shares).
         QTest::keyClick(w_->window(), Qt::Key_Q, Qt::AltModifier);
         QVERIFY(w_->programme().session().ended());
-        QCOMPARE(stored(folder_.path(), "L"), QStringLiteral("0"));
-        QCOMPARE(stored(folder_.path(), "D"), QStringLiteral("12"));
-        QCOMPARE(stored(folder_.path(), "O"), QStringLiteral("3"));
-        QCOMPARE(stored(folder_.path(), "A"), QStringLiteral("abc"));
-        QCOMPARE(stored(folder_.path(), "H"), QStringLiteral("90"));
+        QCOMPARE(stored(), (QStringList{"0", "12", "3", "abc", "0.90", "90", "95"}));
     }
 };
 

@@ -1,7 +1,7 @@
 // The whole calculator in real widgets, driven by key presses and mouse clicks: the first
-// start, typing, automatic computation, the language switch, the decimals bar, copy, help,
-// the pop-up help menu and the About box. The program never ends here (the end of the
-// program is in programme_quit_test.cpp): after it, Qt runs no event loop again.
+// start, typing, automatic computation, the language switch, the arrangement, the decimals
+// bar, copy, help, the pop-up help menu and the About box. The program never ends here
+// (see programme_quit_test.cpp): after it, Qt runs no event loop again.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,14 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
+#include "qt/layout/twips_layout.h"
 #include "qt/platform/help_window.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
@@ -26,6 +29,23 @@
 using namespace ormane;
 using qt::testing::ProgrammeWindow;
 
+namespace {
+
+QString scaleName() {
+    return qEnvironmentVariable("QT_SCALE_FACTOR", "1") + u'x';
+}
+
+bool shows(const QString& text, const char* pattern) {
+    return QRegularExpression(QString::fromLatin1(pattern)).match(text).hasMatch();
+}
+
+// Clicks a radio button's or check box's indicator (the rest of its width takes no click).
+void tick(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+}  // namespace
+
 class ProgrammeWindowTest : public QObject {
     Q_OBJECT
 
@@ -33,52 +53,36 @@ class ProgrammeWindowTest : public QObject {
     std::unique_ptr<ProgrammeWindow> w_;
 
     window::FeuilleOrmane& F() { return w_->F(); }
-    QLineEdit* entry(const char* name, std::int16_t index) {
-        return w_->widget<QLineEdit>(F().textBox(name, index));
+    template <class W = QWidget>
+    W* control(const char* name, std::int16_t index = -1) {
+        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
     }
-    QLineEdit* entry(const char* name) { return w_->widget<QLineEdit>(F().textBox(name)); }
-    QLabel* label(const char* name) { return w_->widget<QLabel>(F().label(name)); }
-    QString prep() { return label("EtiPrep")->text(); }
-    template <class W>
-    W* control(const char* name, std::int16_t index) {
-        return w_->widget<W>(F().control(name, index));
-    }
-    template <class W>
-    W* control(const char* name) {
-        return w_->widget<W>(F().control(name));
-    }
-    static QPoint onIndicator(QWidget* button) { return QPoint(6, button->height() / 2); }
-    // Replaces the whole text of an entry as a person does: click in it, select it all
-    // with the keyboard, type.
-    void retype(QLineEdit* box, const QString& text) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
-    }
-    static QString scaleName() { return qEnvironmentVariable("QT_SCALE_FACTOR", "1") + u'x'; }
-    void showEveryPart() {
-        QTest::mouseClick(control<QRadioButton>("OptionReplique", 1), Qt::LeftButton, {},
-                          onIndicator(control<QRadioButton>("OptionReplique", 1)));
-        for (auto [name, index] : {std::pair{"OptionIC", 0}, {"OptionIC", 1}}) {
-            auto* box = control<QCheckBox>(name, static_cast<std::int16_t>(index));
-            QTest::mouseClick(box, Qt::LeftButton, {}, onIndicator(box));
-        }
-        for (const char* name : {"CasePsrep", "CasePreprep"}) {
-            QTest::mouseClick(control<QCheckBox>(name), Qt::LeftButton, {},
-                              onIndicator(control<QCheckBox>(name)));
-        }
-        qt::testing::settle(*w_->window());
+    QString prep() { return control<QLabel>("EtiPrep")->text(); }
+    QAction* action(const char* name, std::int16_t index = -1) {
+        return w_->action(index < 0 ? F().control(name) : F().control(name, index));
     }
     void expectTidy(const QString& when) {
         qt::testing::settle(*w_->window());
         QStringList problems = qt::testing::clippedWidgets(*w_->window());
-        if (!problems.isEmpty()) {
-            QFAIL(qPrintable(when + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
-        }
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("%1: %2").arg(when, problems.join(u';'))));
+        qt::testing::saveScreenshot(*w_->window(),
+                                    QStringLiteral("programme-%1-%2").arg(when, scaleName()));
     }
-    void switchToFrench() {
-        QAction* francais = w_->action(F().menuItem("MenuLangue", 1));
-        francais->trigger();  // what choosing it in the Language menu does
+    void switchToFrench() { action("MenuLangue", 1)->trigger(); }
+    // Opens the About box from the menu; `look` runs while it is up and must close it.
+    void withAboutBox(const std::function<void(QWidget&)>& look) {
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            window::Form* about = w_->programme().apropos().existing();
+            QWidget* shown = about == nullptr ? nullptr : w_->platform().windows.windowOf(*about);
+            if (shown != nullptr && QTest::qWaitForWindowExposed(shown)) look(*shown);
+            closed = !w_->programme().apropos().exists();
+            if (!closed) w_->programme().apropos().existing()->unload();
+        });
+        action("MenuApropos")->trigger();
+        QVERIFY(closed);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
   private slots:
@@ -86,7 +90,6 @@ class ProgrammeWindowTest : public QObject {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
         w_ = std::make_unique<ProgrammeWindow>();
         w_->programme().Demarre();
-        QVERIFY(w_->window() != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(w_->window()));
         qt::testing::settle(*w_->window());
     }
@@ -94,31 +97,36 @@ class ProgrammeWindowTest : public QObject {
 
     void theFirstStartShowsTheDefaultExampleComputed() {
         QCOMPARE(w_->window()->windowTitle(), QStringLiteral("Ormane version 2.1.0"));
-        QCOMPARE(entry("Textedf")->text(), QStringLiteral("9"));
-        QCOMPARE(entry("Textet", 3)->text(), QStringLiteral("0.30"));
-        QCOMPARE(entry("Textet", 1)->text(), QStringLiteral("1.09971619"));
+        QCOMPARE(control<QLineEdit>("Textedf")->text(), QStringLiteral("9"));
+        QCOMPARE(control<QLineEdit>("Textet", 3)->text(), QStringLiteral("0.30"));
+        QCOMPARE(control<QLineEdit>("Textet", 1)->text(), QStringLiteral("1.09971619"));
         QVERIFY(control<QRadioButton>("Optiont", 3)->isChecked());
         QVERIFY(!control<QRadioButton>("Optiont", 1)->isChecked());
-        QVERIFY(
-            QRegularExpression(QStringLiteral("^ prep = 0\\.\\d{3}$")).match(prep()).hasMatch());
-        QCOMPARE(prep().toStdString(), F().label("EtiPrep").caption());
-        QCOMPARE(label("EtiDecimales")->text(), QStringLiteral("decimals 3"));
+        QVERIFY(shows(prep(), "^ prep = 0\\.\\d{3}$"));
+        QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("decimals 3"));
         QCOMPARE(control<QScrollBar>("Ascenseur")->value(), 6);  // six steps below 9
         QCOMPARE(control<QPushButton>("BoutonCalculer")->text(), QStringLiteral("&Compute"));
         QCOMPARE(control<QPushButton>("BoutonAide")->text(), QStringLiteral("&Help [F1]"));
         QCOMPARE(control<QComboBox>("Textealpha")->currentText(), QStringLiteral("0.05"));
-        QCOMPARE(control<QComboBox>("Textealpha")->count(), 5);
-        QAction* english = w_->action(F().menuItem("MenuLangue", 0));
-        QVERIFY(english->isCheckable() && english->isChecked());
-        QVERIFY(!w_->action(F().menuItem("MenuLangue", 1))->isChecked());
+        QCOMPARE(control<QLabel>("Etialpha")->text(), QStringLiteral("α"));
+        QStringList menus;
+        for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
+        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard",
+                                     "&Language", "e&Xit", "&?"}));
+        QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
+        QVERIFY(!action("MenuLangue", 1)->isChecked());
+        for (window::Control* shown : F().controls()) {
+            if (shown->kind() != window::Kind::MenuItem)
+                QCOMPARE(w_->widget(*shown)->isVisible(), shown->effectivelyVisible());
+        }
+        QVERIFY(!control("Textec")->isVisible());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // no hourglass left behind
-        expectTidy(QStringLiteral("first start"));
-        qt::testing::saveScreenshot(*w_->window(), QStringLiteral("programme-en-") + scaleName());
+        expectTidy(QStringLiteral("en"));
     }
 
-    void typingATRecomputesAndSelectsItsOption() {
+    void typingATRecomputesOnceAndSelectsItsOption() {
         QString before = prep();
-        QLineEdit* t = entry("Textet", 1);
+        QLineEdit* t = control<QLineEdit>("Textet", 1);
         QTest::mouseClick(t, Qt::LeftButton);
         QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
         int computed = w_->computations();
@@ -126,39 +134,30 @@ class ProgrammeWindowTest : public QObject {
         // then the key release's; the widgets add none.
         QTest::keyClicks(t, "2");
         QCOMPARE(w_->computations(), computed + 2);
-        QCOMPARE(F().textBox("Textet", 1).text(), std::string("2"));
         QVERIFY(control<QRadioButton>("Optiont", 1)->isChecked());
         QVERIFY(!control<QRadioButton>("Optiont", 3)->isChecked());
         QVERIFY(prep() != before);
-        QCOMPARE(entry("Textet", 3)->text().toStdString(), F().textBox("Textet", 3).text());
-        QVERIFY(entry("Textet", 3)->text() != QStringLiteral("0.30"));
+        QVERIFY(control<QLineEdit>("Textet", 3)->text() != QStringLiteral("0.30"));
         // The next key in the box now selected: the key release's computation only.
         QTest::keyClicks(t, "5");
         QCOMPARE(w_->computations(), computed + 3);
-        QCOMPARE(t->text(), QStringLiteral("25"));
+        QCOMPARE(F().textBox("Textet", 1).text(), std::string("25"));
         QVERIFY(t->hasFocus());
-    }
-
-    void aKeyThatChangesNothingInTheSelectedBoxComputesNothing() {
-        QLineEdit* p = entry("Textet", 3);
-        QTest::mouseClick(p, Qt::LeftButton);
-        QTest::keyClick(p, Qt::Key_End);  // clears the change flag the load left
-        int computed = w_->computations();
-        QTest::keyClick(p, Qt::Key_Left);
-        QTest::keyClick(p, Qt::Key_Right);
-        QCOMPARE(w_->computations(), computed);
-        QTest::keyClicks(p, "1");
-        QCOMPARE(w_->computations(), computed + 1);
+        // Keys that change nothing compute nothing.
+        QTest::keyClick(t, Qt::Key_Left);
+        QTest::keyClick(t, Qt::Key_Right);
+        QCOMPARE(w_->computations(), computed + 3);
     }
 
     void withoutAutomaticComputationNothingIsComputedUntilCompute() {
-        auto* automatic = control<QCheckBox>("CaseAutomatique");
-        QTest::mouseClick(automatic, Qt::LeftButton, {}, onIndicator(automatic));
+        tick(control("CaseAutomatique"));
         QCOMPARE(F().checkBox("CaseAutomatique").value(), std::int16_t{0});
-        QVERIFY(!automatic->isChecked());
         QString before = prep();
         int computed = w_->computations();
-        retype(entry("Textet", 3), QStringLiteral("0.01"));
+        QLineEdit* p = control<QLineEdit>("Textet", 3);
+        QTest::mouseClick(p, Qt::LeftButton);
+        QTest::keyClick(p, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(p, "0.01");
         QCOMPARE(w_->computations(), computed);
         QCOMPARE(prep(), before);
         QTest::mouseClick(control<QPushButton>("BoutonCalculer"), Qt::LeftButton);
@@ -171,69 +170,81 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(control<QPushButton>("BoutonCalculer")->text(), QStringLiteral("&Calculer"));
         QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("&Quitter"));
         QCOMPARE(control<QRadioButton>("Optiont", 3)->text(), QStringLiteral("p bilatéral"));
-        QCOMPARE(label("EtiDecimales")->text(), QStringLiteral("décimales 3"));
+        QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("décimales 3"));
         QCOMPARE(control<QGroupBox>("CadreDonnees")->title(), QStringLiteral(" Données "));
-        QCOMPARE(w_->action(F().menuItem("MenuLanguage"))->text(), QStringLiteral("&Langue"));
-        QAction* francais = w_->action(F().menuItem("MenuLangue", 1));
-        QVERIFY(francais->isCheckable() && francais->isChecked());
-        QVERIFY(!w_->action(F().menuItem("MenuLangue", 0))->isCheckable());
-        expectTidy(QStringLiteral("French"));
-        qt::testing::saveScreenshot(*w_->window(), QStringLiteral("programme-fr-") + scaleName());
+        QCOMPARE(action("MenuLanguage")->text(), QStringLiteral("&Langue"));
+        QVERIFY(action("MenuLangue", 1)->isCheckable() && action("MenuLangue", 1)->isChecked());
+        QVERIFY(!action("MenuLangue", 0)->isCheckable());
+        expectTidy(QStringLiteral("fr"));
     }
 
-    void everyPartShownStaysTidyInBothLanguages() {
-        showEveryPart();
-        QVERIFY(control<QLineEdit>("Textec")->isVisible());
-        QVERIFY(control<QComboBox>("Textealpha")->isVisible());
-        QVERIFY(w_->widget(F().frame("CadreIntervalle", 1))->isVisible());
-        expectTidy(QStringLiteral("English, every part"));
-        qt::testing::saveScreenshot(*w_->window(),
-                                    QStringLiteral("programme-en-all-") + scaleName());
+    void showingEveryPartMovesNothingAndStaysTidyInBothLanguages() {
+        auto placeOf = [this](const char* name) {
+            QWidget* shown = control(name);
+            return QRect(shown->mapTo(w_->window(), QPoint(0, 0)), shown->size());
+        };
+        QSize size = w_->window()->size();
+        QRect compute = placeOf("BoutonCalculer"), result = placeOf("EtiPrep");
+        tick(control("OptionReplique", 1));
+        tick(control("OptionIC", 0));
+        tick(control("OptionIC", 1));
+        tick(control("CasePreprep"));
+        // A click on the long, wrapped caption of a check box ticks it too.
+        QTest::mouseClick(w_->window()->findChild<QLabel*>(QStringLiteral("CasePsrep.caption")),
+                          Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(control<QCheckBox>("CasePsrep")->isChecked());
+        QVERIFY(control("Textec")->isVisible() && control("Textealpha")->isVisible());
+        QVERIFY(control("CadreIntervalle", 1)->isVisible());
+        qt::testing::settle(*w_->window());
+        QCOMPARE(w_->window()->size(), size);
+        QCOMPARE(placeOf("BoutonCalculer"), compute);
+        QCOMPARE(placeOf("EtiPrep"), result);
+        expectTidy(QStringLiteral("en-all"));
+        // The longest results there can be.
+        for (window::Control* each : F().controls()) each->setVisible(true);
+        F().label("EtiPreprep").setCaption(" ppreprep = 0.999999999");
+        for (std::int16_t i : {1, 2})
+            F().label("EtiICt", i).setCaption("[-12.345678901 ; 12.345678901]");
         switchToFrench();
-        expectTidy(QStringLiteral("French, every part"));
-        qt::testing::saveScreenshot(*w_->window(),
-                                    QStringLiteral("programme-fr-all-") + scaleName());
+        expectTidy(QStringLiteral("fr-all"));
     }
 
-    void theDecimalsBarRendersTheResultsAgain() {
+    void theDecimalsBarRendersTheResultsAgainWithoutComputing() {
         auto* bar = control<QScrollBar>("Ascenseur");
         int computed = w_->computations();
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_Up);
-        QCOMPARE(label("EtiDecimales")->text(), QStringLiteral("decimals 4"));
-        QVERIFY(
-            QRegularExpression(QStringLiteral("^ prep = 0\\.\\d{4}$")).match(prep()).hasMatch());
+        QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("decimals 4"));
+        QVERIFY(shows(prep(), "^ prep = 0\\.\\d{4}$"));
         QTest::keyClick(bar, Qt::Key_Home);
-        QCOMPARE(label("EtiDecimales")->text(), QStringLiteral("decimals 9"));
-        QVERIFY(
-            QRegularExpression(QStringLiteral("^ prep = 0\\.\\d{9}$")).match(prep()).hasMatch());
-        QCOMPARE(w_->computations(), computed);  // rendered again, not computed
+        QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("decimals 9"));
+        QVERIFY(shows(prep(), "^ prep = 0\\.\\d{9}$"));
+        QCOMPARE(w_->computations(), computed);
     }
 
-    void copyPutsPrepOnTheClipboardAndSaysSo() {
-        QString shown = prep();
+    void copyPutsPrepOnTheClipboardAndSaysSoByButtonAndAccessKey() {
         QString message, title;
-        QTimer::singleShot(0, [&] {
+        auto answer = [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             message = box->text();
             title = box->windowTitle();
             QTest::keyClick(box, Qt::Key_Return);
-        });
+        };
+        QTimer::singleShot(0, answer);
         QTest::mouseClick(control<QPushButton>("boutonOK"), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), shown);
-        QCOMPARE(message, shown + QStringLiteral(" has been copied to clipboard"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), prep());
+        QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
         QCOMPARE(title, QStringLiteral("Ormane"));
-    }
-
-    void theCopyMenuItemIsTheAccessKeyP() {
         QGuiApplication::clipboard()->clear();
-        QTimer::singleShot(0, [] {
-            if (auto* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
-        });
+        message.clear();
+        w_->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        QTimer::singleShot(0, answer);
         // co&Py: the menu bar's command and the button share the key; the menu takes it.
         QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), prep());
+        QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
     }
 
     void f1OpensTopic12InEnglishAnd2InFrench() {
@@ -248,12 +259,16 @@ class ProgrammeWindowTest : public QObject {
         QVERIFY(help->browser().source().toLocalFile().endsWith(QStringLiteral("/fr/2.html")));
     }
 
-    void theHelpButtonPopsUpTheHelpMenu() {
+    void theHelpButtonPopsUpTheHelpMenuAndEscapeChoosesNothing() {
         QStringList items;
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
+        QTest::mouseClick(control<QPushButton>("BoutonAide"), Qt::LeftButton);
+        QVERIFY(w_->platform().help.window() == nullptr);
         QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (menu == nullptr) return;
-            for (QAction* action : menu->actions()) items << action->text();
+            for (QAction* item : menu->actions()) items << item->text();
             QAction* bibliography = menu->actions().at(3);
             QTest::mouseClick(menu, Qt::LeftButton, {},
                               menu->actionGeometry(bibliography).center());
@@ -266,61 +281,56 @@ class ProgrammeWindowTest : public QObject {
         QVERIFY(help->browser().source().toLocalFile().endsWith(QStringLiteral("/22.html")));
     }
 
-    void theAboutBoxOpensModallyAndCloses() {
-        bool modal = false, mainRefused = false;
+    void theAboutBoxOpensModallyWhereItsTwipsSayAndClosesByOk() {
+        bool modal = false, mainRefused = false, imageKeptItOpen = false;
         QString title, text;
         QStringList problems;
-        QTimer::singleShot(0, [&] {
-            window::Form* about = w_->programme().apropos().existing();
-            QWidget* shown = about == nullptr ? nullptr : w_->platform().windows.windowOf(*about);
-            if (shown != nullptr && QTest::qWaitForWindowExposed(shown)) {
-                modal = shown->windowModality() == Qt::ApplicationModal;
-                title = shown->windowTitle();
-                text = shown->findChild<QLabel*>(QStringLiteral("Copyr"))->text();
-                mainRefused = !window::UserActions::click(F().commandButton("BoutonCalculer"));
-                problems = qt::testing::clippedWidgets(*shown);
-                qt::testing::saveScreenshot(*shown, QStringLiteral("about-en-") + scaleName());
-                QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("OK")),
-                                  Qt::LeftButton);
-            } else if (about != nullptr) {
-                about->unload();
-            }
+        QRect copyr, ok;
+        double scale = 0;
+        withAboutBox([&](QWidget& shown) {
+            modal = shown.windowModality() == Qt::ApplicationModal;
+            title = shown.windowTitle();
+            auto* label = shown.findChild<QLabel*>(QStringLiteral("Copyr"));
+            text = label->text();
+            copyr = label->geometry();
+            scale = dynamic_cast<qt::TwipsLayout&>(*label->parentWidget()->layout()).scale();
+            ok = shown.findChild<QPushButton*>(QStringLiteral("OK"))->geometry();
+            mainRefused = !window::UserActions::click(F().commandButton("BoutonCalculer"));
+            problems = qt::testing::clippedWidgets(shown);
+            qt::testing::saveScreenshot(shown, QStringLiteral("about-en-") + scaleName());
+            QTest::mouseClick(shown.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+            imageKeptItOpen = w_->programme().apropos().exists();
+            QTest::mouseClick(shown.findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
         });
-        w_->action(F().menuItem("MenuApropos"))->trigger();
-        QVERIFY(modal);
-        QVERIFY(mainRefused);
+        QVERIFY(modal && mainRefused && imageKeptItOpen);
         QCOMPARE(title, QStringLiteral("Ormane"));
-        QVERIFY(text.contains(QStringLiteral("Ormane version 2.1.0")));
+        QVERIFY(text.contains(QStringLiteral("Ormane version 2.1.0\n")));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        QVERIFY(!w_->programme().apropos().exists());
+        // 15 twips to a pixel, scaled with the font.
+        QVERIFY(scale >= 1.0);
+        auto near = [scale](int pixels, int twips) {
+            return std::abs(pixels - twips * scale / 15.0) <= 1.0;
+        };
+        QVERIFY(near(copyr.x(), 300) && near(copyr.y(), 150) && near(copyr.width(), 8000));
+        QVERIFY(near(copyr.height(), 2850) && near(ok.y(), 3240) && near(ok.height(), 1000));
         QVERIFY(w_->window()->isVisible());
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
-    void theAboutBoxInFrench() {
+    void theAboutBoxInFrenchClosesByItsCloseButton() {
         switchToFrench();
         QString text;
         QStringList problems;
-        auto lookAndClose = [&] {
-            window::Form* about = w_->programme().apropos().existing();
-            QWidget* shown = about == nullptr ? nullptr : w_->platform().windows.windowOf(*about);
-            if (shown != nullptr && QTest::qWaitForWindowExposed(shown)) {
-                text = shown->findChild<QLabel*>(QStringLiteral("Copyr"))->text();
-                problems = qt::testing::clippedWidgets(*shown);
-                qt::testing::saveScreenshot(*shown, QStringLiteral("about-fr-") + scaleName());
-                shown->close();  // its close button closes it too
-            } else if (about != nullptr) {
-                about->unload();
-            }
+        auto lookAndClose = [&](QWidget& shown) {
+            text = shown.findChild<QLabel*>(QStringLiteral("Copyr"))->text();
+            problems = qt::testing::clippedWidgets(shown);
+            qt::testing::saveScreenshot(shown, QStringLiteral("about-fr-") + scaleName());
+            shown.close();
         };
         // The switch loaded it before the language changed: the second opening is French.
-        QTimer::singleShot(0, lookAndClose);
-        w_->action(F().menuItem("MenuApropos"))->trigger();
-        QTimer::singleShot(0, lookAndClose);
-        w_->action(F().menuItem("MenuApropos"))->trigger();
-        QVERIFY(text.contains(QStringLiteral("Ormane version 2.1.0")));
+        withAboutBox(lookAndClose);
+        withAboutBox(lookAndClose);
+        QVERIFY(text.contains(QStringLiteral("licence MIT")));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        QVERIFY(!w_->programme().apropos().exists());
     }
 };
 

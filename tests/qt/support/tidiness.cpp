@@ -1,14 +1,12 @@
 #include "support/tidiness.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
+#include <algorithm>
+#include <iterator>
+
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTest>
 
 namespace ormane::qt::testing {
@@ -27,14 +25,12 @@ QStringList clippedWidgets(const QWidget& window) {
     const auto children = window.findChildren<QWidget*>();
     for (const QWidget* widget : children) {
         if (!widget->isVisibleTo(&window) || widget->isWindow()) continue;
-        bool checked = qobject_cast<const QLabel*>(widget) != nullptr ||
-                       qobject_cast<const QAbstractButton*>(widget) != nullptr ||
-                       qobject_cast<const QGroupBox*>(widget) != nullptr ||
-                       qobject_cast<const QLineEdit*>(widget) != nullptr ||
-                       qobject_cast<const QComboBox*>(widget) != nullptr ||
-                       qobject_cast<const QScrollBar*>(widget) != nullptr;
+        static const char* const kShowingText[] = {"QLabel",    "QAbstractButton", "QGroupBox",
+                                                   "QLineEdit", "QComboBox",       "QScrollBar"};
+        bool checked = std::any_of(std::begin(kShowingText), std::end(kShowingText),
+                                   [widget](const char* kind) { return widget->inherits(kind); });
         // A combo box sizes its own line edit.
-        if (!checked || qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr) continue;
+        if (!checked || widget->parentWidget()->inherits("QComboBox")) continue;
         QSize size = widget->size();
         const auto* label = qobject_cast<const QLabel*>(widget);
         if (label != nullptr && label->wordWrap()) {

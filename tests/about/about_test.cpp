@@ -1,0 +1,131 @@
+// The About box as a person meets it: its seventeen-line text in both languages, loaded
+// (hidden) on first use, its texts in the language of the moment, shown modally, closed by
+// OK or the icon, the picture and the hidden button doing nothing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "about/about_events.h"
+#include "about/about_text.h"
+#include "window/model/controls.h"
+#include "window/model/form_instance.h"
+#include "window/model/session.h"
+#include "window/model/user_actions.h"
+#include "window/platform/headless/headless_platform.h"
+
+namespace ormane {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using window::UserActions;
+
+std::vector<std::string> Lignes(const std::string& texte, const std::string& separateur) {
+    std::vector<std::string> lignes;
+    for (std::size_t debut = 0;;) {
+        std::size_t fin = texte.find(separateur, debut);
+        lignes.push_back(texte.substr(debut, fin - debut));
+        if (fin == std::string::npos) return lignes;
+        debut = fin + separateur.size();
+    }
+}
+
+// The lines that hold text as "x", the empty ones as ".".
+std::string Motif(const std::vector<std::string>& lignes) {
+    std::string motif;
+    for (const std::string& ligne : lignes) motif += ligne.empty() ? '.' : 'x';
+    return motif;
+}
+
+TEST(AboutText, HasSeventeenLinesWithTheTermsInItsLanguageOnly) {
+    std::vector<std::string> en = Lignes(TexteApropos(true, "\r\n"), "\r\n");
+    std::vector<std::string> fr = Lignes(TexteApropos(false, "|"), "|");  // any line break
+    ASSERT_EQ(Motif(en), ".x..x.x.x.x.x....");
+    ASSERT_EQ(Motif(fr), ".x..x.x.x.x..x...");
+    EXPECT_EQ(en[1], TitreEtVersion());
+    EXPECT_EQ(en[1], "Ormane version 2.1.0");
+    EXPECT_THAT(en[4], AllOf(HasSubstr("contributors*"), HasSubstr("**")));
+    EXPECT_THAT(en[8], StartsWith("* "));
+    EXPECT_THAT(en[10], StartsWith("** "));
+    EXPECT_THAT(en[12], AllOf(HasSubstr("MIT licence"), HasSubstr("without warranty")));
+    EXPECT_THAT(fr[13], AllOf(HasSubstr("licence MIT"), HasSubstr("sans garantie")));
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(en[i], fr[i]) << i;
+    for (const std::string& line : en) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+}
+
+std::array<int, 4> Place(const std::optional<window::Twips>& where) {
+    window::Twips t = where.value_or(window::Twips{-1, -1, -1, -1});
+    return {t.left, t.top, t.width, t.height};
+}
+
+class AboutBox : public ::testing::Test {
+  protected:
+    AboutBox()
+        : session(platform.services()), apropos([this] { return creeApropos(session, module); }) {}
+
+    // The box shown modally, the user doing `joue` in it.
+    void Montre(std::function<void(window::Form&)> joue) {
+        platform.windows.scriptModal("Apropos", std::move(joue));
+        apropos.get().show(window::Modality::Modal);
+    }
+
+    EtatModule module;
+    platform::HeadlessPlatform platform;
+    window::Session session;
+    window::FormInstance<Apropos> apropos;
+};
+
+TEST_F(AboutBox, IsABorderedCentredTextAbovePictureIconAndButton) {
+    Apropos& boite = apropos.create();
+    EXPECT_EQ(Place(boite.clientSize()), (std::array{0, 0, 8610, 4470}));
+    const window::Presentation& copyr = boite.label("Copyr").presentation();
+    EXPECT_TRUE(copyr.border);
+    EXPECT_EQ(copyr.alignment, window::Alignment::Centre);
+    EXPECT_EQ(Place(copyr.geometry), (std::array{300, 150, 8000, 2850}));
+    // 85 and 32 pixels square, at 15 twips to a pixel.
+    const window::Presentation& image = boite.picture("Image1").presentation();
+    const window::Presentation& icone = boite.picture("IconeArdix").presentation();
+    EXPECT_EQ(image.image, "ormane-about");
+    EXPECT_EQ(Place(image.geometry), (std::array{3450, 3075, 85 * 15, 85 * 15}));
+    EXPECT_EQ(icone.image, "ormane");
+    EXPECT_EQ(Place(icone.geometry), (std::array{4725, 3480, 32 * 15, 32 * 15}));
+    EXPECT_EQ(boite.commandButton("OK").caption(), "&Ok");
+}
+
+TEST_F(AboutBox, LoadsHiddenThenEachUseShowsTheTextsOfTheLanguageOfThatMomentUntilClosed) {
+    module.LangueChoisie = 1;
+    apropos.get().setHelpContextId(11);  // a use that loads it without showing it
+    EXPECT_FALSE(apropos.get().shown());
+    EXPECT_TRUE(platform.windows.showings().empty());
+    EXPECT_THAT(platform.mousePointer.history(), testing::ElementsAre(platform::kDefaultPointer));
+    for (std::int16_t langue : {1, 0, 5, -1}) {
+        SCOPED_TRACE(langue);
+        bool anglais = langue != 0;
+        module.LangueChoisie = langue;
+        Montre([&](window::Form& boite) {
+            EXPECT_EQ(boite.caption(), "Ormane");
+            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(anglais, "\r\n"));
+            EXPECT_EQ(boite.commandButton("BoutonNouveau").caption(), anglais ? "&Read me" : "&Ok");
+            EXPECT_FALSE(boite.commandButton("BoutonNouveau").visible());
+            EXPECT_EQ(apropos.get().textesEnAnglais(), anglais);
+            // The picture and the hidden button do nothing; OK closes it, and so does the icon.
+            EXPECT_TRUE(UserActions::click(boite.picture("Image1")));
+            EXPECT_FALSE(UserActions::click(boite.commandButton("BoutonNouveau")));
+            EXPECT_TRUE(boite.shown());
+            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(anglais, "\r\n"));
+            EXPECT_TRUE(UserActions::click(
+                langue == -1 ? static_cast<window::Control&>(boite.picture("IconeArdix"))
+                             : boite.commandButton("OK")));
+        });
+        EXPECT_FALSE(apropos.exists());
+    }
+    EXPECT_EQ(platform.windows.closedAfterScript(), 0);  // each closed itself
+}
+
+}  // namespace
+}  // namespace ormane
