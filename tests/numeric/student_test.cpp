@@ -101,19 +101,14 @@ TEST(CalculPrep, MatchesClosedFormsWhateverTheSignOfT) {
     struct {
         double t, nu, c, attendu;
     } const cas[] = {
-        {0.0, 9.0, 1.0, 0.5},
-        {2.5, 9.0, 0.0, 0.5},
-        {1.7, 1.0, 1.0, PrepCauchy(1.7, 1.0)},
-        {2e-7, 1.0, 1.0, PrepCauchy(2e-7, 1.0)},
-        {3e-7, 2.0, 1.0, PrepDeuxDegres(3e-7, 1.0)},
-        {-40.0, 1.0, 3.0, PrepCauchy(40.0, 3.0)},
-        {0.2, 1.0, 0.25, PrepCauchy(0.2, 0.25)},
-        {1.0997, 2.0, 1.0, PrepDeuxDegres(1.0997, 1.0)},
-        {-6.0, 2.0, 10.0, PrepDeuxDegres(6.0, 10.0)},
-        {2.0, 1e5, 1.0, Phi(2.0 * std::sqrt(0.5))},
-        {-2.0, 1e6, 4.0, Phi(2.0 * std::sqrt(0.8))},
-        {3.0, 12.0, -3.0, boost::math::cdf(boost::math::students_t(12.0), 3.0 * std::sqrt(1.5))},
-    };
+        // clang-format off
+        {0.0, 9, 1, 0.5}, {2.5, 9, 0, 0.5}, {1.7, 1, 1, PrepCauchy(1.7, 1)},
+        {2e-7, 1, 1, PrepCauchy(2e-7, 1)}, {3e-7, 2, 1, PrepDeuxDegres(3e-7, 1)},
+        {-40, 1, 3, PrepCauchy(40, 3)}, {0.2, 1, 0.25, PrepCauchy(0.2, 0.25)},
+        {1.0997, 2, 1, PrepDeuxDegres(1.0997, 1)}, {-6, 2, 10, PrepDeuxDegres(6, 10)},
+        {2, 1e5, 1, Phi(2 * std::sqrt(0.5))}, {-2, 1e6, 4, Phi(2 * std::sqrt(0.8))},
+        {3, 12, -3, boost::math::cdf(boost::math::students_t(12.0), 3 * std::sqrt(1.5))}};
+    // clang-format on
     for (const auto& c : cas) {
         for (const double t : {c.t, -c.t}) {
             CodeErreur erreur = kEchec;
