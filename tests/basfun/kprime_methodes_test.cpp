@@ -79,25 +79,37 @@ Long PuissanceComplement(Long y, Long b) {
     return std::exp(b * std::log1p(-y));
 }
 
-// y^(1/2) (1 - y)^b / (B(1/2, b) / 2) = 2 / sqrt(pi) sqrt(y) (1 - y)^b Gamma(b + 1/2) / Gamma(b).
-Long TermeDemi(Long y, Long b) {
-    const Long racinePi = std::sqrt(3.14159265358979323846264338327950288L);
-    return 2 / racinePi * std::sqrt(y) * PuissanceComplement(y, b) /
-           bm::tgamma_delta_ratio(b, 0.5L);
+// The density of a beta law, on whichever of y and 1 - y keeps its digits.
+Long DensiteBeta(Long a, Long b, Long y, Long unMoinsY) {
+    return y <= 0.5L ? bm::ibeta_derivative(a, b, y) : bm::ibeta_derivative(b, a, unMoinsY);
 }
 
-// The closed forms of 1 - J(1), D(1/2), D(1) and w(0), w(1/2), up to x^2/2 and lambda^2/2 = 50:
-// D(a) = y^a (1 - y)^b / (a B(a, b)) for a beta law, z^a e^-z / Gamma(a + 1) for a gamma law;
-// w(t) = Gamma(t + r) / (Gamma(t + 1) Gamma(r)) pi^t (1 - pi)^r, or Poisson.
+// The closed forms of 1 - J(1), D(1/2), D(1) and w(0), w(1/2), up to x^2/2 and lambda^2/2 = 50,
+// against Boost's densities: D(a) = y^a (1 - y)^b / (a B(a, b)) = density(a, b) y (1 - y) / a. Past
+// nu = 1e4 long double itself loses nu * 2^-64 in (1 - y)^(nu/2) formed as a power, and Boost's
+// densities with it: there the references are exp(b log1p(-y)) and its multiples, D(1/2) = 2 /
+// sqrt(pi) sqrt(y) (1 - y)^b Gamma(b + 1/2) / Gamma(b) and D(1) = b y (1 - y)^b.
 TEST(KprimeValeursDebut, IncompleteFunctionsAndWeights) {
+    const Long racinePi = std::sqrt(3.14159265358979323846264338327950288L);
     for (double x : {1e-3, 0.4, 1.5, 4.0, 10.0, -7.0}) {
         for (double nu2 : {0.5, 2.5, 12.0, 200.0, 1e4, 1e7}) {
             const FonctionIncomplete::Debut d = FonctionIncomplete::Beta(x, nu2).ValeursDebut();
-            const Long x2 = static_cast<Long>(x) * x, b = nu2 / 2.0L, y = x2 / (x2 + nu2);
-            AttendRelatif(d.complementUn, PuissanceComplement(y, b), 1e-13);
-            AttendRelatif(d.ecartDemi, TermeDemi(y, b), 1e-13);
-            AttendRelatif(d.ecartUn, b * y * PuissanceComplement(y, b), 1e-13);
+            const Long x2 = static_cast<Long>(x) * x, b = nu2 / 2.0L;
+            const Long y = x2 / (x2 + nu2), unMoinsY = nu2 / (x2 + nu2);
+            const Long complementUn = PuissanceComplement(y, b);
+            const bool grand = nu2 > 1e4;
+            AttendRelatif(d.complementUn, complementUn, 1e-13);
+            AttendRelatif(
+                d.ecartDemi,
+                grand ? 2 / racinePi * std::sqrt(y) * complementUn / bm::tgamma_delta_ratio(b, 0.5L)
+                      : DensiteBeta(0.5L, b, y, unMoinsY) * y * unMoinsY / 0.5L,
+                1e-13);
+            AttendRelatif(
+                d.ecartUn,
+                grand ? b * y * complementUn : DensiteBeta(1, b, y, unMoinsY) * y * unMoinsY,
+                1e-13);
         }
+        // D(a) = z^a e^-z / Gamma(a + 1), the derivative of P(a + 1, z).
         const FonctionIncomplete::Debut d = FonctionIncomplete::Gamma(x).ValeursDebut();
         const Long z = static_cast<Long>(x) * x / 2;
         AttendRelatif(d.complementUn, std::exp(-z), 1e-13);
@@ -108,10 +120,13 @@ TEST(KprimeValeursDebut, IncompleteFunctionsAndWeights) {
         for (double nu1 : {0.5, 1.5, 5.0, 30.0, 1e3, 1e7}) {
             const PoidsMelange::Debut w =
                 PoidsMelange::BinomialeNegative(nu1, lambda).ValeursDebut();
-            const Long l2 = static_cast<Long>(lambda) * lambda, r = nu1 / 2.0L,
-                       pi = l2 / (l2 + nu1);
+            const Long l2 = static_cast<Long>(lambda) * lambda, r = nu1 / 2.0L;
+            const Long pi = l2 / (l2 + nu1), unMoinsPi = nu1 / (l2 + nu1);
             AttendRelatif(w.zero, PuissanceComplement(pi, r), 1e-13);
-            AttendRelatif(w.demi, TermeDemi(pi, r), 1e-13);
+            // w(t) = density(t + 1, r) at pi, times (1 - pi) / (t + r).
+            if (nu1 <= 1e4)
+                AttendRelatif(w.demi, DensiteBeta(1.5L, r, pi, unMoinsPi) * unMoinsPi / (0.5L + r),
+                              1e-13);
         }
         const PoidsMelange::Debut w = PoidsMelange::Poisson(lambda).ValeursDebut();
         const Long mu = static_cast<Long>(lambda) * lambda / 2;
