@@ -1,5 +1,5 @@
-// Every routine that reaches libbasfun, with the library out of reach: defined failures,
-// never a crash.
+// Every routine that reaches libbasfun, with the library out of reach (a file that does not
+// exist, or a library without the entry point): defined failures, never a crash.
 #include <gtest/gtest.h>
 
 #include "numeric/distribution.h"
@@ -11,60 +11,34 @@
 namespace ormane {
 namespace {
 
-class BibliothequeHorsDePortee : public ::testing::TestWithParam<const char*> {
-  protected:
-    void SetUp() override { DefinitCheminBasfunPourTests(GetParam()); }
-    void TearDown() override { DefinitCheminBasfunPourTests(std::nullopt); }
-};
-
-// A file that does not exist, and a library without the entry point.
-INSTANTIATE_TEST_SUITE_P(Absente, BibliothequeHorsDePortee,
-                         ::testing::Values("/nonexistent/libbasfun.so", "libm.so.6"));
-
-TEST_P(BibliothequeHorsDePortee, LibraryCallsFailWithMinusOneAndZero) {
-    CodeErreur erreur = kSucces;
-    EXPECT_EQ(BetaIncomplete(0.5, 0.5, 2.0, erreur), 0.0);
-    EXPECT_EQ(erreur, kEchec);
-    erreur = kSucces;
-    EXPECT_EQ(RepartitionKprime(0.5, 9.0, 9.0, 1.0, 1e-9, erreur), 0.0);
-    EXPECT_EQ(erreur, kEchec);
-}
-
-TEST_P(BibliothequeHorsDePortee, StudentFailsWithMinusOneAndMinusOne) {
-    for (const double nu : {9.0, 1e6}) {
+TEST(BibliothequeHorsDePortee, EveryCallFailsWithItsDefinedValue) {
+    for (const char* chemin : {"/nonexistent/libbasfun.so", "libm.so.6"}) {
+        SCOPED_TRACE(chemin);
+        DefinitCheminBasfunPourTests(chemin);
         CodeErreur erreur = kSucces;
-        EXPECT_EQ(RepartitionStudent(1.3, nu, 1e-12, erreur), -1.0) << nu;
-        EXPECT_EQ(erreur, kEchec) << nu;
+        auto echoue = [&](double obtenu, double attendu) {
+            EXPECT_EQ(obtenu, attendu);
+            EXPECT_EQ(erreur, kEchec);
+            erreur = kSucces;
+        };
+        echoue(BetaIncomplete(0.5, 0.5, 2.0, erreur), 0.0);
+        echoue(RepartitionKprime(0.5, 9.0, 9.0, 1.0, 1e-9, erreur), 0.0);
+        echoue(RepartitionStudent(1.3, 9.0, 1e-12, erreur), -1.0);
+        echoue(RepartitionStudent(1.3, 1e6, 1e-12, erreur), -1.0);
+        echoue(RepartitionLoi("K", 1.3, 0.0, 9.0, 9.0, 0.0, 1.0, 1e-9, erreur), -1.0);
+        double pas = 1.0;
+        echoue(QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, 0.15, 0.0, 9.0, 0.0, 0.0, 0.0,
+                           0.0, 1.0, 1e-16, erreur),
+               0.0);
+        echoue(CalculePsrep(0.025, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
+        echoue(CalculePpreprep(0.9, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
+        EXPECT_EQ(CalculPrep(1.3, 9.0, 1.0, erreur), 0.0);
+        // Student needs no library for an extreme t.
+        erreur = kEchec;
+        EXPECT_EQ(RepartitionStudent(2e100, 9.0, 1e-12, erreur), 1.0);
+        EXPECT_EQ(erreur, kSucces);
+        DefinitCheminBasfunPourTests(std::nullopt);
     }
-    CodeErreur erreur = kSucces;
-    EXPECT_EQ(RepartitionLoi("K", 1.3, 0.0, 9.0, 9.0, 0.0, 1.0, 1e-9, erreur), -1.0);
-    EXPECT_EQ(erreur, kEchec);
-}
-
-TEST_P(BibliothequeHorsDePortee, StudentNeedsNoLibraryForExtremeT) {
-    CodeErreur erreur = kEchec;
-    EXPECT_EQ(RepartitionStudent(2e100, 9.0, 1e-12, erreur), 1.0);
-    EXPECT_EQ(erreur, kSucces);
-}
-
-TEST_P(BibliothequeHorsDePortee, PrepIsZero) {
-    CodeErreur erreur = kSucces;
-    EXPECT_EQ(CalculPrep(1.3, 9.0, 1.0, erreur), 0.0);
-}
-
-TEST_P(BibliothequeHorsDePortee, SearchesAndPredictiveProbabilitiesFail) {
-    double pas = 1.0;
-    CodeErreur erreur = kSucces;
-    EXPECT_EQ(QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, 0.15, 0.0, 9.0, 0.0, 0.0, 0.0,
-                          0.0, 1.0, 1e-16, erreur),
-              0.0);
-    EXPECT_EQ(erreur, kEchec);
-    erreur = kSucces;
-    EXPECT_EQ(CalculePsrep(0.025, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
-    EXPECT_EQ(erreur, kEchec);
-    erreur = kSucces;
-    EXPECT_EQ(CalculePpreprep(0.9, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
-    EXPECT_EQ(erreur, kEchec);
 }
 
 }  // namespace

@@ -1,22 +1,82 @@
-// Variances of the searched distributions, against closed forms built on Boost's gamma
-// ratios (E[U] and E[1/V] of K = (Z + lambda U) / V).
+// ln Gamma, the gamma ratio and the variances of the searched distributions, against Boost.Math
+// in extended precision, std::lgamma and closed forms on Boost's gamma ratios (E[U] and E[1/V]
+// of K = (Z + lambda U) / V).
 #include "numeric/moments.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 #include <optional>
+#include <vector>
+
+#include "numeric/erreur_execution.h"
 
 namespace ormane {
 namespace {
 
-// E[sqrt(chi2_nu / nu)]
+double LogGammaEtendu(double x) {
+    return static_cast<double>(boost::math::lgamma(static_cast<long double>(x)));
+}
+
+TEST(LogGamma, RelativeErrorBelowOnePointTwoTimesTenToTheMinusFifteenAndMarkersOutOfRange) {
+    // A geometric grid across the reciprocal shift, the three rational approximations and
+    // Stirling's series with and without its correction, then each range's boundaries, some
+    // of them repeated to check that the cache returns each argument's own value.
+    // clang-format off
+    std::vector<double> arguments{1e-300, 0.4999999999999999, 0.5, 0.9999999, 1.0000001,
+        1.4999999999999998, 1.5, 1.9999999, 2.0000001, 3.9999999999999996, 4.0,
+        11.999999999999998, 12.0, 3e6, 3.0000000000000005e6, 3.7, 0.25, 17.0, 3.7, 5.5, 17.0, 0.25};
+    // clang-format on
+    for (double x = 1e-9; x < 1e9; x *= 1.0031) arguments.push_back(x);
+    for (const double x : arguments) {
+        const double attendu = LogGammaEtendu(x);
+        ASSERT_NEAR(LogGamma(x), attendu, 1.2e-15 * std::fabs(attendu)) << x;
+        ASSERT_LE(std::fabs(LogGamma(x) - std::lgamma(x)), 2e-15 * std::fabs(attendu)) << x;
+    }
+    EXPECT_EQ(LogGamma(1.0), 0.0);
+    EXPECT_EQ(LogGamma(2.0), 0.0);
+    // Below the rounding of x + 1 only -ln x remains.
+    EXPECT_EQ(LogGamma(1e-17), -std::log(1e-17));
+    // Out of range: markers.
+    EXPECT_EQ(LogGamma(0.0), 0.0);
+    EXPECT_EQ(LogGamma(-3.0), -1e307);
+    EXPECT_EQ(LogGamma(-1e-300), -1e307);
+    EXPECT_EQ(LogGamma(4.2937e73), 1e307);
+    EXPECT_EQ(LogGamma(1e300), 1e307);
+}
+
+TEST(LogRapportGamma, HalfStepsMatchTheRatioOfGammasUpToTheLowerBound) {
+    std::int16_t statut = 0;
+    for (const double a : {0.3, 0.5, 0.8, 1.0, 2.0, 4.5, 37.0, 60.0, 1234.5, 99999.0}) {
+        // Differences of two logarithms of gamma: absolute error in their size.
+        const double tolerance = 4e-15 * std::fmax(1.0, std::lgamma(a + 0.5));
+        EXPECT_NEAR(LogRapportGamma(a, 0.5, statut),
+                    std::log(boost::math::tgamma_delta_ratio(a + 0.5, -0.5)), tolerance)
+            << a;
+        EXPECT_EQ(statut, 0) << a;
+        if (a > 0.75 && a < 100) {
+            EXPECT_NEAR(LogRapportGamma(a, -0.5, statut),
+                        std::log(boost::math::tgamma_delta_ratio(a - 0.5, 0.5)), 1e-13)
+                << a;
+        }
+    }
+    // Large arguments: the lower bound, status 9.
+    for (const double a : {100000.5, 3e6, 5e299}) {
+        statut = 0;
+        EXPECT_EQ(LogRapportGamma(a, 0.5, statut), 0.5 * std::log(a - 0.25)) << a;
+        EXPECT_EQ(statut, 9);
+    }
+    EXPECT_THROW(LogRapportGamma(0.25, 0.5, statut), ErreurExecution);
+    EXPECT_THROW(LogRapportGamma(0.7, -0.5, statut), ErreurExecution);
+    EXPECT_THROW(LogRapportGamma(-3.0, 0.5, statut), ErreurExecution);
+}
+
+// E[sqrt(chi2_nu / nu)] and E[sqrt(nu / chi2_nu)]
 double MoyenneU(double nu) {
     return std::sqrt(2.0 / nu) / boost::math::tgamma_delta_ratio(nu / 2.0, 0.5);
 }
-
-// E[sqrt(nu / chi2_nu)]
 double MoyenneInverseV(double nu) {
     return std::sqrt(nu / 2.0) * boost::math::tgamma_delta_ratio(nu / 2.0 - 0.5, 0.5);
 }
@@ -30,73 +90,43 @@ std::optional<double> Variance(const char* nom, double nu1, double nu2, double l
     return variance;
 }
 
-TEST(MomentsLoi, StudentIsNuOverNuMinusTwo) {
-    EXPECT_NEAR(*Variance("t", 10.0, 0.0, 0.0), 1.25, 1e-15);
-    EXPECT_NEAR(*Variance("t", 2.5, 0.0, 0.0), 5.0, 1e-14);
-    EXPECT_NEAR(*Variance("t", 99999.0, 0.0, 0.0), 99999.0 / 99997.0, 1e-15);
-}
-
-TEST(MomentsLoi, StudentWithoutVarianceAtTwoDegreesOrFewer) {
-    for (const double nu : {2.0, 1.5, 1.0, 0.5, 0.0, -3.0}) {
-        EXPECT_FALSE(Variance("t", nu, 0.0, 0.0).has_value()) << nu;
-    }
-}
-
-// The gamma ratios come from differences of ln Gamma, which lose digits in proportion to
-// ln Gamma itself; 1e-9 relative covers every case below.
-TEST(MomentsLoi, KprimeMatchesItsClosedForm) {
-    struct {
-        double nu1, nu2, lambda;
-    } const cas[] = {{9.0, 9.0, 0.7776}, {1.5, 25.0, 12.0},   {4.0, 2.5, 0.9},
-                     {30.0, 5.0, -3.0},  {100.0, 50.0, 20.0}, {0.6, 3.0, 150.0}};
-    for (const auto& c : cas) {
-        const double m = MoyenneU(c.nu1) * MoyenneInverseV(c.nu2);
-        const double w = c.nu2 / (c.nu2 - 2.0);
-        const double attendu = w + c.lambda * c.lambda * (w - m * m);
-        EXPECT_NEAR(*Variance("K", c.nu1, c.nu2, c.lambda), attendu, 1e-9 * attendu)
-            << c.nu1 << " " << c.nu2 << " " << c.lambda;
-    }
-}
-
-TEST(MomentsLoi, KprimeWithoutLambdaIsStudentOfNu2) {
-    EXPECT_NEAR(*Variance("K", 3.0, 10.0, 0.0), 1.25, 1e-15);
-    EXPECT_NEAR(*Variance("K", 3.0, 1e300, 0.0), 1.0, 1e-15);
-    EXPECT_FALSE(Variance("K", 3.0, 1.5, 0.0).has_value());
-}
-
-TEST(MomentsLoi, InfiniteNu2IsTheLimitZPlusLambdaU) {
-    for (const double nu : {0.6, 3.0, 9.0, 150.0, 3e5, 5e6}) {
-        for (const double lambda : {-20.0, 0.5, 10.0, 100.0}) {
-            const double c = MoyenneU(nu);
-            const double attendu = 1.0 + lambda * lambda * (1.0 - c * c);
-            // From nu = 200000 on, E[U] comes from a six-term series in 1/nu.
-            EXPECT_NEAR(*Variance("K", nu, 1e300, lambda), attendu, 1e-9 * attendu)
-                << nu << " " << lambda;
-        }
+// Var K = w + lambda^2 (w - (E[U] E[1/V])^2), w = nu2 / (nu2 - 2); E[1/V] = 1 for nu2
+// infinite, E[U] = 1 for nu1 infinite. The gamma ratios come from differences of ln Gamma,
+// which lose digits in proportion to ln Gamma itself: 1e-9 relative.
+TEST(MomentsLoi, KprimeMatchesItsClosedFormAndItsLimits) {
+    std::vector<std::array<double, 3>> cas{{9, 9, 0.7776}, {1.5, 25, 12}, {4, 2.5, 0.9},
+                                           {30, 5, -3},    {100, 50, 20}, {0.6, 3, 150},
+                                           {2e7, 2.5, 3},  {2e7, 9, 3},   {2e7, 60, 3}};
+    for (const double nu : {0.6, 3.0, 9.0, 150.0, 3e5, 5e6})
+        for (const double lambda : {-20.0, 0.5, 10.0, 100.0}) cas.push_back({nu, 1e300, lambda});
+    for (const auto& [nu1, nu2, lambda] : cas) {
+        const double m =
+            (nu1 >= 2e7 ? 1.0 : MoyenneU(nu1)) * (nu2 >= 1e300 ? 1.0 : MoyenneInverseV(nu2));
+        const double w = nu2 >= 1e300 ? 1.0 : nu2 / (nu2 - 2.0);
+        const double attendu = w + lambda * lambda * (w - m * m);
+        // From nu = 200000 on, E[U] comes from a six-term series in 1/nu.
+        EXPECT_NEAR(*Variance("K", nu1, nu2, lambda), attendu, 1e-9 * attendu)
+            << nu1 << " " << nu2 << " " << lambda;
     }
     EXPECT_EQ(*Variance("K", 2e7, 1e300, 3.0), 1.0);
 }
 
-TEST(MomentsLoi, InfiniteNu1IsTheLimitZPlusLambdaOverV) {
-    for (const double nu2 : {2.5, 9.0, 60.0}) {
-        const double m = MoyenneInverseV(nu2);
-        const double w = nu2 / (nu2 - 2.0);
-        const double attendu = w + 9.0 * (w - m * m);
-        EXPECT_NEAR(*Variance("K", 2e7, nu2, 3.0), attendu, 1e-9 * attendu) << nu2;
-    }
+TEST(MomentsLoi, StudentAndKprimeWithoutLambdaAreNuOverNuMinusTwo) {
+    EXPECT_NEAR(*Variance("t", 10.0, 0.0, 0.0), 1.25, 1e-15);
+    EXPECT_NEAR(*Variance("t", 2.5, 0.0, 0.0), 5.0, 1e-14);
+    EXPECT_NEAR(*Variance("t", 99999.0, 0.0, 0.0), 99999.0 / 99997.0, 1e-15);
+    EXPECT_NEAR(*Variance("K", 3.0, 10.0, 0.0), 1.25, 1e-15);
+    EXPECT_NEAR(*Variance("K", 3.0, 1e300, 0.0), 1.0, 1e-15);
 }
 
-TEST(MomentsLoi, KprimeWithoutAFiniteSecondMoment) {
+TEST(MomentsLoi, NoVarianceWithoutAFiniteSecondMoment) {
+    for (const double nu : {2.0, 1.5, 1.0, 0.5, 0.0, -3.0}) EXPECT_FALSE(Variance("t", nu, 0, 0));
+    EXPECT_FALSE(Variance("K", 3.0, 1.5, 0.0));
     // nu2 = 2 divides by zero; below 2 the formula no longer gives a variance, and the
     // negative value it forms between 1.5 and 2 is not one either.
-    for (const double nu2 : {2.0, 1.8, 1.5, 1.0}) {
-        EXPECT_FALSE(Variance("K", 9.0, nu2, 1.0).has_value()) << nu2;
-    }
-    EXPECT_FALSE(Variance("K", 0.4, 9.0, 1.0).has_value());  // a = nu1/2 below 1/4
-}
-
-TEST(MomentsLoi, UnknownNameHasNoVariance) {
-    EXPECT_FALSE(Variance("F", 9.0, 9.0, 1.0).has_value());
+    for (const double nu2 : {2.0, 1.8, 1.5, 1.0}) EXPECT_FALSE(Variance("K", 9, nu2, 1)) << nu2;
+    EXPECT_FALSE(Variance("K", 0.4, 9.0, 1.0));  // a = nu1/2 below 1/4
+    EXPECT_FALSE(Variance("F", 9.0, 9.0, 1.0));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// psrep and ppreprep: the cases with a closed form (lambda = 0, the normal limit), their
-// monotony in |t|, and the refused arguments.
+// psrep and ppreprep: the cases with a closed form (no effect, the normal limit), their growth
+// with |t|, and the refused arguments.
 #include "numeric/psrep.h"
 
 #include <gtest/gtest.h>
@@ -11,44 +11,39 @@
 namespace ormane {
 namespace {
 
-TEST(CalculePsrep, WithoutAnEffectIsAStudentTail) {
-    // t = 0: K is Student's t with nu' degrees of freedom.
+// Without an effect K is Student's t with nu' degrees of freedom: 1 - F(t(p) / sqrt 2).
+TEST(CalculePsrep, WithoutAnEffectBothAreAStudentTail) {
     for (const double nu : {3.0, 9.0, 40.0}) {
         const boost::math::students_t student(nu);
+        auto queue = [&](double p) {
+            return 1.0 -
+                   boost::math::cdf(student, boost::math::quantile(student, p) / std::sqrt(2.0));
+        };
         for (const double alpha : {0.005, 0.025, 0.05, 0.25}) {
-            const double q = boost::math::quantile(student, 1.0 - alpha);
             CodeErreur erreur = 99;
-            EXPECT_NEAR(CalculePsrep(alpha, 0.0, nu, nu, 1.0, erreur),
-                        1.0 - boost::math::cdf(student, q / std::sqrt(2.0)), 1e-9)
+            EXPECT_NEAR(CalculePsrep(alpha, 0.0, nu, nu, 1.0, erreur), queue(1 - alpha), 1e-9)
                 << "nu=" << nu << " alpha=" << alpha;
+            EXPECT_EQ(erreur, kSucces);
+        }
+        for (const double gamma : {0.6, 0.9, 0.99}) {
+            CodeErreur erreur = 99;
+            EXPECT_NEAR(CalculePpreprep(gamma, 0.0, nu, nu, 1.0, erreur), queue(gamma), 1e-9)
+                << "nu=" << nu << " gamma=" << gamma;
             EXPECT_EQ(erreur, kSucces);
         }
     }
 }
 
-TEST(CalculePpreprep, WithoutAnEffectIsAStudentTail) {
-    const boost::math::students_t student(9.0);
-    for (const double gamma : {0.6, 0.9, 0.99}) {
-        const double q = boost::math::quantile(student, gamma);
-        CodeErreur erreur = 99;
-        EXPECT_NEAR(CalculePpreprep(gamma, 0.0, 9.0, 9.0, 1.0, erreur),
-                    1.0 - boost::math::cdf(student, q / std::sqrt(2.0)), 1e-9)
-            << gamma;
-        EXPECT_EQ(erreur, kSucces);
-    }
-}
-
 TEST(CalculePsrep, NearlyNormalWithManyDegreesOfFreedom) {
     const boost::math::normal normale;
-    const double nu = 1e7;
+    const double z = boost::math::quantile(normale, 1.0 - 0.025);
     for (const double c : {1.0, 0.5, 4.0}) {
         for (const double t : {-3.0, 0.5, 1.0997, 2.5}) {
-            const double z = boost::math::quantile(normale, 1.0 - 0.025);
             const double attendu =
                 1.0 - boost::math::cdf(normale, z / std::sqrt(c + 1.0) -
                                                     std::fabs(t) * std::sqrt(c / (c + 1.0)));
             CodeErreur erreur = 99;
-            EXPECT_NEAR(CalculePsrep(0.025, t, nu, nu, c, erreur), attendu, 1e-5)
+            EXPECT_NEAR(CalculePsrep(0.025, t, 1e7, 1e7, c, erreur), attendu, 1e-5)
                 << "t=" << t << " c=" << c;
             EXPECT_EQ(erreur, kSucces);
         }
@@ -56,12 +51,10 @@ TEST(CalculePsrep, NearlyNormalWithManyDegreesOfFreedom) {
 }
 
 TEST(CalculePsrep, BothGrowWithTheSizeOfTheEffectWhateverItsSign) {
-    double psrepPrecedent = 0.0;
-    double ppreprepPrecedent = 0.0;
+    double psrepPrecedent = 0.0, ppreprepPrecedent = 0.0;
     for (const double t : {0.0, 0.5, 1.0997, 2.0, 3.5, 6.0}) {
         CodeErreur erreur = 99;
         const double psrep = CalculePsrep(0.025, -t, 9.0, 9.0, 1.0, erreur);
-        EXPECT_EQ(erreur, kSucces);
         const double ppreprep = CalculePpreprep(0.9, t, 9.0, 9.0, 1.0, erreur);
         EXPECT_EQ(erreur, kSucces);
         EXPECT_GT(psrep, psrepPrecedent) << t;
@@ -73,24 +66,18 @@ TEST(CalculePsrep, BothGrowWithTheSizeOfTheEffectWhateverItsSign) {
 
 TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
     struct {
-        double alpha, nu;
-    } const cas[] = {{0.0, 9.0}, {0.025, 0.0}, {0.025, -4.0}, {1.0, 9.0}, {1.5, 9.0}, {-0.2, 9.0}};
+        double alpha, nu, c;
+    } const cas[] = {{0.0, 9, 1},  {0.025, 0, 1},  {0.025, -4, 1},   {1.0, 9, 1},   {1.5, 9, 1},
+                     {-0.2, 9, 1}, {0.025, 9, -1}, {0.025, 9, -0.5}, {0.025, 9, -3}};
     for (const auto& c : cas) {
         CodeErreur erreur = 99;
-        EXPECT_EQ(CalculePsrep(c.alpha, 1.5, c.nu, 9.0, 1.0, erreur), 0.0)
-            << c.alpha << " " << c.nu;
-        EXPECT_EQ(erreur, kEchec) << c.alpha << " " << c.nu;
-        erreur = 99;
-        EXPECT_EQ(CalculePpreprep(c.alpha, 1.5, c.nu, 9.0, 1.0, erreur), 0.0);
+        EXPECT_EQ(CalculePsrep(c.alpha, 1.5, c.nu, 9.0, c.c, erreur), 0.0)
+            << c.alpha << " " << c.nu << " " << c.c;
         EXPECT_EQ(erreur, kEchec);
-    }
-}
-
-TEST(CalculePsrep, ImpossibleMultiplierFails) {
-    for (const double c : {-1.0, -0.5, -3.0}) {
-        CodeErreur erreur = 99;
-        EXPECT_EQ(CalculePsrep(0.025, 1.5, 9.0, 9.0, c, erreur), 0.0) << c;
-        EXPECT_EQ(erreur, kEchec) << c;
+        if (c.c < 0) continue;
+        erreur = 99;
+        EXPECT_EQ(CalculePpreprep(c.alpha, 1.5, c.nu, 9.0, c.c, erreur), 0.0);
+        EXPECT_EQ(erreur, kEchec);
     }
 }
 

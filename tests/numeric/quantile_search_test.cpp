@@ -1,14 +1,18 @@
-// The quantile search: bounds and argument checks, its starting value, round trips
-// against Boost.Math's Student quantiles and distribution functions.
+// The quantile search: its starting value, bounds and argument checks, round trips against
+// Boost.Math's Student and normal quantiles and through libbasfun's K-prime distribution
+// function, and its rarer paths on a stand-in libbasfun (basfun_factice.cpp).
 #include "numeric/quantile_search.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
+#include "numeric/special_functions.h"
 #include "student_reference.h"
 
 namespace ormane {
@@ -19,83 +23,58 @@ struct Resultat {
     CodeErreur erreur;
 };
 
-// The callers' search: open bounds at +-1e300, centre 0, step 1, location 0 and scale 1.
+// The callers' search: open bounds at +-1e300, centre 0, step 1, location 0 and scale 1. With
+// no tolerance given, as the program asks for every quantile: 1e-16, then 1e-10 on failure.
 Resultat Quantile(const char* nom, double p, double nu1, double nu2, double lambda,
-                  double tolerance) {
-    double pas = 1.0;
-    CodeErreur erreur = 99;
-    const double x = QuantileLoi(nom, Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu1, nu2, 0.0,
-                                 lambda, 0.0, 1.0, tolerance, erreur);
-    return {x, erreur};
-}
-
-// As the program asks for every quantile: at 1e-16, once more at 1e-10 on failure.
-Resultat QuantileAvecReprise(const char* nom, double p, double nu1, double nu2, double lambda) {
-    const Resultat premier = Quantile(nom, p, nu1, nu2, lambda, 1e-16);
-    return premier.erreur == kSucces ? premier : Quantile(nom, p, nu1, nu2, lambda, 1e-10);
-}
-
-TEST(DepartNormalAbramowitzStegun, WithinItsPublishedErrorOfTheNormalQuantile) {
-    const boost::math::normal normale;
-    for (const double p : {1e-12, 1e-4, 0.025, 0.3, 0.5, 0.8, 0.975, 1.0 - 1e-9}) {
-        EXPECT_NEAR(DepartNormalAbramowitzStegun(p), boost::math::quantile(normale, p), 4.5e-4)
-            << p;
+                  double tolerance = 0) {
+    Resultat r{0.0, 99};
+    for (const double tol : {tolerance == 0 ? 1e-16 : tolerance, 1e-10}) {
+        double pas = 1.0;
+        r.x = QuantileLoi(nom, Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu1, nu2, 0.0, lambda,
+                          0.0, 1.0, tol, r.erreur);
+        if (r.erreur == kSucces || tolerance != 0) break;
     }
+    return r;
 }
 
-TEST(DepartNormalAbramowitzStegun, SymmetricAndNotZeroAtOneHalf) {
+double Normale(double p) {
+    return boost::math::quantile(boost::math::normal(), p);
+}
+
+TEST(DepartNormalAbramowitzStegun, WithinItsPublishedErrorAndSymmetric) {
+    for (const double p : {1e-12, 1e-4, 0.025, 0.3, 0.5, 0.8, 0.975, 1.0 - 1e-9})
+        EXPECT_NEAR(DepartNormalAbramowitzStegun(p), Normale(p), 4.5e-4) << p;
     EXPECT_NEAR(DepartNormalAbramowitzStegun(0.025), -DepartNormalAbramowitzStegun(0.975), 1e-14);
-    const double z = DepartNormalAbramowitzStegun(0.5);
-    EXPECT_NE(z, 0.0);
-    EXPECT_LT(std::fabs(z), 1e-5);
+    EXPECT_NE(DepartNormalAbramowitzStegun(0.5), 0.0);
 }
 
-TEST(QuantileLoi, ZeroAndOneGiveTheBoundsAndFailWhenTheyAreOpen) {
-    EXPECT_EQ(Quantile("t", 0.0, 9.0, 0.0, 0.0, 1e-16).x, -1e300);
-    EXPECT_EQ(Quantile("t", 0.0, 9.0, 0.0, 0.0, 1e-16).erreur, kEchec);
-    EXPECT_EQ(Quantile("t", 1.0, 9.0, 0.0, 0.0, 1e-10).x, 1e300);
-    EXPECT_EQ(Quantile("t", 1.0, 9.0, 0.0, 0.0, 1e-10).erreur, kEchec);
-
+TEST(QuantileLoi, BoundsAndImpossibleArgumentsFailAtOnce) {
+    EXPECT_EQ(Quantile("t", 0.0, 9, 0, 0, 1e-16).x, -1e300);
+    EXPECT_EQ(Quantile("t", 0.0, 9, 0, 0, 1e-16).erreur, kEchec);
+    EXPECT_EQ(Quantile("t", 1.0, 9, 0, 0, 1e-10).x, 1e300);
+    EXPECT_EQ(Quantile("t", 1.0, 9, 0, 0, 1e-10).erreur, kEchec);
     double pas = 1.0;
     CodeErreur erreur = 99;
     EXPECT_EQ(QuantileLoi("t", Faux, -50.0, Faux, 50.0, 0.0, pas, 0.0, 0.0, 9.0, 0.0, 0.0, 0.0, 0.0,
                           1.0, 1e-16, erreur),
               -50.0);
     EXPECT_EQ(erreur, kSucces);
-}
-
-TEST(QuantileLoi, ImpossibleProbabilityOrToleranceFailsAtOnce) {
-    struct {
-        double p, tolerance;
-    } const cas[] = {{-1e-9, 1e-16}, {1.0 + 1e-9, 1e-16}, {0.5, 1.0}, {0.5, 2.0}, {NAN, 1e-16}};
-    for (const auto& c : cas) {
-        const Resultat r = Quantile("t", c.p, 9.0, 0.0, 0.0, c.tolerance);
-        EXPECT_EQ(r.x, 0.0) << c.p << " " << c.tolerance;
-        EXPECT_EQ(r.erreur, kEchec) << c.p << " " << c.tolerance;
+    // clang-format off
+    for (const auto& [nom, p, tolerance] : {std::tuple{"t", -1e-9, 1e-16}, {"t", 1 + 1e-9, 1e-16},
+             {"t", 0.5, 1.0}, {"t", 0.5, 2.0}, {"t", NAN, 1e-16}, {"F", 0.3, 1e-10}}) {
+        // clang-format on
+        const Resultat r = Quantile(nom, p, 9.0, 9.0, 0.0, tolerance);
+        EXPECT_EQ(r.x, 0.0) << nom << " " << p << " " << tolerance;
+        EXPECT_EQ(r.erreur, kEchec) << nom << " " << p << " " << tolerance;
     }
 }
 
-TEST(QuantileLoi, SmallPBelowALooseToleranceIsStillSearched) {
-    const Resultat r = Quantile("t", 1e-8, 10.0, 0.0, 0.0, 1e-7);
-    EXPECT_EQ(r.erreur, kSucces);
-    EXPECT_NEAR(test::RepartitionStudentReference(r.x, 10.0), 1e-8, 1e-13);
-}
-
-TEST(QuantileLoi, StudentQuantileOfTenDegreesAt0975) {
-    const Resultat r = Quantile("t", 0.975, 10.0, 0.0, 0.0, 1e-16);
-    EXPECT_EQ(r.erreur, kSucces);
-    EXPECT_NEAR(r.x, 2.2281388519862744, 2e-15);
-}
-
-TEST(QuantileLoi, StepIsLeftAtTheStandardDeviation) {
+TEST(QuantileLoi, StepIsLeftAtTheStandardDeviationAndTheMedianAtZero) {
     double pas = 1.0;
     CodeErreur erreur = 99;
     QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, 0.7, 0.0, 10.0, 0.0, 0.0, 0.0, 0.0, 1.0,
                 1e-16, erreur);
     EXPECT_NEAR(pas, std::sqrt(1.25), 1e-15);
-}
-
-TEST(QuantileLoi, MedianLiesWhereStudentIsExactlyOneHalf) {
     // The distribution function is exactly 1/2 for |t| < 1e-7, so the start is accepted.
     for (const double nu : {0.5, 1.0, 10.0, 1e6}) {
         const Resultat r = Quantile("t", 0.5, nu, 0.0, 0.0, 1e-16);
@@ -104,66 +83,125 @@ TEST(QuantileLoi, MedianLiesWhereStudentIsExactlyOneHalf) {
     }
 }
 
-TEST(QuantileLoi, StudentMatchesBoostQuantile) {
-    for (const double nu : {1.0, 2.5, 10.0, 30.0, 99999.0}) {
-        for (const double p : {0.01, 0.025, 0.15, 0.8, 0.975}) {
-            const Resultat r = Quantile("t", p, nu, 0.0, 0.0, 1e-16);
-            const double attendu = boost::math::quantile(boost::math::students_t(nu), p);
-            EXPECT_EQ(r.erreur, kSucces) << "nu=" << nu << " p=" << p;
-            EXPECT_NEAR(r.x, attendu, 2e-14 * std::fmax(1.0, std::fabs(attendu)))
-                << "nu=" << nu << " p=" << p;
-        }
-    }
-}
-
-TEST(QuantileLoi, StudentRoundTripsOverTheTails) {
+TEST(QuantileLoi, StudentMatchesBoostAndRoundTripsOverTheTails) {
     for (const double nu : {0.5, 1.0, 2.5, 10.0, 30.0, 99999.0, 1e5, 1e6}) {
-        for (const double p : {1e-8, 0.001, 0.025, 0.975, 1.0 - 1e-8}) {
-            if (nu == 0.5 && (p == 1e-8 || p == 1.0 - 1e-8)) continue;  // see the next test
-            const Resultat r = QuantileAvecReprise("t", p, nu, 0.0, 0.0);
-            EXPECT_EQ(r.erreur, kSucces) << "nu=" << nu << " p=" << p;
+        for (const double p : {1e-8, 0.001, 0.01, 0.025, 0.15, 0.8, 0.975, 1.0 - 1e-8}) {
+            SCOPED_TRACE(testing::Message() << "nu=" << nu << " p=" << p);
+            if (nu == 0.5 && (p == 1e-8 || p == 1.0 - 1e-8)) continue;  // beyond reach, below
+            // Boost's quantile where the first search at 1e-16 must succeed.
+            const bool boost = p >= 0.01 && p <= 0.975 && nu >= 1 && nu < 1e5;
+            const Resultat r = Quantile("t", p, nu, 0, 0, boost ? 1e-16 : 0);
+            EXPECT_EQ(r.erreur, kSucces);
             EXPECT_NEAR(test::RepartitionStudentReference(r.x, nu), p,
-                        1e-10 + test::ErreurStudentAttendue(r.x, nu))
-                << "nu=" << nu << " p=" << p;
+                        1e-10 + test::ErreurStudentAttendue(r.x, nu));
+            if (!boost) continue;
+            const double attendu = boost::math::quantile(boost::math::students_t(nu), p);
+            EXPECT_NEAR(r.x, attendu, 2e-14 * std::fmax(1.0, std::fabs(attendu)));
         }
     }
+    // A small p below a loose tolerance is still searched.
+    const Resultat r = Quantile("t", 1e-8, 10.0, 0, 0, 1e-7);
+    EXPECT_EQ(r.erreur, kSucces);
+    EXPECT_NEAR(test::RepartitionStudentReference(r.x, 10.0), 1e-8, 1e-13);
 }
 
-TEST(QuantileLoi, QuantilesBeyondReachFailCleanly) {
-    // Heavy tails put these between 1e7 and 1e23, where doubles are too far apart for the
-    // 1e-14 bracket and 50 cycles cannot come close enough to meet the tolerance: the walk
-    // enlarges its step until it brackets, the refinement runs out, and the search fails.
+TEST(QuantileLoi, CauchyTailsNeedAnEnlargedWalkAndALooserTolerance) {
+    // Without a variance the walk steps by 1: 101 steps, then 10, then 1e4.
+    const Resultat loin = Quantile("t", 1e-4, 1.0, 0, 0, 1e-10);
+    EXPECT_EQ(loin.erreur, kSucces);
+    EXPECT_NEAR(loin.x, std::tan(std::numbers::pi * (1e-4 - 0.5)), 1e-6 * 3183.1);
+    // Near -318 doubles are 6e-14 apart: the bracket cannot close below 1e-14 and no point
+    // meets 1e-16.
+    const Resultat serre = Quantile("t", 0.001, 1.0, 0, 0, 1e-16);
+    EXPECT_EQ(serre.x, 0.0);
+    EXPECT_EQ(serre.erreur, kEchec);
+    const Resultat lache = Quantile("t", 0.001, 1.0, 0, 0, 1e-10);
+    EXPECT_EQ(lache.erreur, kSucces);
+    EXPECT_NEAR(lache.x, std::tan(std::numbers::pi * (0.001 - 0.5)), 1e-5);
+    // Half a degree puts these between 1e7 and 1e23, where doubles are too far apart for the
+    // 1e-14 bracket: the refinement runs out and the search fails even at 1e-10.
     for (const double p : {1e-12, 1e-8, 1e-4}) {
-        const Resultat r = QuantileAvecReprise("t", p, 0.5, 0.0, 0.0);
+        const Resultat r = Quantile("t", p, 0.5, 0, 0);
         EXPECT_EQ(r.x, 0.0) << p;
         EXPECT_EQ(r.erreur, kEchec) << p;
     }
 }
 
-TEST(QuantileLoi, WalkEnlargesItsStepToReachAFarCauchyTail) {
-    // Without a variance the walk steps by 1: 101 steps, then 10, then 1e4.
-    const double p = 1e-4;
-    const Resultat r = Quantile("t", p, 1.0, 0.0, 0.0, 1e-10);
+// Without lambda K is Student's t with nu2 degrees of freedom (the normal for nu2 infinite).
+TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
+    // nu2 = 1.8: the variance formula gives a negative number, so the walk steps by 1.
+    // clang-format off
+    const double lois[][3] = {{9, 9, 0.7776}, {9, 9, -0.7776}, {0.5, 30, 2}, {2.5, 4, -5},
+        {1e6, 9, -3}, {9, 1e300, 20}, {9, 1e300, -20}, {30, 1e300, 1.1}, {0.5, 1e300, 3},
+        {1e6, 1e6, 1}, {9, 1.8, 1}, {9, 1.8, 2}, {9, 60, 20}, {9, 1, 0}, {9, 4, 0}, {9, 9, 0},
+        {9, 40, 0}, {9, 1e300, 0}};
+    // clang-format on
+    for (const auto& [nu1, nu2, lambda] : lois) {
+        for (const double p : {1e-8, 0.001, 0.025, 0.3, 0.5, 0.975, 1.0 - 1e-8}) {
+            SCOPED_TRACE(testing::Message()
+                         << "p=" << p << " K(" << nu1 << ", " << nu2 << ", " << lambda << ")");
+            const Resultat r = Quantile("K", p, nu1, nu2, lambda);
+            ASSERT_EQ(r.erreur, kSucces);
+            CodeErreur erreur = kSucces;
+            EXPECT_NEAR(RepartitionKprime(r.x, nu1, nu2, lambda, 1e-12, erreur), p, 1e-9);
+            if (lambda != 0 || p < 0.001 || p > 0.975) continue;
+            const double attendu =
+                nu2 >= 1e300 ? Normale(p) : boost::math::quantile(boost::math::students_t(nu2), p);
+            EXPECT_NEAR(r.x, attendu, 1e-8 * std::fmax(1.0, std::fabs(attendu)));
+        }
+    }
+    // Standard deviation near 1, quantile near 200: the walk needs more than 101 steps of 1.
+    const Resultat r = Quantile("K", 0.8, 1e8, 1e300, 200.0);
     EXPECT_EQ(r.erreur, kSucces);
-    EXPECT_NEAR(test::RepartitionStudentReference(r.x, 1.0), p, 1e-10);
-    EXPECT_NEAR(r.x, std::tan(std::numbers::pi * (p - 0.5)), 1e-6 * 3183.1);
+    EXPECT_NEAR(r.x, 200.0 + Normale(0.8), 0.1);
 }
 
-TEST(QuantileLoi, TooWideABracketFailsThenALooserToleranceSucceeds) {
-    // Near -318 doubles are 6e-14 apart: the bracket cannot close below 1e-14 and no
-    // point meets 1e-16.
-    const Resultat serre = Quantile("t", 0.001, 1.0, 0.0, 0.0, 1e-16);
-    EXPECT_EQ(serre.x, 0.0);
-    EXPECT_EQ(serre.erreur, kEchec);
-    const Resultat lache = Quantile("t", 0.001, 1.0, 0.0, 0.0, 1e-10);
-    EXPECT_EQ(lache.erreur, kSucces);
-    EXPECT_NEAR(lache.x, std::tan(std::numbers::pi * (0.001 - 0.5)), 1e-5);
+// The stand-in's function 5 is a normal distribution function shifted by lambda, with a jump
+// of nu1 at lambda and capped at nu2; it counts its calls.
+class RechercheFactice : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DefinitCheminBasfunPourTests(ORMANE_BASFUN_FACTICE);
+        ASSERT_NE(appels_, nullptr);
+    }
+    void TearDown() override { DefinitCheminBasfunPourTests(std::nullopt); }
+    Resultat Cherche(double p, double saut, double plafond, double lambda, double tolerance) {
+        *appels_ = 0;
+        return Quantile("K", p, saut, plafond, lambda, tolerance);
+    }
+    // The stand-in's call counter; this reference keeps it loaded between the searches.
+    std::int32_t* appels_ = static_cast<std::int32_t*>(
+        dlsym(dlopen(ORMANE_BASFUN_FACTICE, RTLD_NOW), "basfun_factice_appels"));
+};
+
+TEST_F(RechercheFactice, AJumpOverTheToleranceIsAcceptedUpToOneMillionth) {
+    // F jumps by 1e-6 at 0.3: no point meets the tolerance and the bracket closes on the jump,
+    // with a remark when the tolerance asked was looser than 1e-7.
+    const Resultat remarque = Cherche(0.5, 1e-6, 1.0, 0.3, 2e-7);
+    EXPECT_NEAR(remarque.x, 0.3, 1e-14);
+    EXPECT_EQ(remarque.erreur, kSuccesAvecRemarque);
+    const Resultat simple = Cherche(0.5, 1e-6, 1.0, 0.3, 1e-7);
+    EXPECT_NEAR(simple.x, 0.3, 1e-14);
+    EXPECT_EQ(simple.erreur, kSucces);
+    const Resultat trop = Cherche(0.5, 4e-6, 1.0, 0.3, 1e-7);
+    EXPECT_EQ(trop.x, 0.0);
+    EXPECT_EQ(trop.erreur, kEchec);
 }
 
-TEST(QuantileLoi, UnknownDistributionFails) {
-    const Resultat r = Quantile("F", 0.3, 9.0, 9.0, 0.0, 1e-10);
+TEST_F(RechercheFactice, WalksEnlargeWithinTheEvaluationBound) {
+    // No variance is available here, so the walk steps by 1 and must enlarge past 101.
+    for (const double lambda : {500.0, -500.0}) {
+        const Resultat r = Cherche(0.8, 0.0, 1.0, lambda, 1e-12);
+        EXPECT_NEAR(r.x, lambda + 0.8416212335729143, 1e-11);
+        EXPECT_EQ(r.erreur, kSucces);
+        EXPECT_LE(*appels_, 1 + 12 * 101 + 100);
+    }
+    // F never exceeds 0.25: the upward walk enlarges until its step overflows.
+    const Resultat r = Cherche(0.5, 0.0, 0.25, 0.0, 1e-10);
     EXPECT_EQ(r.x, 0.0);
     EXPECT_EQ(r.erreur, kEchec);
+    EXPECT_GT(*appels_, 101);
+    EXPECT_LE(*appels_, 1 + 12 * 101 + 100);
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
-// Student's distribution function and prep, against Boost.Math and closed forms.
+// The routines that reach libbasfun, Student's distribution function and prep, against
+// Boost.Math and closed forms.
 #include "numeric/student.h"
 
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
+#include <boost/math/special_functions/beta.hpp>
 #include <cmath>
 #include <numbers>
 
+#include "numeric/special_functions.h"
 #include "student_reference.h"
 
 namespace ormane {
@@ -17,55 +20,73 @@ double Phi(double x) {
     return boost::math::cdf(boost::math::normal(), x);
 }
 
-constexpr double kT[] = {-1e3, -30.0, -4.0, -2.2, -1.0, -0.3, -1e-3, 0.0,
-                         1e-3, 0.3,   1.0,  2.2,  4.0,  30.0, 1e3};
-
-TEST(RepartitionStudent, MatchesBoostBelowTheNormalSwitch) {
-    for (const double nu : {0.5, 1.0, 2.5, 30.0, 99999.0}) {
-        const boost::math::students_t student(nu);
-        for (const double t : kT) {
-            CodeErreur erreur = kEchec;
-            // The lower tail is formed as (1 - I) / 2: absolute, not relative, accuracy.
-            EXPECT_NEAR(RepartitionStudent(t, nu, 1e-12, erreur), boost::math::cdf(student, t),
-                        test::ErreurStudentAttendue(t, nu))
-                << "t=" << t << " nu=" << nu;
+TEST(BetaIncomplete, MatchesBoostAndLeavesTheCallersCodeEvenOnARefusal) {
+    for (const double x : {1e-12, 0.01, 0.3, 0.5, 0.9, 0.999999, 1.0}) {
+        for (const double b : {0.25, 0.5, 1.0, 4.5, 50.0, 49999.5}) {
+            CodeErreur erreur = kSucces;
+            EXPECT_NEAR(BetaIncomplete(x, 0.5, b, erreur), boost::math::ibeta(0.5, b, x), 1e-14)
+                << "x=" << x << " b=" << b;
             EXPECT_EQ(erreur, kSucces);
         }
     }
+    CodeErreur erreur = kSucces;
+    EXPECT_EQ(BetaIncomplete(2.0, 0.5, 1.0, erreur), 0.0);
+    EXPECT_EQ(erreur, kSucces);
 }
 
-TEST(RepartitionStudent, IsTheNormalFromOneHundredThousandDegreesOfFreedom) {
-    for (const double nu : {1e5, 1e6}) {
+TEST(RepartitionNormale, MatchesBoostAndCopiesTheStatus) {
+    for (const double x : {-38.0, -8.0, -1.96, -1e-9, 0.0, 0.5, 1.96, 8.0}) {
+        CodeErreur erreur = kEchec;
+        EXPECT_NEAR(RepartitionNormale(x, erreur), Phi(x), 1e-15 * Phi(x) + 1e-300) << x;
+        EXPECT_EQ(erreur, kSucces);
+    }
+}
+
+TEST(RepartitionKprime, WithoutLambdaIsStudentOfNu2AndRefusalIsMinusOneAndZero) {
+    for (const double nu2 : {1.0, 2.5, 9.0, 40.0, 1e300}) {
+        for (const double x : {-3.0, -0.4, 0.0, 1.1, 6.0}) {
+            CodeErreur erreur = kSucces;
+            EXPECT_NEAR(RepartitionKprime(x, 5.0, nu2, 0.0, 1e-12, erreur),
+                        nu2 >= 1e300 ? Phi(x) : test::RepartitionStudentReference(x, nu2), 1e-10)
+                << "x=" << x << " nu2=" << nu2;
+            EXPECT_EQ(erreur, kSucces);
+        }
+    }
+    CodeErreur erreur = kSucces;
+    EXPECT_EQ(RepartitionKprime(1.0, -3.0, 5.0, 1.0, 1e-9, erreur), 0.0);
+    EXPECT_EQ(erreur, kEchec);
+}
+
+TEST(RepartitionStudent, MatchesBoostBelowOneHundredThousandDegreesAndIsNormalFrom) {
+    for (const double nu : {0.5, 1.0, 2.5, 30.0, 99999.0, 1e5, 1e6}) {
         const boost::math::students_t student(nu);
-        for (const double t : kT) {
+        for (const double t : {-1e3, -30.0, -4.0, -2.2, -1.0, -0.3, -1e-3, 0.0, 1e-3, 0.3, 1.0, 2.2,
+                               4.0, 30.0, 1e3}) {
             CodeErreur erreur = kEchec;
             const double F = RepartitionStudent(t, nu, 1e-12, erreur);
-            EXPECT_EQ(F, Phi(t)) << "t=" << t << " nu=" << nu;
-            // The two differ by about phi(t) |t| (1 + t^2) / (4 nu).
-            EXPECT_NEAR(F, boost::math::cdf(student, t), 2e-6) << "t=" << t << " nu=" << nu;
             EXPECT_EQ(erreur, kSucces);
+            if (nu < 1e5) {
+                // The lower tail is formed as (1 - I) / 2: absolute, not relative, accuracy.
+                EXPECT_NEAR(F, boost::math::cdf(student, t), test::ErreurStudentAttendue(t, nu))
+                    << "t=" << t << " nu=" << nu;
+            } else {
+                EXPECT_EQ(F, Phi(t)) << "t=" << t << " nu=" << nu;
+                // The two differ by about phi(t) |t| (1 + t^2) / (4 nu).
+                EXPECT_NEAR(F, boost::math::cdf(student, t), 2e-6) << "t=" << t << " nu=" << nu;
+            }
         }
     }
 }
 
-TEST(RepartitionStudent, TinyAndHugeTGiveExactValues) {
+TEST(RepartitionStudent, TinyAndHugeTAreExactAndDivisionByZeroFails) {
     CodeErreur erreur = kEchec;
     EXPECT_EQ(RepartitionStudent(9e-8, 3.0, 1e-12, erreur), 0.5);
     EXPECT_EQ(RepartitionStudent(-2e100, 3.0, 1e-12, erreur), 0.0);
     EXPECT_EQ(RepartitionStudent(2e100, 3.0, 1e-12, erreur), 1.0);
     EXPECT_EQ(erreur, kSucces);
-}
-
-TEST(RepartitionStudent, DivisionByZeroFails) {
-    CodeErreur erreur = kSucces;
     EXPECT_EQ(RepartitionStudent(2.0, -4.0, 1e-12, erreur), -1.0);
     EXPECT_EQ(erreur, kEchec);
 }
-
-struct CasPrep {
-    double t, nu, c;
-    double attendu;
-};
 
 double PrepCauchy(double t, double c) {
     return 0.5 + std::atan(std::fabs(t) * std::sqrt(c / (c + 1.0))) / std::numbers::pi;
@@ -76,49 +97,35 @@ double PrepDeuxDegres(double t, double c) {
     return 0.5 + x / (2.0 * std::sqrt(2.0 + x * x));
 }
 
-TEST(CalculPrep, MatchesClosedForms) {
-    const CasPrep cas[] = {
-        {0.0, 9.0, 1.0, 0.5},
-        {2.5, 9.0, 0.0, 0.5},
-        {1.7, 1.0, 1.0, PrepCauchy(1.7, 1.0)},
-        {2e-7, 1.0, 1.0, PrepCauchy(2e-7, 1.0)},
-        {3e-7, 2.0, 1.0, PrepDeuxDegres(3e-7, 1.0)},
-        {-40.0, 1.0, 3.0, PrepCauchy(40.0, 3.0)},
-        {0.2, 1.0, 0.25, PrepCauchy(0.2, 0.25)},
-        {1.0997, 2.0, 1.0, PrepDeuxDegres(1.0997, 1.0)},
-        {-6.0, 2.0, 10.0, PrepDeuxDegres(6.0, 10.0)},
-        {2.0, 1e5, 1.0, Phi(2.0 * std::sqrt(0.5))},
-        {-2.0, 1e6, 4.0, Phi(2.0 * std::sqrt(0.8))},
-        {3.0, 12.0, -3.0, boost::math::cdf(boost::math::students_t(12.0), 3.0 * std::sqrt(1.5))},
-    };
-    for (const CasPrep& c : cas) {
-        CodeErreur erreur = kEchec;
-        EXPECT_NEAR(CalculPrep(c.t, c.nu, c.c, erreur), c.attendu, 1e-15)
-            << "t=" << c.t << " nu=" << c.nu << " c=" << c.c;
-        EXPECT_EQ(erreur, kSucces);
+TEST(CalculPrep, MatchesClosedFormsWhateverTheSignOfT) {
+    struct {
+        double t, nu, c, attendu;
+    } const cas[] = {
+        // clang-format off
+        {0.0, 9, 1, 0.5}, {2.5, 9, 0, 0.5}, {1.7, 1, 1, PrepCauchy(1.7, 1)},
+        {2e-7, 1, 1, PrepCauchy(2e-7, 1)}, {3e-7, 2, 1, PrepDeuxDegres(3e-7, 1)},
+        {-40, 1, 3, PrepCauchy(40, 3)}, {0.2, 1, 0.25, PrepCauchy(0.2, 0.25)},
+        {1.0997, 2, 1, PrepDeuxDegres(1.0997, 1)}, {-6, 2, 10, PrepDeuxDegres(6, 10)},
+        {2, 1e5, 1, Phi(2 * std::sqrt(0.5))}, {-2, 1e6, 4, Phi(2 * std::sqrt(0.8))},
+        {3, 12, -3, boost::math::cdf(boost::math::students_t(12.0), 3 * std::sqrt(1.5))}};
+    // clang-format on
+    for (const auto& c : cas) {
+        for (const double t : {c.t, -c.t}) {
+            CodeErreur erreur = kEchec;
+            EXPECT_NEAR(CalculPrep(t, c.nu, c.c, erreur), c.attendu, 1e-15)
+                << "t=" << t << " nu=" << c.nu << " c=" << c.c;
+            EXPECT_EQ(erreur, kSucces);
+        }
     }
-}
-
-TEST(CalculPrep, ExactlyOneHalfAtZero) {
     CodeErreur erreur = kEchec;
     EXPECT_EQ(CalculPrep(0.0, 9.0, 1.0, erreur), 0.5);
     EXPECT_EQ(CalculPrep(3.0, 9.0, 0.0, erreur), 0.5);
 }
 
-TEST(CalculPrep, DoesNotDependOnTheSignOfT) {
-    for (const double t : {0.1, 1.0997, 3.0, 250.0}) {
-        CodeErreur erreur = kSucces;
-        EXPECT_EQ(CalculPrep(t, 7.5, 2.0, erreur), CalculPrep(-t, 7.5, 2.0, erreur));
-    }
-}
-
 TEST(CalculPrep, ImpossibleArgumentsGiveZeroAndLeaveTheCode) {
-    struct {
-        double nu, c;
-    } const cas[] = {{0.0, 1.0}, {-2.0, 1.0}, {9.0, -1.0}, {9.0, -0.5}};
-    for (const auto& c : cas) {
+    for (const auto& [nu, c] : {std::pair{0.0, 1.0}, {-2.0, 1.0}, {9.0, -1.0}, {9.0, -0.5}}) {
         CodeErreur erreur = 7;
-        EXPECT_EQ(CalculPrep(1.5, c.nu, c.c, erreur), 0.0) << "nu=" << c.nu << " c=" << c.c;
+        EXPECT_EQ(CalculPrep(1.5, nu, c, erreur), 0.0) << "nu=" << nu << " c=" << c;
         EXPECT_EQ(erreur, 7);
     }
 }
