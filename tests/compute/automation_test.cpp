@@ -2,10 +2,8 @@
 // prep caption it hands back.
 #include "compute/automation.h"
 
-#include "compute/change_decimales.h"
 #include "compute/refresh.h"
 #include "compute_fixture.h"
-#include "numeric/erreur_execution.h"
 #include "window/model/form_instance.h"
 #include "window/model/user_actions.h"
 
@@ -45,6 +43,20 @@ class OrmaneClasseTest : public ::testing::Test {
              [this, &f](const window::Event&) { BoutonCalculer_Click(f, module); });
         return feuille;
     }
+    // The user enters p = 0.05, computes, then dismisses the window or closes it.
+    void JoueSession(bool parLaCaseDeFermeture) {
+        platform.windows.scriptModal("FeuilleOrmane", [=](window::Form& form) {
+            auto& feuille = static_cast<FeuilleOrmane&>(form);
+            UserActions::type(feuille.textBox("Textet", 3), "0.05");
+            UserActions::click(feuille.commandButton("BoutonCalculer"));
+            EXPECT_EQ(feuille.label("EtiPrep").caption(), kPrepP005);
+            if (parLaCaseDeFermeture) {
+                UserActions::close(feuille);
+            } else {
+                feuille.hide();  // dismissed without being unloaded: its labels stay readable
+            }
+        });
+    }
 
     platform::HeadlessPlatform platform;
     window::Session session;
@@ -54,17 +66,8 @@ class OrmaneClasseTest : public ::testing::Test {
 };
 
 TEST_F(OrmaneClasseTest, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
-    platform.windows.scriptModal("FeuilleOrmane", [](window::Form& form) {
-        auto& feuille = static_cast<FeuilleOrmane&>(form);
-        UserActions::type(feuille.textBox("Textet", 3), "0.05");
-        UserActions::click(feuille.commandButton("BoutonCalculer"));
-        feuille.hide();  // dismissed without being unloaded: its labels stay readable
-    });
-    OrmaneClasse classe(instance);
-
-    const std::string texte = classe.CalculeOrmane();
-
-    EXPECT_EQ(texte, kPrepP005);
+    JoueSession(false);
+    EXPECT_EQ(OrmaneClasse(instance).CalculeOrmane(), kPrepP005);
     EXPECT_FALSE(instance.exists());
     EXPECT_EQ(chargements, 1);
     EXPECT_THAT(platform.windows.showings(),
@@ -73,31 +76,15 @@ TEST_F(OrmaneClasseTest, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
 }
 
 TEST_F(OrmaneClasseTest, AWindowClosedByItsCloseBoxGivesTheFreshWindowsCaption) {
-    platform.windows.scriptModal("FeuilleOrmane", [](window::Form& form) {
-        auto& feuille = static_cast<FeuilleOrmane&>(form);
-        UserActions::type(feuille.textBox("Textet", 3), "0.05");
-        UserActions::click(feuille.commandButton("BoutonCalculer"));
-        EXPECT_EQ(feuille.label("EtiPrep").caption(), kPrepP005);
-        UserActions::close(feuille);
-    });
-    OrmaneClasse classe(instance);
-
-    EXPECT_EQ(classe.CalculeOrmane(), kPrepDemarrage);  // the load's own result
+    JoueSession(true);
+    EXPECT_EQ(OrmaneClasse(instance).CalculeOrmane(), kPrepDemarrage);  // the load's own result
     EXPECT_EQ(chargements, 2);
     EXPECT_FALSE(instance.exists());
 }
 
-TEST_F(OrmaneClasseTest, EachCallShowsAFreshWindow) {
-    OrmaneClasse classe(instance);
-    EXPECT_EQ(classe.CalculeOrmane(), kPrepDemarrage);
-    EXPECT_EQ(classe.CalculeOrmane(), kPrepDemarrage);
-    EXPECT_EQ(chargements, 4);  // each session closed by its close box, then a fresh read
-}
-
 TEST_F(OrmaneClasseTest, AWindowAlreadyShownModelessFailsToTheCaller) {
     instance.get().show();
-    OrmaneClasse classe(instance);
-    EXPECT_THROW(classe.CalculeOrmane(), ErreurExecution);
+    EXPECT_THROW(OrmaneClasse(instance).CalculeOrmane(), ErreurExecution);
     EXPECT_TRUE(instance.exists());
 }
 

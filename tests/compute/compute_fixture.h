@@ -11,14 +11,21 @@
 #include <memory>
 #include <string>
 
+#include "compute/compute_results.h"
 #include "compute/module_state.h"
+#include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 #include "window/design/feuille_ormane.h"
+#include "window/model/observer.h"
 #include "window/model/session.h"
 #include "window/platform/headless/headless_platform.h"
 
 namespace ormane::testing {
+
+using ::testing::DoubleNear;
+using ::testing::StartsWith;
+using R = ResultatsConserves;
 
 // P(T <= t) and the p-quantile of Student's t with nu degrees of freedom.
 inline double StudentF(double t, double nu) {
@@ -28,10 +35,17 @@ inline double StudentQ(double p, double nu) {
     return boost::math::quantile(boost::math::students_t(nu), p);
 }
 
-// The number a box or label shows.
-inline double Nombre(const std::string& texte) {
-    return LitValeur(std::string_view(texte));
-}
+// A window whose drawing of one control fails, as a GUI might.
+class EchecSur : public window::FormObserver {
+  public:
+    explicit EchecSur(window::Control& cible) : cible_(cible) {}
+    void controlChanged(window::Control& control, window::Property) override {
+        if (&control == &cible_) throw ErreurExecution("drawing failed");
+    }
+
+  private:
+    window::Control& cible_;
+};
 
 class ComputeTest : public ::testing::Test {
   protected:
@@ -42,14 +56,11 @@ class ComputeTest : public ::testing::Test {
     }
 
     window::TextBox& Textet(std::int16_t i) { return feuille->textBox("Textet", i); }
-    window::TextBox& Textedf() { return feuille->textBox("Textedf"); }
-    window::TextBox& Textec() { return feuille->textBox("Textec"); }
-    window::TextBox& TextedfR() { return feuille->textBox("TextedfR"); }
-    window::TextBox& TexteEffet(std::int16_t i) { return feuille->textBox("TexteEffet", i); }
-    window::ComboBox& Textealpha() { return feuille->comboBox("Textealpha"); }
-    window::ComboBox& TexteGamma() { return feuille->comboBox("TexteGamma"); }
-    window::ComboBox& TexteGarantie(std::int16_t i) {
-        return feuille->comboBox("TexteGarantie", i);
+    window::TextBox& Boite(const char* nom, std::int16_t i = -1) {
+        return i < 0 ? feuille->textBox(nom) : feuille->textBox(nom, i);
+    }
+    window::ComboBox& Liste(const char* nom, std::int16_t i = -1) {
+        return i < 0 ? feuille->comboBox(nom) : feuille->comboBox(nom, i);
     }
     window::Label& Eti(const char* nom) { return feuille->label(nom); }
     window::Label& Eti(const char* nom, std::int16_t i) { return feuille->label(nom, i); }
@@ -59,8 +70,12 @@ class ComputeTest : public ::testing::Test {
         return {&Eti("EtiIC", 0),  &Eti("EtiIC", 1),  &Eti("EtiICt", 1),
                 &Eti("EtiICt", 2), &Eti("EtiICL", 1), &Eti("EtiICL", 2)};
     }
-    void MarqueEtiquettesIntervalles(const std::string& texte) {
+    void MarqueEtiquettes(const std::string& texte) {
+        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"}) Eti(nom).setCaption(texte);
         for (window::Label* e : EtiquettesIntervalles()) e->setCaption(texte);
+    }
+    void AttendIntervalles(const std::string& texte) {
+        for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), texte);
     }
 
     void Choisit(std::int16_t choix) {
@@ -70,24 +85,36 @@ class ComputeTest : public ::testing::Test {
     void ChoisitEffetBrut() { feuille->optionButton("OptionEffet", 1).setValue(Vrai); }
     void ChoisitExperienceFuture(const std::string& c, const std::string& dfR) {
         feuille->optionButton("OptionReplique", 1).setValue(Vrai);
-        Textec().setText(c);
-        TextedfR().setText(dfR);
+        Boite("Textec").setText(c);
+        Boite("TextedfR").setText(dfR);
+    }
+    // A statistic of kind `choix` with value x, plain replication unless told otherwise.
+    void Calcule(std::int16_t choix, double x, double df = 10, double dfR = 10, double c = 1,
+                 std::int16_t calcule = Vrai) {
+        CalculeResultats(*feuille, module, choix, calcule, x, df, dfR, c);
+    }
+    // Entries that give every result: alpha 0.05, gamma 0.90, effects 0.5 and 2.
+    void EntreesCourantes() {
+        Liste("Textealpha").setText("0.05");
+        Liste("TexteGamma").setText("0.90");
+        Boite("TexteEffet", 0).setText("0.5");
+        Boite("TexteEffet", 1).setText("2");
     }
 
     // The entries the window's load places: 9 degrees of freedom, a two-tailed p of 0.30,
     // alpha 0.05 two-tailed, gamma 0.90, guarantees 95 %, the standardized effect
     // t / sqrt(10) with 8 decimals and the raw effect 5.
     void EntreExempleDemarrage() {
-        Textedf().setText("9");
-        TextedfR().setText("9");
+        Boite("Textedf").setText("9");
+        Boite("TextedfR").setText("9");
         Textet(3).setText("0.30");
         Choisit(3);
-        Textealpha().setText("0.05");
-        TexteGamma().setText("0.90");
-        TexteGarantie(0).setText("95");
-        TexteGarantie(1).setText("95");
-        TexteEffet(0).setText(FormateNombre(1.09971619639466 / std::sqrt(10.0), 8));
-        TexteEffet(1).setText("5");
+        Liste("Textealpha").setText("0.05");
+        Liste("TexteGamma").setText("0.90");
+        Liste("TexteGarantie", 0).setText("95");
+        Liste("TexteGarantie", 1).setText("95");
+        Boite("TexteEffet", 0).setText(FormateNombre(1.09971619639466 / std::sqrt(10.0), 8));
+        Boite("TexteEffet", 1).setText("5");
     }
 
     platform::HeadlessPlatform platform;

@@ -2,29 +2,20 @@
 // dfR, the calls that only clear, and the nested refresh raised by a corrected entry.
 #include "compute/refresh.h"
 
-#include <cmath>
-
 #include "compute_fixture.h"
-#include "numeric/erreur_execution.h"
-#include "window/model/observer.h"
 
 namespace ormane::testing {
 namespace {
 
-using ::testing::DoubleNear;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::StartsWith;
 
 class MiseAJOURTest : public ComputeTest {
   protected:
     MiseAJOURTest() {
-        Textedf().setText("10");
+        EntreesCourantes();
+        Boite("Textedf").setText("10");
         Textet(1).setText("2");
         Choisit(1);
-        Textealpha().setText("0.05");
-        TexteGamma().setText("0.90");
-        TexteEffet(0).setText("0.5");
     }
     std::int16_t Rafraichit(std::int16_t calcule) {
         MiseAJOUR(*feuille, module, calcule);
@@ -33,51 +24,42 @@ class MiseAJOURTest : public ComputeTest {
     const std::vector<std::int16_t>& Pointeur() { return platform.mousePointer.history(); }
     // prep of t = 2 with df degrees of freedom and multiplier c (Boost.Math).
     static double Prep(double df, double c) { return StudentF(2 * std::sqrt(c / (c + 1)), df); }
+    // prep and the p limits (Student tails at the t limits with dfR) as Boost.Math gives them.
+    void AttendResultats(double df, double c, double dfR) {
+        const R& r = module.resultats;
+        EXPECT_THAT(r.ValeurPrep, DoubleNear(Prep(df, c), 1e-11));
+        EXPECT_THAT(r.pRepliqueInf, DoubleNear(1 - StudentF(r.tRepliqueSup, dfR), 1e-12));
+    }
 };
 
-// ---- Calls that compute nothing ----
-
 TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndOnlyTheIntervalsAreCleared) {
-    Textedf().setText("-10");
-    Eti("EtiPrep").setCaption("avant");
-    MarqueEtiquettesIntervalles("avant");
+    Boite("Textedf").setText("-10");
+    MarqueEtiquettes("avant");
     module.resultats.tRepliqueInf = 1;
-
     EXPECT_EQ(Rafraichit(0), 0);
-
-    EXPECT_THAT(Pointeur(), IsEmpty());
-    EXPECT_EQ(Textedf().text(), "-10");
-    for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), "");
+    EXPECT_TRUE(Pointeur().empty());
+    EXPECT_EQ(Boite("Textedf").text(), "-10");
+    AttendIntervalles("");
     EXPECT_EQ(module.resultats.tRepliqueInf, 0);
     EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
     EXPECT_EQ(Textet(2).text(), "");
 }
 
-class StatistiqueBlanche : public MiseAJOURTest,
-                           public ::testing::WithParamInterface<std::int16_t> {};
-
-TEST_P(StatistiqueBlanche, NeitherComputesNorClears) {
+TEST_F(MiseAJOURTest, ABlankStatisticNeitherComputesNorClears) {
     Textet(1).setText("  ");
-    MarqueEtiquettesIntervalles("avant");
-    Rafraichit(GetParam());
-    for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), "avant");
-    EXPECT_EQ(Eti("EtiPrep").caption(), "");
+    MarqueEtiquettes("avant");
+    for (const std::int16_t calcule : {std::int16_t{0}, std::int16_t{1}, Vrai}) {
+        Rafraichit(calcule);
+        AttendIntervalles("avant");
+        EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(ComputingOrNot, StatistiqueBlanche, ::testing::Values(0, 1, Vrai));
-
-// ---- A computing call ----
-
-TEST_F(MiseAJOURTest, AComputingCallShowsTheHourglassThenTheDefaultPointer) {
-    Rafraichit(1);
-    EXPECT_THAT(Pointeur(), ElementsAre(platform::kHourglassPointer, platform::kDefaultPointer));
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(10, 1), 1e-12));
-}
-
-TEST_F(MiseAJOURTest, TheComputeButtonComputesWhateverTheAutomaticBox) {
+TEST_F(MiseAJOURTest, TheComputeButtonComputesWhateverTheAutomaticBoxWithTheHourglass) {
     feuille->checkBox("CaseAutomatique").setValue(0);
     BoutonCalculer_Click(*feuille, module);
     EXPECT_THAT(Pointeur(), ElementsAre(platform::kHourglassPointer, platform::kDefaultPointer));
+    AttendResultats(10, 1, 10);
     EXPECT_THAT(Eti("EtiPrep").caption(), StartsWith(" prep = "));
     EXPECT_THAT(Eti("EtiICt", 1).caption(), StartsWith("["));
 }
@@ -88,178 +70,102 @@ TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPo
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }
 
-// ---- Degrees of freedom ----
-
-struct DegresLus {
-    const char* texte;
-    const char* texteEnsuite;
-    double df;  // used by the computation
-};
-
-void PrintTo(const DegresLus& d, std::ostream* os) {
-    *os << '"' << d.texte << '"';
+TEST_F(MiseAJOURTest, DegreesOfFreedomAreShownRoundedAndComputedUnrounded) {
+    struct Cas {
+        const char *texte, *texteEnsuite;
+        double df;
+    } const table[] = {{"-10", "10", 10},
+                       {"12.5", "13", 12.5},
+                       {"12,4", "12", 12.4},
+                       {"0.5", "5.0000E-01", 0.5},
+                       {"30/2", "15", 15}};
+    for (const Cas& cas : table) {
+        Boite("Textedf").setText(cas.texte);
+        Rafraichit(1);
+        EXPECT_EQ(Boite("Textedf").text(), cas.texteEnsuite);
+        EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(cas.df, 1), 1e-11)) << cas.texte;
+    }
+    Boite("Textedf").setText("-10.2");  // the caret stays where it was
+    Boite("Textedf").setSelStart(2);
+    Rafraichit(1);
+    EXPECT_EQ(Boite("Textedf").selStart(), 2);
 }
 
-class Degres : public MiseAJOURTest, public ::testing::WithParamInterface<DegresLus> {};
-
-TEST_P(Degres, AreShownRoundedAndComputedUnrounded) {
-    const DegresLus& d = GetParam();
-    Textedf().setText(d.texte);
-    Rafraichit(1);
-    EXPECT_EQ(Textedf().text(), d.texteEnsuite);
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(d.df, 1), 1e-11));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Degres,
-                         ::testing::Values(DegresLus{"-10", "10", 10},
-                                           DegresLus{"12.5", "13", 12.5},
-                                           DegresLus{"12,4", "12", 12.4},
-                                           DegresLus{"0.5", "5.0000E-01", 0.5},
-                                           DegresLus{"30/2", "15", 15}));
-
-TEST_F(MiseAJOURTest, TheCaretOfTheDegreesOfFreedomStaysWhereItWas) {
-    Textedf().setText("-10.2");
-    Textedf().setSelStart(2);
-    Rafraichit(1);
-    EXPECT_EQ(Textedf().text(), "10");
-    EXPECT_EQ(Textedf().selStart(), 2);
+TEST_F(MiseAJOURTest, TheFutureExperimentsEntriesAreCorrectedOrMakeTheCallOnlyClear) {
+    struct Cas {
+        bool futur;
+        const char *c, *dfR, *cEnsuite, *dfREnsuite;
+        double cUtilise, dfRUtilise;                        // 0: the call only clears
+    } const table[] = {{false, "-2", "", "-2", "", 1, 10},  // a plain replication ignores them
+                       {true, "-2", "20", "2", "20", 2, 20},
+                       {true, "3", "-12", "3", "12", 3, 12},
+                       {true, "-1/3", "-7.5", "0.333333333333333", "7.5", 1.0 / 3, 7.5},
+                       {true, "2", "", "2", "", 0, 0},
+                       {true, "0", "12", "0", "12", 0, 0},
+                       {true, "-2", "0", "2", "0", 0, 0}};
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(std::string("c \"") + cas.c + "\" dfR \"" + cas.dfR + "\"");
+        feuille->optionButton("OptionReplique", cas.futur ? 1 : 0).setValue(Vrai);
+        Boite("Textec").setText(cas.c);
+        Boite("TextedfR").setText(cas.dfR);
+        MarqueEtiquettes("avant");
+        EXPECT_EQ(Rafraichit(1), cas.cUtilise == 0 ? 0 : 1);
+        EXPECT_EQ(Boite("Textec").text(), cas.cEnsuite);
+        EXPECT_EQ(Boite("TextedfR").text(), cas.dfREnsuite);
+        if (cas.cUtilise == 0) {
+            AttendIntervalles("");
+            EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
+        } else {
+            AttendResultats(10, cas.cUtilise, cas.dfRUtilise);
+        }
+    }
 }
 
 TEST_F(MiseAJOURTest, BlankDegreesOfFreedomStayBlankAndOnlyClear) {
-    Textedf().setText("");
-    Eti("EtiPrep").setCaption("avant");
-    MarqueEtiquettesIntervalles("avant");
+    Boite("Textedf").setText("");
+    MarqueEtiquettes("avant");
     EXPECT_EQ(Rafraichit(1), 0);  // a plain replication: dfR = df = 0
-    EXPECT_EQ(Textedf().text(), "");
-    for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), "");
+    EXPECT_EQ(Boite("Textedf").text(), "");
+    AttendIntervalles("");
     EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
 }
-
-// ---- The future experiment ----
-
-TEST_F(MiseAJOURTest, APlainReplicationIgnoresTheFutureExperimentsEntries) {
-    Textec().setText("-2");
-    TextedfR().setText("");
-    EXPECT_EQ(Rafraichit(1), 1);
-    EXPECT_EQ(Textec().text(), "-2");
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(10, 1), 1e-12));
-    // dfR = df: the p limits are tails of Student's t with 10 degrees of freedom.
-    EXPECT_THAT(module.resultats.pRepliqueInf,
-                DoubleNear(1 - StudentF(module.resultats.tRepliqueSup, 10), 1e-12));
-}
-
-struct Futur {
-    const char* c;
-    const char* dfR;
-    const char* cEnsuite;
-    const char* dfREnsuite;
-    double cUtilise;
-    double dfRUtilise;
-};
-
-void PrintTo(const Futur& f, std::ostream* os) {
-    *os << "c \"" << f.c << "\", dfR \"" << f.dfR << '"';
-}
-
-class ExperienceFuture : public MiseAJOURTest, public ::testing::WithParamInterface<Futur> {};
-
-TEST_P(ExperienceFuture, NegativeEntriesAreWrittenBackPositive) {
-    const Futur& f = GetParam();
-    ChoisitExperienceFuture(f.c, f.dfR);
-    EXPECT_EQ(Rafraichit(1), 1);
-    EXPECT_EQ(Textec().text(), f.cEnsuite);
-    EXPECT_EQ(TextedfR().text(), f.dfREnsuite);
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(10, f.cUtilise), 1e-12));
-    EXPECT_THAT(module.resultats.pRepliqueInf,
-                DoubleNear(1 - StudentF(module.resultats.tRepliqueSup, f.dfRUtilise), 1e-12));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ExperienceFuture,
-    ::testing::Values(Futur{"-2", "20", "2", "20", 2, 20}, Futur{"3", "-12", "3", "12", 3, 12},
-                      Futur{"-1/3", "-7.5", "0.333333333333333", "7.5", 1.0 / 3, 7.5}));
-
-class FuturNul : public MiseAJOURTest, public ::testing::WithParamInterface<Futur> {};
-
-TEST_P(FuturNul, MakesTheCallOneThatOnlyClears) {
-    const Futur& f = GetParam();
-    ChoisitExperienceFuture(f.c, f.dfR);
-    Eti("EtiPrep").setCaption("avant");
-    MarqueEtiquettesIntervalles("avant");
-    EXPECT_EQ(Rafraichit(1), 0);
-    EXPECT_EQ(Textec().text(), f.cEnsuite);
-    EXPECT_EQ(TextedfR().text(), f.dfREnsuite);
-    for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), "");
-    EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
-    EXPECT_THAT(Pointeur(), ElementsAre(platform::kHourglassPointer, platform::kDefaultPointer));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, FuturNul,
-                         ::testing::Values(Futur{"2", "", "2", "", 0, 0},
-                                           Futur{"0", "12", "0", "12", 0, 0},
-                                           Futur{"-2", "0", "2", "0", 0, 0}));
-
-// ---- Nested refreshes ----
-
-// Counts the interval computations that reached the t interval: each writes EtiICt(1).
-class CompteCalculs : public window::FormObserver {
-  public:
-    explicit CompteCalculs(window::Control& etiquette) : etiquette_(etiquette) {}
-    void controlChanged(window::Control& control, window::Property) override {
-        if (&control == &etiquette_ && !static_cast<window::Label&>(control).caption().empty()) {
-            ++calculs;
-        }
-    }
-    int calculs = 0;
-
-  private:
-    window::Control& etiquette_;
-};
 
 // Handlers shaped like the window's: c and dfR recompute with the automatic box's value;
-// a statistic box reacts only outside a computation.
-class ReentreeTest : public MiseAJOURTest {
+// a statistic box reacts only outside a computation. Each computation that reaches the
+// t interval writes EtiICt(1).
+class ReentreeTest : public MiseAJOURTest, public window::FormObserver {
   protected:
-    // Once the entries are in place: the handlers would react to the set-up too.
-    void AttacheGestionnaires() {
+    void Lance(const char* c, const char* dfR, std::int16_t calcule) {
+        ChoisitExperienceFuture(c, dfR);
         auto recalcule = [this](const window::Event&) {
             std::int16_t copie = feuille->checkBox("CaseAutomatique").value();
-            ++rafraichissementsImbriques;
+            ++imbriques;
             MiseAJOUR(*feuille, module, copie);
         };
         feuille->on("Textec", window::Notification::Change, recalcule);
         feuille->on("TextedfR", window::Notification::Change, recalcule);
         feuille->on("Textet", window::Notification::Change, [this](const window::Event&) {
-            if (module.CalculEnCours != Faux) {
-                ++ecrituresIgnorees;
-                return;
-            }
-            ++ecrituresTraitees;
+            ++(module.CalculEnCours != Faux ? ecrituresIgnorees : ecrituresTraitees);
         });
+        feuille->addObserver(*this);
+        Rafraichit(calcule);
+        feuille->removeObserver(*this);
     }
-    int rafraichissementsImbriques = 0;
-    int ecrituresIgnorees = 0;
-    int ecrituresTraitees = 0;
+    void controlChanged(window::Control& control, window::Property) override {
+        if (&control == &Eti("EtiICt", 1) && !Eti("EtiICt", 1).caption().empty()) ++calculs;
+    }
+    int imbriques = 0, calculs = 0, ecrituresIgnorees = 0, ecrituresTraitees = 0;
 };
 
 TEST_F(ReentreeTest, ACorrectedMultiplierIsComputedByTheNestedCallAndAgainByTheOuterOne) {
-    ChoisitExperienceFuture("-2", "-20");
-    AttacheGestionnaires();
-    CompteCalculs compte(Eti("EtiICt", 1));
-    feuille->addObserver(compte);
-
-    Rafraichit(1);
-    feuille->removeObserver(compte);
-
-    EXPECT_EQ(Textec().text(), "2");
-    EXPECT_EQ(TextedfR().text(), "20");
+    Lance("-2", "-20", 1);
+    EXPECT_EQ(Boite("Textec").text(), "2");
+    EXPECT_EQ(Boite("TextedfR").text(), "20");
     // Textec's correction nests a refresh that corrects dfR and nests another one.
-    EXPECT_EQ(rafraichissementsImbriques, 2);
-    EXPECT_EQ(compte.calculs, 3);
+    EXPECT_EQ(imbriques, 2);
+    EXPECT_EQ(calculs, 3);
     EXPECT_THAT(Pointeur(), ElementsAre(11, 11, 11, 0, 0, 0));
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(10, 2), 1e-12));
-    EXPECT_THAT(module.resultats.pRepliqueInf,
-                DoubleNear(1 - StudentF(module.resultats.tRepliqueSup, 20), 1e-12));
+    AttendResultats(10, 2, 20);
     // The computation's own writes into the statistic boxes started nothing.
     EXPECT_GT(ecrituresIgnorees, 0);
     EXPECT_EQ(ecrituresTraitees, 0);
@@ -268,16 +174,9 @@ TEST_F(ReentreeTest, ACorrectedMultiplierIsComputedByTheNestedCallAndAgainByTheO
 
 TEST_F(ReentreeTest, WithAutomaticComputationOffTheNestedCallOnlyClears) {
     feuille->checkBox("CaseAutomatique").setValue(0);
-    ChoisitExperienceFuture("-2", "20");
-    AttacheGestionnaires();
-    CompteCalculs compte(Eti("EtiICt", 1));
-    feuille->addObserver(compte);
-
-    Rafraichit(Vrai);
-    feuille->removeObserver(compte);
-
-    EXPECT_EQ(rafraichissementsImbriques, 1);
-    EXPECT_EQ(compte.calculs, 1);
+    Lance("-2", "20", Vrai);
+    EXPECT_EQ(imbriques, 1);
+    EXPECT_EQ(calculs, 1);
     EXPECT_THAT(Pointeur(), ElementsAre(11, 0));
 }
 

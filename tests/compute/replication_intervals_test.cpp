@@ -1,207 +1,134 @@
 // The replication intervals: the guarantee checks, which effect is used, the p limits for
-// both signs of t, the raw effect's half-widths, and the bare "," of a fresh computation.
+// both signs of t, and the raw and standardized effects' limits.
 #include "compute/replication_intervals.h"
 
-#include <cmath>
-
-#include "compute/change_decimales.h"
-#include "compute/compute_results.h"
 #include "compute_fixture.h"
 
 namespace ormane::testing {
 namespace {
 
-using ::testing::DoubleNear;
-using ::testing::HasSubstr;
-using ::testing::Not;
-using ::testing::StartsWith;
-
 class IntervallesTest : public ComputeTest {
   protected:
-    IntervallesTest() {
-        Textealpha().setText("0.05");
-        TexteGamma().setText("0.90");
-        TexteEffet(0).setText("0.5");
-        TexteEffet(1).setText("2");
+    IntervallesTest() { EntreesCourantes(); }
+    // Which of EtiICt(1), EtiICt(2), EtiIC(0), EtiIC(1) show an interval.
+    std::vector<bool> Montres() {
+        return {!Eti("EtiICt", 1).caption().empty(), !Eti("EtiICt", 2).caption().empty(),
+                !Eti("EtiIC", 0).caption().empty(), !Eti("EtiIC", 1).caption().empty()};
     }
-    void Calcule(double t, double df = 10, double dfR = 10, double c = 1) {
-        CalculeResultats(*feuille, module, 1, Vrai, t, df, dfR, c);
-    }
-    bool Montre(const char* nom, std::int16_t i) { return !Eti(nom, i).caption().empty(); }
 };
 
-// ---- Guarantee levels ----
-
-class GarantieHorsBornes : public IntervallesTest,
-                           public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(GarantieHorsBornes, EndsTheComputationBeforeAnyInterval) {
-    TexteGarantie(1).setText(GetParam());
-    MarqueEtiquettesIntervalles("avant");
-    Calcule(2.5);
-
-    EXPECT_THAT(Eti("EtiPrep").caption(), StartsWith(" prep = "));
-    EXPECT_THAT(Eti("EtiPrept").caption(), StartsWith(" psrep = "));
-    EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = "));
-    for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), "");
-    EXPECT_EQ(module.resultats.tRepliqueInf, 0);
-    EXPECT_EQ(module.resultats.EffetInf, 0);
-    EXPECT_EQ(module.CalculEnCours, Faux);
-
-    TexteGarantie(1).setText("95");
-    Calcule(2.5);
-    EXPECT_TRUE(Montre("EtiICt", 1));
-    EXPECT_TRUE(Montre("EtiIC", 1));
+TEST_F(IntervallesTest, GuaranteesDecideWhichIntervalsAreGiven) {
+    using V = std::vector<bool>;
+    struct Cas {
+        std::int16_t boite;
+        const char* garantie;
+        V montres;
+    } const table[] = {
+        // A prediction guarantee out of [50, 100] ends the computation before any interval.
+        {1, "120", V{0, 0, 0, 0}},
+        {1, "40", V{0, 0, 0, 0}},
+        {1, "", V{0, 0, 0, 0}},
+        {1, "abc", V{0, 0, 0, 0}},
+        // 50 is accepted for the prediction; 100 gives no t interval, so no standardized
+        // prediction either.
+        {1, "50", V{1, 1, 1, 1}},
+        {1, "100", V{0, 0, 1, 0}},
+        // 50 and 100 are accepted as estimate guarantees but give no effect interval.
+        {0, "100", V{1, 1, 0, 0}},
+        {0, "50", V{1, 1, 0, 0}},
+        {0, "120", V{1, 1, 0, 0}}};
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(std::string("guarantee ") + std::to_string(cas.boite) + " " + cas.garantie);
+        Liste("TexteGarantie", cas.boite).setText(cas.garantie);
+        MarqueEtiquettes("avant");
+        Calcule(1, 2.5);
+        EXPECT_EQ(Montres(), cas.montres);
+        EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = "));
+        EXPECT_EQ(module.CalculEnCours, Faux);
+        if (!cas.montres[0]) {
+            EXPECT_EQ(module.resultats.tRepliqueInf, 0);
+        }
+        if (!cas.montres[3]) {
+            EXPECT_EQ(module.resultats.EffetRepliqueInf, 0);
+        }
+        Liste("TexteGarantie", cas.boite).setText("95");
+    }
+    Calcule(1, 2.5);
+    EXPECT_EQ(Montres(), (V{1, 1, 1, 1}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, GarantieHorsBornes, ::testing::Values("120", "40", "", "abc"));
-
-class GarantieEffetSansIntervalle : public IntervallesTest,
-                                    public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(GarantieEffetSansIntervalle, StillGivesTheStudentTIntervals) {
-    TexteGarantie(0).setText(GetParam());
-    Calcule(2.5);
-    EXPECT_TRUE(Montre("EtiICt", 1));
-    EXPECT_TRUE(Montre("EtiICt", 2));
-    EXPECT_FALSE(Montre("EtiIC", 0));
-    EXPECT_FALSE(Montre("EtiIC", 1));
-    EXPECT_EQ(module.resultats.EffetRepliqueInf, 0);
-}
-
-// 50 and 100 are accepted as guarantees but give no effect interval; 120 ends the stage.
-INSTANTIATE_TEST_SUITE_P(Table, GarantieEffetSansIntervalle, ::testing::Values("100", "50", "120"));
-
-TEST_F(IntervallesTest, APredictionGuaranteeOf100GivesOnlyTheEffectEstimate) {
-    TexteGarantie(1).setText("100");
-    Calcule(2.5);
-    EXPECT_FALSE(Montre("EtiICt", 1));
-    EXPECT_FALSE(Montre("EtiICt", 2));
-    EXPECT_TRUE(Montre("EtiIC", 0));
-    // The standardized prediction interval is built on the t interval, which is missing.
-    EXPECT_FALSE(Montre("EtiIC", 1));
-}
-
-// ---- The one-tailed p of the future experiment ----
-
-class LimitesP : public IntervallesTest, public ::testing::WithParamInterface<double> {};
-
-TEST_P(LimitesP, AreStudentTailsInIncreasingOrder) {
-    const double t = GetParam();
+TEST_F(IntervallesTest, PLimitsAreStudentTailsInIncreasingOrderForBothSigns) {
     const double dfR = 14;
-    Calcule(t, 10, dfR, 2);
-    const ResultatsConserves& r = module.resultats;
-    ASSERT_LT(r.tRepliqueInf, r.tRepliqueSup);
-    ASSERT_NE(r.pRepliqueInf, 0);
-    EXPECT_LT(r.pRepliqueInf, r.pRepliqueSup);
-    if (t >= 0) {  // upper tails
-        EXPECT_THAT(r.pRepliqueInf, DoubleNear(1 - StudentF(r.tRepliqueSup, dfR), 1e-12));
-        EXPECT_THAT(r.pRepliqueSup, DoubleNear(1 - StudentF(r.tRepliqueInf, dfR), 1e-12));
-    } else {  // lower tails
-        EXPECT_THAT(r.pRepliqueInf, DoubleNear(StudentF(r.tRepliqueInf, dfR), 1e-12));
-        EXPECT_THAT(r.pRepliqueSup, DoubleNear(StudentF(r.tRepliqueSup, dfR), 1e-12));
+    for (double t : {2.5, 0.4, -0.4, -2.5}) {
+        SCOPED_TRACE(t);
+        Calcule(1, t, 10, dfR, 2);
+        const R& r = module.resultats;
+        ASSERT_LT(r.tRepliqueInf, r.tRepliqueSup);
+        ASSERT_NE(r.pRepliqueInf, 0);
+        EXPECT_LT(r.pRepliqueInf, r.pRepliqueSup);
+        // Upper tails for t >= 0, lower tails for t < 0.
+        const double inf =
+            t >= 0 ? 1 - StudentF(r.tRepliqueSup, dfR) : StudentF(r.tRepliqueInf, dfR);
+        const double sup =
+            t >= 0 ? 1 - StudentF(r.tRepliqueInf, dfR) : StudentF(r.tRepliqueSup, dfR);
+        EXPECT_THAT(r.pRepliqueInf, DoubleNear(inf, 1e-12));
+        EXPECT_THAT(r.pRepliqueSup, DoubleNear(sup, 1e-12));
+    }
+    // K-prime with -lambda is minus K-prime with lambda: a negative t mirrors the positive one.
+    Calcule(1, 2.5);
+    const R positif = module.resultats;
+    Calcule(1, -2.5);
+    EXPECT_THAT(module.resultats.tRepliqueInf, DoubleNear(-positif.tRepliqueSup, 1e-7));
+    EXPECT_THAT(module.resultats.tRepliqueSup, DoubleNear(-positif.tRepliqueInf, 1e-7));
+    EXPECT_THAT(module.resultats.pRepliqueInf, DoubleNear(positif.pRepliqueInf, 1e-8));
+}
+
+TEST_F(IntervallesTest, AMissingEffectOrNoDegreesOfFreedomGiveNoEffectInterval) {
+    struct Cas {
+        bool brut;
+        const char *standardise, *nonStandardise;
+        double df;
+    } const table[] = {{false, "", "2", 10},    {false, "0", "2", 10}, {false, "   ", "2", 10},
+                       {false, "x", "2", 10},   {true, "0.5", "", 10}, {true, "0.5", "0", 10},
+                       {true, "0.5", "  ", 10}, {false, "0.5", "2", 0}};
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(std::string(cas.standardise) + "|" + cas.nonStandardise);
+        feuille->optionButton("OptionEffet", cas.brut ? 1 : 0).setValue(Vrai);
+        Boite("TexteEffet", 0).setText(cas.standardise);
+        Boite("TexteEffet", 1).setText(cas.nonStandardise);
+        Calcule(1, 2.5, cas.df, 10);
+        EXPECT_FALSE(Montres()[2] || Montres()[3]);
+        EXPECT_TRUE(Montres()[0] || cas.df == 0);
+        EXPECT_EQ(module.CalculEnCours, Faux);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSigns, LimitesP, ::testing::Values(2.5, 0.4, -0.4, -2.5));
-
-TEST_F(IntervallesTest, ANegativeTGivesTheMirrorImageOfThePositiveOne) {
-    // K-prime with -lambda is minus K-prime with lambda.
-    Calcule(2.5);
-    const ResultatsConserves positif = module.resultats;
-    Calcule(-2.5);
-    const ResultatsConserves& negatif = module.resultats;
-    EXPECT_THAT(negatif.tRepliqueInf, DoubleNear(-positif.tRepliqueSup, 1e-7));
-    EXPECT_THAT(negatif.tRepliqueSup, DoubleNear(-positif.tRepliqueInf, 1e-7));
-    EXPECT_THAT(negatif.pRepliqueInf, DoubleNear(positif.pRepliqueInf, 1e-8));
-    EXPECT_THAT(negatif.pRepliqueSup, DoubleNear(positif.pRepliqueSup, 1e-8));
-}
-
-// ---- Which effect ----
-
-struct Effets {
-    bool brut;
-    const char* standardise;
-    const char* nonStandardise;
-};
-
-void PrintTo(const Effets& e, std::ostream* os) {
-    *os << (e.brut ? "raw" : "standardized") << " \"" << e.standardise << "\" \""
-        << e.nonStandardise << '"';
-}
-
-class EffetAbsent : public IntervallesTest, public ::testing::WithParamInterface<Effets> {};
-
-TEST_P(EffetAbsent, GivesNoEffectIntervalWhateverTheOtherBoxHolds) {
-    const Effets& e = GetParam();
-    if (e.brut) ChoisitEffetBrut();
-    TexteEffet(0).setText(e.standardise);
-    TexteEffet(1).setText(e.nonStandardise);
-    Calcule(2.5);
-    EXPECT_TRUE(Montre("EtiICt", 1));
-    EXPECT_FALSE(Montre("EtiIC", 0));
-    EXPECT_FALSE(Montre("EtiIC", 1));
-    EXPECT_EQ(module.CalculEnCours, Faux);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, EffetAbsent,
-                         ::testing::Values(Effets{false, "", "2"}, Effets{false, "0", "2"},
-                                           Effets{false, "   ", "2"}, Effets{false, "x", "2"},
-                                           Effets{true, "0.5", ""}, Effets{true, "0.5", "0"},
-                                           Effets{true, "0.5", "  "}));
-
-TEST_F(IntervallesTest, NoEffectIntervalWithoutDegreesOfFreedom) {
-    Calcule(2.5, 0, 10);
-    EXPECT_FALSE(Montre("EtiIC", 0));
-    EXPECT_FALSE(Montre("EtiIC", 1));
-}
-
-// ---- The raw effect ----
-
-TEST_F(IntervallesTest, RawEffectEstimateUsesTheStudentQuantileOfTheObservedExperiment) {
+TEST_F(IntervallesTest, RawEffectHalfWidthsAreStudentQuantilesOfTheObservedExperiment) {
     ChoisitEffetBrut();
     const double t = 2.5, d = 2, c = 3;
-    Calcule(t, 10, 10, c);
+    Calcule(1, t, 10, 10, c);
+    const R& r = module.resultats;
     const double h0 = d / t * StudentQ(0.975, 10);
-    EXPECT_THAT(module.resultats.EffetInf, DoubleNear(d - h0, 1e-9));
-    EXPECT_THAT(module.resultats.EffetSup, DoubleNear(d + h0, 1e-9));
+    EXPECT_THAT(r.EffetInf, DoubleNear(d - h0, 1e-9));
+    EXPECT_THAT(r.EffetSup, DoubleNear(d + h0, 1e-9));
     // Same guarantee and df: the prediction half-width is sqrt((c + 1) / c) times wider.
-    const double rapport =
-        (module.resultats.EffetRepliqueSup - d) / (module.resultats.EffetSup - d);
-    EXPECT_THAT(rapport, DoubleNear(std::sqrt((c + 1) / c), 1e-12));
-    EXPECT_THAT(d - module.resultats.EffetRepliqueInf,
-                DoubleNear(module.resultats.EffetRepliqueSup - d, 1e-12));
+    EXPECT_THAT(r.EffetRepliqueSup - d, DoubleNear(h0 * std::sqrt((c + 1) / c), 1e-9));
+    EXPECT_THAT(d - r.EffetRepliqueInf, DoubleNear(r.EffetRepliqueSup - d, 1e-12));
+    // Otherwise the observed df with the prediction's own guarantee.
+    Boite("TexteEffet", 1).setText("-3");
+    for (const auto& [garantie, dfR, p] :
+         {std::tuple{"90", 10.0, 0.95}, {"95", 25.0, 0.975}, {"99", 25.0, 0.995}}) {
+        Liste("TexteGarantie", 1).setText(garantie);
+        Calcule(1, -1.8, 10, dfR, 2);
+        const double h1 = -3 / -1.8 * StudentQ(p, 10) / std::sqrt(2.0 / 3);
+        EXPECT_THAT(r.EffetRepliqueInf, DoubleNear(-3 - h1, 1e-8)) << garantie;
+        EXPECT_THAT(r.EffetRepliqueSup, DoubleNear(-3 + h1, 1e-8)) << garantie;
+    }
 }
-
-struct Prediction {
-    const char* garantie1;
-    double dfR;
-    double probabilite;  // of the Student quantile of the prediction half-width
-};
-
-class PredictionBrute : public IntervallesTest, public ::testing::WithParamInterface<Prediction> {};
-
-TEST_P(PredictionBrute, UsesTheObservedDegreesOfFreedomAndItsOwnGuarantee) {
-    const Prediction& p = GetParam();
-    ChoisitEffetBrut();
-    TexteGarantie(1).setText(p.garantie1);
-    TexteEffet(1).setText("-3");
-    const double t = -1.8, d = -3, c = 2;
-    Calcule(t, 10, p.dfR, c);
-    const double h1 = d / t * StudentQ(p.probabilite, 10) / std::sqrt(c / (c + 1));
-    EXPECT_THAT(module.resultats.EffetRepliqueInf, DoubleNear(d - h1, 1e-8));
-    EXPECT_THAT(module.resultats.EffetRepliqueSup, DoubleNear(d + h1, 1e-8));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, PredictionBrute,
-                         ::testing::Values(Prediction{"90", 10, 0.95}, Prediction{"95", 25, 0.975},
-                                           Prediction{"99", 25, 0.995}));
-
-// ---- The standardized effect ----
 
 TEST_F(IntervallesTest, StandardizedPredictionIsTheTIntervalScaledByTheEffectPerUnitOfT) {
     const double t = 2.5, d = 0.5, c = 4;
-    Calcule(t, 10, 12, c);
+    Calcule(1, t, 10, 12, c);
     const double f = d / t / std::sqrt(c);
     EXPECT_THAT(module.resultats.EffetRepliqueInf,
                 DoubleNear(f * module.resultats.tRepliqueInf, 1e-14));
@@ -209,22 +136,6 @@ TEST_F(IntervallesTest, StandardizedPredictionIsTheTIntervalScaledByTheEffectPer
                 DoubleNear(f * module.resultats.tRepliqueSup, 1e-14));
     EXPECT_LT(module.resultats.EffetInf, d);
     EXPECT_GT(module.resultats.EffetSup, d);
-}
-
-// ---- Separators ----
-
-TEST_F(IntervallesTest, AFreshComputationSeparatesTheLimitsWithABareComma) {
-    Calcule(2.5);
-    for (std::int16_t i : {1, 2}) {
-        EXPECT_THAT(Eti("EtiICt", i).caption(), HasSubstr(","));
-        EXPECT_THAT(Eti("EtiICt", i).caption(), Not(HasSubstr(" ")));
-    }
-    const std::string avant = Eti("EtiIC", 0).caption();
-    ChangeDecimales(*feuille, module);
-    std::string sansBlancs = Eti("EtiIC", 0).caption();
-    EXPECT_THAT(sansBlancs, HasSubstr(" , "));
-    std::erase(sansBlancs, ' ');
-    EXPECT_EQ(sansBlancs, avant);
 }
 
 }  // namespace

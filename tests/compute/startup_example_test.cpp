@@ -2,8 +2,6 @@
 // refresh, against values computed outside the program: Boost.Math's Student and
 // noncentral t with an adaptive quadrature for the K-prime distribution, cross-checked
 // with mpmath (help/checks/worked_example.cpp and worked_example_check.py).
-#include <cmath>
-
 #include "compute/change_decimales.h"
 #include "compute/refresh.h"
 #include "compute_fixture.h"
@@ -11,12 +9,11 @@
 namespace ormane::testing {
 namespace {
 
-using ::testing::DoubleNear;
-
 class ExempleDemarrageTest : public ComputeTest {
   protected:
-    void Calcule() {
+    void Calcule(bool brut = false) {
         EntreExempleDemarrage();
+        if (brut) ChoisitEffetBrut();
         std::int16_t automatique = 1;
         MiseAJOUR(*feuille, module, automatique);
     }
@@ -24,80 +21,62 @@ class ExempleDemarrageTest : public ComputeTest {
 
 struct Conserve {
     const char* nom;
-    double ResultatsConserves::*valeur;
+    double R::*valeur;
     double reference;
     double tolerance;
 };
 
-void PrintTo(const Conserve& c, std::ostream* os) {
-    *os << c.nom;
-}
-
-using R = ResultatsConserves;
-
-class ValeursStandardisees : public ExempleDemarrageTest,
-                             public ::testing::WithParamInterface<Conserve> {};
-
-TEST_P(ValeursStandardisees, MatchTheIndependentReference) {
-    const Conserve& c = GetParam();
+TEST_F(ExempleDemarrageTest, KeptResultsMatchTheIndependentReference) {
+    const Conserve standardises[] = {
+        {"prep", &R::ValeurPrep, 0.771625830497, 1e-9},
+        {"psrep", &R::ValeurPsrep, 0.230177442254, 1e-8},
+        {"ppreprep", &R::ValeurPpreprep, 0.42585870072, 1e-8},
+        {"t low", &R::tRepliqueInf, -1.927574898, 1e-7},
+        {"t high", &R::tRepliqueSup, 4.682222389, 1e-7},
+        {"p low", &R::pRepliqueInf, 0.0005742988612, 1e-10},
+        {"p high", &R::pRepliqueSup, 0.9569968981, 1e-9},
+        {"effect low", &R::EffetInf, -0.30084628, 1e-7},
+        {"effect high", &R::EffetSup, 0.9785326557, 1e-7},
+        {"predicted effect low", &R::EffetRepliqueInf, -0.6095527109, 1e-7},
+        {"predicted effect high", &R::EffetRepliqueSup, 1.480648743, 1e-7}};
+    const Conserve bruts[] = {
+        {"raw effect low", &R::EffetInf, -5.28518617, 1e-7},
+        {"raw effect high", &R::EffetSup, 15.28518617, 1e-7},
+        {"raw predicted effect low", &R::EffetRepliqueInf, -9.545449773, 1e-7},
+        {"raw predicted effect high", &R::EffetRepliqueSup, 19.54544977, 1e-7}};
     Calcule();
-    EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ValeursStandardisees,
-    ::testing::Values(Conserve{"prep", &R::ValeurPrep, 0.771625830497, 1e-9},
-                      Conserve{"psrep", &R::ValeurPsrep, 0.230177442254, 1e-8},
-                      Conserve{"ppreprep", &R::ValeurPpreprep, 0.42585870072, 1e-8},
-                      Conserve{"t low", &R::tRepliqueInf, -1.927574898, 1e-7},
-                      Conserve{"t high", &R::tRepliqueSup, 4.682222389, 1e-7},
-                      Conserve{"p low", &R::pRepliqueInf, 0.0005742988612, 1e-10},
-                      Conserve{"p high", &R::pRepliqueSup, 0.9569968981, 1e-9},
-                      Conserve{"effect low", &R::EffetInf, -0.30084628, 1e-7},
-                      Conserve{"effect high", &R::EffetSup, 0.9785326557, 1e-7},
-                      Conserve{"predicted effect low", &R::EffetRepliqueInf, -0.6095527109, 1e-7},
-                      Conserve{"predicted effect high", &R::EffetRepliqueSup, 1.480648743, 1e-7}));
-
-class ValeursBrutes : public ExempleDemarrageTest,
-                      public ::testing::WithParamInterface<Conserve> {};
-
-TEST_P(ValeursBrutes, MatchTheIndependentReference) {
-    const Conserve& c = GetParam();
-    ChoisitEffetBrut();
-    Calcule();
-    EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ValeursBrutes,
-    ::testing::Values(Conserve{"effect low", &R::EffetInf, -5.28518617, 1e-7},
-                      Conserve{"effect high", &R::EffetSup, 15.28518617, 1e-7},
-                      Conserve{"predicted effect low", &R::EffetRepliqueInf, -9.545449773, 1e-7},
-                      Conserve{"predicted effect high", &R::EffetRepliqueSup, 19.54544977, 1e-7}));
-
-TEST_F(ExempleDemarrageTest, ShowsItsResultsWithThreeDecimals) {
-    Calcule();
-    EXPECT_EQ(Textet(1).text(), "1.09971619");
-    EXPECT_EQ(Textet(2).text(), "1.20937571");
-    EXPECT_EQ(Textet(3).text(), "0.30");
-    EXPECT_EQ(Textet(4).text(), "0.15");
-    EXPECT_EQ(Eti("EtiPrep").caption(), " prep = 0.772");
-    EXPECT_EQ(Eti("EtiPrept").caption(), " psrep = 0.230");
-    EXPECT_EQ(Eti("EtiPreprep").caption(), " preprep = 0.426");
-    EXPECT_EQ(Eti("EtiDecimales").caption(), "decimals 3");
-    EXPECT_EQ(Eti("EtiICt", 1).caption(), "[-1.928,4.682]");
-    EXPECT_EQ(Eti("EtiICt", 2).caption(), "[5.7430E-04,0.957]");
-    EXPECT_EQ(Eti("EtiIC", 0).caption(), "[-0.301,0.979]");
-    EXPECT_EQ(Eti("EtiIC", 1).caption(), "[-0.610,1.481]");
-    EXPECT_EQ(Eti("EtiICL", 1).caption(), "");
-    EXPECT_EQ(Eti("EtiICL", 2).caption(), "");
-}
-
-TEST_F(ExempleDemarrageTest, ShowsTheRawEffectIntervals) {
-    ChoisitEffetBrut();
-    Calcule();
+    for (const Conserve& c : standardises)
+        EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance)) << c.nom;
+    Calcule(true);
+    for (const Conserve& c : bruts)
+        EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance)) << c.nom;
     EXPECT_EQ(Eti("EtiIC", 0).caption(), "[-5.285,15.285]");
     EXPECT_EQ(Eti("EtiIC", 1).caption(), "[-9.545,19.545]");
+}
+
+TEST_F(ExempleDemarrageTest, ShowsItsResultsWithThreeDecimalsAndLeavesTheEntriesAsTyped) {
+    Calcule();
+    const std::pair<std::string, const char*> attendus[] = {
+        {Textet(1).text(), "1.09971619"},
+        {Textet(2).text(), "1.20937571"},
+        {Textet(3).text(), "0.30"},
+        {Textet(4).text(), "0.15"},
+        {Boite("Textedf").text(), "9"},
+        {Liste("Textealpha").text(), "0.05"},
+        {Liste("TexteGamma").text(), "0.90"},
+        {Boite("TexteEffet", 0).text(), "0.34776080"},
+        {Eti("EtiPrep").caption(), " prep = 0.772"},
+        {Eti("EtiPrept").caption(), " psrep = 0.230"},
+        {Eti("EtiPreprep").caption(), " preprep = 0.426"},
+        {Eti("EtiDecimales").caption(), "decimals 3"},
+        {Eti("EtiICt", 1).caption(), "[-1.928,4.682]"},
+        {Eti("EtiICt", 2).caption(), "[5.7430E-04,0.957]"},
+        {Eti("EtiIC", 0).caption(), "[-0.301,0.979]"},
+        {Eti("EtiIC", 1).caption(), "[-0.610,1.481]"},
+        {Eti("EtiICL", 1).caption(), ""},
+        {Eti("EtiICL", 2).caption(), ""}};
+    for (const auto& [montre, attendu] : attendus) EXPECT_EQ(montre, attendu);
+    EXPECT_EQ(module.CalculEnCours, Faux);
 }
 
 TEST_F(ExempleDemarrageTest, AChangeOfDecimalsRendersTheSameResultsWithBlanksAroundTheComma) {
@@ -113,15 +92,6 @@ TEST_F(ExempleDemarrageTest, AChangeOfDecimalsRendersTheSameResultsWithBlanksAro
     EXPECT_EQ(Eti("EtiICt", 2).caption(), "[0.0006 , 0.9570]");
     EXPECT_EQ(Eti("EtiIC", 0).caption(), "[-0.3008 , 0.9785]");
     EXPECT_EQ(Eti("EtiIC", 1).caption(), "[-0.6096 , 1.4806]");
-}
-
-TEST_F(ExempleDemarrageTest, TheEntriesAreLeftAsTyped) {
-    Calcule();
-    EXPECT_EQ(Textedf().text(), "9");
-    EXPECT_EQ(Textealpha().text(), "0.05");
-    EXPECT_EQ(TexteGamma().text(), "0.90");
-    EXPECT_EQ(TexteEffet(0).text(), "0.34776080");
-    EXPECT_EQ(module.CalculEnCours, Faux);
 }
 
 }  // namespace
