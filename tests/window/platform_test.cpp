@@ -10,46 +10,29 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using window::Modality;
 
-TEST(MemorySettingsStoreTest, AbsentKeysReadAsNothing) {
-    MemorySettingsStore store;
-    EXPECT_EQ(store.read("ormane", "Options", "L"), std::nullopt);
-}
-
-TEST(MemorySettingsStoreTest, KeepsTextsByApplicationSectionAndKey) {
-    MemorySettingsStore store;
-    store.write("ormane", "Options", "A", " 0,05 ");
-    store.write("ormane", "Options", "L", "1");
+TEST(HeadlessServicesTest, SettingsAreKeptByApplicationSectionAndKeyAndMayFail) {
+    HeadlessPlatform platform;
+    MemorySettingsStore& store = platform.settings;
+    platform.services().settings.write("ormane", "Options", "L", "1");
     store.write("ormane", "Autres", "L", "0");
     store.write("autre", "Options", "L", "7");
-    store.write("ormane", "Options", "L", "0");
+    store.write("ormane", "Options", "A", " 0,05 ");
+    EXPECT_EQ(store.read("ormane", "Options", "L"), "1");
     EXPECT_EQ(store.read("ormane", "Options", "A"), " 0,05 ");
-    EXPECT_EQ(store.read("ormane", "Options", "L"), "0");
-    EXPECT_EQ(store.read("ormane", "Autres", "L"), "0");
-    EXPECT_EQ(store.read("autre", "Options", "L"), "7");
     EXPECT_EQ(store.read("ormane", "options", "L"), std::nullopt);
-    EXPECT_EQ(store.size(), 4u);
-}
-
-TEST(MemorySettingsStoreTest, AnUnreadableStoreReadsAsEmpty) {
-    MemorySettingsStore store;
-    store.write("ormane", "Options", "D", "4");
     store.setReadable(false);
-    EXPECT_EQ(store.read("ormane", "Options", "D"), std::nullopt);
-    EXPECT_EQ(store.stored("ormane", "Options", "D"), "4");
-}
-
-TEST(MemorySettingsStoreTest, AnUnwritableStoreLosesWritesSilently) {
-    MemorySettingsStore store;
+    EXPECT_EQ(store.read("ormane", "Options", "L"), std::nullopt);
     store.setWritable(false);
     EXPECT_NO_THROW(store.write("ormane", "Options", "D", "4"));
-    EXPECT_EQ(store.read("ormane", "Options", "D"), std::nullopt);
-    EXPECT_EQ(store.writeCount(), 1);
+    EXPECT_EQ(store.stored("ormane", "Options", "D"), std::nullopt);
+    EXPECT_EQ(store.size(), 4u);
+    EXPECT_EQ(store.writeCount(), 5);
 }
 
-TEST(RecordingClipboardTest, KeepsTheLastTextAndCanFail) {
+TEST(HeadlessServicesTest, TheClipboardKeepsTheLastTextAndCanFail) {
     RecordingClipboard clipboard;
-    EXPECT_EQ(clipboard.text(), std::nullopt);
     clipboard.putText(" prep = 0.700");
     clipboard.setFailing(true);
     EXPECT_THROW(clipboard.putText("lost"), ErreurExecution);
@@ -57,30 +40,9 @@ TEST(RecordingClipboardTest, KeepsTheLastTextAndCanFail) {
     EXPECT_EQ(clipboard.failedAttempts(), 1);
 }
 
-TEST(RecordingServicesTest, RecordMessagesTopicsAndPointers) {
-    RecordingMessageBox box;
-    box.show("text", "Ormane");
-    EXPECT_THAT(box.messages(), ElementsAre(RecordingMessageBox::Message{"text", "Ormane"}));
-    RecordingHelpViewer help;
-    help.openTopic(12);
-    help.openTopic(22);
-    EXPECT_THAT(help.topics(), ElementsAre(12, 22));
-    RecordingMousePointer pointer;
-    EXPECT_EQ(pointer.current(), kDefaultPointer);
-    pointer.set(kHourglassPointer);
-    EXPECT_EQ(pointer.current(), 11);
-    pointer.set(kDefaultPointer);
-    EXPECT_THAT(pointer.history(), ElementsAre(11, 0));
-    RecordingProgramEnd end;
-    EXPECT_FALSE(end.ended());
-    end.endNow();
-    EXPECT_TRUE(end.ended());
-}
+using ScriptedDoublesTest = window::testing::ModelTest;
 
-using ScriptedWindowSystemTest = window::testing::ModelTest;
-
-TEST_F(ScriptedWindowSystemTest, ScriptsRunInTurnForTheirFormAndNestedModalsWork) {
-    using window::Modality;
+TEST_F(ScriptedDoublesTest, ModalScriptsRunInTurnForTheirFormAndNest) {
     window::Form dialog(session, "Dialogue");
     std::vector<std::string> seen;
     form->on("Bouton", window::Notification::Click, [&](const window::Event&) {
@@ -99,19 +61,15 @@ TEST_F(ScriptedWindowSystemTest, ScriptsRunInTurnForTheirFormAndNestedModalsWork
     platform.windows.scriptModal("Dialogue", [&](window::Form&) { seen.push_back("dialog"); });
     form->show(Modality::Modal);
     form->show(Modality::Modal);
-    form->show(Modality::Modal);  // no script left: the user closes it
     EXPECT_THAT(seen, ElementsAre("first script", "dialog", "dialog closed", "second script"));
     using Showing = ScriptedWindowSystem::Showing;
     EXPECT_THAT(platform.windows.showings(),
                 ElementsAre(Showing{"Essai", Modality::Modal}, Showing{"Dialogue", Modality::Modal},
-                            Showing{"Essai", Modality::Modal}, Showing{"Essai", Modality::Modal}));
-    EXPECT_EQ(platform.windows.closedAfterScript(), 2);  // the dialog, then the last show
-    EXPECT_TRUE(form->unloaded());
+                            Showing{"Essai", Modality::Modal}));
+    EXPECT_EQ(platform.windows.closedAfterScript(), 1);  // the dialog
 }
 
-using ScriptedPopupMenuTest = window::testing::ModelTest;
-
-TEST_F(ScriptedPopupMenuTest, RecordsTheMenuAndClicksTheChosenItem) {
+TEST_F(ScriptedDoublesTest, APopupMenuClicksTheChosenItemOnlyInsideTheMenu) {
     record("Article", window::Notification::Click);
     showForm();
     platform.popupMenu.popup(form->menuItem("Menu"));
@@ -120,22 +78,9 @@ TEST_F(ScriptedPopupMenuTest, RecordsTheMenuAndClicksTheChosenItem) {
     platform.popupMenu.popup(form->menuItem("Menu"));
     EXPECT_THAT(log, ElementsAre("Article(1).Click"));
     EXPECT_THAT(platform.popupMenu.shownMenus(), ElementsAre("Menu", "Menu"));
-}
-
-TEST_F(ScriptedPopupMenuTest, AChoiceOutsideTheMenuIsAProgrammingError) {
-    showForm();
     form->add<window::MenuItem>("Ailleurs");
     platform.popupMenu.chooseNext("Ailleurs");
     EXPECT_THROW(platform.popupMenu.popup(form->menuItem("Menu")), window::ProgrammingError);
-}
-
-TEST(HeadlessPlatformTest, ServicesReferToTheBundledDoubles) {
-    HeadlessPlatform platform;
-    PlatformServices services = platform.services();
-    services.help.openTopic(5);
-    services.settings.write("a", "b", "c", "d");
-    EXPECT_THAT(platform.help.topics(), ElementsAre(5));
-    EXPECT_EQ(platform.settings.read("a", "b", "c"), "d");
 }
 
 }  // namespace
