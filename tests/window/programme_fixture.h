@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "window/behaviour/programme.h"
 #include "window/model/controls.h"
@@ -55,6 +57,25 @@ class ProgrammeTest : public ::testing::Test {
     void Tape(window::TextControl& boite, const std::string& texte) {
         ASSERT_TRUE(UserActions::type(boite, texte));
         ASSERT_TRUE(UserActions::keyUp(boite, 0));
+    }
+
+    platform::HeadlessPlatform platform;
+    Programme programme{platform.services()};
+};
+
+// A run of its own, started with the given stored settings: for tables of starts.
+struct Lancement {
+    explicit Lancement(std::initializer_list<std::pair<const char*, const char*>> reglages) {
+        for (auto [cle, valeur] : reglages)
+            platform.settings.write("ormane", "Options", cle, valeur);
+        programme.Demarre();
+    }
+    window::FeuilleOrmane& F() { return programme.feuilleOrmane().get(); }
+    const std::string& Legende(const char* nom) {
+        return F().get<window::CaptionedControl>(nom).caption();
+    }
+    std::optional<std::string> Stocke(const char* cle) const {
+        return platform.settings.stored("ormane", "Options", cle);
     }
 
     platform::HeadlessPlatform platform;
