@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 #include "window/behaviour/programme.h"
 #include "window/model/controls.h"
@@ -21,8 +19,8 @@ namespace ormane::testing {
 
 using window::UserActions;
 
-class ProgrammeTest : public ::testing::Test {
-  protected:
+// One run of the program; a test may start several.
+struct Lancement {
     // A setting as a previous run left it.
     void Stocke(const std::string& cle, const std::string& valeur) {
         platform.settings.write("ormane", "Options", cle, valeur);
@@ -63,24 +61,7 @@ class ProgrammeTest : public ::testing::Test {
     Programme programme{platform.services()};
 };
 
-// A run of its own, started with the given stored settings: for tables of starts.
-struct Lancement {
-    explicit Lancement(std::initializer_list<std::pair<const char*, const char*>> reglages) {
-        for (auto [cle, valeur] : reglages)
-            platform.settings.write("ormane", "Options", cle, valeur);
-        programme.Demarre();
-    }
-    window::FeuilleOrmane& F() { return programme.feuilleOrmane().get(); }
-    const std::string& Legende(const char* nom) {
-        return F().get<window::CaptionedControl>(nom).caption();
-    }
-    std::optional<std::string> Stocke(const char* cle) const {
-        return platform.settings.stored("ormane", "Options", cle);
-    }
-
-    platform::HeadlessPlatform platform;
-    Programme programme{platform.services()};
-};
+class ProgrammeTest : public ::testing::Test, public Lancement {};
 
 // " prep = " followed by a number with exactly `decimales` decimals.
 inline ::testing::Matcher<std::string> ResultatPrep(int decimales) {

@@ -24,11 +24,13 @@ TEST_F(StoredSettings, ALanguageThatIsNotANumberStartsInFrench) {
 TEST_F(StoredSettings, AnUnknownLanguageCodeKeepsTheDesignCaptionsAndIsWrittenBack) {
     for (const char* code : {"5", "-32768"}) {
         SCOPED_TRACE(code);
-        Lancement run({{"L", code}});
-        EXPECT_EQ(TexteEntierCourt(run.programme.module().LangueChoisie), code);
+        Lancement run;
+        run.Stocke("L", code);
+        run.Demarre();
+        EXPECT_EQ(TexteEntierCourt(run.M().LangueChoisie), code);
         EXPECT_FALSE(run.F().menuItem("MenuLangue", 0).checked());
         EXPECT_FALSE(run.F().menuItem("MenuLangue", 1).checked());
-        EXPECT_EQ(run.F().optionButton("OptionReplique", 1).caption(),
+        EXPECT_EQ(run.Legende("OptionReplique", 1),
                   "&Future experiment with cell counts multiplied by ");
         EXPECT_EQ(run.Legende("EtiDecimales"), "3");
         EXPECT_FALSE(run.programme.apropos().exists());
@@ -46,7 +48,9 @@ TEST_F(StoredSettings, StoredDecimalsShowTheResultsAndMoveTheBarOnlyInsideItsRan
     };
     for (Cas c : {Cas{"12", 3, 12}, Cas{"5", 5, 5}, Cas{"0", 3, 3} /* replaced at once */}) {
         SCOPED_TRACE(c.stocke);
-        Lancement run({{"D", c.stocke}});
+        Lancement run;
+        run.Stocke("D", c.stocke);
+        run.Demarre();
         EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), c.barre);
         EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(c.decimales));
         EXPECT_EQ(run.Legende("EtiDecimales"), "decimals " + std::to_string(c.decimales));
@@ -56,11 +60,13 @@ TEST_F(StoredSettings, StoredDecimalsShowTheResultsAndMoveTheBarOnlyInsideItsRan
 TEST_F(StoredSettings, AnyStoredStatisticEndsAsTheTwoTailedP) {
     for (const char* choix : {"1", "2", "4", "9"}) {
         SCOPED_TRACE(choix);
-        Lancement run({{"O", choix}});
+        Lancement run;
+        run.Stocke("O", choix);
+        run.Demarre();
         for (std::int16_t i = 1; i <= 4; ++i) {
             EXPECT_EQ(run.F().optionButton("Optiont", i).value() != Faux, i == 3);
         }
-        EXPECT_EQ(run.F().textBox("Textet", 1).text(), "1.09971619");
+        EXPECT_EQ(run.Texte("Textet", 1), "1.09971619");
         UserActions::click(run.F().commandButton("BoutonQuitter"));
         EXPECT_EQ(run.Stocke("O"), "3");
     }
