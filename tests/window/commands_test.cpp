@@ -73,22 +73,12 @@ TEST_F(Commands, AFailingClipboardStillShowsTheMessage) {
 }
 
 TEST_F(Commands, TheKprimeCommandChangesNothingShowsNothingReportsNothing) {
-    auto etat = [this] {
-        std::map<std::string, std::string> tout;
-        for (window::Control* c : F().controls()) {
-            std::string v = c->tag() + "|" + (c->visible() ? "v" : "h");
-            if (auto* l = dynamic_cast<window::CaptionedControl*>(c)) v += "|" + l->caption();
-            if (auto* t = dynamic_cast<window::TextControl*>(c)) v += "|" + t->text();
-            tout[c->displayName()] = v;
-        }
-        return tout;
-    };
-    auto avant = etat();
+    auto avant = Etat();
     auto montres = platform.windows.showings().size();
     int sabliers = Sabliers();
     Clique("MenuKprime");
     ASSERT_TRUE(UserActions::click(F().commandButton("BoutonKprime")));
-    EXPECT_EQ(etat(), avant);
+    EXPECT_EQ(Etat(), avant);
     EXPECT_EQ(platform.windows.showings().size(), montres);
     EXPECT_THAT(platform.messageBox.messages(), IsEmpty());
     EXPECT_THAT(platform.help.topics(), IsEmpty());

@@ -17,17 +17,6 @@ class Language : public ProgrammeTest {
 
     void ChoisitFrancais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 1))); }
     void ChoisitAnglais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 0))); }
-
-    // Every caption and Tag of the window, by control.
-    std::map<std::string, std::string> Legendes() {
-        std::map<std::string, std::string> tout;
-        for (window::Control* c : F().controls()) {
-            if (auto* l = dynamic_cast<window::CaptionedControl*>(c)) {
-                tout[c->displayName()] = l->caption() + "|" + c->tag();
-            }
-        }
-        return tout;
-    }
 };
 
 TEST_F(Language, EachSwitchMovesTheCheckMarkAndTheHelpContexts) {
@@ -109,10 +98,10 @@ TEST_F(Language, TheSentencesNameTheChosenFutureExperimentInBothLanguages) {
 }
 
 TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {
-    auto avant = Legendes();
+    auto avant = Etat();
     int sabliers = Sabliers();
     ChoisitAnglais();
-    EXPECT_EQ(Legendes(), avant);
+    EXPECT_EQ(Etat(), avant);
     EXPECT_EQ(M().LangueChoisie, 1);
     EXPECT_EQ(Sabliers(), sabliers);
 }
@@ -158,9 +147,9 @@ TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
 }
 
 TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
-    auto avant = Legendes();
+    auto avant = Etat();
     EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), 1));
-    EXPECT_EQ(Legendes(), avant);
+    EXPECT_EQ(Etat(), avant);
     // No language switch reaches the dialog: it is never loaded.
     ChoisitFrancais();
     EXPECT_EQ(dialogue.caption(), "");

@@ -33,14 +33,6 @@ TEST_F(FormLifecycle, TheLoadRunsOnceBeforeTheFirstShowWithItsNotificationsNeste
     EXPECT_THROW(form->show(Modality::Modal), ErreurExecution);
 }
 
-TEST_F(FormLifecycle, HidingAFormThatWasOnlyCreatedLoadsIt) {
-    int loads = 0;
-    form->onLoad([&] { ++loads; });
-    form->hide();
-    EXPECT_EQ(loads, 1);
-    EXPECT_FALSE(form->shown());
-}
-
 TEST_F(FormLifecycle, AModalShowReturnsWhenTheFormIsHiddenAndBlocksOtherForms) {
     std::vector<std::string> seen;
     Form other(session, "Autre");

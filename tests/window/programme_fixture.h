@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "window/behaviour/programme.h"
@@ -50,6 +51,17 @@ struct Lancement {
     }
     bool Visible(const char* nom) { return F().control(nom).visible(); }
     bool Visible(const char* nom, std::int16_t index) { return F().control(nom, index).visible(); }
+
+    // Everything a person sees of each control, to tell that a command changed nothing.
+    std::map<std::string, std::string> Etat() {
+        std::map<std::string, std::string> tout;
+        for (window::Control* c : F().controls()) {
+            std::string& v = tout[c->displayName()] = c->tag() + (c->visible() ? "|v|" : "|h|");
+            if (auto* l = dynamic_cast<window::CaptionedControl*>(c)) v += l->caption();
+            if (auto* t = dynamic_cast<window::TextControl*>(c)) v += t->text();
+        }
+        return tout;
+    }
 
     // Type a new text and release the key, as a person does.
     void Tape(window::TextControl& boite, const std::string& texte) {

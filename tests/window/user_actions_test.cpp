@@ -112,17 +112,5 @@ TEST_F(TextSelection, TypingLeavesTheCaretWhereTheEditEnded) {
     EXPECT_EQ(box.selLength(), 1);
 }
 
-TEST_F(TextSelection, AGotFocusHandlerMaySelectBeforeTheUserTypes) {
-    TextBox& box = form->textBox("Texte");
-    box.setText("95");
-    form->on("Texte", Notification::GotFocus, [&](const Event&) {
-        box.setSelStart(0);
-        box.setSelLength(box.textLength());
-    });
-    showForm();
-    UserActions::focus(box);
-    EXPECT_EQ(box.selLength(), 2);
-}
-
 }  // namespace
 }  // namespace ormane::window::testing
