@@ -11,119 +11,61 @@
 namespace ormane::window::testing {
 namespace {
 
-using platform::ScriptedWindowSystem;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using Showing = ScriptedWindowSystem::Showing;
+using Showing = platform::ScriptedWindowSystem::Showing;
 
 using FormLifecycle = ModelTest;
 
-TEST_F(FormLifecycle, TheLoadHandlerRunsOnceAndBeforeTheFormIsShown) {
-    std::vector<std::string> seen;
-    form->onLoad([&] { seen.push_back(form->shown() ? "load while shown" : "load"); });
+TEST_F(FormLifecycle, TheLoadRunsOnceBeforeTheFirstShowWithItsNotificationsNested) {
+    record("Texte", Notification::Change);
+    form->onLoad([&] {
+        form->textBox("Texte").setText("9");
+        log.push_back(form->shown() ? "load while shown" : "load");
+    });
     EXPECT_EQ(form->state(), FormState::Created);
     form->show();
     form->load();
     form->show();
-    EXPECT_THAT(seen, ElementsAre("load"));
-    EXPECT_TRUE(form->loaded());
-    EXPECT_TRUE(form->shown());
-    EXPECT_FALSE(form->modal());
-}
-
-TEST_F(FormLifecycle, NotificationsRaisedByTheLoadRunNestedInIt) {
-    record("Texte", Notification::Change);
-    form->onLoad([&] {
-        form->textBox("Texte").setText("9");
-        log.push_back("load goes on");
-    });
-    form->load();
-    EXPECT_THAT(log, ElementsAre("Texte.Change", "load goes on"));
-}
-
-TEST_F(FormLifecycle, ModelessShowsReachTheWindowSystem) {
-    form->show();
-    form->show();
+    EXPECT_THAT(log, ElementsAre("Texte.Change", "load"));
     EXPECT_THAT(platform.windows.showings(), ElementsAre(Showing{"Essai", Modality::Modeless},
                                                          Showing{"Essai", Modality::Modeless}));
+    EXPECT_THROW(form->show(Modality::Modal), ErreurExecution);
 }
 
-TEST_F(FormLifecycle, AModalShowReturnsWhenTheUserScriptHidesTheForm) {
+TEST_F(FormLifecycle, AModalShowReturnsWhenTheFormIsHiddenAndBlocksOtherForms) {
     std::vector<std::string> seen;
-    form->on("Bouton", Notification::Click, [&](const Event&) {
-        seen.push_back("click");
-        form->hide();
-    });
-    platform.windows.scriptModal("Essai", [&](Form& shownForm) {
-        seen.push_back(shownForm.modal() ? "modal" : "not modal");
-        UserActions::click(shownForm.commandButton("Bouton"));
-        seen.push_back(shownForm.shown() ? "still shown" : "hidden");
+    Form other(session, "Autre");
+    other.add<CommandButton>("OK");
+    other.show();
+    form->on("Bouton", Notification::Click, [&](const Event&) { form->hide(); });
+    platform.windows.scriptModal("Essai", [&](Form& shown) {
+        seen.push_back(shown.modal() && session.modalForm() == &shown ? "modal" : "not modal");
+        if (!UserActions::click(other.commandButton("OK"))) seen.push_back("other refused");
+        UserActions::click(shown.commandButton("Bouton"));
+        seen.push_back(shown.shown() ? "still shown" : "hidden");
     });
     form->show(Modality::Modal);
-    seen.push_back("show returned");
-    EXPECT_THAT(seen, ElementsAre("modal", "click", "hidden", "show returned"));
-    EXPECT_FALSE(form->shown());
-    EXPECT_FALSE(form->modal());
+    EXPECT_THAT(seen, ElementsAre("modal", "other refused", "hidden"));
     EXPECT_TRUE(form->loaded());
+    EXPECT_EQ(session.modalForm(), nullptr);
     EXPECT_EQ(platform.windows.closedAfterScript(), 0);
-}
-
-TEST_F(FormLifecycle, AModalFormLeftShownByTheScriptIsClosedByTheUser) {
-    form->show(Modality::Modal);
+    EXPECT_TRUE(UserActions::click(other.commandButton("OK")));
+    form->show(Modality::Modal);  // no script left: the user closes it
     EXPECT_TRUE(form->unloaded());
     EXPECT_EQ(platform.windows.closedAfterScript(), 1);
 }
 
-TEST_F(FormLifecycle, ShowingModallyAFormAlreadyShownFails) {
-    form->show();
-    EXPECT_THROW(form->show(Modality::Modal), ErreurExecution);
-    EXPECT_TRUE(form->shown());
-}
-
-TEST_F(FormLifecycle, WhileAModalFormIsUpOtherFormsTakeNoInput) {
-    record("Bouton", Notification::Click);
-    form->show();
-    Form dialog(session, "Dialogue");
-    dialog.add<CommandButton>("OK");
-    bool refused = false;
-    platform.windows.scriptModal("Dialogue", [&](Form& shownDialog) {
-        refused = !UserActions::click(form->commandButton("Bouton"));
-        EXPECT_EQ(session.modalForm(), &shownDialog);
-    });
-    dialog.show(Modality::Modal);
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(session.modalForm(), nullptr);
-    EXPECT_TRUE(UserActions::click(form->commandButton("Bouton")));
-    EXPECT_THAT(log, ElementsAre("Bouton.Click"));
-}
-
-TEST_F(FormLifecycle, TheCloseControlUnloadsAfterTheUnloadHandler) {
-    std::vector<std::string> seen;
-    form->onUnload([&] { seen.push_back(form->unloaded() ? "after" : "before"); });
+TEST_F(FormLifecycle, TheCloseControlUnloadsAfterTheUnloadHandlerAndLeavesTheFormInert) {
+    record("Texte", Notification::Change);
+    form->onUnload([&] { log.push_back(form->unloaded() ? "after" : "before"); });
     form->show();
     EXPECT_TRUE(UserActions::close(*form));
-    EXPECT_THAT(seen, ElementsAre("before"));
-    EXPECT_TRUE(form->unloaded());
     EXPECT_FALSE(form->shown());
     EXPECT_FALSE(UserActions::close(*form));
-}
-
-TEST_F(FormLifecycle, AnUnloadedFormIsInert) {
-    record("Texte", Notification::Change);
-    form->show();
-    form->unload();
     form->textBox("Texte").setText("ignored notification");
-    EXPECT_THAT(log, IsEmpty());
-    EXPECT_THROW(form->load(), ProgrammingError);
+    EXPECT_THAT(log, ElementsAre("before"));
     EXPECT_THROW(form->show(), ProgrammingError);
-}
-
-TEST_F(FormLifecycle, HidingAFormThatWasOnlyCreatedLoadsIt) {
-    int loads = 0;
-    form->onLoad([&] { ++loads; });
-    form->hide();
-    EXPECT_EQ(loads, 1);
-    EXPECT_FALSE(form->shown());
 }
 
 // FormInstance: one form by name, afresh after every unload.
@@ -142,31 +84,21 @@ class FormInstanceTest : public ::testing::Test {
     FormInstance<FeuilleOrmane> instance;
 };
 
-TEST_F(FormInstanceTest, NothingExistsUntilFirstUse) {
+TEST_F(FormInstanceTest, LoadsOnFirstUseAndStartsAfreshFromTheDesignAfterAnUnload) {
     EXPECT_FALSE(instance.exists());
-    EXPECT_EQ(instance.existing(), nullptr);
     instance.create();
-    EXPECT_TRUE(instance.exists());
     EXPECT_EQ(loads, 0);
-    instance.get();
-    instance.get();
-    EXPECT_EQ(loads, 1);
-}
-
-TEST_F(FormInstanceTest, AfterAnUnloadTheNextUseStartsFromTheDesignState) {
     FeuilleOrmane& first = instance.get();
     first.textBox("Textet", 3).setText("0.30");
     first.scrollBar("Ascenseur").setValue(7);
     first.setTexteModifie(Vrai);
-    first.label("EtiPrep").setCaption(" prep = 0.700");
     instance.unload();
     EXPECT_FALSE(instance.exists());
     FeuilleOrmane& fresh = instance.get();
-    EXPECT_NE(&fresh, &first);
+    instance.get();
     EXPECT_EQ(fresh.textBox("Textet", 3).text(), "");
     EXPECT_EQ(fresh.scrollBar("Ascenseur").value(), 3);
     EXPECT_EQ(fresh.texteModifie(), Faux);
-    EXPECT_EQ(fresh.label("EtiPrep").caption(), "");
     EXPECT_EQ(loads, 2);
 }
 
@@ -176,7 +108,6 @@ TEST_F(FormInstanceTest, AHandlerMayUnloadItsOwnFormAndUseAFreshOne) {
     first.label("EtiPrep").setCaption("old");
     first.on("BoutonQuitter", Notification::Click, [&](const Event&) {
         instance.unload();
-        instance.get();  // replaces the form whose handler is running
         readAfterUnload = instance.get().label("EtiPrep").caption();
         // The unloaded form is still alive for the rest of this handler.
         readAfterUnload += "|" + first.label("EtiPrep").caption();
@@ -184,17 +115,15 @@ TEST_F(FormInstanceTest, AHandlerMayUnloadItsOwnFormAndUseAFreshOne) {
     first.show();
     UserActions::click(first.commandButton("BoutonQuitter"));
     EXPECT_EQ(readAfterUnload, "|old");
-    instance.unload();
-    instance.get();  // the first form can go now
-    EXPECT_TRUE(instance.exists());
 }
 
-// The end of the program stops everything at once.
 using ProgramEnding = ModelTest;
 
-TEST_F(ProgramEnding, EveryFormClosesAndNothingMoreIsHandled) {
+TEST_F(ProgramEnding, EveryFormClosesOnceAndNothingMoreIsHandled) {
     record("Texte", Notification::Change);
     record("Bouton", Notification::Click);
+    int unloads = 0;
+    form->onUnload([&] { ++unloads; });
     Form other(session, "Autre");
     other.show();
     form->on("Case", Notification::Click, [&](const Event&) {
@@ -203,26 +132,16 @@ TEST_F(ProgramEnding, EveryFormClosesAndNothingMoreIsHandled) {
     });
     showForm();
     UserActions::click(form->checkBox("Case"));
-    EXPECT_TRUE(session.ended());
-    EXPECT_TRUE(platform.programEnd.ended());
-    EXPECT_EQ(platform.programEnd.count(), 1);
     EXPECT_TRUE(form->unloaded());
     EXPECT_TRUE(other.unloaded());
     EXPECT_FALSE(UserActions::click(form->commandButton("Bouton")));
-    EXPECT_THAT(log, IsEmpty());
     session.endProgram();
     EXPECT_EQ(platform.programEnd.count(), 1);
-}
-
-TEST_F(ProgramEnding, NoUnloadOrLoadHandlerRunsAfterTheEnd) {
-    int handlers = 0;
-    form->onUnload([&] { ++handlers; });
-    showForm();
-    session.endProgram();
     Form late(session, "Tardive");
-    late.onLoad([&] { ++handlers; });
+    late.onLoad([&] { ++unloads; });
     late.load();
-    EXPECT_EQ(handlers, 0);
+    EXPECT_EQ(unloads, 0);
+    EXPECT_THAT(log, IsEmpty());
 }
 
 TEST_F(ProgramEnding, AModalLoopReturnsWhenTheProgramEndsInside) {

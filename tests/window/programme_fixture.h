@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "window/behaviour/programme.h"
@@ -19,8 +20,8 @@ namespace ormane::testing {
 
 using window::UserActions;
 
-class ProgrammeTest : public ::testing::Test {
-  protected:
+// One run of the program; a test may start several.
+struct Lancement {
     // A setting as a previous run left it.
     void Stocke(const std::string& cle, const std::string& valeur) {
         platform.settings.write("ormane", "Options", cle, valeur);
@@ -51,6 +52,17 @@ class ProgrammeTest : public ::testing::Test {
     bool Visible(const char* nom) { return F().control(nom).visible(); }
     bool Visible(const char* nom, std::int16_t index) { return F().control(nom, index).visible(); }
 
+    // Everything a person sees of each control, to tell that a command changed nothing.
+    std::map<std::string, std::string> Etat() {
+        std::map<std::string, std::string> tout;
+        for (window::Control* c : F().controls()) {
+            std::string& v = tout[c->displayName()] = c->tag() + (c->visible() ? "|v|" : "|h|");
+            if (auto* l = dynamic_cast<window::CaptionedControl*>(c)) v += l->caption();
+            if (auto* t = dynamic_cast<window::TextControl*>(c)) v += t->text();
+        }
+        return tout;
+    }
+
     // Type a new text and release the key, as a person does.
     void Tape(window::TextControl& boite, const std::string& texte) {
         ASSERT_TRUE(UserActions::type(boite, texte));
@@ -60,6 +72,8 @@ class ProgrammeTest : public ::testing::Test {
     platform::HeadlessPlatform platform;
     Programme programme{platform.services()};
 };
+
+class ProgrammeTest : public ::testing::Test, public Lancement {};
 
 // " prep = " followed by a number with exactly `decimales` decimals.
 inline ::testing::Matcher<std::string> ResultatPrep(int decimales) {
