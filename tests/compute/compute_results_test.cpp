@@ -221,12 +221,23 @@ TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefix) {
               " prep = " + FormateNombre(StudentF(2.5 / std::sqrt(2.0), 10), 3));
 }
 
-TEST_F(CalculeResultatsTest, APrepOfZeroReturnedWithSuccessLeavesThePrepLabelAsItWas) {
+TEST_F(CalculeResultatsTest, NoDegreesOfFreedomClearsThePreviousPrep) {
     Eti("EtiPrep").setCaption(" prep = 0.123");
     module.resultats.ValeurPrep = 0.123;
-    Calcule(1, 2, 0, 9);  // no degrees of freedom: prep 0, code unchanged
+    Calcule(1, 2, 0, 9);  // prep 0, code unchanged: no result
     EXPECT_EQ(module.resultats.ValeurPrep, 0);
-    EXPECT_EQ(Eti("EtiPrep").caption(), " prep = 0.123");
+    EXPECT_EQ(Eti("EtiPrep").caption(), "");
+}
+
+// The p boxes of a large t hold its tail to the last digits, not 1 - F(t).
+TEST_F(CalculeResultatsTest, TheSmallPOfALargeTKeepsItsDigits) {
+    for (double t : {12.0, -12.0, 40.0}) {
+        SCOPED_TRACE(t);
+        Calcule(1, t, 30, 30);
+        const double queue = StudentF(-std::abs(t), 30);
+        EXPECT_THAT(Nombre(Textet(4).text()), DoubleNear(queue, 1e-13 * queue));
+        EXPECT_THAT(Nombre(Textet(3).text()), DoubleNear(2 * queue, 2e-13 * queue));
+    }
 }
 
 // With t = 0 the K-prime variable is Student's t, so psrep and ppreprep have closed forms.
