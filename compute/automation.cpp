@@ -6,9 +6,11 @@ OrmaneClasse::OrmaneClasse(window::FormInstance<window::FeuilleOrmane>& feuilleO
     : feuilleOrmane_(feuilleOrmane) {}
 
 std::string OrmaneClasse::CalculeOrmane() {
-    feuilleOrmane_.get().show(window::Modality::Modal);
-    // get() again: the user may have closed the window, and reading it then loads a new one.
-    std::string texte = feuilleOrmane_.get().label("EtiPrep").caption();
+    window::FeuilleOrmane& feuille = feuilleOrmane_.get();
+    feuille.show(window::Modality::Modal);
+    // Read from the window the user worked in, even when its close box unloaded it: the
+    // caller gets the prep the user last saw, not the result of a fresh window's load.
+    std::string texte = feuille.label("EtiPrep").caption();
     feuilleOrmane_.unload();
     return texte;
 }

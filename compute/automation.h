@@ -16,7 +16,7 @@ class OrmaneClasse {
 
     // Shows the main window modally (creating and loading it when needed) and, once it is
     // dismissed, returns EtiPrep's caption and unloads the window. A window closed by its
-    // close box meanwhile gives the caption of a freshly loaded one. A window already shown
+    // close box gives the caption it showed when it closed. A window already shown
     // modeless cannot be shown modally: that ErreurExecution goes back to the caller.
     std::string CalculeOrmane();
 

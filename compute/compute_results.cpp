@@ -38,13 +38,13 @@ void Efface(window::FeuilleOrmane& Feuille, const char* etiquette) {
 // The one-tailed and two-tailed p of an entered t (or of the t of an entered F).
 void EcritValeursP(window::FeuilleOrmane& Feuille, double t, double df) {
     CodeErreur erreur = kSucces;
-    double p = RepartitionStudent(t, df, kPrecisionStudent, erreur);
+    // The tail beyond |t| read directly: 1 - F(t) would lose the small p of a large t.
+    const double p = RepartitionStudent(-std::abs(t), df, kPrecisionStudent, erreur);
     if (erreur < 0) {
         EcritStatistique(Feuille, 3, "");
         EcritStatistique(Feuille, 4, "");
         return;
     }
-    if (t > 0) p = 1 - p;
     EcritNombre(Feuille, 3, 2 * p);
     EcritNombre(Feuille, 4, p);
 }
@@ -118,9 +118,11 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     CodeErreur erreur = kSucces;
     k.ValeurPrep = CalculPrep(t, df, c, erreur);
-    if (erreur == kSucces) {
+    if (erreur == kSucces && k.ValeurPrep != 0) {
         ChangeDecimales(Feuille, module);
     } else {
+        // A prep of 0 is no result (no degrees of freedom): the rendering would leave the
+        // previous computation's prep on show.
         k.ValeurPrep = 0;
         Efface(Feuille, "EtiPrep");
     }

@@ -61,18 +61,15 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         Ecrit(Feuille, "EtiICt", 1, k.tRepliqueInf, k.tRepliqueSup, n);
         intervalleT = true;
 
-        // The same interval as one-tailed p values, the smaller first.
+        // The same interval as one-tailed p values, the smaller first. For a positive t the
+        // upper tail is read as the lower tail of -t: 1 - F(t) would lose small p values.
+        const double signe = tR >= 0 ? -1.0 : 1.0;
         CodeErreur codeA = kSucces, codeB = kSucces;
-        const double a = RepartitionStudent(k.tRepliqueInf, dfR, kPrecisionStudent, codeA);
-        const double b = RepartitionStudent(k.tRepliqueSup, dfR, kPrecisionStudent, codeB);
+        const double a = RepartitionStudent(signe * k.tRepliqueInf, dfR, kPrecisionStudent, codeA);
+        const double b = RepartitionStudent(signe * k.tRepliqueSup, dfR, kPrecisionStudent, codeB);
         if (codeA == kSucces && codeB == kSucces) {
-            if (tR >= 0) {
-                k.pRepliqueInf = 1 - b;
-                k.pRepliqueSup = 1 - a;
-            } else {
-                k.pRepliqueInf = a;
-                k.pRepliqueSup = b;
-            }
+            k.pRepliqueInf = tR >= 0 ? b : a;
+            k.pRepliqueSup = tR >= 0 ? a : b;
             Ecrit(Feuille, "EtiICt", 2, k.pRepliqueInf, k.pRepliqueSup, n);
         }
     }

@@ -1,6 +1,7 @@
 #include "student.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "arithmetique_controlee.h"
 #include "special_functions.h"
@@ -15,13 +16,27 @@ double RepartitionStudent(double t, double nu, double /*tolerance*/, CodeErreur&
         if (t > 1e100) return 1.0;
         const double s = t * t;
         if (s < 1e-14) return 0.5;
+        // h = P(T <= -|t|), from x = s / (s + nu) as (1 - I_x(1/2, nu/2)) / 2, or from
+        // y = nu / (s + nu) as I_y(nu/2, 1/2) / 2: the same value. The first keeps h to about
+        // eps in absolute terms but 1 - I loses the small p of a large t (and x rounds to 1
+        // when nu is tiny beside s); the second keeps h relative. Each route's error is the
+        // density times how far one rounding of x or y moves t; take the smaller.
         const double x = Divise(s, s + nu);
-        const double I = BetaIncomplete(x, 0.5, nu / 2.0, erreur);
+        const double densite =
+            std::exp(std::lgamma((nu + 1.0) / 2.0) - std::lgamma(nu / 2.0) -
+                     0.5 * std::log(nu * std::numbers::pi) - (nu + 1.0) / 2.0 * std::log1p(s / nu));
+        const double ecartY = densite * (s + nu) / (2.0 * std::sqrt(s));
+        const double ecartX = 0.5 + ecartY * s / nu;
+        double h = 0.0;
+        if (!(ecartY < ecartX)) {
+            h = (1.0 - BetaIncomplete(x, 0.5, nu / 2.0, erreur)) * 0.5;
+        } else {
+            h = BetaIncomplete(Divise(nu, s + nu), nu / 2.0, 0.5, erreur) * 0.5;
+        }
         if (erreur != kSucces) {
             erreur = kEchec;
             return -1.0;
         }
-        const double h = (1.0 - I) * 0.5;
         return t < 0.0 ? h : 1.0 - h;
     } catch (const ErreurExecution&) {
         erreur = kEchec;

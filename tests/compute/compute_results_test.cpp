@@ -118,14 +118,25 @@ TEST_F(CalculeResultatsTest, APOfZeroGoesOnWithAHugeT) {
     EXPECT_EQ(module.CalculEnCours, Faux);
 }
 
-TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroLeavesTheLabel) {
+TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroClearsTheLabel) {
     const double prep = StudentF(2.5 / std::sqrt(2.0), 10);
     Calcule(1, 2.5);
     EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(prep, 1e-12));
     EXPECT_EQ(Eti("EtiPrep").caption(), " prep = " + FormateNombre(prep, 3));
     Calcule(1, 2, 0, 9);  // no degrees of freedom: prep 0, returned with success
     EXPECT_EQ(module.resultats.ValeurPrep, 0);
-    EXPECT_EQ(Eti("EtiPrep").caption(), " prep = " + FormateNombre(prep, 3));
+    EXPECT_EQ(Eti("EtiPrep").caption(), "");
+}
+
+// The p boxes of a large t hold its tail to the last digits, not 1 - F(t).
+TEST_F(CalculeResultatsTest, TheSmallPOfALargeTKeepsItsDigits) {
+    for (double t : {12.0, -12.0, 40.0}) {
+        SCOPED_TRACE(t);
+        Calcule(1, t, 30, 30);
+        const double queue = StudentF(-std::abs(t), 30);
+        EXPECT_THAT(LitValeur(Textet(4).text()), DoubleNear(queue, 1e-13 * queue));
+        EXPECT_THAT(LitValeur(Textet(3).text()), DoubleNear(2 * queue, 2e-13 * queue));
+    }
 }
 
 // With t = 0 the K-prime variable is Student's t: psrep and ppreprep are 1 - F(q / sqrt 2)

@@ -59,20 +59,18 @@ TEST_F(IntervallesTest, GuaranteesDecideWhichIntervalsAreGiven) {
 
 TEST_F(IntervallesTest, PLimitsAreStudentTailsInIncreasingOrderForBothSigns) {
     const double dfR = 14;
-    for (double t : {2.5, 0.4, -0.4, -2.5}) {
+    for (double t : {15.0, 2.5, 0.4, -0.4, -2.5, -15.0}) {
         SCOPED_TRACE(t);
         Calcule(1, t, 10, dfR, 2);
         const R& r = module.resultats;
         ASSERT_LT(r.tRepliqueInf, r.tRepliqueSup);
         ASSERT_NE(r.pRepliqueInf, 0);
         EXPECT_LT(r.pRepliqueInf, r.pRepliqueSup);
-        // Upper tails for t >= 0, lower tails for t < 0.
-        const double inf =
-            t >= 0 ? 1 - StudentF(r.tRepliqueSup, dfR) : StudentF(r.tRepliqueInf, dfR);
-        const double sup =
-            t >= 0 ? 1 - StudentF(r.tRepliqueInf, dfR) : StudentF(r.tRepliqueSup, dfR);
-        EXPECT_THAT(r.pRepliqueInf, DoubleNear(inf, 1e-12));
-        EXPECT_THAT(r.pRepliqueSup, DoubleNear(sup, 1e-12));
+        // Upper tails for t >= 0, lower tails for t < 0, to the last digits (small p included).
+        const double inf = t >= 0 ? StudentF(-r.tRepliqueSup, dfR) : StudentF(r.tRepliqueInf, dfR);
+        const double sup = t >= 0 ? StudentF(-r.tRepliqueInf, dfR) : StudentF(r.tRepliqueSup, dfR);
+        EXPECT_THAT(r.pRepliqueInf, DoubleNear(inf, 1e-13 * inf));
+        EXPECT_THAT(r.pRepliqueSup, DoubleNear(sup, 1e-13 * sup));
     }
     // K-prime with -lambda is minus K-prime with lambda: a negative t mirrors the positive one.
     Calcule(1, 2.5);

@@ -28,17 +28,20 @@ TEST_F(Automation, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
     EXPECT_FALSE(platform.programEnd.ended());
 }
 
-TEST_F(Automation, TheCloseControlHandsBackAFreshWindowsResultWithoutEndingTheProgram) {
-    std::string premier;
+TEST_F(Automation, TheCloseControlHandsBackTheResultShownWithoutEndingTheProgram) {
+    std::string premier, vu;
     platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
         premier = form.label("EtiPrep").caption();
-        UserActions::type(form.textBox("Textet", 3), "0.01");
+        UserActions::type(form.textBox("Textet", 1), "2.5");
+        UserActions::click(form.commandButton("BoutonCalculer"));
+        vu = form.label("EtiPrep").caption();
         UserActions::close(form);
     });
     OrmaneClasse classe(programme.feuilleOrmane());
     std::string prep = classe.CalculeOrmane();
-    // The fresh window's own load computed the default example again.
-    EXPECT_EQ(prep, premier);
+    EXPECT_NE(vu, premier);  // the typed p was computed before the close
+    EXPECT_EQ(prep, vu);
+    EXPECT_FALSE(programme.feuilleOrmane().exists());
     EXPECT_FALSE(platform.programEnd.ended());
     EXPECT_EQ(platform.settings.writeCount(), 0);
 }

@@ -8,14 +8,19 @@
 
 namespace ormane {
 
-// The prep caption exactly as shown, leading blank included. A clipboard that cannot be
-// written is skipped and the message shows all the same.
+// The prep caption exactly as shown, leading blank included. The message says it has been
+// copied, so it shows only when the clipboard took the text.
 void boutonOK_Click(const Contexte& c) {
     std::string prep;
     Essaie([&] { prep = c.feuille.label("EtiPrep").caption(); });
     if (prep.empty()) return;
     platform::PlatformServices& services = c.feuille.session().services();
-    Essaie([&] { services.clipboard.putText(prep); });
+    bool copie = false;
+    Essaie([&] {
+        services.clipboard.putText(prep);
+        copie = true;
+    });
+    if (!copie) return;
     Essaie([&] { services.messageBox.show(prep + c.module.TexteCopie, kTitreApplication); });
 }
 
