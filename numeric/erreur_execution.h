@@ -10,7 +10,7 @@
 namespace ormane {
 
 class ErreurExecution : public std::runtime_error {
-public:
+  public:
     explicit ErreurExecution(const std::string& quoi) : std::runtime_error(quoi) {}
 };
 

@@ -12,7 +12,6 @@ namespace ormane {
 double CalculePsrep(double alpha, double t, double nu, double nuR, double c, CodeErreur& erreur);
 
 // ppreprep = 1 - P(K <= t(gamma; nuR) / sqrt(c + 1)) with the same K.
-double CalculePpreprep(double gamma, double t, double nu, double nuR, double c,
-                       CodeErreur& erreur);
+double CalculePpreprep(double gamma, double t, double nu, double nuR, double c, CodeErreur& erreur);
 
 }  // namespace ormane
