@@ -31,8 +31,16 @@ void EcritNombre(window::FeuilleOrmane& Feuille, std::int16_t index, double vale
     EcritStatistique(Feuille, index, FormateNombre(valeur, kDecimalesStatistique));
 }
 
-void Efface(window::FeuilleOrmane& Feuille, const char* etiquette) {
+// Keeps a probability that was computed and is not 0. Otherwise it is no result: kept as 0,
+// and its label cleared, since the rendering skips a 0 and would leave the previous
+// computation's value on show (a prep of 0 comes back with success when there are no
+// degrees of freedom).
+bool Retient(window::FeuilleOrmane& Feuille, double& valeur, CodeErreur erreur,
+             const char* etiquette) {
+    if (erreur == kSucces && valeur != 0) return true;
+    valeur = 0;
     Feuille.label(etiquette).setCaption("");
+    return false;
 }
 
 // The one-tailed and two-tailed p of an entered t (or of the t of an entered F).
@@ -118,14 +126,7 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     CodeErreur erreur = kSucces;
     k.ValeurPrep = CalculPrep(t, df, c, erreur);
-    if (erreur == kSucces && k.ValeurPrep != 0) {
-        ChangeDecimales(Feuille, module);
-    } else {
-        // A prep of 0 is no result (no degrees of freedom): the rendering would leave the
-        // previous computation's prep on show.
-        k.ValeurPrep = 0;
-        Efface(Feuille, "EtiPrep");
-    }
+    if (Retient(Feuille, k.ValeurPrep, erreur, "EtiPrep")) ChangeDecimales(Feuille, module);
 
     window::ComboBox& Textealpha = Feuille.comboBox("Textealpha");
     double alpha = LitValeur(Textealpha);
@@ -138,12 +139,7 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     erreur = kSucces;
     k.ValeurPsrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
-    if (erreur == kSucces) {
-        ChangeDecimales(Feuille, module);
-    } else {
-        k.ValeurPsrep = 0;
-        Efface(Feuille, "EtiPrept");
-    }
+    if (Retient(Feuille, k.ValeurPsrep, erreur, "EtiPrept")) ChangeDecimales(Feuille, module);
 
     window::ComboBox& TexteGamma = Feuille.comboBox("TexteGamma");
     double gamma = LitValeur(TexteGamma);
@@ -158,10 +154,7 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     erreur = kSucces;
     k.ValeurPpreprep = CalculePpreprep(gamma, t, df, dfR, c, erreur);
-    if (erreur != kSucces) {
-        k.ValeurPpreprep = 0;
-        Efface(Feuille, "EtiPreprep");
-    }
+    Retient(Feuille, k.ValeurPpreprep, erreur, "EtiPreprep");
     ChangeDecimales(Feuille, module);
 
     CalculeIntervallesReplication(Feuille, module, t, df, dfR, c);
