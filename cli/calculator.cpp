@@ -21,12 +21,17 @@ constexpr std::int16_t kEnterKey = 13;
 
 // What the window holds right after start-up: the values a request leaves unset.
 struct StartupEntries {
-    std::string df;
-    std::array<std::string, 5> statistics;  // Textet(1) to Textet(4); [0] unused
-    std::string c, dfR, alpha, gamma, estimateLevel, predictionLevel;
-    std::array<std::string, 2> effects;  // TexteEffet(0), TexteEffet(1)
+    EntryTexts texts;
     std::int16_t decimals = 3;
     Language language = Language::English;
+
+    // The text of Textet(i), i from 1 to 4, and of TexteEffet(i), i 0 or 1.
+    const std::string& statistic(std::int16_t i) const {
+        const std::array<const std::string*, 5> boxes{nullptr, &texts.t, &texts.F, &texts.p2,
+                                                      &texts.p1};
+        return *boxes.at(i);
+    }
+    const std::string& effect(std::int16_t i) const { return i == 0 ? texts.d : texts.raw; }
 };
 
 // A refused action means the driver acted on a control no user could reach now.
@@ -66,16 +71,7 @@ Calculator::Calculator(EntryMode mode) : state_(std::make_unique<State>(mode)) {
     programme.Demarre();
     window::FeuilleOrmane& F = programme.feuilleOrmane().get();
     StartupEntries& s = state_->startup;
-    s.df = F.textBox("Textedf").text();
-    for (std::int16_t i = 1; i <= 4; ++i) s.statistics[i] = F.textBox("Textet", i).text();
-    s.c = F.textBox("Textec").text();
-    s.dfR = F.textBox("TextedfR").text();
-    s.alpha = F.comboBox("Textealpha").text();
-    s.gamma = F.comboBox("TexteGamma").text();
-    s.estimateLevel = F.comboBox("TexteGarantie", 0).text();
-    s.predictionLevel = F.comboBox("TexteGarantie", 1).text();
-    s.effects[0] = F.textBox("TexteEffet", 0).text();
-    s.effects[1] = F.textBox("TexteEffet", 1).text();
+    s.texts = readEntryTexts(F);
     s.decimals = F.scrollBar("Ascenseur").value();
     s.language = programme.module().LangueChoisie == 0 ? Language::French : Language::English;
 }
@@ -114,7 +110,7 @@ void enterReplication(FeuilleOrmane& F, const Request& request, const StartupEnt
     window::TextBox& c = F.textBox("Textec");
     window::TextBox& dfR = F.textBox("TextedfR");
     const FutureExperiment future =
-        request.future.value_or(FutureExperiment{startup.c, startup.dfR});
+        request.future.value_or(FutureExperiment{startup.texts.c, startup.texts.dfR});
     if (request.future || c.text() != future.c || dfR.text() != future.dfR) {
         click(F.optionButton("OptionReplique", 1));
         type(c, future.c);
@@ -124,11 +120,13 @@ void enterReplication(FeuilleOrmane& F, const Request& request, const StartupEnt
 }
 
 void enterLevels(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
-    type(F.comboBox("Textealpha"), request.alpha.value_or(startup.alpha));
+    type(F.comboBox("Textealpha"), request.alpha.value_or(startup.texts.alpha));
     click(F.optionButton("OptionAlpha", request.alphaTails.value_or(2) == 1 ? 1 : 0));
-    type(F.comboBox("TexteGamma"), request.gamma.value_or(startup.gamma));
-    type(F.comboBox("TexteGarantie", 0), request.estimateLevel.value_or(startup.estimateLevel));
-    type(F.comboBox("TexteGarantie", 1), request.predictionLevel.value_or(startup.predictionLevel));
+    type(F.comboBox("TexteGamma"), request.gamma.value_or(startup.texts.gamma));
+    type(F.comboBox("TexteGarantie", 0),
+         request.estimateLevel.value_or(startup.texts.estimateLevel));
+    type(F.comboBox("TexteGarantie", 1),
+         request.predictionLevel.value_or(startup.texts.predictionLevel));
 }
 
 // Each effect box can be typed only while its kind is chosen: the other kind first.
@@ -137,23 +135,23 @@ void enterEffect(FeuilleOrmane& F, const Request& request, const StartupEntries&
     const auto chosen = static_cast<std::int16_t>(kind);
     const auto other = static_cast<std::int16_t>(1 - chosen);
     window::TextBox& otherEffect = F.textBox("TexteEffet", other);
-    if (otherEffect.text() != startup.effects[other]) {
+    if (otherEffect.text() != startup.effect(other)) {
         click(F.optionButton("OptionEffet", other));
-        type(otherEffect, startup.effects[other]);
+        type(otherEffect, startup.effect(other));
     }
     click(F.optionButton("OptionEffet", chosen));
     type(F.textBox("TexteEffet", chosen),
-         request.effect ? request.effect->text : startup.effects[chosen]);
+         request.effect ? request.effect->text : startup.effect(chosen));
 }
 
 // The three statistic boxes not entered get back their start-up texts (typing into one
 // selects its statistic), then the entered one is chosen, typed and its key released.
 void enterStatistic(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     const EnteredStatistic statistic =
-        request.statistic.value_or(EnteredStatistic{Statistic::TwoTailedP, startup.statistics[3]});
+        request.statistic.value_or(EnteredStatistic{Statistic::TwoTailedP, startup.statistic(3)});
     const auto entered = static_cast<std::int16_t>(statistic.kind);
     for (std::int16_t i = 1; i <= 4; ++i) {
-        if (i != entered) type(F.textBox("Textet", i), startup.statistics[i]);
+        if (i != entered) type(F.textBox("Textet", i), startup.statistic(i));
     }
     click(F.optionButton("Optiont", entered));
     window::TextBox& box = F.textBox("Textet", entered);
@@ -192,7 +190,7 @@ Outcome Calculator::compute(const Request& request) {
 
     // Last, df: its key release recomputes when automatic computation is on.
     window::TextBox& df = F.textBox("Textedf");
-    type(df, request.df.value_or(startup.df));
+    type(df, request.df.value_or(startup.texts.df));
     releaseKey(df);
 
     if (!automatic) click(F.commandButton("BoutonCalculer"));

@@ -35,10 +35,8 @@ std::string withLevel(window::CheckBox& choice, window::ComboBox& level, window:
 
 }  // namespace
 
-Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
-    Outcome outcome;
-
-    EntryTexts& e = outcome.entries;
+EntryTexts readEntryTexts(window::FeuilleOrmane& F) {
+    EntryTexts e;
     e.df = F.textBox("Textedf").text();
     e.t = F.textBox("Textet", 1).text();
     e.F = F.textBox("Textet", 2).text();
@@ -52,6 +50,12 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     e.predictionLevel = F.comboBox("TexteGarantie", 1).text();
     e.d = F.textBox("TexteEffet", 0).text();
     e.raw = F.textBox("TexteEffet", 1).text();
+    return e;
+}
+
+Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
+    Outcome outcome;
+    outcome.entries = readEntryTexts(F);
 
     const ResultatsConserves& k = module.resultats;
     Results& r = outcome.results;

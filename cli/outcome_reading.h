@@ -9,6 +9,9 @@
 
 namespace ormane::cli {
 
+// The texts of the window's entry boxes as they stand.
+EntryTexts readEntryTexts(window::FeuilleOrmane& feuille);
+
 Outcome readOutcome(window::FeuilleOrmane& feuille, const EtatModule& module);
 
 }  // namespace ormane::cli
