@@ -1,9 +1,11 @@
 #include "compute/compute_results.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "compute/change_decimales.h"
+#include "compute/clear_results.h"
 #include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
 #include "compute/replication_intervals.h"
@@ -31,15 +33,13 @@ void EcritNombre(window::FeuilleOrmane& Feuille, std::int16_t index, double vale
     EcritStatistique(Feuille, index, FormateNombre(valeur, kDecimalesStatistique));
 }
 
-// Keeps a probability that was computed and is not 0. Otherwise it is no result: kept as 0,
-// and its label cleared, since the rendering skips a 0 and would leave the previous
-// computation's value on show (a prep of 0 comes back with success when there are no
-// degrees of freedom).
-bool Retient(window::FeuilleOrmane& Feuille, double& valeur, CodeErreur erreur,
-             const char* etiquette) {
+// Keeps a probability that was computed and is not 0. Otherwise it is no result: kept as 0
+// with the reason given, its label left empty.
+bool Retient(ResultatsConserves& k, Resultat resultat, double& valeur, CodeErreur erreur,
+             Raison raison) {
     if (erreur == kSucces && valeur != 0) return true;
     valeur = 0;
-    Feuille.label(etiquette).setCaption("");
+    k.raison(resultat) = raison;
     return false;
 }
 
@@ -58,26 +58,36 @@ void EcritValeursP(window::FeuilleOrmane& Feuille, double t, double df) {
 }
 
 // The t of an entered p (one-tailed p1): minus the Student quantile at p1, so that p1 <= 0.5
-// gives t >= 0. After a failed search the computation goes on with what it returned.
-double TDepuisP(window::FeuilleOrmane& Feuille, double p1, double df) {
+// gives t >= 0. No t, no result: the t and F boxes stay empty and the state says why.
+std::optional<double> TDepuisP(window::FeuilleOrmane& Feuille, EtatModule& M, double p1,
+                               double df) {
+    if (p1 == 0) {
+        M.resultats.etat = EtatCalcul::PNul;
+        return std::nullopt;
+    }
     CodeErreur erreur = kSucces;
     const double t = -QuantileAvecReprise("t", p1, ParametresLoi{0, df, 0, 0, 0}, erreur);
-    if (erreur < 0) {
-        EcritStatistique(Feuille, 1, "");
-        EcritStatistique(Feuille, 2, "");
-    } else {
-        EcritNombre(Feuille, 1, t);
-        EcritNombre(Feuille, 2, Fini(t * t));
+    if (erreur < 0 || !std::isfinite(t * t)) {
+        M.resultats.etat = EtatCalcul::TIndisponible;
+        return std::nullopt;
     }
+    EcritNombre(Feuille, 1, t);
+    EcritNombre(Feuille, 2, t * t);
     return t;
 }
 
-// Completes the four statistic boxes from the entered one and returns the Student t.
-double DeriveT(window::FeuilleOrmane& Feuille, std::int16_t Choix, double x, double df) {
+// Completes the four statistic boxes from the entered one and returns the Student t, or
+// nullopt (with the state saying why) when there is none to compute with.
+std::optional<double> DeriveT(window::FeuilleOrmane& Feuille, EtatModule& M, std::int16_t Choix,
+                              double x, double df) {
     switch (Choix) {
         case 1: {
             const double t = x;
-            EcritNombre(Feuille, 2, Fini(t * t));
+            if (!std::isfinite(t * t)) {
+                M.resultats.etat = EtatCalcul::TTropGrand;
+                return std::nullopt;
+            }
+            EcritNombre(Feuille, 2, t * t);
             EcritValeursP(Feuille, t, df);
             return t;
         }
@@ -91,14 +101,14 @@ double DeriveT(window::FeuilleOrmane& Feuille, std::int16_t Choix, double x, dou
             double p1 = x * 0.5;
             if (p1 < 0) {
                 p1 = std::abs(p1);
-                EcritNombre(Feuille, 3, 2 * p1);
+                EcritNombre(Feuille, 3, Fini(2 * p1));
             }
             if (p1 > 0.5) {
                 p1 = 0.5;
                 EcritStatistique(Feuille, 3, "1");
             }
             EcritNombre(Feuille, 4, p1);
-            return TDepuisP(Feuille, p1, df);
+            return TDepuisP(Feuille, M, p1, df);
         }
         case 4: {
             double p1 = x;
@@ -111,10 +121,10 @@ double DeriveT(window::FeuilleOrmane& Feuille, std::int16_t Choix, double x, dou
                 EcritStatistique(Feuille, 4, "0.5");
             }
             EcritNombre(Feuille, 3, Fini(2 * p1));
-            return TDepuisP(Feuille, p1, df);
+            return TDepuisP(Feuille, M, p1, df);
         }
         default:
-            return 0;
+            return std::nullopt;
     }
 }
 
@@ -122,11 +132,19 @@ double DeriveT(window::FeuilleOrmane& Feuille, std::int16_t Choix, double x, dou
 void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Choix, double x,
              double df, double dfR, double c) {
     ResultatsConserves& k = module.resultats;
-    const double t = DeriveT(Feuille, Choix, x, df);
+    const std::optional<double> tDerive = DeriveT(Feuille, module, Choix, x, df);
+    if (!tDerive) {
+        // Nothing derived from a statistic that gives no t may stay on show.
+        EffaceResultats(Feuille, module, Choix, k.etat);
+        return;
+    }
+    const double t = *tDerive;
 
     CodeErreur erreur = kSucces;
     k.ValeurPrep = CalculPrep(t, df, c, erreur);
-    if (Retient(Feuille, k.ValeurPrep, erreur, "EtiPrep")) ChangeDecimales(Feuille, module);
+    if (Retient(k, Resultat::Prep, k.ValeurPrep, erreur, Raison::EchecNumerique)) {
+        ChangeDecimales(Feuille, module);
+    }
 
     window::ComboBox& Textealpha = Feuille.comboBox("Textealpha");
     double alpha = LitValeur(Textealpha);
@@ -139,7 +157,10 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     erreur = kSucces;
     k.ValeurPsrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
-    if (Retient(Feuille, k.ValeurPsrep, erreur, "EtiPrept")) ChangeDecimales(Feuille, module);
+    if (Retient(k, Resultat::Psrep, k.ValeurPsrep, erreur,
+                alpha == 0 ? Raison::AlphaNul : Raison::EchecNumerique)) {
+        ChangeDecimales(Feuille, module);
+    }
 
     window::ComboBox& TexteGamma = Feuille.comboBox("TexteGamma");
     double gamma = LitValeur(TexteGamma);
@@ -154,23 +175,23 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
     erreur = kSucces;
     k.ValeurPpreprep = CalculePpreprep(gamma, t, df, dfR, c, erreur);
-    Retient(Feuille, k.ValeurPpreprep, erreur, "EtiPreprep");
+    Retient(k, Resultat::Ppreprep, k.ValeurPpreprep, erreur,
+            gamma == 0 ? Raison::GammaNul : Raison::EchecNumerique);
     ChangeDecimales(Feuille, module);
 
     CalculeIntervallesReplication(Feuille, module, t, df, dfR, c);
 }
 
-// Clears the busy flag on every way out, an unexpected exception included.
-class Occupation {
-  public:
-    explicit Occupation(Booleen& drapeau) : drapeau_(drapeau) { drapeau_ = Vrai; }
-    ~Occupation() { drapeau_ = Faux; }
-    Occupation(const Occupation&) = delete;
-    Occupation& operator=(const Occupation&) = delete;
-
-  private:
-    Booleen& drapeau_;
-};
+// After a trapped failure: what was not reached could not be computed.
+void MarqueNonAtteints(ResultatsConserves& k) {
+    const double valeurs[kNombreResultats] = {k.ValeurPrep,  k.ValeurPsrep,      k.ValeurPpreprep,
+                                              k.EffetInf,    k.EffetRepliqueInf, k.tRepliqueInf,
+                                              k.pRepliqueInf};
+    for (std::size_t i = 0; i < kNombreResultats; ++i) {
+        if (valeurs[i] == 0 && k.raisons[i] == Raison::Aucune)
+            k.raisons[i] = Raison::EchecNumerique;
+    }
+}
 
 }  // namespace
 
@@ -179,20 +200,19 @@ void CalculeResultats(window::FeuilleOrmane& Feuille, EtatModule& module, std::i
     if (module.CalculEnCours != Faux) return;
     try {
         if (module.NbDecimales == 0) module.NbDecimales = kDecimalesParDefaut;
-        module.resultats.zeroLimitesIntervalles();
-        Feuille.label("EtiIC", 0).setCaption("");
-        Feuille.label("EtiIC", 1).setCaption("");
-        Feuille.label("EtiICt", 1).setCaption("");
-        Feuille.label("EtiICt", 2).setCaption("");
-        Feuille.label("EtiICL", 1).setCaption("");
-        Feuille.label("EtiICL", 2).setCaption("");
-        if (CCalcule == 0) return;
+        // Whatever the previous computation showed goes before anything else is computed.
+        if (CCalcule == 0) {
+            EffaceResultats(Feuille, module, Choix, EtatCalcul::AttenteCalcul);
+            return;
+        }
+        EffaceResultats(Feuille, module, Choix, EtatCalcul::Calcule);
 
         Occupation occupation(module.CalculEnCours);
         Calcule(Feuille, module, Choix, t, df, dfR, c);
     } catch (const ErreurExecution&) {
-        // Stop here and keep what was written; the busy flag is already cleared.
+        // Stop here; what was computed stays on show, the rest has its reason.
         module.CalculEnCours = Faux;
+        MarqueNonAtteints(module.resultats);
     }
 }
 

@@ -3,8 +3,11 @@
 #include <cmath>
 #include <optional>
 
+#include "compute/clear_results.h"
 #include "compute/compute_results.h"
 #include "compute/read_entry.h"
+#include "compute/status_line.h"
+#include "numeric/basfun_loader.h"
 #include "numeric/number_format.h"
 #include "window/model/session.h"
 #include "window/platform/mouse_pointer.h"
@@ -16,16 +19,15 @@ namespace {
 // Corrected entries are written back with up to 20 decimals, trailing zeros dropped.
 constexpr std::int16_t kDecimalesCorrection = -20;
 
-// The degrees of freedom, shown rounded to a whole number (the computation keeps them
-// unrounded); the caret stays where it was.
+// The degrees of freedom, taken positive. What is being typed is never rewritten: a
+// negative value is written back positive only once the box has lost the focus, and a
+// fractional one stays as typed (Welch-corrected degrees of freedom are fractional).
 double LitDegresDeLiberte(window::TextBox& Textedf) {
-    const double df = std::abs(LitValeur(Textedf));
-    if (!EstBlanc(Textedf.text())) {
-        const std::int32_t position = Textedf.selStart();
-        Textedf.setText(FormateNombre(df, 0));
-        Textedf.setSelStart(position);
+    const double lu = LitValeur(Textedf);
+    if (lu < 0 && !Textedf.hasFocus()) {
+        Textedf.setText(FormateNombre(std::abs(lu), kDecimalesCorrection));
     }
-    return df;
+    return std::abs(lu);
 }
 
 // A negative entry is made positive and written back.
@@ -51,30 +53,50 @@ class Sablier {
     platform::MousePointer& pointeur_;
 };
 
+// What stops a computation before it starts, read from the entries.
+EtatCalcul EtatDesEntrees(const window::TextBox& statistique, double df, double c, double dfR) {
+    if (EstBlanc(statistique.text())) return EtatCalcul::StatistiqueVide;
+    if (df == 0) return EtatCalcul::DdlVide;
+    if (c == 0 || dfR == 0) return EtatCalcul::FutureIncomplete;
+    if (!BasfunDisponible()) return EtatCalcul::BibliothequeAbsente;
+    return EtatCalcul::Calcule;
+}
+
 }  // namespace
 
 void MiseAJOUR(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t& CCalcule) {
-    double df = 0, t = 0, c = 0, dfR = 0;
-    std::optional<Sablier> sablier;
-    if (CCalcule != 0) {
-        sablier.emplace(feuille.session().services().mousePointer);
-        df = LitDegresDeLiberte(feuille.textBox("Textedf"));
-        t = LitValeur(feuille.textBox("Textet", module.ChoixStatistique));
-        c = 1;
-        dfR = df;
-        if (feuille.optionButton("OptionReplique", 1).value() != Faux) {
-            c = LitValeur(feuille.textBox("Textec"));
-            dfR = LitValeur(feuille.textBox("TextedfR"));
-        }
-        if (c == 0) CCalcule = 0;
-        c = CorrigeNegatif(feuille.textBox("Textec"), c);
-        if (dfR == 0) CCalcule = 0;
-        dfR = CorrigeNegatif(feuille.textBox("TextedfR"), dfR);
+    // The computation's own writes start no refresh of their own.
+    if (module.CalculEnCours != Faux) return;
+    const std::int16_t choix = module.ChoixStatistique;
+    window::TextBox& statistique = feuille.textBox("Textet", choix);
+    if (CCalcule == 0) {
+        // Nothing is computed: the results on show no longer belong to the entries.
+        EffaceResultats(
+            feuille, module, choix,
+            EstBlanc(statistique.text()) ? EtatCalcul::StatistiqueVide : EtatCalcul::AttenteCalcul);
+        AfficheEtat(feuille, module);
+        return;
     }
-    if (!EstBlanc(feuille.textBox("Textet", module.ChoixStatistique).text())) {
-        const std::int16_t choix = module.ChoixStatistique;
-        CalculeResultats(feuille, module, choix, CCalcule, t, df, dfR, c);
+    Sablier sablier(feuille.session().services().mousePointer);
+    const double df = LitDegresDeLiberte(feuille.textBox("Textedf"));
+    const double t = LitValeur(statistique);
+    double c = 1;
+    double dfR = df;
+    if (feuille.optionButton("OptionReplique", 1).value() != Faux) {
+        c = LitValeur(feuille.textBox("Textec"));
+        dfR = LitValeur(feuille.textBox("TextedfR"));
     }
+    if (c == 0 || dfR == 0) CCalcule = 0;
+    c = CorrigeNegatif(feuille.textBox("Textec"), c);
+    dfR = CorrigeNegatif(feuille.textBox("TextedfR"), dfR);
+
+    const EtatCalcul etat = EtatDesEntrees(statistique, df, c, dfR);
+    if (etat == EtatCalcul::Calcule) {
+        CalculeResultats(feuille, module, choix, Vrai, t, df, dfR, c);
+    } else {
+        EffaceResultats(feuille, module, choix, etat);
+    }
+    AfficheEtat(feuille, module);
 }
 
 void BoutonCalculer_Click(window::FeuilleOrmane& feuille, EtatModule& module) {

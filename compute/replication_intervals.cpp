@@ -1,5 +1,8 @@
 #include "compute/replication_intervals.h"
 
+#include <cmath>
+#include <initializer_list>
+
 #include "compute/interval_text.h"
 #include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
@@ -28,10 +31,20 @@ bool EffetUtilisable(const window::TextBox& boite, double d, double df, double g
     return d != 0 && df != 0 && g0 > 0.5 && g0 < 1 && !EstBlanc(boite.text());
 }
 
-void Ecrit(window::FeuilleOrmane& Feuille, const char* etiquette, std::int16_t index, double inf,
-           double sup, std::int16_t nbDecimales) {
+// Keeps an interval lower limit first (a negative t or effect reverses the product of a
+// scale and a quantile) and shows it.
+void Garde(window::FeuilleOrmane& Feuille, const char* etiquette, std::int16_t index, double a,
+           double b, double& inf, double& sup, std::int16_t nbDecimales) {
+    inf = Fini(std::fmin(a, b));
+    sup = Fini(std::fmax(a, b));
     Feuille.label(etiquette, index)
         .setCaption(TexteIntervalle(inf, sup, nbDecimales, kSeparateurCalcul));
+}
+
+void Manque(ResultatsConserves& k, std::initializer_list<Resultat> resultats, Raison raison) {
+    for (const Resultat r : resultats) {
+        if (k.raison(r) == Raison::Aucune) k.raison(r) = raison;
+    }
 }
 
 }  // namespace
@@ -40,13 +53,17 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
                                    double df, double dfR, double c) {
     ResultatsConserves& k = module.resultats;
     const std::int16_t n = module.NbDecimales;
+    using enum Resultat;
 
     const double s = RacineCarree(Divise(c, Fini(c + 1)));
     const double S = RacineCarree(Fini(c + 1));
     const double tR = Fini(t * s);
 
     const double g1 = LitGarantie(Feuille, 1);
-    if (!GarantieAcceptee(g1)) return;
+    if (!GarantieAcceptee(g1)) {
+        Manque(k, {tReplique, pReplique, Effet, EffetReplique}, Raison::GarantieHorsLimites);
+        return;
+    }
     const double P1 = (1 - g1) / 2;
 
     // Student t of the future experiment: S times a K-prime variable.
@@ -56,9 +73,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, codeInf);
     const double Ksup = QuantileAvecReprise("K", 1 - P1, kprimeReplique, codeSup);
     if (codeInf == kSucces && codeSup == kSucces) {
-        k.tRepliqueInf = Fini(S * Kinf);
-        k.tRepliqueSup = Fini(S * Ksup);
-        Ecrit(Feuille, "EtiICt", 1, k.tRepliqueInf, k.tRepliqueSup, n);
+        Garde(Feuille, "EtiICt", 1, S * Kinf, S * Ksup, k.tRepliqueInf, k.tRepliqueSup, n);
         intervalleT = true;
 
         // The same interval as one-tailed p values, the smaller first. For a positive t the
@@ -67,23 +82,38 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         CodeErreur codeA = kSucces, codeB = kSucces;
         const double a = RepartitionStudent(signe * k.tRepliqueInf, dfR, kPrecisionStudent, codeA);
         const double b = RepartitionStudent(signe * k.tRepliqueSup, dfR, kPrecisionStudent, codeB);
-        if (codeA == kSucces && codeB == kSucces) {
-            k.pRepliqueInf = tR >= 0 ? b : a;
-            k.pRepliqueSup = tR >= 0 ? a : b;
-            Ecrit(Feuille, "EtiICt", 2, k.pRepliqueInf, k.pRepliqueSup, n);
+        if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
+            Garde(Feuille, "EtiICt", 2, a, b, k.pRepliqueInf, k.pRepliqueSup, n);
+        } else {
+            Manque(k, {pReplique}, Raison::EchecNumerique);
         }
+    } else {
+        Manque(k, {tReplique, pReplique}, Raison::EchecNumerique);
     }
 
     const double g0 = LitGarantie(Feuille, 0);
-    if (!GarantieAcceptee(g0)) return;
+    if (!GarantieAcceptee(g0)) {
+        Manque(k, {Effet, EffetReplique}, Raison::GarantieHorsLimites);
+        return;
+    }
     const double P0 = (1 - g0) / 2;
 
-    if (Feuille.optionButton("OptionEffet", 0).value() != Faux) {
-        // Standardized effect (Cohen's d): d / t times a K-prime variable with an infinite
-        // second number of degrees of freedom.
-        const window::TextBox& boite = Feuille.textBox("TexteEffet", 0);
-        const double d = LitValeur(boite);
-        if (!EffetUtilisable(boite, d, df, g0)) return;
+    const bool standardise = Feuille.optionButton("OptionEffet", 0).value() != Faux;
+    const window::TextBox& boite = Feuille.textBox("TexteEffet", standardise ? 0 : 1);
+    const double d = LitValeur(boite);
+    if (!EffetUtilisable(boite, d, df, g0)) {
+        Manque(k, {Effet, EffetReplique}, Raison::EffetAbsent);
+        return;
+    }
+    // The effect's scale is d / t: an effect observed with t = 0 has no interval.
+    if (t == 0) {
+        Manque(k, {Effet, EffetReplique}, Raison::TNul);
+        return;
+    }
+
+    if (standardise) {
+        // Standardized effect: d / t times a K-prime variable with an infinite second number
+        // of degrees of freedom.
         const double r = Divise(d, t);
         const double f = Divise(r, RacineCarree(c));
         const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
@@ -91,39 +121,37 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         const double Dinf = QuantileAvecReprise("K", P0, lambdaPrime, codeDinf);
         const double Dsup = QuantileAvecReprise("K", 1 - P0, lambdaPrime, codeDsup);
         if (codeDinf == kSucces && codeDsup == kSucces) {
-            k.EffetInf = Fini(r * Dinf);
-            k.EffetSup = Fini(r * Dsup);
-            Ecrit(Feuille, "EtiIC", 0, k.EffetInf, k.EffetSup, n);
+            Garde(Feuille, "EtiIC", 0, r * Dinf, r * Dsup, k.EffetInf, k.EffetSup, n);
+        } else {
+            Manque(k, {Effet}, Raison::EchecNumerique);
         }
         if (intervalleT) {
-            k.EffetRepliqueInf = Fini(f * k.tRepliqueInf);
-            k.EffetRepliqueSup = Fini(f * k.tRepliqueSup);
-            Ecrit(Feuille, "EtiIC", 1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+            Garde(Feuille, "EtiIC", 1, f * k.tRepliqueInf, f * k.tRepliqueSup, k.EffetRepliqueInf,
+                  k.EffetRepliqueSup, n);
+        } else {
+            Manque(k, {EffetReplique}, Raison::EchecNumerique);
         }
         return;
     }
 
     // Raw effect: d / t is its standard error, Student quantiles give the half-widths.
-    const window::TextBox& boite = Feuille.textBox("TexteEffet", 1);
-    const double d = LitValeur(boite);
-    if (!EffetUtilisable(boite, d, df, g0)) return;
     const ParametresLoi student{0, df, 0, 0, 0};
     CodeErreur code0 = kSucces;
     const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, code0);
     if (code0 == kSucces) {
         const double h0 = Fini(Divise(d, t) * q0);
-        k.EffetInf = Fini(d - h0);
-        k.EffetSup = Fini(d + h0);
-        Ecrit(Feuille, "EtiIC", 0, k.EffetInf, k.EffetSup, n);
+        Garde(Feuille, "EtiIC", 0, d - h0, d + h0, k.EffetInf, k.EffetSup, n);
+    } else {
+        Manque(k, {Effet}, Raison::EchecNumerique);
     }
     double q1 = q0;
     CodeErreur code1 = code0;
     if (!(dfR == df && g1 == g0)) q1 = -QuantileAvecReprise("t", P1, student, code1);
     if (code1 == kSucces) {
         const double h1 = Divise(Fini(Divise(d, t) * q1), s);
-        k.EffetRepliqueInf = Fini(d - h1);
-        k.EffetRepliqueSup = Fini(d + h1);
-        Ecrit(Feuille, "EtiIC", 1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+        Garde(Feuille, "EtiIC", 1, d - h1, d + h1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+    } else {
+        Manque(k, {EffetReplique}, Raison::EchecNumerique);
     }
 }
 

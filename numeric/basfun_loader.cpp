@@ -73,6 +73,15 @@ basfun_fn PointEntreeBasfun() {
     throw ErreurExecution("libbasfun introuvable");
 }
 
+bool BasfunDisponible() {
+    try {
+        PointEntreeBasfun();
+        return true;
+    } catch (const ErreurExecution&) {
+        return false;
+    }
+}
+
 void DefinitCheminBasfunPourTests(std::optional<std::string> chemin) {
     Decharge();
     CheminImpose() = std::move(chemin);

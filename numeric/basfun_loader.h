@@ -10,4 +10,8 @@ namespace ormane {
 // neither the file nor its entry point can be found; a later call searches again.
 basfun_fn PointEntreeBasfun();
 
+// Whether the library can be reached (loading it when needed): without it no result can be
+// computed, and the callers say so rather than show the values of a failed search.
+bool BasfunDisponible();
+
 }  // namespace ormane

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <exception>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -179,6 +180,71 @@ double AppliqueOperateur(std::string_view texte, std::size_t indice, char operat
     return resultat;
 }
 
+// The text (commas already points, blanks removed) is one whole number of ConvertitNombre's
+// grammar, every character of it read.
+bool NombreComplet(std::string_view s) {
+    if (s.size() >= 2 && s[0] == '&') {
+        const std::string_view chiffres = s.substr(2);
+        if (chiffres.empty()) return false;
+        if (s[1] == 'H' || s[1] == 'h')
+            return PrefixeOu(chiffres, EstChiffreHexadecimal) == chiffres;
+        if (s[1] == 'O' || s[1] == 'o') return PrefixeOu(chiffres, EstChiffreOctal) == chiffres;
+        return false;
+    }
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t chiffres = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (EstChiffre(s[i])) {
+            ++chiffres;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (chiffres == 0) return false;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t chiffresExposant = 0;
+        for (; i < s.size() && EstChiffre(s[i]); ++i) ++chiffresExposant;
+        if (chiffresExposant == 0) return false;
+    }
+    return i == s.size();
+}
+
+// A digit other than 0 before any exponent: the number is not zero as written.
+bool ChiffreNonNul(std::string_view s) {
+    const bool hexadecimal = s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h');
+    for (std::size_t i = s.size() >= 2 && s[0] == '&' ? 2 : 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (!hexadecimal && (c == 'E' || c == 'e' || c == 'D' || c == 'd')) return false;
+        if ((EstChiffre(c) || (hexadecimal && EstChiffreHexadecimal(c))) && c != '0') return true;
+    }
+    return false;
+}
+
+// One side of an entry read as written: its value, or nullopt.
+std::optional<double> NombreCommeEcrit(std::string_view partie) {
+    std::string s = RemplaceTexte(std::string(partie), ",", ".");
+    s.erase(std::remove_if(s.begin(), s.end(), EstIgnore), s.end());
+    if (!NombreComplet(s)) return std::nullopt;
+    double valeur = 0;
+    try {
+        valeur = ConvertitNombre(std::string(partie));
+    } catch (const std::exception&) {
+        return std::nullopt;  // too large for a Double
+    }
+    if (valeur == 0 && ChiffreNonNul(s)) return std::nullopt;  // too small: read as 0
+    return valeur;
+}
+
+bool EstVide(std::string_view texte) {
+    return std::all_of(texte.begin(), texte.end(), EstIgnore);
+}
+
 }  // namespace
 
 double ConvertitNombre(const std::string& texte) {
@@ -215,6 +281,27 @@ double LitValeur(std::string_view texteEntree) {
     } catch (const std::exception&) {
         return 0;
     }
+}
+
+EntreeLue LitEntree(std::string_view texteEntree) {
+    EntreeLue lue{LitValeur(texteEntree), Lecture::Autrement};
+    if (EstVide(texteEntree)) {
+        lue.lecture = Lecture::Vide;
+        return lue;
+    }
+    std::size_t operateur = texteEntree.find('/');
+    if (operateur == std::string_view::npos) operateur = texteEntree.find('*');
+    if (operateur == std::string_view::npos) {
+        if (NombreCommeEcrit(texteEntree)) lue.lecture = Lecture::CommeEcrite;
+        return lue;
+    }
+    const auto a = NombreCommeEcrit(texteEntree.substr(0, operateur));
+    const auto b = NombreCommeEcrit(texteEntree.substr(operateur + 1));
+    // A zero divisor or factor is read as 1: not the number written.
+    if (!a || !b || *b == 0) return lue;
+    const double valeur = texteEntree[operateur] == '/' ? *a / *b : *a * *b;
+    if (std::isfinite(valeur) && valeur == lue.valeur) lue.lecture = Lecture::CommeEcrite;
+    return lue;
 }
 
 }  // namespace ormane

@@ -15,4 +15,19 @@ double ConvertitNombre(const std::string& texte);
 // number. Never raises: any run-time error gives 0.
 double LitValeur(std::string_view texteEntree);
 
+// How LitValeur read a text: it holds nothing but blanks; or it is read as the number it
+// shows (one number, or a / b or a * b of two, with a point or a comma, blanks anywhere, a
+// sign, an exponent, &H or &O digits); or it is read as something else: letters or a second
+// point where the reading stops ("abc" reads 0, "0x10" 0, "2.5e2x" 250), a number too large
+// or too small for a Double, a zero or missing divisor or factor, a character that is not
+// ours (a Unicode minus, fullwidth digits, a NUL).
+enum class Lecture { Vide, CommeEcrite, Autrement };
+
+struct EntreeLue {
+    double valeur = 0;  // always LitValeur of the text
+    Lecture lecture = Lecture::Vide;
+};
+
+EntreeLue LitEntree(std::string_view texteEntree);
+
 }  // namespace ormane

@@ -52,6 +52,7 @@ class ComputeTest : public ::testing::Test {
     ComputeTest() : session(platform.services()), feuille(window::creeFeuilleOrmane(session)) {
         feuille->load();
         module.NbDecimales = 3;
+        module.LangueChoisie = 1;  // English
         module.TexteDecimales = "decimals ";
     }
 

@@ -26,6 +26,19 @@ class CalculeResultatsTest : public ComputeTest {
         MarqueEtiquettes("avant");
         for (std::int16_t i = 1; i <= 4; ++i) Textet(i).setText("avant");
     }
+    // Nothing of the earlier computation left, and the state saying why.
+    void AttendToutEfface(EtatCalcul etat, std::int16_t choix) {
+        EXPECT_EQ(module.resultats.etat, etat);
+        EXPECT_EQ(Tous(module.resultats), Tous(R{}));
+        AttendIntervalles("");
+        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
+            EXPECT_EQ(Eti(nom).caption(), "") << nom;
+        for (std::int16_t i = 1; i <= 4; ++i) {
+            if (i != choix) {
+                EXPECT_EQ(Textet(i).text(), "") << "Textet(" << i << ")";
+            }
+        }
+    }
     // prep, psrep and ppreprep as marked; with `limitesNulles` every interval limit at 0.
     void AttendValeursIntactes(bool limitesNulles) {
         R attendu{0.7, 0.3, 0.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5};
@@ -36,14 +49,13 @@ class CalculeResultatsTest : public ComputeTest {
     }
 };
 
-TEST_F(CalculeResultatsTest, WithCCalculeZeroOnlyTheIntervalDisplaysAreCleared) {
+TEST_F(CalculeResultatsTest, WithCCalculeZeroEveryResultAndDerivedStatisticIsCleared) {
     MarqueResultats();
     Liste("Textealpha").setText("0.6");  // out of range, yet not corrected: nothing is read
     module.NbDecimales = 0;
     Calcule(1, 2.5, 10, 10, 1, 0);
-    AttendIntervalles("");
-    AttendValeursIntactes(true);
-    for (std::int16_t i = 1; i <= 4; ++i) EXPECT_EQ(Textet(i).text(), "avant");
+    AttendToutEfface(EtatCalcul::AttenteCalcul, 1);
+    EXPECT_EQ(Textet(1).text(), "avant");  // the entered statistic is the person's
     EXPECT_EQ(Liste("Textealpha").text(), "0.6");
     EXPECT_EQ(module.CalculEnCours, Faux);
     EXPECT_EQ(module.NbDecimales, 3);
@@ -69,14 +81,15 @@ TEST_F(CalculeResultatsTest, TheEnteredStatisticIsWrittenIntoTheOtherBoxes) {
     } const table[] = {
         {1, 2.5, {"avant", "6.25"}},
         {1, -2.5, {"avant", "6.25"}},
+        {1, 1e200, {"avant", "", "", ""}},  // t * t does not fit in a double: no result
         {2, 4, {"2", "avant"}},
         {3, 1.2, {nullptr, nullptr, "1", "0.5"}},         // p2 above 1 becomes 1, its p1 0.5
         {3, -0.05, {nullptr, nullptr, "0.05", "0.025"}},  // negative p made positive
         {4, -0.1, {nullptr, nullptr, "0.2", "0.1"}},
         {4, 0.7, {nullptr, nullptr, "1", "0.5"}},  // p1 above 0.5 becomes 0.5
-        {3, 0, {"", "", "avant", "0"}},            // a p of 0 has no finite t: both t boxes blanked
-        {4, 0, {"", "", "0", "avant"}},
-        {5, 2.5, {"avant", "avant", "avant", "avant"}}};  // an unknown kind writes nothing
+        {3, 0, {"", "", "avant", ""}},  // a p of 0 has no finite t: nothing derived
+        {4, 0, {"", "", "", "avant"}},
+        {5, 2.5, {"", "", "", ""}}};  // an unknown kind derives nothing
     for (const Cas& cas : table) {
         for (std::int16_t i = 1; i <= 4; ++i) Textet(i).setText("avant");
         Calcule(cas.choix, cas.x);
@@ -111,11 +124,22 @@ TEST_F(CalculeResultatsTest, DerivedStatisticsMatchStudentsDistribution) {
     }
 }
 
-TEST_F(CalculeResultatsTest, APOfZeroGoesOnWithAHugeT) {
-    Calcule(3, 0);
-    EXPECT_EQ(module.resultats.ValeurPrep, 1);  // P(T <= 1e300 / sqrt 2)
-    EXPECT_EQ(Eti("EtiPrep").caption(), " prep = 1.000");
-    EXPECT_EQ(module.CalculEnCours, Faux);
+TEST_F(CalculeResultatsTest, AStatisticThatGivesNoTGivesNoResultAndSaysWhy) {
+    struct Cas {
+        std::int16_t choix;
+        double x, df;
+        EtatCalcul etat;
+    } const table[] = {{3, 0, 10, EtatCalcul::PNul},
+                       {4, 0, 10, EtatCalcul::PNul},
+                       {1, 1e200, 10, EtatCalcul::TTropGrand},
+                       {3, 0.05, 1e-5, EtatCalcul::TIndisponible}};  // t overflows a double
+    for (const Cas& cas : table) {
+        MarqueResultats();
+        Calcule(cas.choix, cas.x, cas.df, cas.df);
+        AttendToutEfface(cas.etat, cas.choix);
+        EXPECT_EQ(Textet(cas.choix).text(), "avant");
+        EXPECT_EQ(module.CalculEnCours, Faux);
+    }
 }
 
 TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroClearsTheLabel) {
@@ -207,22 +231,18 @@ TEST_F(CalculeResultatsTest, GammaIsCorrectedAndGivesPpreprep) {
 
 // ---- The failure trap: the computation stops where it is and the flag is cleared ----
 
-TEST_F(CalculeResultatsTest, AFailedControlAccessOrAnOverflowStopsTheComputationWhereItIs) {
+TEST_F(CalculeResultatsTest, AFailedControlAccessStopsTheComputationAndNothingStaleShows) {
     MarqueResultats();
-    EchecSur echec(Textet(2));
+    EchecSur echec(Textet(3));
     feuille->addObserver(echec);
     Calcule(1, 2.5);
     feuille->removeObserver(echec);
     EXPECT_EQ(module.CalculEnCours, Faux);
     AttendIntervalles("");
-    EXPECT_EQ(Textet(3).text(), "avant");  // the p boxes come after the failing write
-    AttendValeursIntactes(true);
-
-    MarqueResultats();
-    Calcule(1, 1e200);  // t * t does not fit in a double
-    EXPECT_EQ(module.CalculEnCours, Faux);
-    EXPECT_EQ(Textet(2).text(), "avant");
-    AttendValeursIntactes(true);
+    EXPECT_EQ(Tous(module.resultats), Tous(R{}));
+    for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"}) EXPECT_EQ(Eti(nom).caption(), "");
+    // Every result not reached says it could not be computed.
+    for (const Raison raison : module.resultats.raisons) EXPECT_EQ(raison, Raison::EchecNumerique);
 }
 
 TEST_F(CalculeResultatsTest, ATOfZeroStopsAtTheEffectIntervalAndTheNextComputationRuns) {
@@ -236,6 +256,7 @@ TEST_F(CalculeResultatsTest, ATOfZeroStopsAtTheEffectIntervalAndTheNextComputati
         EXPECT_EQ(Eti("EtiIC", 0).caption(), "");
         EXPECT_EQ(Eti("EtiIC", 1).caption(), "");
         EXPECT_EQ(module.resultats.EffetInf, 0);
+        EXPECT_EQ(module.resultats.raison(Resultat::Effet), Raison::TNul);
         Calcule(1, 2.5);
         EXPECT_THAT(Eti("EtiIC", 0).caption(), StartsWith("["));
         EXPECT_THAT(Eti("EtiIC", 1).caption(), StartsWith("["));

@@ -3,6 +3,7 @@
 #include "compute/refresh.h"
 
 #include "compute_fixture.h"
+#include "window/model/user_actions.h"
 
 namespace ormane::testing {
 namespace {
@@ -22,6 +23,18 @@ class MiseAJOURTest : public ComputeTest {
         return calcule;
     }
     const std::vector<std::int16_t>& Pointeur() { return platform.mousePointer.history(); }
+    // Nothing of an earlier computation left: results, labels, derived statistics; the
+    // state and the status line say why.
+    void AttendEffacement(EtatCalcul etat, const std::string& statut) {
+        EXPECT_EQ(module.resultats.etat, etat);
+        EXPECT_EQ(Eti("EtiEtat").caption(), statut);
+        EXPECT_EQ(module.resultats.ValeurPrep, 0);
+        EXPECT_EQ(module.resultats.tRepliqueInf, 0);
+        AttendIntervalles("");
+        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
+            EXPECT_EQ(Eti(nom).caption(), "") << nom;
+        for (std::int16_t i = 2; i <= 4; ++i) EXPECT_EQ(Textet(i).text(), "") << i;
+    }
     // prep of t = 2 with df degrees of freedom and multiplier c (Boost.Math).
     static double Prep(double df, double c) { return StudentF(2 * std::sqrt(c / (c + 1)), df); }
     // prep and the p limits (Student tails at the t limits with dfR) as Boost.Math gives them.
@@ -32,26 +45,24 @@ class MiseAJOURTest : public ComputeTest {
     }
 };
 
-TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndOnlyTheIntervalsAreCleared) {
+TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndEveryResultIsCleared) {
     Boite("Textedf").setText("-10");
     MarqueEtiquettes("avant");
-    module.resultats.tRepliqueInf = 1;
+    Textet(2).setText("4");
+    module.resultats.ValeurPrep = 0.7;
     EXPECT_EQ(Rafraichit(0), 0);
     EXPECT_TRUE(Pointeur().empty());
     EXPECT_EQ(Boite("Textedf").text(), "-10");
-    AttendIntervalles("");
-    EXPECT_EQ(module.resultats.tRepliqueInf, 0);
-    EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
-    EXPECT_EQ(Textet(2).text(), "");
+    AttendEffacement(EtatCalcul::AttenteCalcul, "press Compute to compute these entries");
+    EXPECT_EQ(Textet(1).text(), "2");  // what the person typed stays
 }
 
-TEST_F(MiseAJOURTest, ABlankStatisticNeitherComputesNorClears) {
+TEST_F(MiseAJOURTest, ABlankStatisticClearsEveryResultAndSaysWhatToEnter) {
     Textet(1).setText("  ");
-    MarqueEtiquettes("avant");
     for (const std::int16_t calcule : {std::int16_t{0}, std::int16_t{1}, Vrai}) {
+        MarqueEtiquettes("avant");
         Rafraichit(calcule);
-        AttendIntervalles("avant");
-        EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
+        AttendEffacement(EtatCalcul::StatistiqueVide, "enter a value for t");
     }
 }
 
@@ -70,25 +81,60 @@ TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPo
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }
 
-TEST_F(MiseAJOURTest, DegreesOfFreedomAreShownRoundedAndComputedUnrounded) {
+TEST_F(MiseAJOURTest, DegreesOfFreedomAreComputedAsTypedAndOnlyMadePositive) {
     struct Cas {
         const char *texte, *texteEnsuite;
         double df;
-    } const table[] = {{"-10", "10", 10},
-                       {"12.5", "13", 12.5},
-                       {"12,4", "12", 12.4},
-                       {"0.5", "5.0000E-01", 0.5},
-                       {"30/2", "15", 15}};
+    } const table[] = {{"-10", "10", 10},     {"12.5", "12.5", 12.5}, {"12,4", "12,4", 12.4},
+                       {"0.5", "0.5", 0.5},   {"30/2", "30/2", 15},   {"1e3", "1e3", 1000},
+                       {"-2.5", "2.5", 2.5}};
     for (const Cas& cas : table) {
         Boite("Textedf").setText(cas.texte);
         Rafraichit(1);
         EXPECT_EQ(Boite("Textedf").text(), cas.texteEnsuite);
         EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(cas.df, 1), 1e-11)) << cas.texte;
+        EXPECT_EQ(Eti("EtiEtat").caption(), "") << cas.texte;
     }
-    Boite("Textedf").setText("-10.2");  // the caret stays where it was
-    Boite("Textedf").setSelStart(2);
+}
+
+TEST_F(MiseAJOURTest, WhatIsBeingTypedInTheDegreesOfFreedomIsNeverRewritten) {
+    feuille->show();
+    ASSERT_TRUE(window::UserActions::focus(Boite("Textedf")));
+    for (const char* texte : {"-", "-1", "-12.", "-12.5"}) {
+        window::UserActions::type(Boite("Textedf"), texte);
+        Rafraichit(1);
+        EXPECT_EQ(Boite("Textedf").text(), texte);
+    }
+    // Computed with 12.5, and marked as read otherwise than written.
+    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(12.5, 1), 1e-11));
+    EXPECT_TRUE(Boite("Textedf").marked());
+    EXPECT_EQ(Boite("Textedf").toolTip(), "read as 12.5");
+    EXPECT_EQ(Eti("EtiEtat").caption(), "degrees of freedom \"-12.5\" is read as 12.5");
+    // Once the focus is elsewhere the correction is written.
+    ASSERT_TRUE(window::UserActions::focus(Textet(1)));
     Rafraichit(1);
-    EXPECT_EQ(Boite("Textedf").selStart(), 2);
+    EXPECT_EQ(Boite("Textedf").text(), "12.5");
+    EXPECT_FALSE(Boite("Textedf").marked());
+}
+
+TEST_F(MiseAJOURTest, AnEntryNotReadAsWrittenIsMarkedAndNamedByTheStatusLine) {
+    Liste("TexteGamma").setText("0.9x");
+    Rafraichit(1);
+    EXPECT_TRUE(Liste("TexteGamma").marked());
+    EXPECT_EQ(Liste("TexteGamma").toolTip(), "read as 0.9");
+    EXPECT_FALSE(Liste("Textealpha").marked());
+    // A hidden box is marked but the status line speaks of what shows.
+    EXPECT_EQ(Eti("EtiEtat").caption(), "");
+    feuille->comboBox("TexteGamma").setVisible(true);
+    Rafraichit(1);
+    EXPECT_EQ(Eti("EtiEtat").caption(), "gamma \"0.9x\" is read as 0.9");
+    module.LangueChoisie = 0;
+    Rafraichit(1);
+    EXPECT_EQ(Eti("EtiEtat").caption(), "gamma « 0.9x » est lu comme 0.9");
+    Liste("TexteGamma").setText("0.9");
+    Rafraichit(1);
+    EXPECT_FALSE(Liste("TexteGamma").marked());
+    EXPECT_EQ(Liste("TexteGamma").toolTip(), "");
 }
 
 TEST_F(MiseAJOURTest, TheFutureExperimentsEntriesAreCorrectedOrMakeTheCallOnlyClear) {
@@ -113,21 +159,22 @@ TEST_F(MiseAJOURTest, TheFutureExperimentsEntriesAreCorrectedOrMakeTheCallOnlyCl
         EXPECT_EQ(Boite("Textec").text(), cas.cEnsuite);
         EXPECT_EQ(Boite("TextedfR").text(), cas.dfREnsuite);
         if (cas.cUtilise == 0) {
-            AttendIntervalles("");
-            EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
+            AttendEffacement(EtatCalcul::FutureIncomplete,
+                             "enter c and the degrees of freedom of the future experiment");
         } else {
             AttendResultats(10, cas.cUtilise, cas.dfRUtilise);
         }
     }
 }
 
-TEST_F(MiseAJOURTest, BlankDegreesOfFreedomStayBlankAndOnlyClear) {
-    Boite("Textedf").setText("");
-    MarqueEtiquettes("avant");
-    EXPECT_EQ(Rafraichit(1), 0);  // a plain replication: dfR = df = 0
-    EXPECT_EQ(Boite("Textedf").text(), "");
-    AttendIntervalles("");
-    EXPECT_EQ(Eti("EtiPrep").caption(), "avant");
+TEST_F(MiseAJOURTest, BlankZeroOrUnreadableDegreesOfFreedomClearEveryResult) {
+    for (const char* texte : {"", "0", "abc"}) {
+        Boite("Textedf").setText(texte);
+        MarqueEtiquettes("avant");
+        EXPECT_EQ(Rafraichit(1), 0);  // a plain replication: dfR = df = 0
+        EXPECT_EQ(Boite("Textedf").text(), texte);
+        AttendEffacement(EtatCalcul::DdlVide, "enter the degrees of freedom");
+    }
 }
 
 // Handlers shaped like the window's: c and dfR recompute with the automatic box's value;

@@ -63,6 +63,7 @@ const Row kRows[] = {
     {"EtiGamma", kSeul, kLabel, "", "g", false, kSans},
     {"TexteGamma", kSeul, kCombo, "", "Combo1", false, kSans},
     {"EtiDecimales", kSeul, kLabel, "", "decimals 3", true, kSans},
+    {"EtiEtat", kSeul, kLabel, "", "", true, kSans},
     {"CaseAutomatique", kSeul, kCheck, "", "auto&Matic computation", true, 1},
     {"BoutonCalculer", kSeul, kButton, "", "&Compute", true, kSans},
     {"BoutonAide", kSeul, kButton, "", "", true, kSans},

@@ -56,7 +56,7 @@ TEST_F(ObserverTest, EachChangeIsToldOnceBeforeTheHandlerAndUnchangedValuesAreNo
     EXPECT_THAT(journal.entries,
                 ElementsAre("Eti(7).Caption", "Eti(7).Visible", "Eti(7).Tag", "Bouton.Enabled",
                             "Article(1).Checked", "Choix(0).Value", "Choix(1).Value", "Texte.Text",
-                            "handler", "Texte.SelStart", "Texte.SelLength"));
+                            "Texte.SelStart", "handler", "Texte.SelStart", "Texte.SelLength"));
 }
 
 TEST_F(ObserverTest, ListItemsFocusFormChangesAndUserActionsAreTold) {

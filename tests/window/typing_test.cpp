@@ -74,13 +74,16 @@ TEST_F(Typing, WithoutAutomaticComputationTypingComputesNothingAndTheButtonCompu
     ASSERT_TRUE(UserActions::click(F().checkBox("CaseAutomatique")));
     Tape(Statistique(3), "0.05");
     EXPECT_EQ(Sabliers(), avant);
-    EXPECT_EQ(Texte("Textet", 1), "1.09971619");
-    EXPECT_EQ(Legende("EtiPrep"), prep);
-    EXPECT_EQ(Legende("EtiICt", 1), "");  // only the interval labels were cleared
+    // Nothing shown belongs to the new entries any more: cleared until Compute.
+    EXPECT_EQ(Texte("Textet", 1), "");
+    EXPECT_EQ(Legende("EtiPrep"), "");
+    EXPECT_EQ(Legende("EtiICt", 1), "");
+    EXPECT_EQ(Legende("EtiEtat"), "press Compute to compute these entries");
     ASSERT_TRUE(UserActions::click(F().commandButton("BoutonCalculer")));
     EXPECT_EQ(Sabliers(), avant + 1);
     EXPECT_NE(Legende("EtiPrep"), prep);
     EXPECT_FALSE(Legende("EtiICt", 1).empty());
+    EXPECT_EQ(Legende("EtiEtat"), "");
     UserActions::click(F().checkBox("CaseAutomatique"));  // ticking again computes nothing
     EXPECT_EQ(Sabliers(), avant + 1);
 }

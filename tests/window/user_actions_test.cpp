@@ -94,7 +94,25 @@ TEST_F(TextSelection, CountsCharactersAndClampsToTheText) {
     EXPECT_EQ(box.selStart(), 3);
     box.setSelStart(40);
     EXPECT_EQ(box.selStart(), 9);
-    box.setText("13");  // a new text puts the caret at the start
+    // A new text keeps the caret's distance from the end, so that a correction of the start
+    // of a text being typed leaves the typing where it was; nothing stays selected.
+    box.setText("13");
+    EXPECT_EQ(box.selStart(), 2);
+    box.setSelStart(1);
+    box.setText("-0.04");
+    EXPECT_EQ(box.selStart(), 4);
+    box.setSelStart(0);
+    box.setSelLength(2);
+    box.setText("0.04");  // the selection ended 3 characters from the end
+    EXPECT_EQ(box.selStart(), 1);
+    EXPECT_EQ(box.selLength(), 0);
+    box.setSelStart(2);
+    box.setSelLength(1);
+    box.setText("0.04");  // the same text touches nothing, the selection included
+    EXPECT_EQ(box.selStart(), 2);
+    EXPECT_EQ(box.selLength(), 1);
+    box.setSelStart(0);
+    box.setText("1");  // a shorter text than the distance: the start
     EXPECT_EQ(box.selStart(), 0);
 }
 

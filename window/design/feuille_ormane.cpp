@@ -129,6 +129,8 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.symbol("EtiGamma", "g");
     d.combo("TexteGamma", kNone, nullptr, "Combo1", kHidden);
     d.label("EtiDecimales", kNone, nullptr, "decimals 3", kVisible);
+    // One line saying why results are missing, or how an entry was read; empty otherwise.
+    d.label("EtiEtat", kNone, nullptr, "", kVisible);
     // Nine decimals at the top: the up arrow adds a decimal, a click in the track two.
     auto& ascenseur = add<ScrollBar>("Ascenseur");
     ascenseur.setLimits(9, 2);

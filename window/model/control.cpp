@@ -52,6 +52,20 @@ void Control::setTag(std::string tag) {
     changed(Property::Tag);
 }
 
+void Control::setAccessibleName(std::string name) {
+    guardChange();
+    if (name == accessibleName_) return;
+    accessibleName_ = std::move(name);
+    changed(Property::AccessibleName);
+}
+
+void Control::setToolTip(std::string tip) {
+    guardChange();
+    if (tip == toolTip_) return;
+    toolTip_ = std::move(tip);
+    changed(Property::ToolTip);
+}
+
 bool Control::hasFocus() const {
     return form_.focused() == this;
 }

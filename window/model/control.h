@@ -53,6 +53,14 @@ class Control {
     const std::string& tag() const { return tag_; }
     void setTag(std::string tag);
 
+    // What a screen reader announces for the control (its caption, or for a result label
+    // the name of its result), in the interface language; empty: the toolkit's own.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name);
+    // The hint shown when the pointer rests on the control; empty: none.
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string tip);
+
     bool hasFocus() const;
     // Moves the keyboard focus here (raising GotFocus for the kinds that have it, when the
     // focus really moves). Throws ErreurExecution when the control cannot take it now
@@ -87,6 +95,8 @@ class Control {
     bool visible_ = true;
     bool enabled_ = true;
     std::string tag_;
+    std::string accessibleName_;
+    std::string toolTip_;
     Presentation presentation_;
 };
 

@@ -22,6 +22,9 @@ enum class Property {
     SelStart,
     SelLength,
     Checked,
+    AccessibleName,
+    ToolTip,
+    Marked,
 };
 
 enum class FormChange { Caption, HelpContext, Shown, Hidden, Unloaded };

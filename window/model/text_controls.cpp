@@ -13,7 +13,19 @@ TextControl::TextControl(Key key, Form& form, Kind kind, std::string name,
     : Control(key, form, kind, std::move(name), index, container) {}
 
 void TextControl::setText(std::string text) {
-    replaceText(std::move(text), 0);
+    guardChange();
+    if (text == text_) return;
+    const std::int32_t fromEnd = textLength() - (selStart_ + selLength_);
+    const auto length =
+        static_cast<std::int32_t>(std::min<std::size_t>(characterCount(text), INT32_MAX));
+    replaceText(std::move(text), std::max(0, length - fromEnd));
+}
+
+void TextControl::setMarked(bool marked) {
+    guardChange();
+    if (marked == marked_) return;
+    marked_ = marked;
+    changed(Property::Marked);
 }
 
 void TextControl::replaceText(std::string text, std::int32_t caret) {

@@ -15,8 +15,10 @@ namespace ormane::window {
 class TextControl : public Control {
   public:
     const std::string& text() const { return text_; }
-    // Raises Change when the text differs from the current one (then SelStart and
-    // SelLength go back to 0); the same text raises nothing and changes nothing.
+    // Raises Change when the text differs from the current one; the caret then keeps its
+    // distance from the end of the text (a correction of the start of a text being typed
+    // leaves the caret where the typing goes on) and nothing is selected. The same text
+    // raises nothing and changes nothing, the selection included.
     void setText(std::string text);
 
     std::int32_t selStart() const { return selStart_; }
@@ -28,6 +30,11 @@ class TextControl : public Control {
     void setSelLength(std::int32_t length);
     // Number of characters (code points) of Text.
     std::int32_t textLength() const;
+
+    // Marked: the text is not read as the number it shows (a GUI draws the box so that the
+    // person sees it, and the tooltip says how it was read). Raises nothing.
+    bool marked() const { return marked_; }
+    void setMarked(bool marked);
 
   protected:
     TextControl(Key key, Form& form, Kind kind, std::string name, std::optional<std::int16_t> index,
@@ -42,6 +49,7 @@ class TextControl : public Control {
     std::string text_;
     std::int32_t selStart_ = 0;
     std::int32_t selLength_ = 0;
+    bool marked_ = false;
 };
 
 class TextBox : public TextControl {

@@ -1,0 +1,30 @@
+// What the window's entries and results are called in each language, as a screen reader
+// announces them and as the status line names them: "degrees of freedom", "two-tailed p",
+// "prep", "t prediction interval"...
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "compute/kept_results.h"
+
+namespace ormane {
+
+struct NomBilingue {
+    const char* controle;               // the control's name in the window
+    std::optional<std::int16_t> index;  // its index in its control array
+    const char* francais;
+    const char* anglais;
+};
+
+// Every entry box of the main window (text and combo boxes), in the window's order.
+std::span<const NomBilingue> NomsEntrees();
+// Every result label of the main window, the two never-computed rows of limits included.
+std::span<const NomBilingue> NomsResultats();
+
+// The name of a result; `francais` chooses the language.
+std::string NomResultat(Resultat resultat, bool francais);
+
+}  // namespace ormane

@@ -1,0 +1,145 @@
+#include "compute/status_line.h"
+
+#include <cmath>
+
+#include "compute/entry_names.h"
+#include "numeric/number_format.h"
+#include "numeric/number_reading.h"
+#include "window/model/controls.h"
+
+namespace ormane {
+
+namespace {
+
+// Entry texts are quoted in the status line up to this many bytes.
+constexpr std::size_t kLongueurCitation = 24;
+
+window::TextControl& Entree(window::FeuilleOrmane& F, const NomBilingue& nom) {
+    return nom.index ? F.textControl(nom.controle, *nom.index) : F.textControl(nom.controle);
+}
+
+window::Label& EtiquetteResultat(window::FeuilleOrmane& F, Resultat r) {
+    const NomBilingue& nom = NomsResultats()[static_cast<std::size_t>(r)];
+    return nom.index ? F.label(nom.controle, *nom.index) : F.label(nom.controle);
+}
+
+// The value the computation uses for an entry whose text is not the number it shows:
+// nullopt when the text is read as written (or blank).
+std::optional<double> LuAutrement(const window::TextControl& boite) {
+    const EntreeLue lue = LitEntree(boite.text());
+    // The degrees of freedom are taken positive.
+    if (boite.name() == "Textedf" && lue.lecture != Lecture::Vide && lue.valeur < 0) {
+        return std::fabs(lue.valeur);
+    }
+    if (lue.lecture == Lecture::Autrement) return lue.valeur;
+    return std::nullopt;
+}
+
+std::string Cite(const std::string& texte) {
+    if (texte.size() <= kLongueurCitation) return texte;
+    std::size_t fin = kLongueurCitation;
+    // Never cut inside a UTF-8 character.
+    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
+    return texte.substr(0, fin) + "…";
+}
+
+std::string NomStatistique(std::int16_t choix, bool francais) {
+    for (const NomBilingue& nom : NomsEntrees()) {
+        if (std::string_view(nom.controle) == "Textet" && nom.index == choix)
+            return francais ? nom.francais : nom.anglais;
+    }
+    return "t";
+}
+
+}  // namespace
+
+std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) {
+    switch (etat) {
+        case EtatCalcul::Calcule:
+            return {};
+        case EtatCalcul::StatistiqueVide:
+            return (francais ? "entrez une valeur pour " : "enter a value for ") +
+                   NomStatistique(choix, francais);
+        case EtatCalcul::DdlVide:
+            return francais ? "entrez les degrés de liberté" : "enter the degrees of freedom";
+        case EtatCalcul::FutureIncomplete:
+            return francais ? "entrez c et les degrés de liberté de l'expérience future"
+                            : "enter c and the degrees of freedom of the future experiment";
+        case EtatCalcul::TTropGrand:
+            return francais ? "t est trop grand pour être calculé" : "t is too large to compute";
+        case EtatCalcul::TIndisponible:
+            return francais ? "t ne peut pas être calculé pour ce p et ces degrés de liberté"
+                            : "t cannot be computed for this p and these degrees of freedom";
+        case EtatCalcul::PNul:
+            return francais ? "un p de 0 donne un t infini : aucun résultat"
+                            : "a p of 0 gives an infinite t: no result";
+        case EtatCalcul::BibliothequeAbsente:
+            return francais ? "libbasfun ne peut pas être chargée : aucun résultat"
+                            : "libbasfun cannot be loaded: no result can be computed";
+        case EtatCalcul::AttenteCalcul:
+            return francais ? "appuyez sur Calculer pour calculer ces entrées"
+                            : "press Compute to compute these entries";
+    }
+    return {};
+}
+
+std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
+    const std::string nom = NomResultat(resultat, francais);
+    switch (raison) {
+        case Raison::Aucune:
+            return {};
+        case Raison::AlphaNul:
+            return francais ? "entrez alpha pour calculer psrep" : "enter alpha to compute psrep";
+        case Raison::GammaNul:
+            return francais ? "entrez gamma pour calculer ppreprep"
+                            : "enter gamma to compute ppreprep";
+        case Raison::GarantieHorsLimites:
+            return francais ? nom + " : la garantie doit être comprise entre 50 et 100 %"
+                            : nom + ": the guarantee must lie between 50 and 100 %";
+        case Raison::EffetAbsent:
+            return francais ? nom + " : entrez l'effet observé et une garantie entre 50 et 100 %"
+                            : nom +
+                                  ": enter the observed effect and a guarantee between 50 and "
+                                  "100 %";
+        case Raison::TNul:
+            return francais ? nom + " : pas d'intervalle pour t = 0"
+                            : nom + ": there is no interval for t = 0";
+        case Raison::EchecNumerique:
+            return francais ? nom + " ne peut pas être calculé avec précision pour ces entrées"
+                            : nom + " cannot be computed accurately for these entries";
+    }
+    return {};
+}
+
+void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
+    const bool francais = M.LangueChoisie == 0;
+    std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
+
+    for (const NomBilingue& nom : NomsEntrees()) {
+        window::TextControl& boite = Entree(F, nom);
+        const std::optional<double> lu = LuAutrement(boite);
+        boite.setMarked(lu.has_value());
+        if (!lu) {
+            boite.setToolTip("");
+            continue;
+        }
+        const std::string valeur = FormateNombre(*lu, -16);
+        boite.setToolTip((francais ? "lu comme " : "read as ") + valeur);
+        if (etat.empty() && boite.effectivelyVisible()) {
+            const std::string nomBoite = francais ? nom.francais : nom.anglais;
+            etat = francais ? nomBoite + " « " + Cite(boite.text()) + " » est lu comme " + valeur
+                            : nomBoite + " \"" + Cite(boite.text()) + "\" is read as " + valeur;
+        }
+    }
+
+    if (etat.empty() && M.resultats.etat == EtatCalcul::Calcule) {
+        for (std::size_t i = 0; i < kNombreResultats && etat.empty(); ++i) {
+            const auto r = static_cast<Resultat>(i);
+            if (!EtiquetteResultat(F, r).effectivelyVisible()) continue;
+            etat = TexteRaison(r, M.resultats.raison(r), francais);
+        }
+    }
+    F.label("EtiEtat").setCaption(etat);
+}
+
+}  // namespace ormane

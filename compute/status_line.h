@@ -1,0 +1,27 @@
+// The status line of the main window (EtiEtat) and the marks of its entry boxes. The line
+// says, in the interface language, why the last refresh computed nothing ("enter the
+// degrees of freedom", "t is too large to compute"), else how an entry whose text is not
+// the number it shows was read, else why a result on show is missing; it is empty when
+// there is nothing to say. A box whose text is not read as written is marked, its tooltip
+// saying how it was read.
+#pragma once
+
+#include <string>
+
+#include "compute/kept_results.h"
+#include "compute/module_state.h"
+#include "window/design/feuille_ormane.h"
+
+namespace ormane {
+
+// Marks the entry boxes from their texts and writes EtiEtat. Runs at the end of every
+// refresh and after a language switch; raises no notification.
+void AfficheEtat(window::FeuilleOrmane& feuille, const EtatModule& module);
+
+// Why a refresh computed nothing (empty for EtatCalcul::Calcule). `choix` is the entered
+// statistic (1 t, 2 F, 3 two-tailed p, 4 one-tailed p).
+std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais);
+// Why a result is missing (empty for Raison::Aucune).
+std::string TexteRaison(Resultat resultat, Raison raison, bool francais);
+
+}  // namespace ormane
