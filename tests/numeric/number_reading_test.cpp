@@ -94,3 +94,45 @@ TEST(LitValeur, FailsPastAnOperatorPositionOfSixteenBits) {
 
 }  // namespace
 }  // namespace ormane
+
+namespace ormane {
+namespace {
+
+// How an entry is read: as the number it shows, or otherwise (the box is then marked and
+// the command line refuses the value), or not at all (only blanks).
+TEST(LitEntree, TellsWhetherTheTextIsReadAsTheNumberItShows) {
+    using enum ormane::Lecture;
+    struct Cas {
+        std::string texte;
+        ormane::Lecture lecture;
+        double valeur;
+    };
+    // clang-format off
+    const Cas cas[] = {
+        {"", Vide, 0}, {" \t ", Vide, 0},
+        {"3,5", CommeEcrite, 3.5}, {" -2.5 ", CommeEcrite, -2.5}, {"+7", CommeEcrite, 7},
+        {"1e3", CommeEcrite, 1000}, {"1D3", CommeEcrite, 1000}, {"5.", CommeEcrite, 5},
+        {".5", CommeEcrite, 0.5}, {"1 000", CommeEcrite, 1000}, {"&H1F", CommeEcrite, 31},
+        {"3/4", CommeEcrite, 0.75}, {"1,5*2", CommeEcrite, 3}, {"-3/2", CommeEcrite, -1.5},
+        {"0", CommeEcrite, 0}, {"0.000", CommeEcrite, 0}, {"3e-324", CommeEcrite, 5e-324},
+        {"abc", Autrement, 0}, {"12abc", Autrement, 12}, {"2.5e2x", Autrement, 250},
+        {"0x10", Autrement, 0}, {"nan", Autrement, 0}, {"inf", Autrement, 0},
+        {"1e309", Autrement, 0}, {"1e-400", Autrement, 0}, {"1.2.3", Autrement, 1.2},
+        {"-", Autrement, 0}, {"2e", Autrement, 2}, {"&H", Autrement, 0},
+        {"12/0", Autrement, 12}, {"12/", Autrement, 12}, {"12*0", Autrement, 12},
+        {"/4", Autrement, 0}, {"1/2/3", Autrement, 0.5}, {"1e300*1e300", Autrement, 0},
+        {"\xE2\x88\x92" "2", Autrement, 0},          // a Unicode minus
+        {"\xEF\xBC\x91", Autrement, 0},              // a fullwidth 1
+        {std::string("1\0" "2", 3), Autrement, 1},   // an embedded NUL
+    };
+    // clang-format on
+    for (const Cas& c : cas) {
+        const EntreeLue lue = LitEntree(c.texte);
+        EXPECT_EQ(lue.lecture, c.lecture) << '"' << c.texte << '"';
+        EXPECT_EQ(lue.valeur, c.valeur) << '"' << c.texte << '"';
+        EXPECT_EQ(lue.valeur, LitValeur(c.texte)) << '"' << c.texte << '"';
+    }
+}
+
+}  // namespace
+}  // namespace ormane
