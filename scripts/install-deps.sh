@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream dpkg-dev file
+  locales
 )
 
 missing=()
@@ -18,20 +19,40 @@ for p in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-  echo "install-deps: every package is already installed"
-  exit 0
-fi
-
-echo "install-deps: installing ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
   as_root=()
 elif command -v sudo >/dev/null 2>&1; then
   as_root=(sudo)
 else
+  as_root=(false)
+fi
+
+# The formatting tests read numbers under a locale whose decimal symbol is a comma.
+french_locale() {
+  locale -a 2>/dev/null | grep -qix 'fr_FR.utf8' && return 0
+  command -v locale-gen >/dev/null 2>&1 || return 0
+  echo "install-deps: generating the fr_FR.UTF-8 locale"
+  "${as_root[@]}" sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'fr_FR.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
+}
+french_locale_or_say() {
+  french_locale || echo "install-deps: could not generate fr_FR.UTF-8; the decimal-comma test will be skipped" >&2
+}
+
+if ((${#missing[@]} == 0)); then
+  echo "install-deps: every package is already installed"
+  french_locale_or_say
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+if [[ ${as_root[*]} == false ]]; then
   echo "install-deps: missing packages and neither root nor sudo: ${missing[*]}" >&2
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+french_locale_or_say
