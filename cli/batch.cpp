@@ -11,6 +11,7 @@
 #include "cli/calculator.h"
 #include "cli/csv.h"
 #include "cli/number_text.h"
+#include "cli/output_check.h"
 #include "cli/request_builder.h"
 
 namespace ormane::cli {
@@ -63,16 +64,47 @@ void appendInterval(std::vector<std::string>& row, const std::optional<Interval>
     appendNumber(row, interval ? std::optional(interval->upper) : std::nullopt);
 }
 
-// The request of a row, or what is wrong with it.
-std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Columns& columns) {
-    if (record.error) return "malformed CSV: " + *record.error;
-    if (record.fields.size() != columns.fields.size()) {
-        return "the row has " + std::to_string(record.fields.size()) + " fields but the header " +
-               std::to_string(columns.fields.size());
+// The header cells that name columns: empty cells at its end (a trailing comma, as
+// spreadsheets export) name none, but at least one is kept to be refused when all are.
+std::size_t namedColumns(const std::vector<std::string>& header) {
+    std::size_t named = header.size();
+    while (named > 1 && trimmed(header[named - 1]).empty()) --named;
+    return named;
+}
+
+// What the error column says of a computation that failed.
+std::string failureText(const Outcome& outcome) {
+    if (!outcome.status.empty()) return outcome.status;
+    std::string text;
+    for (const MissingResult& missing : outcome.missing) {
+        if (!missing.numericFailure) continue;
+        if (!text.empty()) text += "; ";
+        text += missing.reason;
+    }
+    return text;
+}
+
+// The request of a row, or what is wrong with it. `cells` is the header's size, unnamed
+// cells at its end included.
+std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Columns& columns,
+                                              std::size_t cells) {
+    if (record.error) {
+        return record.malformed ? "malformed CSV: " + *record.error : *record.error;
+    }
+    const std::size_t named = columns.fields.size();
+    if (record.fieldCount < named || record.fieldCount > cells) {
+        return "the row has " + std::to_string(record.fieldCount) + " fields but the header " +
+               std::to_string(record.fieldCount < named ? named : cells);
+    }
+    for (std::size_t i = named; i < record.fields.size(); ++i) {
+        if (!trimmed(record.fields[i]).empty()) {
+            return "the row has a value in column " + std::to_string(i + 1) +
+                   ", which the header leaves unnamed";
+        }
     }
     if (columns.error) return *columns.error;
     RequestBuilder builder(Naming::Column);
-    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+    for (std::size_t i = 0; i < named; ++i) {
         // A blank cell keeps the default, as an option not given.
         if (trimmed(record.fields[i]).empty()) continue;
         if (auto error = builder.set(*columns.fields[i], record.fields[i])) return *error;
@@ -82,35 +114,53 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
 
 }  // namespace
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err) {
     CsvReader reader(in);
+    auto readFailed = [&] {
+        err << "ormane: cannot read " << source << ": " << *reader.readError() << '\n';
+        return 1;
+    };
+    auto writeFailed = [&](const std::string& reason) {
+        err << writeFailureMessage(reason);
+        return 1;
+    };
+
     const auto header = reader.next();
+    if (reader.readError()) return readFailed();
     if (!header) {
         err << "ormane batch: the input is empty; it needs a header row naming its columns ("
             << kKnownColumns << ")\n";
         return 1;
     }
     if (header->error) {
-        err << "ormane batch: the header row is malformed CSV: " << *header->error << '\n';
+        err << "ormane batch: the header row is "
+            << (header->malformed ? "malformed CSV" : "refused") << ": " << *header->error << '\n';
         return 1;
     }
-    const Columns columns = readColumns(header->fields);
-    std::vector<std::string> outputHeader = header->fields;
+    const std::size_t cells = header->fields.size();
+    const std::vector<std::string> named(header->fields.begin(),
+                                         header->fields.begin() + namedColumns(header->fields));
+    const Columns columns = readColumns(named);
+    // A row needs no more fields than the header has: any past them are only counted.
+    reader.limitFields(cells);
+
+    std::vector<std::string> outputHeader = named;
     outputHeader.insert(outputHeader.end(), kResultColumns.begin(), kResultColumns.end());
-    writeCsvRecord(out, outputHeader);
+    if (auto problem = writeOut(out, csvRecord(outputHeader))) return writeFailed(*problem);
 
     auto calculator = std::make_unique<Calculator>();
     int status = 0;
     while (const auto record = reader.next()) {
         std::vector<std::string> row = record->fields;
-        row.resize(columns.fields.size());
+        row.resize(named.size());
         std::string error;
-        auto request = rowRequest(*record, columns);
+        auto request = rowRequest(*record, columns, cells);
         if (auto* message = std::get_if<std::string>(&request)) {
             error = *message;
         } else {
             try {
-                const Results results = calculator->compute(std::get<Request>(request)).results;
+                const Outcome outcome = calculator->compute(std::get<Request>(request));
+                const Results& results = outcome.results;
                 appendNumber(row, results.prep);
                 appendNumber(row, results.psrep);
                 appendNumber(row, results.ppreprep);
@@ -118,20 +168,21 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
                 appendInterval(row, results.pPrediction);
                 appendInterval(row, results.effectEstimate);
                 appendInterval(row, results.effectPrediction);
+                if (outcome.failed()) error = failureText(outcome);
             } catch (const std::exception& failure) {
                 error = std::string("internal error: ") + failure.what();
-                row.resize(columns.fields.size());
+                row.resize(named.size());
                 // The calculator may be half-way through the row: the next row gets a new one.
                 calculator = std::make_unique<Calculator>();
             }
         }
-        if (!error.empty()) {
-            status = 1;
-            row.resize(columns.fields.size() + kResultColumns.size() - 1);
-        }
+        if (!error.empty()) status = 1;
+        row.resize(named.size() + kResultColumns.size() - 1);
         row.push_back(error);
-        writeCsvRecord(out, row);
+        // Each row goes out when it is done, and a failed write stops the batch.
+        if (auto problem = writeOut(out, csvRecord(row))) return writeFailed(*problem);
     }
+    if (reader.readError()) return readFailed();
     return status;
 }
 

@@ -144,14 +144,16 @@ void enterEffect(FeuilleOrmane& F, const Request& request, const StartupEntries&
          request.effect ? request.effect->text : startup.effect(chosen));
 }
 
-// The three statistic boxes not entered get back their start-up texts (typing into one
-// selects its statistic), then the entered one is chosen, typed and its key released.
+// The three statistic boxes not entered are emptied (typing into one selects its
+// statistic): the computation derives them from the entered one, and one it cannot derive
+// must not show a value of the start-up example. Then the entered one is chosen, typed and
+// its key released.
 void enterStatistic(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     const EnteredStatistic statistic =
         request.statistic.value_or(EnteredStatistic{Statistic::TwoTailedP, startup.statistic(3)});
     const auto entered = static_cast<std::int16_t>(statistic.kind);
     for (std::int16_t i = 1; i <= 4; ++i) {
-        if (i != entered) type(F.textBox("Textet", i), startup.statistic(i));
+        if (i != entered) type(F.textBox("Textet", i), "");
     }
     click(F.optionButton("Optiont", entered));
     window::TextBox& box = F.textBox("Textet", entered);

@@ -3,15 +3,17 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "cli/batch.h"
 #include "cli/calculator.h"
 #include "cli/command_line_parsing.h"
 #include "cli/json_report.h"
+#include "cli/output_check.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
+#include "numeric/basfun_loader.h"
 
 namespace ormane::cli {
 
@@ -26,28 +28,56 @@ int usageError(std::ostream& err, const std::string& message) {
     return kUsageError;
 }
 
-int compute(const ComputeCommand& command, std::ostream& out) {
-    Calculator calculator;
-    const Outcome outcome = calculator.compute(command.request);
-    if (command.json) {
-        writeJsonReport(out, outcome);
-    } else {
-        writeTextReport(out, outcome);
+int print(std::ostream& out, std::ostream& err, const std::string& text) {
+    if (auto problem = writeOut(out, text)) {
+        err << writeFailureMessage(*problem);
+        return kFailure;
     }
     return kSuccess;
 }
 
+// Without the library every result would be that of a failed search: nothing is computed.
+bool libraryLoads(std::ostream& err) {
+    if (BasfunDisponible()) return true;
+    err << "ormane: cannot load libbasfun.so: no result can be computed\n";
+    return false;
+}
+
+int compute(const ComputeCommand& command, std::ostream& out, std::ostream& err) {
+    if (!libraryLoads(err)) return kFailure;
+    Calculator calculator;
+    const Outcome outcome = calculator.compute(command.request);
+    std::ostringstream report;
+    if (command.json) {
+        writeJsonReport(report, outcome);
+    } else {
+        writeTextReport(report, outcome);
+    }
+    if (print(out, err, report.str()) != kSuccess) return kFailure;
+    // Why results are missing: the JSON says it all, the text report only shows blanks.
+    if (!outcome.status.empty()) {
+        err << "ormane: " << outcome.status << '\n';
+    } else {
+        for (const MissingResult& missing : outcome.missing) {
+            if (!command.json || missing.numericFailure)
+                err << "ormane: " << missing.reason << '\n';
+        }
+    }
+    return outcome.failed() ? kFailure : kSuccess;
+}
+
 int batch(const BatchCommand& command, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (command.source == "-") return runBatch(in, out, err);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(command.source, ignored)) {
-        return usageError(err, "cannot read " + command.source + ": it is a directory");
+    if (command.source == "-") {
+        if (!libraryLoads(err)) return kFailure;
+        return runBatch(in, "the standard input", out, err);
     }
     std::ifstream file(command.source, std::ios::binary);
     if (!file) {
-        return usageError(err, "cannot read " + command.source + ": " + std::strerror(errno));
+        err << "ormane: cannot read " << command.source << ": " << std::strerror(errno) << '\n';
+        return kFailure;
     }
-    return runBatch(file, out, err);
+    if (!libraryLoads(err)) return kFailure;
+    return runBatch(file, command.source, out, err);
 }
 
 }  // namespace
@@ -59,16 +89,12 @@ int runCommandLine(std::span<const std::string> arguments, std::istream& in, std
         if (const auto* error = std::get_if<UsageError>(&command)) {
             return usageError(err, error->message);
         }
-        if (std::holds_alternative<HelpCommand>(command)) {
-            out << usageText();
-            return kSuccess;
-        }
+        if (std::holds_alternative<HelpCommand>(command)) return print(out, err, usageText());
         if (std::holds_alternative<VersionCommand>(command)) {
-            out << versionText() << '\n';
-            return kSuccess;
+            return print(out, err, versionText() + "\n");
         }
         if (const auto* computation = std::get_if<ComputeCommand>(&command)) {
-            return compute(*computation, out);
+            return compute(*computation, out, err);
         }
         return batch(std::get<BatchCommand>(command), in, out, err);
     } catch (const std::exception& failure) {

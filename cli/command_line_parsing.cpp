@@ -29,7 +29,8 @@ Command parseCompute(std::span<const std::string> arguments) {
             return UsageError{"unexpected argument \"" + std::string(argument) +
                               "\" (every value follows its option, as in --df 9)"};
         }
-        // "--df=9" and "--df 9" both work; a value may itself begin with "-" ("--t -2.5").
+        // "--df=9" and "--df 9" both work; a value may itself begin with "-" ("--t -2.5"),
+        // never with "--": that is the next option, and the value is missing.
         std::string_view name = argument.substr(2);
         std::optional<std::string> attached;
         if (const auto equals = name.find('='); equals != std::string_view::npos) {
@@ -37,7 +38,9 @@ Command parseCompute(std::span<const std::string> arguments) {
             name = name.substr(0, equals);
         }
         auto nextValue = [&]() -> std::optional<std::string> {
-            if (i + 1 >= arguments.size()) return std::nullopt;
+            if (i + 1 >= arguments.size() || arguments[i + 1].starts_with("--")) {
+                return std::nullopt;
+            }
             return arguments[++i];
         };
 

@@ -1,6 +1,9 @@
 #include "cli/csv.h"
 
+#include <exception>
+#include <ios>
 #include <string>
+#include <system_error>
 
 namespace ormane::cli {
 
@@ -12,9 +15,21 @@ bool isLineEnd(int c) {
     return c == '\n' || c == '\r';
 }
 
+// "Is a directory" rather than the stream's own wording around it.
+std::string readFailure(const std::exception& failure) {
+    if (const auto* io = dynamic_cast<const std::ios_base::failure*>(&failure)) {
+        const std::error_category& category = io->code().category();
+        if (category == std::system_category() || category == std::generic_category()) {
+            return io->code().message();
+        }
+    }
+    return failure.what();
+}
+
 }  // namespace
 
-CsvReader::CsvReader(std::istream& in) : buffer_(in.rdbuf()) {}
+CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes)
+    : buffer_(in.rdbuf()), maxRecordBytes_(maxRecordBytes) {}
 
 int CsvReader::get() {
     if (!pending_.empty()) {
@@ -23,7 +38,16 @@ int CsvReader::get() {
         return c;
     }
     if (buffer_ == nullptr) return kEnd;
-    return buffer_->sbumpc();
+    // A file stream throws its read errors from here: they end the input.
+    try {
+        return buffer_->sbumpc();
+    } catch (const std::exception& failure) {
+        readError_ = readFailure(failure);
+    } catch (...) {
+        readError_ = "read error";
+    }
+    buffer_ = nullptr;
+    return kEnd;
 }
 
 int CsvReader::peek() {
@@ -61,42 +85,68 @@ std::optional<CsvRecord> CsvReader::next() {
     CsvRecord record;
     record.line = line_;
     std::string field;
-    auto fail = [&](std::string message) {
-        if (!record.error) record.error = std::move(message);
+    std::size_t bytes = 0;
+    bool tooLong = false;
+    auto fail = [&](std::string message, bool malformed) {
+        if (record.error) return;
+        record.error = std::move(message);
+        record.malformed = malformed;
+    };
+    auto keeping = [&] {
+        return !tooLong && (maxFields_ == 0 || record.fields.size() < maxFields_);
+    };
+    auto keep = [&](int ch) {
+        if (keeping()) field += static_cast<char>(ch);
+    };
+    auto endField = [&] {
+        ++record.fieldCount;
+        if (keeping()) record.fields.push_back(std::move(field));
+        field.clear();
+    };
+    // A record cut short by a read error is not a record.
+    auto finished = [&]() -> std::optional<CsvRecord> {
+        if (readError_) return std::nullopt;
+        return std::move(record);
     };
 
     enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
     State state = State::FieldStart;
     for (;; c = get()) {
+        if (c != kEnd && ++bytes > maxRecordBytes_ && !tooLong) {
+            fail("the row is longer than " + std::to_string(maxRecordBytes_) + " bytes", false);
+            tooLong = true;
+            record.fields = {};
+            field = {};
+        }
         if (state == State::Quoted) {
             if (c == kEnd) {
-                fail("unterminated quoted field, opened on line " + std::to_string(record.line));
-                record.fields.push_back(std::move(field));
-                return record;
+                fail("unterminated quoted field, opened on line " + std::to_string(record.line),
+                     true);
+                endField();
+                return finished();
             }
             if (c == '"') {
                 if (peek() == '"') {
                     get();
-                    field += '"';
+                    keep('"');
                 } else {
                     state = State::AfterQuote;
                 }
                 continue;
             }
             if (c == '\n' || (c == '\r' && peek() != '\n')) ++line_;
-            field += static_cast<char>(c);
+            keep(c);
             continue;
         }
         if (c == ',') {
-            record.fields.push_back(std::move(field));
-            field.clear();
+            endField();
             state = State::FieldStart;
             continue;
         }
         if (c == kEnd || isLineEnd(c)) {
-            record.fields.push_back(std::move(field));
+            endField();
             if (c != kEnd) finishLineEnd(c);
-            return record;
+            return finished();
         }
         switch (state) {
             case State::FieldStart:
@@ -107,16 +157,16 @@ std::optional<CsvRecord> CsvReader::next() {
                 state = State::Unquoted;
                 break;
             case State::Unquoted:
-                if (c == '"') fail("a quote inside a field that does not start with one");
+                if (c == '"') fail("a quote inside a field that does not start with one", true);
                 break;
             case State::AfterQuote:
-                fail("text after the closing quote of a field");
+                fail("text after the closing quote of a field", true);
                 state = State::Unquoted;
                 break;
             case State::Quoted:
                 break;
         }
-        field += static_cast<char>(c);
+        keep(c);
     }
 }
 
@@ -131,14 +181,18 @@ std::string csvField(std::string_view text) {
     return quoted;
 }
 
-void writeCsvRecord(std::ostream& out, std::span<const std::string> fields) {
+std::string csvRecord(std::span<const std::string> fields) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) line += ',';
         line += csvField(fields[i]);
     }
     line += '\n';
-    out << line;
+    return line;
+}
+
+void writeCsvRecord(std::ostream& out, std::span<const std::string> fields) {
+    out << csvRecord(fields);
 }
 
 }  // namespace ormane::cli

@@ -13,6 +13,7 @@ namespace {
 using Members = std::vector<std::pair<std::string, std::string>>;  // key, JSON value
 
 std::string object(const Members& members, const std::string& indent) {
+    if (members.empty()) return "{}";
     std::string text = "{\n";
     for (std::size_t i = 0; i < members.size(); ++i) {
         text += indent + "  " + jsonString(members[i].first) + ": " + members[i].second;
@@ -55,9 +56,14 @@ void writeJsonReport(std::ostream& out, const Outcome& outcome) {
         {"effect_estimate", jsonString(l.effectEstimate)},
         {"effect_prediction", jsonString(l.effectPrediction)},
     };
+    Members unavailable;
+    for (const MissingResult& missing : outcome.missing) {
+        unavailable.emplace_back(missing.name, jsonString(missing.reason));
+    }
     const Results& r = outcome.results;
     const Members whole{
         {"entries", object(entries, "  ")},
+        {"status", jsonString(outcome.status)},
         {"prep", jsonNumber(r.prep)},
         {"psrep", jsonNumber(r.psrep)},
         {"ppreprep", jsonNumber(r.ppreprep)},
@@ -65,6 +71,7 @@ void writeJsonReport(std::ostream& out, const Outcome& outcome) {
         {"p_prediction", interval(r.pPrediction)},
         {"effect_estimate", interval(r.effectEstimate)},
         {"effect_prediction", interval(r.effectPrediction)},
+        {"unavailable", object(unavailable, "  ")},
         {"labels", object(labels, "  ")},
     };
     out << object(whole, "") << '\n';

@@ -1,5 +1,7 @@
 // The output of `ormane compute --json`: one JSON object with the entries after the
-// computation, the results as numbers (null where there is none) and the result labels.
+// computation, why nothing was computed ("status", empty when it was), the results as
+// numbers (null where there is none), each missing result with its reason
+// ("unavailable") and the result labels.
 #pragma once
 
 #include <ostream>

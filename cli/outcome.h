@@ -1,7 +1,7 @@
 // What one computation left in the window, read back for printing: the texts of the entry
 // boxes (corrections included), the results as numbers (nullopt where the window keeps
 // none), the captions of the result labels, and the results laid out as the window shows
-// them, each under its own caption in the window's language.
+// them, each under its own caption in the window's language, and why results are missing.
 #pragma once
 
 #include <optional>
@@ -47,12 +47,33 @@ struct ShownBlock {
     friend bool operator==(const ShownBlock&, const ShownBlock&) = default;
 };
 
+// A result the computation left out, named as the JSON names it ("psrep", "t_prediction"),
+// with why in the window's language.
+struct MissingResult {
+    std::string name;
+    std::string reason;
+    bool numericFailure = false;  // the entries allow it, the computation failed
+    friend bool operator==(const MissingResult&, const MissingResult&) = default;
+};
+
 struct Outcome {
     EntryTexts entries;
     Results results;
     ResultLabels labels;
     std::vector<ShownBlock> shown;
+    // Why nothing was computed (every result is then missing); empty when it was.
+    std::string status;
+    std::vector<MissingResult> missing;  // in the order of Results
     friend bool operator==(const Outcome&, const Outcome&) = default;
+
+    // Nothing computed, or a result failed numerically: a failure, not an answer.
+    bool failed() const {
+        if (!status.empty()) return true;
+        for (const MissingResult& result : missing) {
+            if (result.numericFailure) return true;
+        }
+        return false;
+    }
 };
 
 }  // namespace ormane::cli

@@ -2,7 +2,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "compute/status_line.h"
 #include "window/model/controls.h"
 
 namespace ormane::cli {
@@ -31,6 +33,41 @@ std::string trimmed(std::string_view text) {
 // reads: "inter&Val estimates 95 %".
 std::string withLevel(window::CheckBox& choice, window::ComboBox& level, window::Label& unit) {
     return trimmed(choice.caption()) + " " + level.text() + " " + trimmed(unit.caption());
+}
+
+// Each result missing from `results` and why: the state of the whole computation when it
+// computed nothing, else the result's own reason.
+std::vector<MissingResult> missingResults(const Results& results, const EtatModule& module) {
+    const ResultatsConserves& k = module.resultats;
+    const bool french = module.LangueChoisie == 0;
+    const std::string status = TexteEtatCalcul(k.etat, module.ChoixStatistique, french);
+    const struct {
+        const char* name;
+        Resultat result;
+        bool present;
+    } table[] = {
+        {"prep", Resultat::Prep, results.prep.has_value()},
+        {"psrep", Resultat::Psrep, results.psrep.has_value()},
+        {"ppreprep", Resultat::Ppreprep, results.ppreprep.has_value()},
+        {"t_prediction", Resultat::tReplique, results.tPrediction.has_value()},
+        {"p_prediction", Resultat::pReplique, results.pPrediction.has_value()},
+        {"effect_estimate", Resultat::Effet, results.effectEstimate.has_value()},
+        {"effect_prediction", Resultat::EffetReplique, results.effectPrediction.has_value()},
+    };
+    std::vector<MissingResult> missing;
+    for (const auto& row : table) {
+        if (row.present) continue;
+        if (k.etat != EtatCalcul::Calcule) {
+            missing.push_back({row.name, status, false});
+            continue;
+        }
+        const Raison raison = k.raison(row.result);
+        std::string reason = TexteRaison(row.result, raison, french);
+        // A kept 0 without a reason is still no result.
+        if (reason.empty()) reason = french ? "aucun résultat" : "no result";
+        missing.push_back({row.name, reason, raison == Raison::EchecNumerique});
+    }
+    return missing;
 }
 
 }  // namespace
@@ -66,6 +103,8 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     r.pPrediction = kept(k.pRepliqueInf, k.pRepliqueSup);
     r.effectEstimate = kept(k.EffetInf, k.EffetSup);
     r.effectPrediction = kept(k.EffetRepliqueInf, k.EffetRepliqueSup);
+    outcome.status = TexteEtatCalcul(k.etat, module.ChoixStatistique, module.LangueChoisie == 0);
+    outcome.missing = missingResults(r, module);
 
     window::Label& prep = F.label("EtiPrep");
     window::Label& psrep = F.label("EtiPrept");

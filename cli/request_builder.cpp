@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "numeric/number_reading.h"
+
 namespace ormane::cli {
 
 namespace {
@@ -47,8 +49,41 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+// A value in a message: quoted, control bytes shown as \xNN (a NUL would end the line for
+// many readers), a long text cut without splitting a UTF-8 character.
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    constexpr std::size_t kShown = 40;
+    std::size_t end = text.size();
+    if (end > kShown) {
+        end = kShown;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) --end;
+    }
+    std::string shown = "\"";
+    for (const char c : text.substr(0, end)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20U || byte == 0x7FU) {
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += kHex[byte >> 4U];
+            shown += kHex[byte & 0x0FU];
+        } else {
+            shown += c;
+        }
+    }
+    if (end < text.size()) shown += "...";
+    return shown + "\"";
+}
+
+// The fields typed into a number box; the others are choices.
+bool isNumber(Field field) {
+    switch (field) {
+        case Field::AlphaTails:
+        case Field::Decimals:
+        case Field::Language:
+            return false;
+        default:
+            return true;
+    }
 }
 
 std::optional<Statistic> statisticOf(Field field) {
@@ -91,6 +126,11 @@ std::optional<Field> fieldOfOption(std::string_view option) {
 
 std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
     if (given_.contains(field)) return name(field) + " is given twice";
+    // The window would read such a text as some other number ("abc" as 0): refused rather
+    // than computed for a value nobody typed. A blank keeps its usual meaning.
+    if (isNumber(field) && LitEntree(value).lecture == Lecture::Autrement) {
+        return name(field) + " " + quoted(value) + " is not a number";
+    }
 
     if (const auto statistic = statisticOf(field)) {
         if (statisticField_) {

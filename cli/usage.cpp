@@ -14,10 +14,11 @@ const std::string& usageText() {
 
 The command line runs the window's own code on a hidden window: each value is the text
 you would type into the matching box, read the way the window reads it ("1,5" and "3/4"
-work), and corrected the way the window corrects it. It never reads or writes your saved
-settings.
+work), and corrected the way the window corrects it. A value the window would read as
+some other number ("abc", "1e309", "0x10") is refused. It never reads or writes your
+saved settings.
 
-compute options (a value may also be attached: --df=9):
+compute options (a value may also be attached: --df=9; a value never starts with --):
   --df TEXT                 degrees of freedom of the observed experiment (default 9)
   --t TEXT                  the observed statistic: a Student t,
   --F TEXT                    or an F,
@@ -38,24 +39,35 @@ compute options (a value may also be attached: --df=9):
   --decimals N              decimals of the results shown, 2 to 9 (default 3)
   --lang en|fr              language of the captions (default en)
   --json                    print one JSON object instead of the window's labels: the
-                            texts of the boxes after the computation ("entries"), prep,
+                            texts of the boxes after the computation ("entries"), why
+                            nothing was computed ("status", "" when it was), prep,
                             psrep, ppreprep, the intervals t_prediction, p_prediction,
                             effect_estimate, effect_prediction as [low, high] (null when
-                            there is no result), and the result labels ("labels")
+                            there is no result), why each null result is missing
+                            ("unavailable"), and the result labels ("labels")
+Without --json, why a result is missing is said on standard error.
 
 batch reads CSV from FILE, or from the standard input when FILE is - or absent. Its header
-names any of these columns, in any order:
+names any of these columns, in any order (empty cells at its end are ignored):
   df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw
 with the meaning of the compute options; an empty cell keeps the default, and c and dfR
 together (both non-empty) ask for a future experiment. Each row is one computation, made
-independently of the other rows. The output repeats the input columns and adds
+independently of the other rows, and written as soon as it is done. The output repeats
+the input columns and adds
   prep,psrep,ppreprep,t_pred_lo,t_pred_hi,p_pred_lo,p_pred_hi,effect_est_lo,effect_est_hi,
   effect_pred_lo,effect_pred_hi,error
-with 17 significant digits, empty where there is no result. A bad row gets a message in
-the error column and the other rows go on.
+with 17 significant digits, empty where there is no result. A bad row (a value that is
+not a number, a line longer than 64 KiB, more fields than the header), or one for which
+nothing could be computed or a result failed numerically, gets the reason in the error
+column and the other rows go on.
 
-Exit status: 0 success; 1 a batch row failed (or the batch input has no header);
-2 usage error.
+Exit status:
+  0  computed; a result may be missing because of the entries (no observed effect, say)
+  1  nothing could be computed, a result failed numerically, or a batch row failed;
+     libbasfun.so cannot be loaded (nothing is computed, batch writes no row); the
+     input cannot be read or the output cannot be written (said on standard error; batch
+     stops there)
+  2  usage error, a value that is not a number included
 )";
     return text;
 }

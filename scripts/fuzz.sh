@@ -19,7 +19,7 @@ cmake -S . -B "$build_dir" -G Ninja -DORMANE_FUZZ=ON -DORMANE_WERROR=ON \
 cmake --build "$build_dir" --parallel 2
 
 status=0
-for target in fuzz_reading fuzz_format; do
+for target in fuzz_reading fuzz_format fuzz_csv; do
   corpus="$build_dir/corpus/$target"
   artifacts="$build_dir/artifacts/$target"
   log="$build_dir/$target.log"

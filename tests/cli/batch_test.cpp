@@ -5,9 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <ios>
+#include <limits>
 #include <map>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "cli/csv.h"
@@ -18,6 +24,7 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::run;
+using ::testing::StartsWith;
 using Rows = std::vector<std::vector<std::string>>;
 
 const std::string kResultHeader =
@@ -119,6 +126,116 @@ TEST(Batch, BadHeadersFailEveryRow) {
     }
 }
 
+TEST(Batch, TrailingEmptyHeaderCellsAreIgnored) {
+    const auto r = run({"batch"}, "df,p2,,\n9,0.3,,\n9,0.3\n9,0.3, ,\n9,0.3,x,\n9,0.3,,,\n");
+    EXPECT_EQ(r.status, 1);
+    const auto rows = records(r.out);
+    ASSERT_EQ(rows.size(), 6U);
+    EXPECT_EQ(rows[0], records("df,p2," + kResultHeader).front());
+    EXPECT_EQ(rows[1].back(), "");
+    EXPECT_EQ(rows[2], rows[1]);
+    EXPECT_EQ(rows[3], rows[1]);
+    EXPECT_THAT(rows[4].back(), HasSubstr("a value in column 3, which the header leaves unnamed"));
+    EXPECT_EQ(rows[5].back(), "the row has 5 fields but the header 4");
+}
+
+TEST(Batch, OverlongRowsAndFailedComputationsSayWhy) {
+    const std::string input = "df,t\n" + std::string(70000, '9') + "\n" + std::string(1000, ',') +
+                              "\n9,1e200\n0,2\n10000,50\n9,abc\n" + std::string("9,1\0\n", 5) +
+                              "9,2.5\n";
+    const char* const errors[] = {
+        "the row is longer than 65536 bytes",
+        "the row has 1001 fields but the header 2",
+        "t is too large to compute",
+        "enter the degrees of freedom",
+        "p prediction interval cannot be computed accurately for these entries",
+        "t \"abc\" is not a number",
+        "t \"1\\x00\" is not a number",
+        ""};
+    const auto r = run({"batch"}, input);
+    EXPECT_EQ(r.status, 1);
+    const auto rows = records(r.out);
+    ASSERT_EQ(rows.size(), 9U);
+    for (std::size_t i = 0; i < std::size(errors); ++i) {
+        ASSERT_EQ(rows[i + 1].size(), 14U);
+        EXPECT_EQ(rows[i + 1].back(), errors[i]) << i;
+    }
+    EXPECT_EQ(rows[1][0], "");  // an overlong row is not echoed
+    EXPECT_NE(rows[5][2], "");  // a numerical failure keeps the other results
+    EXPECT_NE(rows[8][2], "");
+}
+
+// Keeps what each flush delivers; fails the flush number `failAt` (from 0).
+class FlushRecorder : public std::streambuf {
+  public:
+    explicit FlushRecorder(std::size_t failAt = std::numeric_limits<std::size_t>::max())
+        : failAt_(failAt) {}
+    std::vector<std::string> flushes;
+
+  protected:
+    int overflow(int c) override {
+        if (c != traits_type::eof()) pending_ += traits_type::to_char_type(c);
+        return c;
+    }
+    std::streamsize xsputn(const char* text, std::streamsize n) override {
+        pending_.append(text, static_cast<std::size_t>(n));
+        return n;
+    }
+    int sync() override {
+        if (flushes.size() == failAt_) return -1;
+        flushes.push_back(std::exchange(pending_, {}));
+        return 0;
+    }
+
+  private:
+    std::size_t failAt_;
+    std::string pending_;
+};
+
+// Serves its text, then fails as a failing disk does.
+class FailingInput : public std::streambuf {
+  public:
+    explicit FailingInput(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+  protected:
+    int underflow() override {
+        throw std::ios_base::failure("read", std::error_code(EIO, std::system_category()));
+    }
+
+  private:
+    std::string text_;
+};
+
+TEST(BatchStreams, EachRowGoesOutWhenDoneAndAFailureStopsTheBatch) {
+    const std::vector<std::string> batch{"batch"};
+    const std::string input = "df,p2\n9,0.3\n10,0.3\n11,0.3\n";
+    std::istringstream in(input);
+    std::ostringstream err;
+    FlushRecorder sink;
+    std::ostream out(&sink);
+    EXPECT_EQ(runCommandLine(batch, in, out, err), 0);
+    ASSERT_EQ(sink.flushes.size(), 4U);
+    for (const std::string& flushed : sink.flushes) EXPECT_EQ(records(flushed).size(), 1U);
+
+    std::istringstream rest(input);
+    FlushRecorder full(2);
+    std::ostream failing(&full);
+    EXPECT_EQ(runCommandLine(batch, rest, failing, err), 1);
+    EXPECT_EQ(full.flushes.size(), 2U);
+    EXPECT_THAT(err.str(), StartsWith("ormane: cannot write the output: "));
+    EXPECT_GT(rest.rdbuf()->in_avail(), 0);  // the last row is not even read
+
+    FailingInput broken("df,p2\n9,0.3\n");
+    std::istream unreadable(&broken);
+    std::ostringstream written;
+    std::ostringstream said;
+    EXPECT_EQ(runCommandLine(batch, unreadable, written, said), 1);
+    EXPECT_EQ(records(written.str()).size(), 2U);
+    EXPECT_EQ(said.str(), "ormane: cannot read the standard input: Input/output error\n");
+}
+
 TEST(Batch, RowsAreIndependentOfTheirOrder) {
     std::vector<std::string> rows{"9,,,0.30,,,,,,,,,,",
                                   "20,2.5,,,,,,,,,,,,",
@@ -135,7 +252,7 @@ TEST(Batch, RowsAreIndependentOfTheirOrder) {
             "df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw\n";
         for (const auto& row : order) input += row + "\n";
         const auto r = run({"batch"}, input);
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, 1);  // c = 0 computes nothing
         std::map<std::vector<std::string>, std::vector<std::string>> byInput;
         const auto all = records(r.out);
         for (std::size_t i = 1; i < all.size(); ++i)

@@ -88,6 +88,45 @@ TEST(ComputeOptions, AttachedValuesEmptyValuesAndJson) {
     EXPECT_EQ(compute.request.df, "");           // typing an empty box is a request too
     EXPECT_EQ(Effet(compute.request), "0 0.5");  // 0: standardized
     EXPECT_EQ(Statistique(compute.request), "4 -0.1");
+    EXPECT_EQ(Statistique(std::get<ComputeCommand>(parse({"compute", "--t", "-2.5"})).request),
+              "1 -2.5");  // one dash is a sign
+}
+
+// A value the window would read as some other number is refused, named as the user wrote
+// it; one it reads as written, or a blank, is taken.
+TEST(NumberValues, OnlyTextsReadAsWrittenAreTaken) {
+    const std::pair<std::string, std::string> refused[] = {
+        {"abc", "\"abc\""},
+        {"nan", "\"nan\""},
+        {"inf", "\"inf\""},
+        {"1e309", "\"1e309\""},
+        {"0x10", "\"0x10\""},
+        {"\xE2\x88\x92"
+         "2",
+         "\"\xE2\x88\x92"
+         "2\""},                               // a Unicode minus
+        {"\xEF\xBC\x91", "\"\xEF\xBC\x91\""},  // a fullwidth 1
+        {std::string("1\0"
+                     "2",
+                     3),
+         "\"1\\x002\""},
+        {"12/0", "\"12/0\""},
+        {"2.5e2x", "\"2.5e2x\""},
+        {std::string(50, 'x'), "\"" + std::string(40, 'x') + "...\""},
+    };
+    for (const auto& [text, shown] : refused) {
+        RequestBuilder options(Naming::Option);
+        EXPECT_EQ(options.set(Field::T, text).value_or(""), "--t " + shown + " is not a number");
+        RequestBuilder columns(Naming::Column);
+        EXPECT_EQ(columns.set(Field::Df, text).value_or(""), "df " + shown + " is not a number");
+    }
+    for (const char* text : {"1,5", "3/4", " 7 ", "-2", "+2", "1e3", "&H10", "", "  "}) {
+        RequestBuilder builder(Naming::Option);
+        for (const Field field :
+             {Field::Df, Field::T, Field::C, Field::DfR, Field::Alpha, Field::Gamma,
+              Field::EstimateLevel, Field::PredictionLevel, Field::Raw})
+            EXPECT_FALSE(builder.set(field, text)) << text;
+    }
 }
 
 TEST(CommandLine, HelpVersionAndBatchSource) {
@@ -109,6 +148,9 @@ TEST(CommandLine, MalformedArgumentsAreUsageErrorsWithAClearMessage) {
         {{"compute", "--dof", "9"}, "unknown option \"--dof\""},
         {{"compute", "9"}, "unexpected argument \"9\""},
         {{"compute", "--df"}, "--df needs a value"},
+        {{"compute", "--p2", "--json"}, "--p2 needs a value"},  // an option is never a value
+        {{"compute", "--future", "2", "--json"}, "--future needs two values"},
+        {{"compute", "--t", "abc"}, "--t \"abc\" is not a number"},
         {{"compute", "--t", "2", "--p2", "0.3"}, "two statistics given (--t and --p2)"},
         {{"compute", "--F", "4", "--F", "5"}, "--F is given twice"},
         {{"compute", "--df", "9", "--df", "9"}, "--df is given twice"},

@@ -70,6 +70,33 @@ TEST(CsvReading, MalformedQuotesSpoilOnlyTheirRecord) {
     EXPECT_EQ(records[3].error.value_or(""), "unterminated quoted field, opened on line 4");
 }
 
+TEST(CsvReading, LongRecordsAndExtraFieldsAreNotKept) {
+    std::istringstream in(
+        "a,b\n0123456789abcdefghij\nx,y,z,w\n\"long\nquoted,,,,,,,,,,,,\"\nok,1\n");
+    CsvReader reader(in, 16);
+    reader.limitFields(2);
+    const struct {
+        Fields fields;
+        std::size_t count;
+        std::size_t line;
+        const char* error;
+    } expected[] = {{{"a", "b"}, 2, 1, ""},
+                    {{}, 1, 2, "the row is longer than 16 bytes"},
+                    {{"x", "y"}, 4, 3, ""},  // counted, not kept
+                    {{}, 1, 4, "the row is longer than 16 bytes"},
+                    {{"ok", "1"}, 2, 6, ""}};
+    for (const auto& record : expected) {
+        const auto read = reader.next();
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->fields, record.fields);
+        EXPECT_EQ(read->fieldCount, record.count);
+        EXPECT_EQ(read->line, record.line);
+        EXPECT_EQ(read->error.value_or(""), record.error);
+        EXPECT_FALSE(read->malformed);
+    }
+    EXPECT_FALSE(reader.next());
+}
+
 TEST(CsvWriting, QuotesOnlyWhatNeedsItAndReadsBackTheSame) {
     EXPECT_EQ(csvField("0.5"), "0.5");
     EXPECT_EQ(csvField(""), "");

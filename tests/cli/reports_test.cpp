@@ -46,16 +46,24 @@ TEST(JsonReport, HoldsEntriesResultsAndLabels) {
     outcome.results.prep = 0.1;
     outcome.results.tPrediction = Interval{-1.5, 2.25};
     outcome.labels.prep = " prep = 0.100";
+    outcome.missing = {{"psrep", "enter alpha", false}, {"effect_prediction", "failed", true}};
     std::ostringstream out;
     writeJsonReport(out, outcome);
     const std::string json = out.str();
     for (const char* part :
          {"\"entries\": {\n    \"df\": \"9\",\n    \"t\": \"\",", "\"alpha\": \"0,05\"",
-          "\"d\": \"say \\\"x\\\"\"", "\"prep\": 0.10000000000000001,", "\"psrep\": null,",
-          "\"t_prediction\": [-1.5, 2.25],", "\"effect_prediction\": null,",
+          "\"d\": \"say \\\"x\\\"\"", "\"status\": \"\",", "\"prep\": 0.10000000000000001,",
+          "\"psrep\": null,", "\"t_prediction\": [-1.5, 2.25],", "\"effect_prediction\": null,",
+          "\"unavailable\": {\n    \"psrep\": \"enter alpha\",\n    \"effect_prediction\": "
+          "\"failed\"\n  },",
           "\"labels\": {\n    \"prep\": \" prep = 0.100\","})
         EXPECT_THAT(json, HasSubstr(part));
     EXPECT_EQ(json.back(), '\n');
+    EXPECT_TRUE(outcome.failed());  // a numerical failure
+    outcome.missing.pop_back();
+    EXPECT_FALSE(outcome.failed());  // only what the entries leave out
+    outcome.status = "enter the degrees of freedom";
+    EXPECT_TRUE(outcome.failed());
 }
 
 }  // namespace
