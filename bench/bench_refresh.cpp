@@ -49,8 +49,8 @@ void BM_MiseAJOURExempleDemarrage(benchmark::State& etat) {
     }
     // Every result must have been computed, or the figure means nothing.
     const ResultatsConserves& r = fenetre.module.resultats;
-    if (r.ValeurPsrep == 0 || r.ValeurPpreprep == 0 || r.pRepliqueInf == 0 || r.EffetInf == 0 ||
-        r.EffetRepliqueInf == 0) {
+    if (!r[Resultat::Psrep] || !r[Resultat::Ppreprep] || !r[Resultat::pReplique] ||
+        !r[Resultat::Effet] || !r[Resultat::EffetReplique]) {
         etat.SkipWithError("a result is missing");
     }
 }

@@ -13,14 +13,18 @@
 #include "cli/number_text.h"
 #include "cli/output_check.h"
 #include "cli/request_builder.h"
+#include "compute/results_table.h"
 
 namespace ormane::cli {
 
 namespace {
 
-const std::vector<std::string> kResultColumns{
-    "prep",      "psrep",         "ppreprep",      "t_pred_lo",      "t_pred_hi",      "p_pred_lo",
-    "p_pred_hi", "effect_est_lo", "effect_est_hi", "effect_pred_lo", "effect_pred_hi", "error"};
+// The results' columns and the error column.
+const std::vector<std::string> kResultColumns = [] {
+    std::vector<std::string> columns = resultColumns();
+    columns.emplace_back("error");
+    return columns;
+}();
 
 constexpr const char* kKnownColumns =
     "df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw";
@@ -55,13 +59,11 @@ Columns readColumns(const std::vector<std::string>& header) {
     return columns;
 }
 
-void appendNumber(std::vector<std::string>& row, const std::optional<double>& value) {
-    row.push_back(value ? roundTripText(*value) : std::string());
-}
-
-void appendInterval(std::vector<std::string>& row, const std::optional<Interval>& interval) {
-    appendNumber(row, interval ? std::optional(interval->lower) : std::nullopt);
-    appendNumber(row, interval ? std::optional(interval->upper) : std::nullopt);
+// A result's cells: one for a single value, two for an interval; empty without a result.
+void appendResult(std::vector<std::string>& row, const LigneResultat& ligne,
+                  const std::optional<Interval>& value) {
+    row.push_back(value ? roundTripText(value->lower) : std::string());
+    if (ligne.intervalle()) row.push_back(value ? roundTripText(value->upper) : std::string());
 }
 
 // The header cells that name columns: empty cells at its end (a trailing comma, as
@@ -114,6 +116,15 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
 
 }  // namespace
 
+std::vector<std::string> resultColumns() {
+    std::vector<std::string> columns;
+    for (const LigneResultat& ligne : TableResultats()) {
+        columns.emplace_back(ligne.colonneBas);
+        if (ligne.intervalle()) columns.emplace_back(ligne.colonneHaut);
+    }
+    return columns;
+}
+
 int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err) {
     CsvReader reader(in);
     auto readFailed = [&] {
@@ -161,13 +172,9 @@ int runBatch(std::istream& in, const std::string& source, std::ostream& out, std
             try {
                 const Outcome outcome = calculator->compute(std::get<Request>(request));
                 const Results& results = outcome.results;
-                appendNumber(row, results.prep);
-                appendNumber(row, results.psrep);
-                appendNumber(row, results.ppreprep);
-                appendInterval(row, results.tPrediction);
-                appendInterval(row, results.pPrediction);
-                appendInterval(row, results.effectEstimate);
-                appendInterval(row, results.effectPrediction);
+                for (const LigneResultat& ligne : TableResultats()) {
+                    appendResult(row, ligne, results[ligne.resultat]);
+                }
                 if (outcome.failed()) error = failureText(outcome);
             } catch (const std::exception& failure) {
                 error = std::string("internal error: ") + failure.what();

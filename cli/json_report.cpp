@@ -1,80 +1,58 @@
 #include "cli/json_report.h"
 
+#include <cmath>
+#include <nlohmann/json.hpp>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "cli/json_text.h"
+#include "compute/results_table.h"
 
 namespace ormane::cli {
 
 namespace {
 
-using Members = std::vector<std::pair<std::string, std::string>>;  // key, JSON value
+using Json = nlohmann::ordered_json;
 
-std::string object(const Members& members, const std::string& indent) {
-    if (members.empty()) return "{}";
-    std::string text = "{\n";
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        text += indent + "  " + jsonString(members[i].first) + ": " + members[i].second;
-        text += i + 1 < members.size() ? ",\n" : "\n";
-    }
-    return text + indent + "}";
+// JSON has no NaN nor infinities: a result that is not finite is null.
+Json number(double value) {
+    return std::isfinite(value) ? Json(value) : Json(nullptr);
 }
 
-std::string interval(const std::optional<Interval>& value) {
-    if (!value) return "null";
-    return "[" + jsonNumber(value->lower) + ", " + jsonNumber(value->upper) + "]";
+Json result(const LigneResultat& row, const std::optional<Interval>& value) {
+    if (!value) return nullptr;
+    if (!row.intervalle()) return number(value->lower);
+    return Json::array({number(value->lower), number(value->upper)});
 }
 
 }  // namespace
 
 void writeJsonReport(std::ostream& out, const Outcome& outcome) {
     const EntryTexts& e = outcome.entries;
-    const Members entries{
-        {"df", jsonString(e.df)},
-        {"t", jsonString(e.t)},
-        {"F", jsonString(e.F)},
-        {"p2", jsonString(e.p2)},
-        {"p1", jsonString(e.p1)},
-        {"c", jsonString(e.c)},
-        {"dfR", jsonString(e.dfR)},
-        {"alpha", jsonString(e.alpha)},
-        {"gamma", jsonString(e.gamma)},
-        {"estimate_level", jsonString(e.estimateLevel)},
-        {"prediction_level", jsonString(e.predictionLevel)},
-        {"d", jsonString(e.d)},
-        {"raw", jsonString(e.raw)},
-    };
-    const ResultLabels& l = outcome.labels;
-    const Members labels{
-        {"prep", jsonString(l.prep)},
-        {"psrep", jsonString(l.psrep)},
-        {"ppreprep", jsonString(l.ppreprep)},
-        {"t_prediction", jsonString(l.tPrediction)},
-        {"p_prediction", jsonString(l.pPrediction)},
-        {"effect_estimate", jsonString(l.effectEstimate)},
-        {"effect_prediction", jsonString(l.effectPrediction)},
-    };
-    Members unavailable;
-    for (const MissingResult& missing : outcome.missing) {
-        unavailable.emplace_back(missing.name, jsonString(missing.reason));
+    Json whole;
+    whole["entries"] = {{"df", e.df},
+                        {"t", e.t},
+                        {"F", e.F},
+                        {"p2", e.p2},
+                        {"p1", e.p1},
+                        {"c", e.c},
+                        {"dfR", e.dfR},
+                        {"alpha", e.alpha},
+                        {"gamma", e.gamma},
+                        {"estimate_level", e.estimateLevel},
+                        {"prediction_level", e.predictionLevel},
+                        {"d", e.d},
+                        {"raw", e.raw}};
+    whole["status"] = outcome.status;
+    Json labels = Json::object();
+    for (const LigneResultat& row : TableResultats()) {
+        whole[row.cle] = result(row, outcome.results[row.resultat]);
+        labels[row.cle] = outcome.labels[row.resultat];
     }
-    const Results& r = outcome.results;
-    const Members whole{
-        {"entries", object(entries, "  ")},
-        {"status", jsonString(outcome.status)},
-        {"prep", jsonNumber(r.prep)},
-        {"psrep", jsonNumber(r.psrep)},
-        {"ppreprep", jsonNumber(r.ppreprep)},
-        {"t_prediction", interval(r.tPrediction)},
-        {"p_prediction", interval(r.pPrediction)},
-        {"effect_estimate", interval(r.effectEstimate)},
-        {"effect_prediction", interval(r.effectPrediction)},
-        {"unavailable", object(unavailable, "  ")},
-        {"labels", object(labels, "  ")},
-    };
-    out << object(whole, "") << '\n';
+    Json unavailable = Json::object();
+    for (const MissingResult& missing : outcome.missing) unavailable[missing.name] = missing.reason;
+    whole["unavailable"] = std::move(unavailable);
+    whole["labels"] = std::move(labels);
+    // Any text becomes valid JSON: a byte that is not UTF-8 becomes U+FFFD.
+    out << whole.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace ormane::cli

@@ -1,13 +1,13 @@
-// Numbers for machines: 17 significant digits, enough to read back the very same double,
-// with "." whatever the locale.
+// Numbers for machines: the shortest text that reads back as the very same double, with "."
+// whatever the locale (the JSON writer prints its numbers the same way).
 #pragma once
 
 #include <string>
 
 namespace ormane::cli {
 
-// Shortest "%.17g"-style text ("0.77162618446473558", "5", "1.2e-05"). Only for finite
-// values; the callers turn a missing result into null or an empty cell themselves.
+// "0.7716261844647356", "5", "1.2e-05". Only for finite values; the callers turn a missing
+// result into null or an empty cell themselves.
 std::string roundTripText(double value);
 
 }  // namespace ormane::cli

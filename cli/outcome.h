@@ -4,12 +4,16 @@
 // them, each under its own caption in the window's language, and why results are missing.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "compute/kept_results.h"
+
 namespace ormane::cli {
 
+// A result: an interval, or a single value (lower == upper).
 struct Interval {
     double lower = 0;
     double upper = 0;
@@ -21,14 +25,28 @@ struct EntryTexts {
     friend bool operator==(const EntryTexts&, const EntryTexts&) = default;
 };
 
+// The results in the order of the results table (compute/results_table.h).
 struct Results {
-    std::optional<double> prep, psrep, ppreprep;
-    std::optional<Interval> tPrediction, pPrediction, effectEstimate, effectPrediction;
+    std::array<std::optional<Interval>, kNombreResultats> values{};
+    std::optional<Interval>& operator[](Resultat r) { return values[static_cast<std::size_t>(r)]; }
+    const std::optional<Interval>& operator[](Resultat r) const {
+        return values[static_cast<std::size_t>(r)];
+    }
+    // A single value (prep, psrep, ppreprep), or nullopt.
+    std::optional<double> value(Resultat r) const {
+        const auto& v = (*this)[r];
+        return v ? std::optional(v->lower) : std::nullopt;
+    }
     friend bool operator==(const Results&, const Results&) = default;
 };
 
+// The captions of the result labels, in the same order.
 struct ResultLabels {
-    std::string prep, psrep, ppreprep, tPrediction, pPrediction, effectEstimate, effectPrediction;
+    std::array<std::string, kNombreResultats> captions{};
+    std::string& operator[](Resultat r) { return captions[static_cast<std::size_t>(r)]; }
+    const std::string& operator[](Resultat r) const {
+        return captions[static_cast<std::size_t>(r)];
+    }
     friend bool operator==(const ResultLabels&, const ResultLabels&) = default;
 };
 
@@ -63,7 +81,7 @@ struct Outcome {
     std::vector<ShownBlock> shown;
     // Why nothing was computed (every result is then missing); empty when it was.
     std::string status;
-    std::vector<MissingResult> missing;  // in the order of Results
+    std::vector<MissingResult> missing;  // in the order of the results
     friend bool operator==(const Outcome&, const Outcome&) = default;
 
     // Nothing computed, or a result failed numerically: a failure, not an answer.

@@ -4,23 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "compute/results_table.h"
 #include "compute/status_line.h"
 #include "window/model/controls.h"
 
 namespace ormane::cli {
 
 namespace {
-
-// A kept value of exactly 0 is the window's "no result".
-std::optional<double> kept(double value) {
-    if (value == 0) return std::nullopt;
-    return value;
-}
-
-std::optional<Interval> kept(double lower, double upper) {
-    if (lower == 0 || upper == 0) return std::nullopt;
-    return Interval{lower, upper};
-}
 
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -41,31 +31,18 @@ std::vector<MissingResult> missingResults(const Results& results, const EtatModu
     const ResultatsConserves& k = module.resultats;
     const bool french = module.LangueChoisie == 0;
     const std::string status = TexteEtatCalcul(k.etat, module.ChoixStatistique, french);
-    const struct {
-        const char* name;
-        Resultat result;
-        bool present;
-    } table[] = {
-        {"prep", Resultat::Prep, results.prep.has_value()},
-        {"psrep", Resultat::Psrep, results.psrep.has_value()},
-        {"ppreprep", Resultat::Ppreprep, results.ppreprep.has_value()},
-        {"t_prediction", Resultat::tReplique, results.tPrediction.has_value()},
-        {"p_prediction", Resultat::pReplique, results.pPrediction.has_value()},
-        {"effect_estimate", Resultat::Effet, results.effectEstimate.has_value()},
-        {"effect_prediction", Resultat::EffetReplique, results.effectPrediction.has_value()},
-    };
     std::vector<MissingResult> missing;
-    for (const auto& row : table) {
-        if (row.present) continue;
+    for (const LigneResultat& row : TableResultats()) {
+        if (results[row.resultat]) continue;
         if (k.etat != EtatCalcul::Calcule) {
-            missing.push_back({row.name, status, false});
+            missing.push_back({row.cle, status, false});
             continue;
         }
-        const Raison raison = k.raison(row.result);
-        std::string reason = TexteRaison(row.result, raison, french);
-        // A kept 0 without a reason is still no result.
+        const Raison raison = k.raison(row.resultat);
+        std::string reason = TexteRaison(row.resultat, raison, french);
+        // A result kept as none without a reason is still no result.
         if (reason.empty()) reason = french ? "aucun résultat" : "no result";
-        missing.push_back({row.name, reason, raison == Raison::EchecNumerique});
+        missing.push_back({row.cle, reason, raison == Raison::EchecNumerique});
     }
     return missing;
 }
@@ -94,17 +71,15 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     Outcome outcome;
     outcome.entries = readEntryTexts(F);
 
-    const ResultatsConserves& k = module.resultats;
-    Results& r = outcome.results;
-    r.prep = kept(k.ValeurPrep);
-    r.psrep = kept(k.ValeurPsrep);
-    r.ppreprep = kept(k.ValeurPpreprep);
-    r.tPrediction = kept(k.tRepliqueInf, k.tRepliqueSup);
-    r.pPrediction = kept(k.pRepliqueInf, k.pRepliqueSup);
-    r.effectEstimate = kept(k.EffetInf, k.EffetSup);
-    r.effectPrediction = kept(k.EffetRepliqueInf, k.EffetRepliqueSup);
-    outcome.status = TexteEtatCalcul(k.etat, module.ChoixStatistique, module.LangueChoisie == 0);
-    outcome.missing = missingResults(r, module);
+    for (const LigneResultat& row : TableResultats()) {
+        if (const auto& kept = module.resultats[row.resultat]) {
+            outcome.results[row.resultat] = Interval{kept->bas, kept->haut};
+        }
+        outcome.labels[row.resultat] = EtiquetteDe(F, row.nom).caption();
+    }
+    outcome.status =
+        TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique, module.LangueChoisie == 0);
+    outcome.missing = missingResults(outcome.results, module);
 
     window::Label& prep = F.label("EtiPrep");
     window::Label& psrep = F.label("EtiPrept");
@@ -113,9 +88,6 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     window::Label& effectPrediction = F.label("EtiIC", 1);
     window::Label& tPrediction = F.label("EtiICt", 1);
     window::Label& pPrediction = F.label("EtiICt", 2);
-    outcome.labels = ResultLabels{
-        prep.caption(),        psrep.caption(),    ppreprep.caption(),        tPrediction.caption(),
-        pPrediction.caption(), estimate.caption(), effectPrediction.caption()};
 
     // The window top to bottom as far as results go; a row shows only when its result
     // label does (a hidden frame hides its rows), a heading only with a row under it.

@@ -1,12 +1,43 @@
 #include "cli/usage.h"
 
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "compute/results_table.h"
+
 #include "ormane/version.h"
 
 namespace ormane::cli {
 
+namespace {
+
+// `words` joined by `separator`, wrapped before `width` columns, each line indented.
+std::string wrapped(const std::vector<std::string>& words, const std::string& separator,
+                    std::size_t indent, std::size_t width) {
+    std::string text, line(indent, ' ');
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string word = words[i] + (i + 1 < words.size() ? separator : "");
+        if (line.size() > indent && line.size() + word.size() > width) {
+            line.erase(line.find_last_not_of(' ') + 1);
+            text += line + '\n';
+            line = std::string(indent, ' ');
+        }
+        line += word;
+    }
+    return text + line;
+}
+
+void replace(std::string& text, const std::string& marker, const std::string& by) {
+    text.replace(text.find(marker), marker.size(), by);
+}
+
+}  // namespace
+
 const std::string& usageText() {
-    static const std::string text =
-        R"(Usage:
+    static const std::string text = [] {
+        std::string usage =
+            R"(Usage:
   ormane                      start the calculator window
   ormane compute [OPTIONS]    one computation; prints the result labels as the window shows them
   ormane batch [FILE|-]       one computation per CSV row; CSV results on stdout
@@ -40,10 +71,11 @@ compute options (a value may also be attached: --df=9; a value never starts with
   --lang en|fr              language of the captions (default en)
   --json                    print one JSON object instead of the window's labels: the
                             texts of the boxes after the computation ("entries"), why
-                            nothing was computed ("status", "" when it was), prep,
-                            psrep, ppreprep, the intervals t_prediction, p_prediction,
-                            effect_estimate, effect_prediction as [low, high] (null when
-                            there is no result), why each null result is missing
+                            nothing was computed ("status", "" when it was), the
+                            results as numbers or [low, high] intervals (null when
+                            there is no result):
+@JSON_KEYS@;
+                            why each null result is missing
                             ("unavailable"), and the result labels ("labels")
 Without --json, why a result is missing is said on standard error.
 
@@ -54,12 +86,11 @@ with the meaning of the compute options; an empty cell keeps the default, and c 
 together (both non-empty) ask for a future experiment. Each row is one computation, made
 independently of the other rows, and written as soon as it is done. The output repeats
 the input columns and adds
-  prep,psrep,ppreprep,t_pred_lo,t_pred_hi,p_pred_lo,p_pred_hi,effect_est_lo,effect_est_hi,
-  effect_pred_lo,effect_pred_hi,error
-with 17 significant digits, empty where there is no result. A bad row (a value that is
-not a number, a line longer than 64 KiB, more fields than the header), or one for which
-nothing could be computed or a result failed numerically, gets the reason in the error
-column and the other rows go on.
+@CSV_COLUMNS@
+with the shortest digits that read back exactly, empty where there is no result. A bad
+row (a value that is not a number, a line longer than 64 KiB, more fields than the
+header), or one for which nothing could be computed or a result failed numerically, gets
+the reason in the error column and the other rows go on.
 
 Exit status:
   0  computed; a result may be missing because of the entries (no observed effect, say)
@@ -69,6 +100,14 @@ Exit status:
      stops there)
   2  usage error, a value that is not a number included
 )";
+        std::vector<std::string> keys;
+        for (const LigneResultat& row : TableResultats()) keys.emplace_back(row.cle);
+        std::vector<std::string> columns = resultColumns();
+        columns.emplace_back("error");
+        replace(usage, "@JSON_KEYS@", wrapped(keys, ", ", 28, 90));
+        replace(usage, "@CSV_COLUMNS@", wrapped(columns, ",", 2, 90));
+        return usage;
+    }();
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compute/interval_text.h"
+#include "compute/results_table.h"
 #include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 
@@ -19,42 +20,28 @@ void SansArret(Etape&& etape) {
     }
 }
 
-void RendValeur(window::FeuilleOrmane& feuille, const char* etiquette, const char* prefixe,
-                double valeur, std::int16_t nbDecimales) {
-    SansArret([&] {
-        if (valeur != 0) {
-            feuille.label(etiquette).setCaption(prefixe + FormateNombre(valeur, nbDecimales));
-        }
-    });
-}
-
-void RendIntervalle(window::FeuilleOrmane& feuille, const char* etiquette, std::int16_t index,
-                    double inf, double sup, std::int16_t nbDecimales) {
-    SansArret([&] {
-        if (inf != 0 && sup != 0) {
-            feuille.label(etiquette, index)
-                .setCaption(TexteIntervalle(inf, sup, nbDecimales, kSeparateurRendu));
-        }
-    });
-}
-
 }  // namespace
+
+std::string TexteResultat(const LigneResultat& ligne, const ValeurConservee& v,
+                          std::int16_t nbDecimales, MomentIntervalle moment) {
+    if (ligne.intervalle()) return TexteIntervalle(v.bas, v.haut, nbDecimales, moment);
+    return ligne.prefixe + FormateNombre(v.bas, nbDecimales);
+}
 
 void ChangeDecimales(window::FeuilleOrmane& feuille, EtatModule& module) {
     const std::int16_t n = module.NbDecimales;
-    const ResultatsConserves& r = module.resultats;
     SansArret([&] {
         feuille.label("EtiDecimales").setCaption(module.TexteDecimales + std::to_string(n));
     });
-    RendValeur(feuille, "EtiPrep", " prep = ", r.ValeurPrep, n);
-    RendValeur(feuille, "EtiPrept", " psrep = ", r.ValeurPsrep, n);
-    RendValeur(feuille, "EtiPreprep", " preprep = ", r.ValeurPpreprep, n);
-    RendIntervalle(feuille, "EtiIC", 0, r.EffetInf, r.EffetSup, n);
-    RendIntervalle(feuille, "EtiIC", 1, r.EffetRepliqueInf, r.EffetRepliqueSup, n);
-    RendIntervalle(feuille, "EtiICt", 1, r.tRepliqueInf, r.tRepliqueSup, n);
-    RendIntervalle(feuille, "EtiICt", 2, r.pRepliqueInf, r.pRepliqueSup, n);
-    RendIntervalle(feuille, "EtiICL", 1, r.LinfRepliqueInf, r.LinfRepliqueSup, n);
-    RendIntervalle(feuille, "EtiICL", 2, r.LsupRepliqueInf, r.LsupRepliqueSup, n);
+    // A result that is not kept leaves its label as it is: only a computation clears.
+    for (const LigneResultat& ligne : TableResultats()) {
+        const auto& valeur = module.resultats[ligne.resultat];
+        if (!valeur) continue;
+        SansArret([&] {
+            EtiquetteDe(feuille, ligne.nom)
+                .setCaption(TexteResultat(ligne, *valeur, n, MomentIntervalle::Rendu));
+        });
+    }
 }
 
 }  // namespace ormane

@@ -8,11 +8,7 @@ namespace ormane {
 void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat) {
     M.resultats = ResultatsConserves{};
     M.resultats.etat = etat;
-    for (const NomBilingue& nom : NomsResultats()) {
-        window::Label& etiquette =
-            nom.index ? F.label(nom.controle, *nom.index) : F.label(nom.controle);
-        etiquette.setCaption("");
-    }
+    for (const NomBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
     auto videAutresStatistiques = [&] {
         for (std::int16_t i = 1; i <= 4; ++i) {
             if (i != choix) F.textBox("Textet", i).setText("");

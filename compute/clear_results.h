@@ -10,7 +10,7 @@
 
 namespace ormane {
 
-// Every kept result 0 (every reason Aucune), every result label empty; the statistic
+// No kept result (every reason Aucune), every result label empty; the statistic
 // boxes other than Textet(choix) emptied while the busy flag keeps their Change handlers
 // quiet. `etat` is recorded as what the refresh did.
 void EffaceResultats(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t choix,

@@ -33,12 +33,14 @@ void EcritNombre(window::FeuilleOrmane& Feuille, std::int16_t index, double vale
     EcritStatistique(Feuille, index, FormateNombre(valeur, kDecimalesStatistique));
 }
 
-// Keeps a probability that was computed and is not 0. Otherwise it is no result: kept as 0
-// with the reason given, its label left empty.
-bool Retient(ResultatsConserves& k, Resultat resultat, double& valeur, CodeErreur erreur,
+// Keeps a probability that was computed and is not 0 (a 0 is the program's "no result").
+// Otherwise the reason is kept, the label left empty.
+bool Retient(ResultatsConserves& k, Resultat resultat, double valeur, CodeErreur erreur,
              Raison raison) {
-    if (erreur == kSucces && valeur != 0) return true;
-    valeur = 0;
+    if (erreur == kSucces && valeur != 0) {
+        k.garde(resultat, valeur);
+        return true;
+    }
     k.raison(resultat) = raison;
     return false;
 }
@@ -141,8 +143,8 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
     const double t = *tDerive;
 
     CodeErreur erreur = kSucces;
-    k.ValeurPrep = CalculPrep(t, df, c, erreur);
-    if (Retient(k, Resultat::Prep, k.ValeurPrep, erreur, Raison::EchecNumerique)) {
+    const double prep = CalculPrep(t, df, c, erreur);
+    if (Retient(k, Resultat::Prep, prep, erreur, Raison::EchecNumerique)) {
         ChangeDecimales(Feuille, module);
     }
 
@@ -156,8 +158,8 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
     if (Feuille.optionButton("OptionAlpha", 0).value() != Faux) alpha = alpha * 0.5;
 
     erreur = kSucces;
-    k.ValeurPsrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
-    if (Retient(k, Resultat::Psrep, k.ValeurPsrep, erreur,
+    const double psrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
+    if (Retient(k, Resultat::Psrep, psrep, erreur,
                 alpha == 0 ? Raison::AlphaNul : Raison::EchecNumerique)) {
         ChangeDecimales(Feuille, module);
     }
@@ -174,8 +176,8 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
     }
 
     erreur = kSucces;
-    k.ValeurPpreprep = CalculePpreprep(gamma, t, df, dfR, c, erreur);
-    Retient(k, Resultat::Ppreprep, k.ValeurPpreprep, erreur,
+    const double ppreprep = CalculePpreprep(gamma, t, df, dfR, c, erreur);
+    Retient(k, Resultat::Ppreprep, ppreprep, erreur,
             gamma == 0 ? Raison::GammaNul : Raison::EchecNumerique);
     ChangeDecimales(Feuille, module);
 
@@ -184,12 +186,8 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
 
 // After a trapped failure: what was not reached could not be computed.
 void MarqueNonAtteints(ResultatsConserves& k) {
-    const double valeurs[kNombreResultats] = {k.ValeurPrep,  k.ValeurPsrep,      k.ValeurPpreprep,
-                                              k.EffetInf,    k.EffetRepliqueInf, k.tRepliqueInf,
-                                              k.pRepliqueInf};
     for (std::size_t i = 0; i < kNombreResultats; ++i) {
-        if (valeurs[i] == 0 && k.raisons[i] == Raison::Aucune)
-            k.raisons[i] = Raison::EchecNumerique;
+        if (!k.valeurs[i] && k.raisons[i] == Raison::Aucune) k.raisons[i] = Raison::EchecNumerique;
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "compute/results_table.h"
+#include "window/model/controls.h"
+
 namespace ormane {
 
 namespace {
@@ -27,20 +30,14 @@ const std::array kNomsEntrees = {
     NomBilingue{"TexteGamma", kSeul, "gamma", "gamma"},
 };
 
-// In the order of Resultat, then the two rows of limits that nothing computes.
-const std::array kNomsResultats = {
-    NomBilingue{"EtiPrep", kSeul, "prep", "prep"},
-    NomBilingue{"EtiPrept", kSeul, "psrep", "psrep"},
-    NomBilingue{"EtiPreprep", kSeul, "ppreprep", "ppreprep"},
-    NomBilingue{"EtiIC", 0, "intervalle d'estimation de l'effet",
-                "interval estimate of the effect size"},
-    NomBilingue{"EtiIC", 1, "intervalle de prédiction de l'effet",
-                "prediction interval of the effect size"},
-    NomBilingue{"EtiICt", 1, "intervalle de prédiction de t", "t prediction interval"},
-    NomBilingue{"EtiICt", 2, "intervalle de prédiction de p", "p prediction interval"},
-    NomBilingue{"EtiICL", 1, "limites inférieures", "lower limits"},
-    NomBilingue{"EtiICL", 2, "limites supérieures", "upper limits"},
-};
+// The result labels: the table's, then the two rows of limits that nothing computes.
+std::array<NomBilingue, kNombreResultats + 2> NomsEtiquettesResultats() {
+    std::array<NomBilingue, kNombreResultats + 2> noms{};
+    for (std::size_t i = 0; i < kNombreResultats; ++i) noms[i] = TableResultats()[i].nom;
+    noms[kNombreResultats] = {"EtiICL", 1, "limites inférieures", "lower limits"};
+    noms[kNombreResultats + 1] = {"EtiICL", 2, "limites supérieures", "upper limits"};
+    return noms;
+}
 
 }  // namespace
 
@@ -49,11 +46,20 @@ std::span<const NomBilingue> NomsEntrees() {
 }
 
 std::span<const NomBilingue> NomsResultats() {
-    return kNomsResultats;
+    static const auto noms = NomsEtiquettesResultats();
+    return noms;
+}
+
+window::TextControl& EntreeDe(window::FeuilleOrmane& F, const NomBilingue& nom) {
+    return nom.index ? F.textControl(nom.controle, *nom.index) : F.textControl(nom.controle);
+}
+
+window::Label& EtiquetteDe(window::FeuilleOrmane& F, const NomBilingue& nom) {
+    return nom.index ? F.label(nom.controle, *nom.index) : F.label(nom.controle);
 }
 
 std::string NomResultat(Resultat resultat, bool francais) {
-    const NomBilingue& nom = kNomsResultats[static_cast<std::size_t>(resultat)];
+    const NomBilingue& nom = LigneDe(resultat).nom;
     return francais ? nom.francais : nom.anglais;
 }
 

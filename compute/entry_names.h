@@ -9,6 +9,7 @@
 #include <string>
 
 #include "compute/kept_results.h"
+#include "window/design/feuille_ormane.h"
 
 namespace ormane {
 
@@ -23,6 +24,10 @@ struct NomBilingue {
 std::span<const NomBilingue> NomsEntrees();
 // Every result label of the main window, the two never-computed rows of limits included.
 std::span<const NomBilingue> NomsResultats();
+
+// The control a name stands for.
+window::TextControl& EntreeDe(window::FeuilleOrmane& feuille, const NomBilingue& nom);
+window::Label& EtiquetteDe(window::FeuilleOrmane& feuille, const NomBilingue& nom);
 
 // The name of a result; `francais` chooses the language.
 std::string NomResultat(Resultat resultat, bool francais);

@@ -5,10 +5,10 @@
 namespace ormane {
 
 std::string TexteIntervalle(double inf, double sup, std::int16_t nbDecimales,
-                            std::string_view separateur) {
+                            MomentIntervalle moment) {
     std::string texte = "[";
     texte += FormateNombre(inf, nbDecimales);
-    texte += separateur;
+    texte += moment == MomentIntervalle::Calcul ? "," : " , ";
     texte += FormateNombre(sup, nbDecimales);
     texte += "]";
     return texte;

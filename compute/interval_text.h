@@ -5,14 +5,13 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace ormane {
 
-inline constexpr std::string_view kSeparateurCalcul = ",";
-inline constexpr std::string_view kSeparateurRendu = " , ";
+// Calcul: written by a computation; Rendu: rendered again (a change of decimals).
+enum class MomentIntervalle { Calcul, Rendu };
 
 std::string TexteIntervalle(double inf, double sup, std::int16_t nbDecimales,
-                            std::string_view separateur);
+                            MomentIntervalle moment);
 
 }  // namespace ormane

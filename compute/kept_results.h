@@ -1,24 +1,24 @@
 // The kept results: every value a computation produced, held for the life of the program
-// so that a change of the number of decimals shows them again without recomputing. A
-// value of exactly 0 means "no result" and is never shown. Beside them, why the last
-// computation left a result out, and why it computed nothing at all.
+// so that a change of the number of decimals shows them again without recomputing; beside
+// them, why the last computation left a result out, and why it computed nothing at all.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace ormane {
 
-// The results a computation shows, in the window's order.
+// The results a computation shows, in the order the command line reports them.
 enum class Resultat : std::int16_t {
     Prep,
     Psrep,
     Ppreprep,
-    Effet,          // interval estimate of the effect size
-    EffetReplique,  // prediction interval of the effect size
     tReplique,      // prediction interval of the future t
     pReplique,      // the same as one-tailed p values
+    Effet,          // interval estimate of the effect size
+    EffetReplique,  // prediction interval of the effect size
 };
 inline constexpr std::size_t kNombreResultats = 7;
 
@@ -46,19 +46,36 @@ enum class EtatCalcul : std::int16_t {
     AttenteCalcul,        // automatic computation is off and the entries changed
 };
 
-// The seventeen kept results; 0 means "no result".
-struct ResultatsConserves {
-    double ValeurPrep = 0, ValeurPsrep = 0, ValeurPpreprep = 0;
-    double EffetInf = 0, EffetSup = 0;
-    double EffetRepliqueInf = 0, EffetRepliqueSup = 0;
-    double tRepliqueInf = 0, tRepliqueSup = 0;
-    double pRepliqueInf = 0, pRepliqueSup = 0;
-    double LinfRepliqueInf = 0, LinfRepliqueSup = 0;
-    double LsupRepliqueInf = 0, LsupRepliqueSup = 0;
-    void zeroLimitesIntervalles();  // the ten interval limits (EffetInf..LsupRepliqueSup) -> 0
+// A kept result: a single value (bas == haut) or an interval, lower limit first.
+struct ValeurConservee {
+    double bas = 0;
+    double haut = 0;
+    friend bool operator==(const ValeurConservee&, const ValeurConservee&) = default;
+};
 
+// The results in the order of Resultat (see compute/results_table.h); none is kept where
+// there is no result.
+struct ResultatsConserves {
+    std::array<std::optional<ValeurConservee>, kNombreResultats> valeurs{};
     EtatCalcul etat = EtatCalcul::Calcule;
     std::array<Raison, kNombreResultats> raisons{};
+
+    const std::optional<ValeurConservee>& operator[](Resultat r) const {
+        return valeurs[static_cast<std::size_t>(r)];
+    }
+    // A single value, or nullopt.
+    std::optional<double> valeur(Resultat r) const {
+        const auto& v = (*this)[r];
+        return v ? std::optional(v->bas) : std::nullopt;
+    }
+    void garde(Resultat r, double valeur) {
+        valeurs[static_cast<std::size_t>(r)] = {valeur, valeur};
+    }
+    // Lower limit first whatever the order of the two.
+    void garde(Resultat r, double a, double b) {
+        valeurs[static_cast<std::size_t>(r)] = ValeurConservee{a < b ? a : b, a < b ? b : a};
+    }
+    void oublie(Resultat r) { valeurs[static_cast<std::size_t>(r)].reset(); }
     Raison& raison(Resultat r) { return raisons[static_cast<std::size_t>(r)]; }
     Raison raison(Resultat r) const { return raisons[static_cast<std::size_t>(r)]; }
 };

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "compute/entry_names.h"
 #include "compute/interval_text.h"
 #include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
+#include "compute/results_table.h"
 #include "numeric/arithmetique_controlee.h"
 #include "numeric/student.h"
 
@@ -33,12 +35,13 @@ bool EffetUtilisable(const window::TextBox& boite, double d, double df, double g
 
 // Keeps an interval lower limit first (a negative t or effect reverses the product of a
 // scale and a quantile) and shows it.
-void Garde(window::FeuilleOrmane& Feuille, const char* etiquette, std::int16_t index, double a,
-           double b, double& inf, double& sup, std::int16_t nbDecimales) {
-    inf = Fini(std::fmin(a, b));
-    sup = Fini(std::fmax(a, b));
-    Feuille.label(etiquette, index)
-        .setCaption(TexteIntervalle(inf, sup, nbDecimales, kSeparateurCalcul));
+const ValeurConservee& Garde(window::FeuilleOrmane& Feuille, ResultatsConserves& k, Resultat r,
+                             double a, double b, std::int16_t nbDecimales) {
+    k.garde(r, Fini(a), Fini(b));
+    const ValeurConservee& v = *k[r];
+    EtiquetteDe(Feuille, LigneDe(r).nom)
+        .setCaption(TexteIntervalle(v.bas, v.haut, nbDecimales, MomentIntervalle::Calcul));
+    return v;
 }
 
 void Manque(ResultatsConserves& k, std::initializer_list<Resultat> resultats, Raison raison) {
@@ -73,17 +76,17 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, codeInf);
     const double Ksup = QuantileAvecReprise("K", 1 - P1, kprimeReplique, codeSup);
     if (codeInf == kSucces && codeSup == kSucces) {
-        Garde(Feuille, "EtiICt", 1, S * Kinf, S * Ksup, k.tRepliqueInf, k.tRepliqueSup, n);
+        const ValeurConservee& tFutur = Garde(Feuille, k, tReplique, S * Kinf, S * Ksup, n);
         intervalleT = true;
 
         // The same interval as one-tailed p values, the smaller first. For a positive t the
         // upper tail is read as the lower tail of -t: 1 - F(t) would lose small p values.
         const double signe = tR >= 0 ? -1.0 : 1.0;
         CodeErreur codeA = kSucces, codeB = kSucces;
-        const double a = RepartitionStudent(signe * k.tRepliqueInf, dfR, kPrecisionStudent, codeA);
-        const double b = RepartitionStudent(signe * k.tRepliqueSup, dfR, kPrecisionStudent, codeB);
+        const double a = RepartitionStudent(signe * tFutur.bas, dfR, kPrecisionStudent, codeA);
+        const double b = RepartitionStudent(signe * tFutur.haut, dfR, kPrecisionStudent, codeB);
         if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
-            Garde(Feuille, "EtiICt", 2, a, b, k.pRepliqueInf, k.pRepliqueSup, n);
+            Garde(Feuille, k, pReplique, a, b, n);
         } else {
             Manque(k, {pReplique}, Raison::EchecNumerique);
         }
@@ -121,13 +124,12 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         const double Dinf = QuantileAvecReprise("K", P0, lambdaPrime, codeDinf);
         const double Dsup = QuantileAvecReprise("K", 1 - P0, lambdaPrime, codeDsup);
         if (codeDinf == kSucces && codeDsup == kSucces) {
-            Garde(Feuille, "EtiIC", 0, r * Dinf, r * Dsup, k.EffetInf, k.EffetSup, n);
+            Garde(Feuille, k, Effet, r * Dinf, r * Dsup, n);
         } else {
             Manque(k, {Effet}, Raison::EchecNumerique);
         }
         if (intervalleT) {
-            Garde(Feuille, "EtiIC", 1, f * k.tRepliqueInf, f * k.tRepliqueSup, k.EffetRepliqueInf,
-                  k.EffetRepliqueSup, n);
+            Garde(Feuille, k, EffetReplique, f * k[tReplique]->bas, f * k[tReplique]->haut, n);
         } else {
             Manque(k, {EffetReplique}, Raison::EchecNumerique);
         }
@@ -140,7 +142,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, code0);
     if (code0 == kSucces) {
         const double h0 = Fini(Divise(d, t) * q0);
-        Garde(Feuille, "EtiIC", 0, d - h0, d + h0, k.EffetInf, k.EffetSup, n);
+        Garde(Feuille, k, Effet, d - h0, d + h0, n);
     } else {
         Manque(k, {Effet}, Raison::EchecNumerique);
     }
@@ -149,7 +151,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     if (!(dfR == df && g1 == g0)) q1 = -QuantileAvecReprise("t", P1, student, code1);
     if (code1 == kSucces) {
         const double h1 = Divise(Fini(Divise(d, t) * q1), s);
-        Garde(Feuille, "EtiIC", 1, d - h1, d + h1, k.EffetRepliqueInf, k.EffetRepliqueSup, n);
+        Garde(Feuille, k, EffetReplique, d - h1, d + h1, n);
     } else {
         Manque(k, {EffetReplique}, Raison::EchecNumerique);
     }

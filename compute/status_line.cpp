@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "compute/entry_names.h"
+#include "compute/results_table.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 #include "window/model/controls.h"
@@ -13,15 +14,6 @@ namespace {
 
 // Entry texts are quoted in the status line up to this many bytes.
 constexpr std::size_t kLongueurCitation = 24;
-
-window::TextControl& Entree(window::FeuilleOrmane& F, const NomBilingue& nom) {
-    return nom.index ? F.textControl(nom.controle, *nom.index) : F.textControl(nom.controle);
-}
-
-window::Label& EtiquetteResultat(window::FeuilleOrmane& F, Resultat r) {
-    const NomBilingue& nom = NomsResultats()[static_cast<std::size_t>(r)];
-    return nom.index ? F.label(nom.controle, *nom.index) : F.label(nom.controle);
-}
 
 // The value the computation uses for an entry whose text is not the number it shows:
 // nullopt when the text is read as written (or blank).
@@ -116,7 +108,7 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
 
     for (const NomBilingue& nom : NomsEntrees()) {
-        window::TextControl& boite = Entree(F, nom);
+        window::TextControl& boite = EntreeDe(F, nom);
         const std::optional<double> lu = LuAutrement(boite);
         boite.setMarked(lu.has_value());
         if (!lu) {
@@ -133,10 +125,10 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     }
 
     if (etat.empty() && M.resultats.etat == EtatCalcul::Calcule) {
-        for (std::size_t i = 0; i < kNombreResultats && etat.empty(); ++i) {
-            const auto r = static_cast<Resultat>(i);
-            if (!EtiquetteResultat(F, r).effectivelyVisible()) continue;
-            etat = TexteRaison(r, M.resultats.raison(r), francais);
+        for (const LigneResultat& ligne : TableResultats()) {
+            if (!etat.empty()) break;
+            if (!EtiquetteDe(F, ligne.nom).effectivelyVisible()) continue;
+            etat = TexteRaison(ligne.resultat, M.resultats.raison(ligne.resultat), francais);
         }
     }
     F.label("EtiEtat").setCaption(etat);

@@ -36,19 +36,20 @@ Request withStatistic(Statistic kind, std::string text, std::string df = "9") {
 
 TEST(CalculatorTest, TheDefaultExampleMatchesTheReferenceValues) {
     const Outcome o = Calculator().compute(Request{});
-    ASSERT_TRUE(o.results.prep && o.results.psrep && o.results.ppreprep && o.results.pPrediction);
-    EXPECT_NEAR(*o.results.prep, 0.771626, 5e-7);
-    EXPECT_NEAR(*o.results.psrep, 0.230177, 5e-7);
-    EXPECT_NEAR(*o.results.ppreprep, 0.425859, 5e-7);
-    EXPECT_NEAR(*o.results.prep, Prep(kTDefaut), 1e-12);
+    ASSERT_TRUE(o.results.value(Resultat::Prep) && o.results.value(Resultat::Psrep) &&
+                o.results.value(Resultat::Ppreprep) && o.results[Resultat::pReplique]);
+    EXPECT_NEAR(*o.results.value(Resultat::Prep), 0.771626, 5e-7);
+    EXPECT_NEAR(*o.results.value(Resultat::Psrep), 0.230177, 5e-7);
+    EXPECT_NEAR(*o.results.value(Resultat::Ppreprep), 0.425859, 5e-7);
+    EXPECT_NEAR(*o.results.value(Resultat::Prep), Prep(kTDefaut), 1e-12);
     EXPECT_EQ(o.labels,
               (ResultLabels{" prep = 0.772", " psrep = 0.230", " preprep = 0.426", "[-1.928,4.682]",
                             "[5.7430E-04,0.957]", "[-0.301,0.979]", "[-0.610,1.481]"}));
     // The p limits are upper tails of Student's t at the t limits (dfR = 9).
-    EXPECT_NEAR(o.results.pPrediction->lower,
-                cdf(complement(students_t(9), o.results.tPrediction->upper)), 1e-12);
-    EXPECT_NEAR(o.results.pPrediction->upper,
-                cdf(complement(students_t(9), o.results.tPrediction->lower)), 1e-12);
+    EXPECT_NEAR(o.results[Resultat::pReplique]->lower,
+                cdf(complement(students_t(9), o.results[Resultat::tReplique]->upper)), 1e-12);
+    EXPECT_NEAR(o.results[Resultat::pReplique]->upper,
+                cdf(complement(students_t(9), o.results[Resultat::tReplique]->lower)), 1e-12);
     EXPECT_EQ(o.entries.df, "9");
     EXPECT_EQ(o.entries.p2, "0.30");
     EXPECT_EQ(o.entries.t, "1.09971619");  // at most ten characters for a value above 1
@@ -70,7 +71,7 @@ TEST(CalculatorTest, EachStatisticGoesIntoItsBoxAndGivesPrep) {
     for (const auto& row : table) {
         const Outcome o = calculator.compute(withStatistic(row.kind, row.text));
         EXPECT_NEAR(std::stod(o.entries.t), row.t, 1e-8) << row.text;  // ten characters
-        EXPECT_NEAR(*o.results.prep, Prep(row.t), 1e-10) << row.text;
+        EXPECT_NEAR(*o.results.value(Resultat::Prep), Prep(row.t), 1e-10) << row.text;
         EXPECT_NEAR(std::stod(o.entries.p1), cdf(complement(students_t(9), row.t)), 1e-12);
     }
     EXPECT_EQ(calculator.compute(withStatistic(Statistic::T, "2.5")).entries.F, "6.25");
@@ -84,19 +85,19 @@ TEST(CalculatorTest, RawEffectsAndFutureExperimentsGiveStudentIntervals) {
     request.effect = ObservedEffect{EffectKind::Raw, "5"};
     const double halfWidth = 5 / kTDefaut * quantile(students_t(9), 0.975);
     Outcome o = Calculator().compute(request);
-    EXPECT_EQ(o.labels.effectEstimate, "[-5.285,15.285]");
-    EXPECT_EQ(o.labels.effectPrediction, "[-9.545,19.545]");
-    EXPECT_NEAR(o.results.effectEstimate->lower, 5 - halfWidth, 1e-9);
-    EXPECT_NEAR(o.results.effectPrediction->lower, 5 - halfWidth * std::sqrt(2.0), 1e-9);
+    EXPECT_EQ(o.labels[Resultat::Effet], "[-5.285,15.285]");
+    EXPECT_EQ(o.labels[Resultat::EffetReplique], "[-9.545,19.545]");
+    EXPECT_NEAR(o.results[Resultat::Effet]->lower, 5 - halfWidth, 1e-9);
+    EXPECT_NEAR(o.results[Resultat::EffetReplique]->lower, 5 - halfWidth * std::sqrt(2.0), 1e-9);
     // A future experiment: prep rescaled by its multiplier, the prediction's half-width
     // sqrt((c + 1) / c) times the estimate's, the same Student quantile (df 9) for both.
     request.future = FutureExperiment{"2", "30"};
     o = Calculator().compute(request);
-    EXPECT_NEAR(*o.results.prep, Prep(kTDefaut, 2), 1e-12);
-    EXPECT_NEAR(o.results.effectEstimate->upper, 5 + halfWidth, 1e-9);
-    EXPECT_NEAR(o.results.effectPrediction->upper, 5 + halfWidth * std::sqrt(1.5), 1e-9);
+    EXPECT_NEAR(*o.results.value(Resultat::Prep), Prep(kTDefaut, 2), 1e-12);
+    EXPECT_NEAR(o.results[Resultat::Effet]->upper, 5 + halfWidth, 1e-9);
+    EXPECT_NEAR(o.results[Resultat::EffetReplique]->upper, 5 + halfWidth * std::sqrt(1.5), 1e-9);
     EXPECT_THAT(o.shown.front().heading, ::testing::HasSubstr("future experiment"));
-    EXPECT_GT(std::abs(*o.results.psrep - 0.230177), 1e-3);
+    EXPECT_GT(std::abs(*o.results.value(Resultat::Psrep) - 0.230177), 1e-3);
 }
 
 TEST(CalculatorTest, OutOfRangeEntriesAreCorrectedAndWrittenBack) {
@@ -156,7 +157,7 @@ TEST(EntryModes, TheComputeButtonGivesWhatAutomaticComputationGives) {
         const Outcome pressed = button.compute(request);
         EXPECT_EQ(typed.results, pressed.results);
         EXPECT_EQ(typed.entries, pressed.entries);
-        EXPECT_NE(pressed.results.prep, std::nullopt);
+        EXPECT_NE(pressed.results.value(Resultat::Prep), std::nullopt);
     }
 }
 

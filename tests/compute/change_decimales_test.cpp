@@ -1,5 +1,5 @@
 // Rendering the kept results: prefixes, decimals, the " , " separator, and the rule that a
-// result of 0 never touches its label.
+// result not kept never touches its label.
 #include "compute/change_decimales.h"
 
 #include "compute_fixture.h"
@@ -22,44 +22,36 @@ TEST_F(ChangeDecimalesTest, WithNoResultOnlyTheDecimalsLabelChanges) {
     EXPECT_EQ(Eti("EtiDecimales").caption(), "5");
 }
 
-TEST_F(ChangeDecimalesTest, IntervalsUseABlankCommaBlankAndAZeroLimitLeavesTheirLabel) {
+TEST_F(ChangeDecimalesTest, IntervalsUseABlankCommaBlankAndNoResultLeavesTheirLabel) {
     struct Cas {
-        double R::*inf;
-        double R::*sup;
+        Resultat resultat;
         const char* etiquette;
         std::int16_t index;
-    } const table[] = {{&R::EffetInf, &R::EffetSup, "EtiIC", 0},
-                       {&R::EffetRepliqueInf, &R::EffetRepliqueSup, "EtiIC", 1},
-                       {&R::tRepliqueInf, &R::tRepliqueSup, "EtiICt", 1},
-                       {&R::pRepliqueInf, &R::pRepliqueSup, "EtiICt", 2},
-                       {&R::LinfRepliqueInf, &R::LinfRepliqueSup, "EtiICL", 1},
-                       {&R::LsupRepliqueInf, &R::LsupRepliqueSup, "EtiICL", 2}};
+    } const table[] = {{Resultat::Effet, "EtiIC", 0},
+                       {Resultat::EffetReplique, "EtiIC", 1},
+                       {Resultat::tReplique, "EtiICt", 1},
+                       {Resultat::pReplique, "EtiICt", 2}};
     module.NbDecimales = 2;
     for (const Cas& cas : table) {
         window::Label& etiquette = Eti(cas.etiquette, cas.index);
         SCOPED_TRACE(cas.etiquette + std::to_string(cas.index));
         etiquette.setCaption("avant");
         module.resultats = R{};
-        module.resultats.*cas.inf = -1.5;
         ChangeDecimales(*feuille, module);
         EXPECT_EQ(etiquette.caption(), "avant");
-        module.resultats.*cas.inf = 0;
-        module.resultats.*cas.sup = 2.5;
-        ChangeDecimales(*feuille, module);
-        EXPECT_EQ(etiquette.caption(), "avant");
-        module.resultats.*cas.inf = 0.123;
-        module.resultats.*cas.sup = 4.567;
+        module.resultats.garde(cas.resultat, 4.567, 0.123);
         ChangeDecimales(*feuille, module);
         EXPECT_EQ(etiquette.caption(), "[0.12 , 4.57]");
     }
+    // The two rows of limits are never computed: their labels are never written.
+    for (std::int16_t i : {1, 2}) EXPECT_EQ(Eti("EtiICL", i).caption(), "");
 }
 
 TEST_F(ChangeDecimalesTest, AFailingStepIsSkippedAndTheNextOnesRun) {
     EchecSur echec(Eti("EtiDecimales"));
     feuille->addObserver(echec);
-    module.resultats.ValeurPrep = 0.5;
-    module.resultats.tRepliqueInf = -1;
-    module.resultats.tRepliqueSup = 2;
+    module.resultats.garde(Resultat::Prep, 0.5);
+    module.resultats.garde(Resultat::tReplique, -1, 2);
     module.NbDecimales = 2;
     ChangeDecimales(*feuille, module);
     EXPECT_EQ(Eti("EtiPrep").caption(), " prep = 0.50");

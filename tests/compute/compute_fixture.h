@@ -27,6 +27,14 @@ using ::testing::DoubleNear;
 using ::testing::StartsWith;
 using R = ResultatsConserves;
 
+// A kept result's limits (a single value is its own two limits); 0 when none is kept.
+inline double Bas(const R& r, Resultat x) {
+    return r[x] ? r[x]->bas : 0;
+}
+inline double Haut(const R& r, Resultat x) {
+    return r[x] ? r[x]->haut : 0;
+}
+
 // P(T <= t) and the p-quantile of Student's t with nu degrees of freedom.
 inline double StudentF(double t, double nu) {
     return boost::math::cdf(boost::math::students_t(nu), t);

@@ -8,28 +8,30 @@
 namespace ormane::testing {
 namespace {
 
-// Every kept result, to compare them all at once.
-std::vector<double> Tous(const R& r) {
-    return {r.ValeurPrep,      r.ValeurPsrep,      r.ValeurPpreprep,   r.EffetInf,
-            r.EffetSup,        r.EffetRepliqueInf, r.EffetRepliqueSup, r.tRepliqueInf,
-            r.tRepliqueSup,    r.pRepliqueInf,     r.pRepliqueSup,     r.LinfRepliqueInf,
-            r.LinfRepliqueSup, r.LsupRepliqueInf,  r.LsupRepliqueSup};
-}
-
 class CalculeResultatsTest : public ComputeTest {
   protected:
+    // The kept results of an earlier computation.
+    static R Avant() {
+        R r;
+        r.garde(Resultat::Prep, 0.7);
+        r.garde(Resultat::Psrep, 0.3);
+        r.garde(Resultat::Ppreprep, 0.4);
+        for (Resultat i :
+             {Resultat::tReplique, Resultat::pReplique, Resultat::Effet, Resultat::EffetReplique})
+            r.garde(i, 1.5, 2.5);
+        return r;
+    }
     CalculeResultatsTest() { EntreesCourantes(); }
     // Results and displays from an earlier computation, all marked "avant".
     void MarqueResultats() {
-        module.resultats =
-            R{0.7, 0.3, 0.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5};
+        module.resultats = Avant();
         MarqueEtiquettes("avant");
         for (std::int16_t i = 1; i <= 4; ++i) Textet(i).setText("avant");
     }
     // Nothing of the earlier computation left, and the state saying why.
     void AttendToutEfface(EtatCalcul etat, std::int16_t choix) {
         EXPECT_EQ(module.resultats.etat, etat);
-        EXPECT_EQ(Tous(module.resultats), Tous(R{}));
+        EXPECT_EQ(module.resultats.valeurs, R{}.valeurs);
         AttendIntervalles("");
         for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
             EXPECT_EQ(Eti(nom).caption(), "") << nom;
@@ -39,11 +41,9 @@ class CalculeResultatsTest : public ComputeTest {
             }
         }
     }
-    // prep, psrep and ppreprep as marked; with `limitesNulles` every interval limit at 0.
-    void AttendValeursIntactes(bool limitesNulles) {
-        R attendu{0.7, 0.3, 0.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5};
-        if (limitesNulles) attendu.zeroLimitesIntervalles();
-        EXPECT_EQ(Tous(module.resultats), Tous(attendu));
+    // Every kept result as marked.
+    void AttendValeursIntactes() {
+        EXPECT_EQ(module.resultats.valeurs, Avant().valeurs);
         for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
             EXPECT_EQ(Eti(nom).caption(), "avant") << nom;
     }
@@ -69,7 +69,7 @@ TEST_F(CalculeResultatsTest, WhileAComputationRunsANestedCallChangesNothing) {
     EXPECT_EQ(module.NbDecimales, 0);
     EXPECT_EQ(module.CalculEnCours, Vrai);
     AttendIntervalles("avant");
-    AttendValeursIntactes(false);
+    AttendValeursIntactes();
     EXPECT_EQ(Textet(2).text(), "avant");
 }
 
@@ -87,7 +87,7 @@ TEST_F(CalculeResultatsTest, TheEnteredStatisticIsWrittenIntoTheOtherBoxes) {
         {3, -0.05, {nullptr, nullptr, "0.05", "0.025"}},  // negative p made positive
         {4, -0.1, {nullptr, nullptr, "0.2", "0.1"}},
         {4, 0.7, {nullptr, nullptr, "1", "0.5"}},  // p1 above 0.5 becomes 0.5
-        {3, 0, {"", "", "avant", ""}},  // a p of 0 has no finite t: nothing derived
+        {3, 0, {"", "", "avant", ""}},             // a p of 0 has no finite t: nothing derived
         {4, 0, {"", "", "", "avant"}},
         {5, 2.5, {"", "", "", ""}}};  // an unknown kind derives nothing
     for (const Cas& cas : table) {
@@ -145,10 +145,10 @@ TEST_F(CalculeResultatsTest, AStatisticThatGivesNoTGivesNoResultAndSaysWhy) {
 TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroClearsTheLabel) {
     const double prep = StudentF(2.5 / std::sqrt(2.0), 10);
     Calcule(1, 2.5);
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(prep, 1e-12));
+    EXPECT_THAT(Bas(module.resultats, Resultat::Prep), DoubleNear(prep, 1e-12));
     EXPECT_EQ(Eti("EtiPrep").caption(), " prep = " + FormateNombre(prep, 3));
     Calcule(1, 2, 0, 9);  // no degrees of freedom: prep 0, returned with success
-    EXPECT_EQ(module.resultats.ValeurPrep, 0);
+    EXPECT_EQ(Bas(module.resultats, Resultat::Prep), 0);
     EXPECT_EQ(Eti("EtiPrep").caption(), "");
 }
 
@@ -191,11 +191,11 @@ TEST_F(CalculeResultatsTest, AlphaIsCorrectedHalvedWhenTwoTailedAndGivesPsrep) {
         Calcule(1, 0);
         EXPECT_EQ(Liste("Textealpha").text(), cas.texteEnsuite);
         if (cas.alphaUnilateral == 0) {
-            EXPECT_EQ(module.resultats.ValeurPsrep, 0);
+            EXPECT_EQ(Bas(module.resultats, Resultat::Psrep), 0);
             ChangeDecimales(*feuille, module);  // a later rendering leaves it blank
             EXPECT_EQ(Eti("EtiPrept").caption(), "");
         } else {
-            EXPECT_THAT(module.resultats.ValeurPsrep,
+            EXPECT_THAT(Bas(module.resultats, Resultat::Psrep),
                         DoubleNear(QueueTNul(1 - cas.alphaUnilateral), 1e-8));
             EXPECT_THAT(Eti("EtiPrept").caption(), StartsWith(" psrep = 0."));
         }
@@ -219,11 +219,12 @@ TEST_F(CalculeResultatsTest, GammaIsCorrectedAndGivesPpreprep) {
         Calcule(1, 0);
         EXPECT_EQ(Liste("TexteGamma").text(), cas.texteEnsuite);
         if (cas.gamma == 0) {
-            EXPECT_EQ(module.resultats.ValeurPpreprep, 0);
+            EXPECT_EQ(Bas(module.resultats, Resultat::Ppreprep), 0);
             EXPECT_EQ(Eti("EtiPreprep").caption(), "");
         } else {
             // At gamma 0.5 the quantile is only known where Student's F is 1/2 to 1e-16.
-            EXPECT_THAT(module.resultats.ValeurPpreprep, DoubleNear(QueueTNul(cas.gamma), 1e-7));
+            EXPECT_THAT(Bas(module.resultats, Resultat::Ppreprep),
+                        DoubleNear(QueueTNul(cas.gamma), 1e-7));
             EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = 0."));
         }
     }
@@ -239,7 +240,7 @@ TEST_F(CalculeResultatsTest, AFailedControlAccessStopsTheComputationAndNothingSt
     feuille->removeObserver(echec);
     EXPECT_EQ(module.CalculEnCours, Faux);
     AttendIntervalles("");
-    EXPECT_EQ(Tous(module.resultats), Tous(R{}));
+    EXPECT_EQ(module.resultats.valeurs, R{}.valeurs);
     for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"}) EXPECT_EQ(Eti(nom).caption(), "");
     // Every result not reached says it could not be computed.
     for (const Raison raison : module.resultats.raisons) EXPECT_EQ(raison, Raison::EchecNumerique);
@@ -255,7 +256,7 @@ TEST_F(CalculeResultatsTest, ATOfZeroStopsAtTheEffectIntervalAndTheNextComputati
         EXPECT_THAT(Eti("EtiICt", 1).caption(), StartsWith("["));  // written before the stop
         EXPECT_EQ(Eti("EtiIC", 0).caption(), "");
         EXPECT_EQ(Eti("EtiIC", 1).caption(), "");
-        EXPECT_EQ(module.resultats.EffetInf, 0);
+        EXPECT_EQ(Bas(module.resultats, Resultat::Effet), 0);
         EXPECT_EQ(module.resultats.raison(Resultat::Effet), Raison::TNul);
         Calcule(1, 2.5);
         EXPECT_THAT(Eti("EtiIC", 0).caption(), StartsWith("["));

@@ -28,8 +28,8 @@ class MiseAJOURTest : public ComputeTest {
     void AttendEffacement(EtatCalcul etat, const std::string& statut) {
         EXPECT_EQ(module.resultats.etat, etat);
         EXPECT_EQ(Eti("EtiEtat").caption(), statut);
-        EXPECT_EQ(module.resultats.ValeurPrep, 0);
-        EXPECT_EQ(module.resultats.tRepliqueInf, 0);
+        EXPECT_EQ(Bas(module.resultats, Resultat::Prep), 0);
+        EXPECT_EQ(Bas(module.resultats, Resultat::tReplique), 0);
         AttendIntervalles("");
         for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
             EXPECT_EQ(Eti(nom).caption(), "") << nom;
@@ -40,8 +40,9 @@ class MiseAJOURTest : public ComputeTest {
     // prep and the p limits (Student tails at the t limits with dfR) as Boost.Math gives them.
     void AttendResultats(double df, double c, double dfR) {
         const R& r = module.resultats;
-        EXPECT_THAT(r.ValeurPrep, DoubleNear(Prep(df, c), 1e-11));
-        EXPECT_THAT(r.pRepliqueInf, DoubleNear(1 - StudentF(r.tRepliqueSup, dfR), 1e-12));
+        EXPECT_THAT(Bas(r, Resultat::Prep), DoubleNear(Prep(df, c), 1e-11));
+        EXPECT_THAT(Bas(r, Resultat::pReplique),
+                    DoubleNear(1 - StudentF(Haut(r, Resultat::tReplique), dfR), 1e-12));
     }
 };
 
@@ -49,7 +50,7 @@ TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndEveryResultIsCleared) {
     Boite("Textedf").setText("-10");
     MarqueEtiquettes("avant");
     Textet(2).setText("4");
-    module.resultats.ValeurPrep = 0.7;
+    module.resultats.garde(Resultat::Prep, 0.7);
     EXPECT_EQ(Rafraichit(0), 0);
     EXPECT_TRUE(Pointeur().empty());
     EXPECT_EQ(Boite("Textedf").text(), "-10");
@@ -85,14 +86,15 @@ TEST_F(MiseAJOURTest, DegreesOfFreedomAreComputedAsTypedAndOnlyMadePositive) {
     struct Cas {
         const char *texte, *texteEnsuite;
         double df;
-    } const table[] = {{"-10", "10", 10},     {"12.5", "12.5", 12.5}, {"12,4", "12,4", 12.4},
-                       {"0.5", "0.5", 0.5},   {"30/2", "30/2", 15},   {"1e3", "1e3", 1000},
+    } const table[] = {{"-10", "10", 10},   {"12.5", "12.5", 12.5}, {"12,4", "12,4", 12.4},
+                       {"0.5", "0.5", 0.5}, {"30/2", "30/2", 15},   {"1e3", "1e3", 1000},
                        {"-2.5", "2.5", 2.5}};
     for (const Cas& cas : table) {
         Boite("Textedf").setText(cas.texte);
         Rafraichit(1);
         EXPECT_EQ(Boite("Textedf").text(), cas.texteEnsuite);
-        EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(cas.df, 1), 1e-11)) << cas.texte;
+        EXPECT_THAT(Bas(module.resultats, Resultat::Prep), DoubleNear(Prep(cas.df, 1), 1e-11))
+            << cas.texte;
         EXPECT_EQ(Eti("EtiEtat").caption(), "") << cas.texte;
     }
 }
@@ -106,7 +108,7 @@ TEST_F(MiseAJOURTest, WhatIsBeingTypedInTheDegreesOfFreedomIsNeverRewritten) {
         EXPECT_EQ(Boite("Textedf").text(), texte);
     }
     // Computed with 12.5, and marked as read otherwise than written.
-    EXPECT_THAT(module.resultats.ValeurPrep, DoubleNear(Prep(12.5, 1), 1e-11));
+    EXPECT_THAT(Bas(module.resultats, Resultat::Prep), DoubleNear(Prep(12.5, 1), 1e-11));
     EXPECT_TRUE(Boite("Textedf").marked());
     EXPECT_EQ(Boite("Textedf").toolTip(), "read as 12.5");
     EXPECT_EQ(Eti("EtiEtat").caption(), "degrees of freedom \"-12.5\" is read as 12.5");

@@ -46,10 +46,10 @@ TEST_F(IntervallesTest, GuaranteesDecideWhichIntervalsAreGiven) {
         EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = "));
         EXPECT_EQ(module.CalculEnCours, Faux);
         if (!cas.montres[0]) {
-            EXPECT_EQ(module.resultats.tRepliqueInf, 0);
+            EXPECT_EQ(Bas(module.resultats, Resultat::tReplique), 0);
         }
         if (!cas.montres[3]) {
-            EXPECT_EQ(module.resultats.EffetRepliqueInf, 0);
+            EXPECT_EQ(Bas(module.resultats, Resultat::EffetReplique), 0);
         }
         Liste("TexteGarantie", cas.boite).setText("95");
     }
@@ -63,22 +63,27 @@ TEST_F(IntervallesTest, PLimitsAreStudentTailsInIncreasingOrderForBothSigns) {
         SCOPED_TRACE(t);
         Calcule(1, t, 10, dfR, 2);
         const R& r = module.resultats;
-        ASSERT_LT(r.tRepliqueInf, r.tRepliqueSup);
-        ASSERT_NE(r.pRepliqueInf, 0);
-        EXPECT_LT(r.pRepliqueInf, r.pRepliqueSup);
+        ASSERT_LT(Bas(r, Resultat::tReplique), Haut(r, Resultat::tReplique));
+        ASSERT_NE(Bas(r, Resultat::pReplique), 0);
+        EXPECT_LT(Bas(r, Resultat::pReplique), Haut(r, Resultat::pReplique));
         // Upper tails for t >= 0, lower tails for t < 0, to the last digits (small p included).
-        const double inf = t >= 0 ? StudentF(-r.tRepliqueSup, dfR) : StudentF(r.tRepliqueInf, dfR);
-        const double sup = t >= 0 ? StudentF(-r.tRepliqueInf, dfR) : StudentF(r.tRepliqueSup, dfR);
-        EXPECT_THAT(r.pRepliqueInf, DoubleNear(inf, 1e-13 * inf));
-        EXPECT_THAT(r.pRepliqueSup, DoubleNear(sup, 1e-13 * sup));
+        const double inf = t >= 0 ? StudentF(-Haut(r, Resultat::tReplique), dfR)
+                                  : StudentF(Bas(r, Resultat::tReplique), dfR);
+        const double sup = t >= 0 ? StudentF(-Bas(r, Resultat::tReplique), dfR)
+                                  : StudentF(Haut(r, Resultat::tReplique), dfR);
+        EXPECT_THAT(Bas(r, Resultat::pReplique), DoubleNear(inf, 1e-13 * inf));
+        EXPECT_THAT(Haut(r, Resultat::pReplique), DoubleNear(sup, 1e-13 * sup));
     }
     // K-prime with -lambda is minus K-prime with lambda: a negative t mirrors the positive one.
     Calcule(1, 2.5);
     const R positif = module.resultats;
     Calcule(1, -2.5);
-    EXPECT_THAT(module.resultats.tRepliqueInf, DoubleNear(-positif.tRepliqueSup, 1e-7));
-    EXPECT_THAT(module.resultats.tRepliqueSup, DoubleNear(-positif.tRepliqueInf, 1e-7));
-    EXPECT_THAT(module.resultats.pRepliqueInf, DoubleNear(positif.pRepliqueInf, 1e-8));
+    EXPECT_THAT(Bas(module.resultats, Resultat::tReplique),
+                DoubleNear(-Haut(positif, Resultat::tReplique), 1e-7));
+    EXPECT_THAT(Haut(module.resultats, Resultat::tReplique),
+                DoubleNear(-Bas(positif, Resultat::tReplique), 1e-7));
+    EXPECT_THAT(Bas(module.resultats, Resultat::pReplique),
+                DoubleNear(Bas(positif, Resultat::pReplique), 1e-8));
 }
 
 TEST_F(IntervallesTest, AMissingEffectOrNoDegreesOfFreedomGiveNoEffectInterval) {
@@ -107,11 +112,13 @@ TEST_F(IntervallesTest, RawEffectHalfWidthsAreStudentQuantilesOfTheObservedExper
     Calcule(1, t, 10, 10, c);
     const R& r = module.resultats;
     const double h0 = d / t * StudentQ(0.975, 10);
-    EXPECT_THAT(r.EffetInf, DoubleNear(d - h0, 1e-9));
-    EXPECT_THAT(r.EffetSup, DoubleNear(d + h0, 1e-9));
+    EXPECT_THAT(Bas(r, Resultat::Effet), DoubleNear(d - h0, 1e-9));
+    EXPECT_THAT(Haut(r, Resultat::Effet), DoubleNear(d + h0, 1e-9));
     // Same guarantee and df: the prediction half-width is sqrt((c + 1) / c) times wider.
-    EXPECT_THAT(r.EffetRepliqueSup - d, DoubleNear(h0 * std::sqrt((c + 1) / c), 1e-9));
-    EXPECT_THAT(d - r.EffetRepliqueInf, DoubleNear(r.EffetRepliqueSup - d, 1e-12));
+    EXPECT_THAT(Haut(r, Resultat::EffetReplique) - d,
+                DoubleNear(h0 * std::sqrt((c + 1) / c), 1e-9));
+    EXPECT_THAT(d - Bas(r, Resultat::EffetReplique),
+                DoubleNear(Haut(r, Resultat::EffetReplique) - d, 1e-12));
     // Otherwise the observed df with the prediction's own guarantee.
     Boite("TexteEffet", 1).setText("-3");
     for (const auto& [garantie, dfR, p] :
@@ -119,8 +126,8 @@ TEST_F(IntervallesTest, RawEffectHalfWidthsAreStudentQuantilesOfTheObservedExper
         Liste("TexteGarantie", 1).setText(garantie);
         Calcule(1, -1.8, 10, dfR, 2);
         const double h1 = -3 / -1.8 * StudentQ(p, 10) / std::sqrt(2.0 / 3);
-        EXPECT_THAT(r.EffetRepliqueInf, DoubleNear(-3 - h1, 1e-8)) << garantie;
-        EXPECT_THAT(r.EffetRepliqueSup, DoubleNear(-3 + h1, 1e-8)) << garantie;
+        EXPECT_THAT(Bas(r, Resultat::EffetReplique), DoubleNear(-3 - h1, 1e-8)) << garantie;
+        EXPECT_THAT(Haut(r, Resultat::EffetReplique), DoubleNear(-3 + h1, 1e-8)) << garantie;
     }
 }
 
@@ -128,12 +135,12 @@ TEST_F(IntervallesTest, StandardizedPredictionIsTheTIntervalScaledByTheEffectPer
     const double t = 2.5, d = 0.5, c = 4;
     Calcule(1, t, 10, 12, c);
     const double f = d / t / std::sqrt(c);
-    EXPECT_THAT(module.resultats.EffetRepliqueInf,
-                DoubleNear(f * module.resultats.tRepliqueInf, 1e-14));
-    EXPECT_THAT(module.resultats.EffetRepliqueSup,
-                DoubleNear(f * module.resultats.tRepliqueSup, 1e-14));
-    EXPECT_LT(module.resultats.EffetInf, d);
-    EXPECT_GT(module.resultats.EffetSup, d);
+    EXPECT_THAT(Bas(module.resultats, Resultat::EffetReplique),
+                DoubleNear(f * Bas(module.resultats, Resultat::tReplique), 1e-14));
+    EXPECT_THAT(Haut(module.resultats, Resultat::EffetReplique),
+                DoubleNear(f * Haut(module.resultats, Resultat::tReplique), 1e-14));
+    EXPECT_LT(Bas(module.resultats, Resultat::Effet), d);
+    EXPECT_GT(Haut(module.resultats, Resultat::Effet), d);
 }
 
 }  // namespace

@@ -21,35 +21,38 @@ class ExempleDemarrageTest : public ComputeTest {
 
 struct Conserve {
     const char* nom;
-    double R::*valeur;
+    Resultat resultat;
+    double (*limite)(const R&, Resultat);  // Bas or Haut
     double reference;
     double tolerance;
 };
 
 TEST_F(ExempleDemarrageTest, KeptResultsMatchTheIndependentReference) {
     const Conserve standardises[] = {
-        {"prep", &R::ValeurPrep, 0.771625830497, 1e-9},
-        {"psrep", &R::ValeurPsrep, 0.230177442254, 1e-8},
-        {"ppreprep", &R::ValeurPpreprep, 0.42585870072, 1e-8},
-        {"t low", &R::tRepliqueInf, -1.927574898, 1e-7},
-        {"t high", &R::tRepliqueSup, 4.682222389, 1e-7},
-        {"p low", &R::pRepliqueInf, 0.0005742988612, 1e-10},
-        {"p high", &R::pRepliqueSup, 0.9569968981, 1e-9},
-        {"effect low", &R::EffetInf, -0.30084628, 1e-7},
-        {"effect high", &R::EffetSup, 0.9785326557, 1e-7},
-        {"predicted effect low", &R::EffetRepliqueInf, -0.6095527109, 1e-7},
-        {"predicted effect high", &R::EffetRepliqueSup, 1.480648743, 1e-7}};
+        {"prep", Resultat::Prep, Bas, 0.771625830497, 1e-9},
+        {"psrep", Resultat::Psrep, Bas, 0.230177442254, 1e-8},
+        {"ppreprep", Resultat::Ppreprep, Bas, 0.42585870072, 1e-8},
+        {"t low", Resultat::tReplique, Bas, -1.927574898, 1e-7},
+        {"t high", Resultat::tReplique, Haut, 4.682222389, 1e-7},
+        {"p low", Resultat::pReplique, Bas, 0.0005742988612, 1e-10},
+        {"p high", Resultat::pReplique, Haut, 0.9569968981, 1e-9},
+        {"effect low", Resultat::Effet, Bas, -0.30084628, 1e-7},
+        {"effect high", Resultat::Effet, Haut, 0.9785326557, 1e-7},
+        {"predicted effect low", Resultat::EffetReplique, Bas, -0.6095527109, 1e-7},
+        {"predicted effect high", Resultat::EffetReplique, Haut, 1.480648743, 1e-7}};
     const Conserve bruts[] = {
-        {"raw effect low", &R::EffetInf, -5.28518617, 1e-7},
-        {"raw effect high", &R::EffetSup, 15.28518617, 1e-7},
-        {"raw predicted effect low", &R::EffetRepliqueInf, -9.545449773, 1e-7},
-        {"raw predicted effect high", &R::EffetRepliqueSup, 19.54544977, 1e-7}};
+        {"raw effect low", Resultat::Effet, Bas, -5.28518617, 1e-7},
+        {"raw effect high", Resultat::Effet, Haut, 15.28518617, 1e-7},
+        {"raw predicted effect low", Resultat::EffetReplique, Bas, -9.545449773, 1e-7},
+        {"raw predicted effect high", Resultat::EffetReplique, Haut, 19.54544977, 1e-7}};
     Calcule();
     for (const Conserve& c : standardises)
-        EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance)) << c.nom;
+        EXPECT_THAT(c.limite(module.resultats, c.resultat), DoubleNear(c.reference, c.tolerance))
+            << c.nom;
     Calcule(true);
     for (const Conserve& c : bruts)
-        EXPECT_THAT(module.resultats.*c.valeur, DoubleNear(c.reference, c.tolerance)) << c.nom;
+        EXPECT_THAT(c.limite(module.resultats, c.resultat), DoubleNear(c.reference, c.tolerance))
+            << c.nom;
     EXPECT_EQ(Eti("EtiIC", 0).caption(), "[-5.285,15.285]");
     EXPECT_EQ(Eti("EtiIC", 1).caption(), "[-9.545,19.545]");
 }
