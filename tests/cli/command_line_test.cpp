@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/usage.h"
 #include "run_command_line.h"
 
 namespace ormane::cli {
@@ -96,11 +95,12 @@ TEST(ExitStatus, SaysWhetherTheResultsCanBeTrusted) {
 TEST(HelpAndVersion, GoToStandardOutput) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, usageText());
+    EXPECT_THAT(help.out, StartsWith("Usage:\n  ormane "));
     for (const char* option :
          {"--df", "--t", "--F", "--p2", "--p1", "--future", "--alpha", "--alpha-tails", "--gamma",
           "--estimate-level", "--prediction-level", "--d", "--raw", "--decimals", "--lang",
-          "--json", "alpha_tails", "effect_pred_hi"})
+          "--json", "alpha_tails", "ppreprep,t_pred_lo", "effect_pred_hi,error", "t_prediction",
+          "effect_prediction", "unavailable", "Exit status"})
         EXPECT_THAT(help.out, HasSubstr(option));
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -117,7 +117,7 @@ TEST(UsageErrors, ExitTwoWithTheMessageThenTheUsageOnStandardError) {
         EXPECT_EQ(r.status, 2) << arguments.back();
         EXPECT_EQ(r.out, "");
         EXPECT_THAT(r.err, StartsWith("ormane: "));
-        EXPECT_THAT(r.err, HasSubstr("\n\n" + usageText()));
+        EXPECT_THAT(r.err, HasSubstr("\n\nUsage:\n  ormane "));
     }
 }
 
