@@ -11,22 +11,22 @@ namespace ormane {
 
 // The value itself, or ErreurExecution when it overflowed (or is not a number).
 inline double Fini(double valeur) {
-    if (!std::isfinite(valeur)) throw ErreurExecution("dépassement de capacité");
+    if (!std::isfinite(valeur)) throw ErreurExecution("overflow");
     return valeur;
 }
 
 inline double Divise(double numerateur, double denominateur) {
-    if (denominateur == 0.0) throw ErreurExecution("division par zéro");
+    if (denominateur == 0.0) throw ErreurExecution("division by zero");
     return Fini(numerateur / denominateur);
 }
 
 inline double Logarithme(double x) {
-    if (!(x > 0.0)) throw ErreurExecution("logarithme d'un nombre non positif");
+    if (!(x > 0.0)) throw ErreurExecution("logarithm of a number that is not positive");
     return Fini(std::log(x));
 }
 
 inline double RacineCarree(double x) {
-    if (!(x >= 0.0)) throw ErreurExecution("racine carrée d'un nombre négatif");
+    if (!(x >= 0.0)) throw ErreurExecution("square root of a negative number");
     return Fini(std::sqrt(x));
 }
 

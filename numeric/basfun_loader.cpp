@@ -70,7 +70,7 @@ basfun_fn PointEntreeBasfun() {
         bibliotheque.pointEntree = reinterpret_cast<basfun_fn>(symbole);
         return bibliotheque.pointEntree;
     }
-    throw ErreurExecution("libbasfun introuvable");
+    throw ErreurExecution("libbasfun cannot be found");
 }
 
 bool BasfunDisponible() {

@@ -58,7 +58,7 @@ double RepartitionNormale(double x, CodeErreur& erreur) {
     const Retour retour = AppelleBasfun(BASFUN_NORMALE, 0, 0, {x, 0.0, 0.0, 0.0, 0.0, 0.0});
     if (retour.statut < std::numeric_limits<CodeErreur>::min() ||
         retour.statut > std::numeric_limits<CodeErreur>::max()) {
-        throw ErreurExecution("statut de libbasfun hors de 16 bits");
+        throw ErreurExecution("a status of libbasfun that does not fit in 16 bits");
     }
     erreur = static_cast<CodeErreur>(retour.statut);
     return retour.valeur;
