@@ -22,7 +22,6 @@ namespace {
 constexpr std::int16_t kDecimalesParDefaut = 3;
 // Statistic boxes show up to 16 decimals, trailing zeros dropped.
 constexpr std::int16_t kDecimalesStatistique = -16;
-constexpr double kPrecisionStudent = 1e-14;
 constexpr double kAlphaParDefaut = 0.05;
 
 void EcritStatistique(window::FeuilleOrmane& Feuille, std::int16_t index, std::string texte) {

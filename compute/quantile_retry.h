@@ -9,6 +9,10 @@
 
 namespace ormane {
 
+// The accuracy the computation hands to Student's distribution function (which computes to
+// full accuracy whatever it is given).
+inline constexpr double kPrecisionStudent = 1e-12;
+
 // Parameters P1 to P5 of the distribution (see numeric/quantile_search.h).
 struct ParametresLoi {
     double P1 = 0, P2 = 0, P3 = 0, P4 = 0, P5 = 0;

@@ -16,7 +16,6 @@ namespace ormane {
 namespace {
 
 constexpr double kInfini = 1e300;  // stands for an infinite number of degrees of freedom
-constexpr double kPrecisionStudent = 1e-12;
 
 // A guarantee level entered in percent, as a probability.
 double LitGarantie(window::FeuilleOrmane& Feuille, std::int16_t index) {
