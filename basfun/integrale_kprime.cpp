@@ -79,10 +79,29 @@ class Integrande {
     bm::students_t_distribution<double, PolitiqueKprime> student_;
 };
 
+// The mass of Q = (U / V)^2 outside [1e-300, 1e300], where e^(2 tau) and with it the density
+// cannot be formed: the integral misses it. It is about e^(-345 nu) for the smaller of the
+// degrees of freedom, so only tiny ones make it count.
+double MasseHorsDePortee(double nu1, double nu2, bool nu2Infini) {
+    const PolitiqueKprime pol;
+    constexpr double kQMin = 1e-300;
+    if (nu2Infini) return bm::gamma_p(nu1 / 2, nu1 / 2 * kQMin, pol);
+    const double zMin = nu1 / nu2 * kQMin, zMax = nu1 / nu2 / kQMin;
+    return bm::ibeta(nu1 / 2, nu2 / 2, zMin / (1 + zMin), pol) +
+           bm::ibeta(nu2 / 2, nu1 / 2, 1 / (1 + zMax), pol);
+}
+
 }  // namespace
+
+double ErreurAdmise(double precision) {
+    return std::fmax(100 * precision, 1e-10);
+}
 
 ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini, double lambda,
                                 double precision) {
+    // Mass the integral cannot see: past the error allowed, no need to try.
+    const double horsDePortee = MasseHorsDePortee(nu1, nu2, nu2Infini);
+    if (!(horsDePortee <= ErreurAdmise(precision))) return {0.0, horsDePortee, false};
     const Integrande integrande(x, nu1, nu2, nu2Infini, lambda);
     // Relative to the integral of |f|, which is at most 1.
     const double tolerance = std::fmax(precision, 1e-15);
@@ -108,7 +127,7 @@ ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini
     v.p += ExpSinh().integrate([&](double u) { return integrande(b + u); }, 0.0, inf, tolerance, &e,
                                &l1);
     erreur += e;
-    v.erreur = erreur;
+    v.erreur = erreur + horsDePortee;
     v.ok = std::isfinite(v.p) && std::isfinite(v.erreur);
     return v;
 }

@@ -16,6 +16,12 @@ struct ValeurIntegrale {
     bool ok = false;
 };
 
+// The largest error estimate that still gives a value, for an absolute precision asked.
+double ErreurAdmise(double precision);
+
+// The integral over tau = log(U / V), for any arguments; its error estimate includes the mass
+// of tau where the density cannot be formed in doubles (tiny degrees of freedom), and it
+// gives up at once when that mass alone is past ErreurAdmise.
 ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini, double lambda,
                                 double precision);
 

@@ -5,6 +5,7 @@
 
 #include "fonction_incomplete.h"
 #include "integrale_kprime.h"
+#include "integrale_par_student.h"
 #include "poids_melange.h"
 #include "serie_depuis_zero.h"
 #include "serie_melange.h"
@@ -20,7 +21,11 @@ constexpr double kNu2Infini = 1e20;
 // Past this many terms (about 0.2 ms) the integral is the faster method. The series may use
 // four times as many before it gives up and leaves the value to the integral.
 constexpr double kTermesSerieMax = 20000;
+// Where the integral over the Student variable suits the arguments (MarcheRaide) it takes
+// about 50 us, the time of this many terms.
+constexpr double kTermesSerieMaxFaceAuStudent = 1000;
 constexpr long kBudgetSerie = 80000;
+constexpr double kIndiceMax = 1e12;
 // The series summed from index 0 is the faster method as long as it needs fewer terms than
 // this (about the cost of the incomplete betas that start the other one); its budget leaves
 // room for a rough estimate.
@@ -61,14 +66,19 @@ double TermesEstimes(double x, double nu1, double nu2, double lambda) {
 //   F = F_t(-lambda; nu1) + 1/2 S_0[I] + 1/2 sign(lambda) S_1/2[I],
 // and for x < 0 the same sums of 1 - I at |x| and -lambda give F as the upper tail of the
 // reflected variable: F = 1/2 S_0[1 - I] + 1/2 sign(-lambda) S_1/2[1 - I].
-ValeurMethode KprimeSerieAuSommet(double x, double nu1, double nu2, double lambda,
-                                  double precision) {
-    if (!(TermesEstimes(x, nu1, nu2, lambda) <= kTermesSerieMax)) return {};
+namespace {
+
+ValeurMethode SerieAuSommet(double x, double nu1, double nu2, double lambda, double precision,
+                            double termesMax) {
+    if (!(TermesEstimes(x, nu1, nu2, lambda) <= termesMax)) return {};
     const bool negatif = x < 0;
     const double l = negatif ? -lambda : lambda;
     const double signe = l > 0 ? 1.0 : (l < 0 ? -1.0 : 0.0);
     const PoidsMelange w =
         Nu1Infini(nu1, l) ? PoidsMelange::Poisson(l) : PoidsMelange::BinomialeNegative(nu1, l);
+    // Past this index the direct evaluations that re-seed the sums cost milliseconds each,
+    // and the integrals are the better method anyway.
+    if (!(w.Mode() <= kIndiceMax)) return {};
     if (x == 0) {
         // F_t(-lambda; nu1) = 1/2 (1 - sign(lambda) M_1/2).
         const double p = signe > 0 ? 0.5 * w.UnMoinsMasseDemi() : 0.5 * (1 + w.MasseTotale(0.5));
@@ -93,6 +103,13 @@ ValeurMethode KprimeSerieAuSommet(double x, double nu1, double nu2, double lambd
     return {p, std::isfinite(p)};
 }
 
+}  // namespace
+
+ValeurMethode KprimeSerieAuSommet(double x, double nu1, double nu2, double lambda,
+                                  double precision) {
+    return SerieAuSommet(x, nu1, nu2, lambda, precision, kTermesSerieMax);
+}
+
 // For x != 0; F(x; lambda) = 1 - F(-x; -lambda) for x < 0.
 ValeurMethode KprimeSerieDepuisZero(double x, double nu1, double nu2, double lambda,
                                     double precision) {
@@ -109,10 +126,47 @@ ValeurMethode KprimeSerieDepuisZero(double x, double nu1, double nu2, double lam
     return {x < 0 ? 1 - v.p : v.p, true};
 }
 
+namespace {
+
+// The integral over U / V steps from one level to another within a width of about
+// sqrt((nu2 + nu1 (x/lambda)^2) / (nu1 + nu2)) / |x| in tau = log(U / V) around x / lambda; where
+// that is well below the spread of tau, sqrt((1/nu1 + 1/nu2) / 2) or more, the integral over
+// the Student variable is smooth and the faster of the two.
+bool MarcheRaide(double x, double nu1, double nu2, bool nu2Infini, double lambda) {
+    if (!(x * lambda > 0)) return false;
+    const double r = x / lambda;
+    const double largeur =
+        nu2Infini ? 1 / std::fabs(x) : std::sqrt((nu2 + nu1 * r * r) / (nu1 + nu2)) / std::fabs(x);
+    const double etendue = std::sqrt((1 / nu1 + (nu2Infini ? 0.0 : 1 / nu2)) / 2);
+    return largeur < etendue / 10;
+}
+
+// Whether the integral over the Student variable is tried first: U = 1 to double precision
+// (the integral over tau would have a density of no width), or a steep step.
+bool IntegraleParStudentConvient(double x, double nu1, double nu2, double lambda) {
+    return x != 0 &&
+           (Nu1Infini(nu1, lambda) || MarcheRaide(x, nu1, nu2, nu2 >= kNu2Infini, lambda));
+}
+
+}  // namespace
+
 ValeurMethode KprimeIntegrale(double x, double nu1, double nu2, double lambda, double precision) {
-    const ValeurIntegrale vi = IntegraleKprime(x, nu1, nu2, nu2 >= kNu2Infini, lambda, precision);
+    const bool nu2Infini = nu2 >= kNu2Infini;
     // An integral whose own error estimate is far above the accuracy asked gives no value.
-    return {vi.p, vi.ok && vi.erreur <= std::fmax(100 * precision, 1e-10)};
+    const auto sure = [&](const ValeurIntegrale& vi) {
+        return vi.ok && vi.erreur <= ErreurAdmise(precision);
+    };
+    if (IntegraleParStudentConvient(x, nu1, nu2, lambda)) {
+        const bool nu1Infini = Nu1Infini(nu1, lambda);
+        // F(x; lambda) = 1 - F(-x; -lambda) brings x (and lambda, but for nu1 infinite) to
+        // positive values.
+        const double l = x < 0 ? -lambda : lambda;
+        const ValeurIntegrale vt =
+            IntegraleParStudent(std::fabs(x), nu1, nu1Infini, nu2, nu2Infini, l, precision);
+        if (sure(vt)) return {x < 0 ? 1 - vt.p : vt.p, true};
+    }
+    const ValeurIntegrale vi = IntegraleKprime(x, nu1, nu2, nu2Infini, lambda, precision);
+    return {vi.p, sure(vi)};
 }
 
 double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
@@ -132,7 +186,10 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     if (Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini)
         return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
     ValeurMethode v = KprimeSerieDepuisZero(x, nu1, nu2, lambda, precision);
-    if (!v.ok) v = KprimeSerieAuSommet(x, nu1, nu2, lambda, precision);
+    const bool student = IntegraleParStudentConvient(x, nu1, nu2, lambda);
+    if (!v.ok)
+        v = SerieAuSommet(x, nu1, nu2, lambda, precision,
+                          student ? kTermesSerieMaxFaceAuStudent : kTermesSerieMax);
     if (!v.ok) v = KprimeIntegrale(x, nu1, nu2, lambda, precision);
     if (v.ok) return std::fmin(1.0, std::fmax(0.0, v.p));
     statut = kNonFormable;

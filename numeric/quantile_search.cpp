@@ -1,11 +1,16 @@
 #include "quantile_search.h"
 
 #include <cmath>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "arithmetique_controlee.h"
 #include "distribution.h"
 #include "moments.h"
+#include "student_quantile.h"
 
 namespace ormane {
 namespace {
@@ -21,6 +26,7 @@ struct Abandon {};
 struct Point {
     double x;
     double F;
+    bool evalue = true;  // false for a bound whose F is taken as 0 or 1 without evaluation
 };
 
 // The distribution function of the searched law, at the tolerance in force.
@@ -49,29 +55,92 @@ class Repartition {
     double tolerance_;
 };
 
-// The walk's step grows after every 101 steps that failed to bracket p: (10 step)^m at the
-// m-th time, at most 11 times.
-class Marche {
-  public:
-    explicit Marche(double& pas) : pas_(pas) {}
-
-    void CompteUnPas() {
-        if (++pas_faits_ < kPasParTour) return;
-        if (agrandissements_ == kAgrandissementsMax) throw Abandon{};
-        ++agrandissements_;
-        pas_ = Puissance(10.0 * pas_, agrandissements_);
-        pas_faits_ = 0;
-    }
-
-  private:
-    double& pas_;
-    int pas_faits_ = 0;
-    int agrandissements_ = 0;
+// The points of the walk from the centre, in order: steps of `pas`, enlarged after every
+// 101 steps that failed to bracket p, to (10 step)^m at the m-th time, at most 11 times. A
+// downward walk stops at the lower bound, where it would stay; the points end where the
+// walk would overflow.
+struct PointDeMarche {
+    double x;
+    double pas;  // the step in force once the walk is there
 };
+
+std::vector<PointDeMarche> PointsDeMarche(double centre, double pas, bool versLeBas,
+                                          double borneInf) {
+    std::vector<PointDeMarche> points;
+    points.reserve(kPasParTour * (kAgrandissementsMax + 1));
+    double x = centre;
+    int pasFaits = 0;
+    int agrandissements = 0;
+    try {
+        for (;;) {
+            x = versLeBas ? Fini(x - pas) : Fini(x + pas);
+            const bool borne = versLeBas && x <= borneInf;
+            if (borne) x = borneInf;
+            points.push_back({x, pas});
+            if (borne) break;
+            if (++pasFaits < kPasParTour) continue;
+            if (agrandissements == kAgrandissementsMax) break;
+            ++agrandissements;
+            pas = Puissance(10.0 * pas, agrandissements);
+            pasFaits = 0;
+        }
+    } catch (const ErreurExecution&) {
+        // The walk would fail here: the points before are all it can visit.
+    }
+    return points;
+}
+
+// Where the walk stops: the first of its points whose F fails, meets p or lies beyond it.
+// F is monotone along the walk, so that point is found by doubling the index and then
+// bisecting: a dozen evaluations instead of up to 1212, and the same point.
+template <class Arret>
+std::optional<std::size_t> PremierArret(std::size_t n, const Arret& arret) {
+    if (n == 0) return std::nullopt;
+    std::ptrdiff_t dernierSans = -1;
+    std::size_t avec = 0;
+    for (std::size_t i = 0;; i = 2 * i + 1) {
+        if (i >= n) i = n - 1;
+        if (arret(i)) {
+            avec = i;
+            break;
+        }
+        dernierSans = static_cast<std::ptrdiff_t>(i);
+        if (i == n - 1) return std::nullopt;
+    }
+    while (avec - static_cast<std::size_t>(dernierSans + 1) > 0) {
+        const std::size_t milieu = static_cast<std::size_t>(dernierSans + 1) +
+                                   (avec - static_cast<std::size_t>(dernierSans + 1)) / 2;
+        if (arret(milieu)) {
+            avec = milieu;
+        } else {
+            dernierSans = static_cast<std::ptrdiff_t>(milieu);
+        }
+    }
+    return avec;
+}
+
+// The bisection's point. Across orders of magnitude (a walk's last step may take the bracket
+// from 1e6 to 1e15) the geometric mean, which takes five halvings where the midpoint takes
+// thirty; the midpoint otherwise.
+double Milieu(double a, double b) {
+    constexpr double kRapportGeometrique = 1e3;
+    const double petit = std::fmin(std::fabs(a), std::fabs(b));
+    const double grand = std::fmax(std::fabs(a), std::fabs(b));
+    if ((a > 0) == (b > 0) && petit > 0 && grand > kRapportGeometrique * petit)
+        return std::copysign(std::sqrt(petit) * std::sqrt(grand), a);
+    return Fini(a + b) / 2.0;
+}
+
+// False once a and b are neighbouring doubles: neither a midpoint nor regula falsi can then
+// fall strictly between them.
+bool PeutRetrecir(double a, double b) {
+    const double milieu = (a + b) / 2.0;
+    return !std::isfinite(milieu) || (milieu != a && milieu != b);
+}
 
 }  // namespace
 
-double DepartNormalAbramowitzStegun(double p) {
+double DepartNormal(double p) {
     const double q = p <= 0.5 ? p : 1.0 - p;
     const double w = Logarithme(Divise(1.0, q * q));
     const double s = RacineCarree(w);
@@ -99,6 +168,16 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
         MomentsLoi(nom, P2, P3, P5, position, 1.0, variance, varianceNonDisponible);
         pas = varianceNonDisponible != Faux ? 1.0 : RacineCarree(variance);
 
+        // Student's quantile needs no search, and is exact for every p strictly between 0
+        // and 1: only 0 and 1 themselves are met by the bounds of the support.
+        if (nom == "t" && p > 0.0 && p < 1.0) {
+            const std::optional<double> t = QuantileStudentDirect(p, P2);
+            if (!t || *t < borneInf || *t > borneSup || (infOuverte != Faux && *t == borneInf) ||
+                (supOuverte != Faux && *t == borneSup))
+                throw Abandon{};
+            return *t;
+        }
+
         if (p <= tol) {
             if (infOuverte != Faux) erreur = kEchec;
             return borneInf;
@@ -108,7 +187,7 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
             return borneSup;
         }
 
-        double x0 = Fini(centre + DepartNormalAbramowitzStegun(p) * pas);
+        double x0 = Fini(centre + DepartNormal(p) * pas);
         if (x0 < borneInf) x0 = borneInf;
         if (x0 > borneSup) x0 = borneSup;
         const double F0 = x0 <= -1e300 ? 0.0 : x0 >= 1e300 ? 1.0 : F.EvalueOuAbandonne(x0);
@@ -116,42 +195,49 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
 
         Point bas{0.0, 0.0};
         Point haut{0.0, 0.0};
+        // The walk from the centre: the point where it stops (its F failed, met p or passed
+        // it) and what F gave there.
+        const auto marche = [&](bool versLeBas) {
+            const std::vector<PointDeMarche> points =
+                PointsDeMarche(centre, pas, versLeBas, borneInf);
+            struct Essai {
+                bool echec = false;
+                double F = 0.0;
+            };
+            std::vector<Essai> essais(points.size());
+            const auto arret = [&](std::size_t i) {
+                Essai& e = essais[i];
+                e.echec = !F.Evalue(points[i].x, e.F);
+                return e.echec || atteint(e.F) || (versLeBas ? e.F <= p : e.F >= p);
+            };
+            const std::optional<std::size_t> i = PremierArret(points.size(), arret);
+            // The walk ran out of steps or overflowed without bracketing p.
+            if (!i) throw Abandon{};
+            pas = points[*i].pas;
+            return std::pair{points[*i].x, essais[*i]};
+        };
+        const bool F0Evalue = x0 > -1e300 && x0 < 1e300;
         if (p < F0) {
-            haut = {x0, F0};
-            bas = {borneInf, 0.0};
-            Marche marche(pas);
-            for (double x = centre;;) {
-                x = Fini(x - pas);
-                if (x < borneInf) x = borneInf;
-                double Fx = 0.0;
-                if (!F.Evalue(x, Fx)) {
-                    if (infOuverte != Faux) throw Abandon{};
-                    bas = {borneInf, 0.0};
-                    break;
-                }
-                if (atteint(Fx)) return x;
-                if (Fx <= p) {
-                    bas = {x, Fx};
-                    break;
-                }
-                marche.CompteUnPas();
+            haut = {x0, F0, F0Evalue};
+            bas = {borneInf, 0.0, false};
+            const auto [x, e] = marche(true);
+            if (e.echec) {
+                if (infOuverte != Faux) throw Abandon{};
+                bas = {borneInf, 0.0, false};
+            } else {
+                if (atteint(e.F)) return x;
+                bas = {x, e.F};
             }
         } else {
-            bas = {x0, F0};
-            haut = {borneSup, borneSup >= 1e300 ? 1.0 : F.EvalueOuAbandonne(borneSup)};
+            bas = {x0, F0, F0Evalue};
+            haut = borneSup >= 1e300 ? Point{borneSup, 1.0, false}
+                                     : Point{borneSup, F.EvalueOuAbandonne(borneSup)};
             if (atteint(haut.F)) return borneSup;
             if (!(haut.F >= p && supOuverte == Faux)) {
-                Marche marche(pas);
-                for (double x = centre;;) {
-                    x = Fini(x + pas);
-                    const double Fx = F.EvalueOuAbandonne(x);
-                    if (atteint(Fx)) return x;
-                    if (Fx >= p) {
-                        haut = {x, Fx};
-                        break;
-                    }
-                    marche.CompteUnPas();
-                }
+                const auto [x, e] = marche(false);
+                if (e.echec) throw Abandon{};
+                if (atteint(e.F)) return x;
+                haut = {x, e.F};
             }
         }
 
@@ -161,7 +247,14 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
         double Fx = 0.0;
         const auto essaie = [&](double candidat) {
             x = candidat;
-            Fx = F.EvalueOuAbandonne(x);
+            // A stalled regula falsi lands on an end again, whose F is known.
+            if (x == bas.x && bas.evalue) {
+                Fx = bas.F;
+            } else if (x == haut.x && haut.evalue) {
+                Fx = haut.F;
+            } else {
+                Fx = F.EvalueOuAbandonne(x);
+            }
             if (atteint(Fx)) return true;
             if (p < Fx) {
                 haut = {x, Fx};
@@ -173,8 +266,11 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
         for (int cycle = 0; cycle < kCyclesMax; ++cycle) {
             const double decalage = Divise(Fini(haut.x - bas.x) * (p - bas.F), haut.F - bas.F);
             if (essaie(Fini(bas.x + decalage))) return x;
-            if (essaie(Fini(bas.x + haut.x) / 2.0)) return x;
+            if (essaie(Milieu(bas.x, haut.x))) return x;
             if (std::fabs(bas.x - haut.x) < kLargeurFinale) break;
+            // Neighbouring ends wider than the final width: every further cycle would try
+            // the same two points again, and the test below would fail.
+            if (!PeutRetrecir(bas.x, haut.x)) throw Abandon{};
         }
         if (!(std::fabs(bas.x - haut.x) < kLargeurFinale) || std::fabs(p - Fx) > 1e-6) {
             throw Abandon{};

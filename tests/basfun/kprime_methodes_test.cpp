@@ -3,12 +3,14 @@
 // starting values of the series summed from index 0 against Boost.Math in long double.
 #include <gtest/gtest.h>
 
+#include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 
 #include "fonction_incomplete.h"
 #include "integrale_kprime.h"
+#include "integrale_par_student.h"
 #include "kprime.h"
 #include "poids_melange.h"
 #include "serie_beta_demi.h"
@@ -67,6 +69,49 @@ TEST(KprimeMethodes, AgreeWhereverTwoApplyAndTheIntegralAloneIsSure) {
     EXPECT_GT(communs, 1000 / kPas);
     EXPECT_GT(compares, 3000 / kPas);
     EXPECT_GT(seule, 0);
+}
+
+// The integral over the Student variable, where x and lambda share their sign: for an
+// infinite nu1 (U = 1) the noncentral t with nu2 df, for an infinite nu2 the identity
+// P(Z + lambda U <= x) = 1 - F_nct(lambda; nu1 df, noncentrality x), and elsewhere the series
+// and the integral over tau, wherever they are sure, up to the steep steps of large lambda.
+TEST(KprimeMethodes, IntegralOverTheStudentVariable) {
+    for (double nu : {1.0, 4.0, 30.0})
+        for (double lambda : {-3.0, 5.0, 40.0})
+            for (double facteur : {0.5, 1.0, 2.0}) {
+                const double x = std::fabs(lambda) * facteur;
+                SCOPED_TRACE(testing::Message() << x << " " << nu << " " << lambda);
+                const ValeurIntegrale u =
+                    IntegraleParStudent(x, 1e300, true, nu, false, lambda, kPrecision);
+                EXPECT_NEAR(u.p, bm::cdf(bm::non_central_t(nu, lambda), x), 1e-13);
+                if (lambda < 0) continue;
+                const ValeurIntegrale v =
+                    IntegraleParStudent(x, nu, false, 1e300, true, lambda, kPrecision);
+                EXPECT_NEAR(v.p, bm::cdf(complement(bm::non_central_t(nu, x), lambda)), 1e-13);
+            }
+    int compares = 0;
+    for (double nu1 : {0.5, 1.5, 5.0, 30.0, 1e3})
+        for (double nu2 : {0.5, 2.5, 12.0, 200.0})
+            for (double lambda : {5.0, 50.0, 7e4})
+                for (double facteur : {0.01, 0.3, 1.0, 4.0}) {
+                    const double x = lambda * facteur;
+                    SCOPED_TRACE(testing::Message()
+                                 << x << " " << nu1 << " " << nu2 << " " << lambda);
+                    const ValeurIntegrale t =
+                        IntegraleParStudent(x, nu1, false, nu2, false, lambda, kPrecision);
+                    if (!(t.ok && t.erreur <= 1e-13)) continue;
+                    const ValeurMethode serie =
+                        KprimeSerieAuSommet(x, nu1, nu2, lambda, kPrecision);
+                    const ValeurIntegrale tau =
+                        IntegraleKprime(x, nu1, nu2, false, lambda, kPrecision);
+                    for (const double autre :
+                         {serie.ok ? serie.p : NAN, tau.ok && tau.erreur <= 1e-13 ? tau.p : NAN}) {
+                        if (std::isnan(autre)) continue;
+                        ++compares;
+                        EXPECT_NEAR(t.p, autre, 1e-13);
+                    }
+                }
+    EXPECT_GT(compares, 100);
 }
 
 void AttendRelatif(double obtenu, Long attendu, double relative) {
