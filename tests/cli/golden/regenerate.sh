@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Rewrites the expected outputs of every golden case from a built ormane, after a change
-# that is meant to alter them (the JSON and batch cases show 17 significant digits, so a
+# that is meant to alter them (the JSON and batch cases show every digit that reads back, so a
 # change in the last bits of the numeric core shows there). Review the diff before
 # committing it. Usage: tests/cli/golden/regenerate.sh [path/to/ormane]
 set -euo pipefail
