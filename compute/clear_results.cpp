@@ -5,7 +5,8 @@
 
 namespace ormane {
 
-void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat) {
+void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat,
+                     bool videStatistiques) {
     M.resultats = ResultatsConserves{};
     M.resultats.etat = etat;
     for (const NomBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
@@ -14,6 +15,7 @@ void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix
             if (i != choix) F.textBox("Textet", i).setText("");
         }
     };
+    if (!videStatistiques) return;
     if (M.CalculEnCours != Faux) {
         videAutresStatistiques();
     } else {

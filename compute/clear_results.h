@@ -13,8 +13,10 @@ namespace ormane {
 // No kept result (every reason Aucune), every result label empty; the statistic
 // boxes other than Textet(choix) emptied while the busy flag keeps their Change handlers
 // quiet. `etat` is recorded as what the refresh did.
+// A computation about to run keeps them (`videStatistiques` false): it writes each of them
+// again, and a box whose text does not change keeps the person's selection.
 void EffaceResultats(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t choix,
-                     EtatCalcul etat);
+                     EtatCalcul etat, bool videStatistiques = true);
 
 // Sets the busy flag for a scope and clears it on every way out.
 class Occupation {

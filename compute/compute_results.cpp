@@ -202,7 +202,7 @@ void CalculeResultats(window::FeuilleOrmane& Feuille, EtatModule& module, std::i
             EffaceResultats(Feuille, module, Choix, EtatCalcul::AttenteCalcul);
             return;
         }
-        EffaceResultats(Feuille, module, Choix, EtatCalcul::Calcule);
+        EffaceResultats(Feuille, module, Choix, EtatCalcul::Calcule, false);
 
         Occupation occupation(module.CalculEnCours);
         Calcule(Feuille, module, Choix, t, df, dfR, c);
