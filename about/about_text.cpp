@@ -10,10 +10,21 @@ namespace {
 
 // The authors' block credits the contributors as a group; "*" and "**" tie each part
 // of the authors' line to its line below.
-constexpr const char* kAuteurs = "The Ormane contributors*, with the authors of its help**";
-constexpr const char* kGroupe = "The Ormane project";
-constexpr const char* kAffiliation1 = "* the program, its numeric library and its window";
-constexpr const char* kAffiliation2 = "** the help topics and their worked examples";
+struct BlocAuteurs {
+    const char* auteurs;
+    const char* groupe;
+    const char* affiliation1;
+    const char* affiliation2;
+};
+
+constexpr BlocAuteurs kAuteursAnglais{"The Ormane contributors*, with the authors of its help**",
+                                      "The Ormane project",
+                                      "* the program, its numeric library and its window",
+                                      "** the help topics and their worked examples"};
+constexpr BlocAuteurs kAuteursFrancais{
+    "Les contributeurs d'Ormane*, avec les auteurs de son aide**", "Le projet Ormane",
+    "* le programme, sa bibliothèque numérique et sa fenêtre",
+    "** les rubriques d'aide et leurs exemples"};
 
 constexpr const char* kConditionsAnglais =
     "Ormane is free software under the MIT licence: use, copy, modify and share it freely, "
@@ -33,9 +44,10 @@ std::string TexteApropos(bool anglais, const std::string& RetourLigne) {
     const std::string& RL = RetourLigne;
     std::array<std::string, 11> slot;  // slots 1 to 10; index 0 unused
     slot[1] = RL + TitreEtVersion() + RL;
-    slot[3] = std::string(kAuteurs) + RL;
-    slot[4] = std::string(kGroupe) + RL + RL + kAffiliation1 + RL;
-    slot[5] = std::string(kAffiliation2) + RL;
+    const BlocAuteurs& bloc = anglais ? kAuteursAnglais : kAuteursFrancais;
+    slot[3] = std::string(bloc.auteurs) + RL;
+    slot[4] = std::string(bloc.groupe) + RL + RL + bloc.affiliation1 + RL;
+    slot[5] = std::string(bloc.affiliation2) + RL;
     slot[6] = anglais ? kConditionsAnglais : "";
     slot[7] = anglais ? "" : kConditionsFrancais;
 

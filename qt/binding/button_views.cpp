@@ -78,6 +78,8 @@ bool CheckBoxView::eventFilter(QObject* watched, QEvent* event) {
 void CheckBoxView::showCaption() {
     if (caption_ != nullptr) {
         caption_->setText(toQString(check_.caption()));
+        // The bare box has no text of its own to be announced by.
+        if (check_.accessibleName().empty()) setAccessibleName(*box_, labelText(check_.caption()));
     } else {
         box_->setText(toQString(check_.caption()));
     }
@@ -85,7 +87,7 @@ void CheckBoxView::showCaption() {
 
 void CheckBoxView::showProperty(Property property) {
     QSignalBlocker block(box_);
-    if (property == Property::Caption) showCaption();
+    if (property == Property::Caption || property == Property::AccessibleName) showCaption();
     if (property == Property::Value) box_->setChecked(check_.value() != 0);
 }
 

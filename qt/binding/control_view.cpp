@@ -5,10 +5,23 @@
 
 #include "qt/binding/form_binding.h"
 #include "qt/binding/forwarding.h"
+#include "qt/text/qt_text.h"
 #include "window/model/form.h"
 #include "window/model/user_actions.h"
 
 namespace ormane::qt {
+
+void setAccessibleName(QWidget& widget, const QString& name) {
+    if (widget.accessibleName() != name) widget.setAccessibleName(name);
+}
+
+void setAccessibleDescription(QWidget& widget, const QString& description) {
+    if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
+}
+
+void setToolTip(QWidget& widget, const QString& tip) {
+    if (widget.toolTip() != tip) widget.setToolTip(tip);
+}
 
 ControlView::ControlView(FormBinding& binding, window::Control& control)
     : binding_(binding), control_(control) {}
@@ -28,15 +41,35 @@ void ControlView::show(window::Property property) {
             return;
         case window::Property::Tag:
             return;  // never shown
+        case window::Property::AccessibleName:
+            showAccessibleName();
+            break;
+        case window::Property::ToolTip:
+            showToolTip();
+            break;
         default:
-            showProperty(property);
+            break;
     }
+    showProperty(property);
 }
 
 void ControlView::showAll() {
     widget()->setVisible(control_.visible());
     widget()->setEnabled(control_.enabled());
+    showAccessibleName();
+    showToolTip();
     showEverything();
+}
+
+void ControlView::showAccessibleName() {
+    // Empty: the toolkit's own name (a label's or a button's text).
+    setAccessibleName(*focusTarget(), toQString(control_.accessibleName()));
+}
+
+void ControlView::showToolTip() {
+    QString tip = toQString(control_.toolTip());
+    setToolTip(*widget(), tip);
+    if (focusTarget() != widget()) setToolTip(*focusTarget(), tip);
 }
 
 void ControlView::forward(const std::function<bool()>& action) {

@@ -18,6 +18,12 @@ namespace ormane::qt {
 
 class FormBinding;
 
+// Qt tells assistive tools of every change, even to the same text: these set only what
+// differs, since views show their model again after each key.
+void setAccessibleName(QWidget& widget, const QString& name);
+void setAccessibleDescription(QWidget& widget, const QString& description);
+void setToolTip(QWidget& widget, const QString& tip);
+
 class ControlView : public QObject {
   public:
     ControlView(FormBinding& binding, window::Control& control);
@@ -37,7 +43,8 @@ class ControlView : public QObject {
     void showAll();
 
   protected:
-    // The kind-specific properties (Visible and Enabled are handled here).
+    // The kind-specific properties. Visible and Enabled are handled here; so are the
+    // accessible name and the tooltip, which then reach showProperty too.
     virtual void showProperty(window::Property property) = 0;
     virtual void showEverything() = 0;
 
@@ -49,6 +56,9 @@ class ControlView : public QObject {
     FormBinding& binding() const { return binding_; }
 
   private:
+    void showAccessibleName();
+    void showToolTip();
+
     FormBinding& binding_;
     window::Control& control_;
 };

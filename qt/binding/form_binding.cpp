@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtGlobal>
+#include <algorithm>
 
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_window.h"
@@ -16,6 +20,7 @@
 #include "qt/layout/form_layouts.h"
 #include "qt/resources/icons.h"
 #include "qt/text/qt_text.h"
+#include "window/model/captioned_controls.h"
 
 namespace ormane::qt {
 
@@ -38,6 +43,7 @@ FormBinding::FormBinding(window::Form& form) : form_(form) {
 }
 
 FormBinding::~FormBinding() {
+    if (menuBar_) QCoreApplication::instance()->removeEventFilter(this);
     detach();
     menuBar_.reset();
     views_.clear();
@@ -63,6 +69,8 @@ void FormBinding::build() {
             if (shortcut != nullptr && !shortcut->shortcut().isEmpty())
                 window_->addAction(shortcut);
         }
+        // Access keys reach the focused widget before Qt's shortcuts: see them first.
+        QCoreApplication::instance()->installEventFilter(this);
     }
     arrangeForm(*this, window_->client());
     // A layout that forgot a control must not leave it floating as a window of its own.
@@ -89,7 +97,7 @@ void FormBinding::build() {
     for (QLayout* layout : window_->findChildren<QLayout*>()) layout->invalidate();
     if (menuBar_) menuBar_->showAll();
     showCaption();
-    shareAccessKeys();
+    showDefaultButton();
     window_->setWindowIcon(applicationIcon());
     form_.addObserver(*this);
     attached_ = true;
@@ -116,6 +124,26 @@ QButtonGroup* FormBinding::optionGroup(const window::Control* container) {
         group->setExclusive(false);  // the model keeps one option per container selected
     }
     return group;
+}
+
+QPushButton* FormBinding::defaultButton() const {
+    QPushButton* only = nullptr;
+    int pressable = 0;
+    for (const auto& [control, shown] : views_) {
+        if (control->kind() != window::Kind::CommandButton) continue;
+        if (!control->effectivelyVisible() || !control->effectivelyEnabled()) continue;
+        auto* button = qobject_cast<QPushButton*>(shown->focusTarget());
+        if (button == nullptr) continue;
+        if (button->hasFocus()) return button;
+        only = button;
+        ++pressable;
+    }
+    return pressable == 1 ? only : nullptr;
+}
+
+void FormBinding::showDefaultButton() {
+    if (!form_.modal()) return;
+    if (QPushButton* button = defaultButton()) button->setDefault(true);
 }
 
 void FormBinding::resync(ControlView& shown) {
@@ -149,27 +177,69 @@ void FormBinding::controlChanged(window::Control& control, window::Property prop
     } else if (ControlView* shown = view(control)) {
         shown->show(property);
     }
-    bool keyed =
-        control.kind() == window::Kind::MenuItem || control.kind() == window::Kind::CommandButton ||
-        control.kind() == window::Kind::OptionButton || control.kind() == window::Kind::CheckBox;
-    if (keyed && (property == window::Property::Caption || property == window::Property::Visible)) {
-        shareAccessKeys();
+}
+
+std::vector<QAbstractButton*> FormBinding::accessKeyTargets(const QKeySequence& key) const {
+    auto keyOf = [](const std::string& caption) {
+        return QKeySequence::mnemonic(toQString(caption));
+    };
+    // Only a key that a menu-bar command shares with the button it repeats is ours.
+    bool repeated = false;
+    for (window::Control* item : form_.childrenOf(nullptr)) {
+        if (item->kind() != window::Kind::MenuItem || !form_.childrenOf(item).empty()) continue;
+        const auto& command = static_cast<const window::MenuItem&>(*item);
+        if (!command.visible() || !command.enabled() || keyOf(command.caption()) != key) continue;
+        for (const auto& [control, shown] : views_) {
+            repeated = repeated || (control->kind() == window::Kind::CommandButton &&
+                                    control->effectivelyVisible() &&
+                                    static_cast<const window::CommandButton&>(*control).caption() ==
+                                        command.caption());
+        }
+    }
+    std::vector<QAbstractButton*> targets;
+    if (!repeated) return targets;
+    for (const auto& [control, shown] : views_) {
+        auto* button = qobject_cast<QAbstractButton*>(shown->focusTarget());
+        const auto* captioned = dynamic_cast<const window::CaptionedControl*>(control);
+        if (button == nullptr || captioned == nullptr) continue;
+        if (!control->effectivelyVisible() || !control->effectivelyEnabled()) continue;
+        if (keyOf(captioned->caption()) == key) targets.push_back(button);
+    }
+    return targets;
+}
+
+void FormBinding::pressAccessKey(const std::vector<QAbstractButton*>& targets) {
+    if (targets.size() == 1) {
+        targets.front()->click();
+        return;
+    }
+    // The next control with the key after the focus, in the Tab order, round the window.
+    QWidget* start = QApplication::focusWidget();
+    if (start == nullptr || start->window() != window_.get()) start = window_.get();
+    for (QWidget* next = start->nextInFocusChain(); next != start;
+         next = next->nextInFocusChain()) {
+        if (std::find(targets.begin(), targets.end(), next) == targets.end()) continue;
+        next->setFocus(Qt::ShortcutFocusReason);
+        window_->setAttribute(Qt::WA_KeyboardFocusChange);
+        return;
     }
 }
 
-void FormBinding::shareAccessKeys() {
-    QList<QKeySequence> menuKeys;
-    if (menuBar_) {
-        for (QAction* item : menuBar_->menuBar()->actions()) {
-            if (item->isVisible()) menuKeys << QKeySequence::mnemonic(item->text());
-        }
-    }
-    for (const auto& [control, shown] : views_) {
-        auto* button = qobject_cast<QAbstractButton*>(shown->focusTarget());
-        if (button == nullptr) continue;
-        QKeySequence own = QKeySequence::mnemonic(button->text());
-        button->setShortcut(!own.isEmpty() && menuKeys.contains(own) ? QKeySequence() : own);
-    }
+bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
+    const bool overriding = event->type() == QEvent::ShortcutOverride;
+    if (!overriding && event->type() != QEvent::KeyPress) return false;
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (!attached_ || receiver == nullptr || receiver->window() != window_.get()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::AltModifier) return false;
+    const std::vector<QAbstractButton*> targets =
+        accessKeyTargets(QKeySequence(Qt::ALT | Qt::Key(key->key())));
+    if (targets.empty()) return false;
+    // Taking the override keeps Qt's shortcuts (the menu bar's) out; the press that
+    // follows is ours.
+    event->accept();
+    if (!overriding && !key->isAutoRepeat()) pressAccessKey(targets);
+    return true;
 }
 
 void FormBinding::itemAppended(window::ComboBox& box, std::size_t position) {
@@ -196,6 +266,8 @@ void FormBinding::formChanged(window::Form&, window::FormChange change) {
             release();
             return;
         case window::FormChange::Shown:  // the window system shows the window
+            showDefaultButton();
+            return;
         case window::FormChange::HelpContext:
             return;
     }

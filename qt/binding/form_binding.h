@@ -14,8 +14,11 @@
 #include "window/model/form.h"
 #include "window/model/observer.h"
 
+class QAbstractButton;
 class QAction;
 class QButtonGroup;
+class QKeySequence;
+class QPushButton;
 class QWidget;
 
 namespace ormane::qt {
@@ -45,6 +48,9 @@ class FormBinding : public QObject, public window::FormObserver {
     QAction* action(const window::Control& menuItem) const;
     // The button group of the option buttons directly in `container` (nullptr: the form).
     QButtonGroup* optionGroup(const window::Control* container);
+    // What Enter presses in a dialog: the command button that has the focus, else the
+    // form's only command button a person can press; nullptr when there is none or several.
+    QPushButton* defaultButton() const;
 
     // Whether the binding is writing the model's state into the widgets right now.
     bool applyingModel() const { return applyingDepth_ > 0; }
@@ -69,9 +75,15 @@ class FormBinding : public QObject, public window::FormObserver {
     class Applying;
     void build();
     void showCaption();
-    // Access keys of the menu bar's own commands come first, as on every desktop: a
-    // button or box whose access key a menu-bar item also uses leaves the key to the menu.
-    void shareAccessKeys();
+    // A modal form shows its default button as such.
+    void showDefaultButton();
+    // Access keys: a menu-bar command that repeats a button (the same caption) leaves its
+    // key to the controls, and a key that several controls share moves the focus to the
+    // next of them at each press, as on every desktop; a key only one control has presses
+    // it. Qt does the rest: keys no menu-bar command repeats are its own shortcuts.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    std::vector<QAbstractButton*> accessKeyTargets(const QKeySequence& key) const;
+    void pressAccessKey(const std::vector<QAbstractButton*>& targets);
     void release();
 
     window::Form& form_;

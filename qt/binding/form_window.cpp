@@ -1,7 +1,9 @@
 #include "qt/binding/form_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "qt/binding/form_binding.h"
@@ -37,6 +39,24 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->accept();
     }
+}
+
+// Keys the focused widget left come here.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (binding_.attached() && binding_.form().modal() && plain) {
+        if (event->key() == Qt::Key_Escape) {
+            close();
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (QPushButton* button = binding_.defaultButton()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace ormane::qt

@@ -1,7 +1,8 @@
 // The top-level window of a bound form: the menu bar (if the form has menus) above a
 // client area that a layout fills. Its close button is the person's request
 // UserActions::close; the window closes only when the model has unloaded the form (a
-// refused close leaves it open), so Qt's own closing never decides anything.
+// refused close leaves it open), so Qt's own closing never decides anything. Shown
+// modally it is a dialog: Esc is its close button, Enter presses its default button.
 #pragma once
 
 #include <QWidget>
@@ -24,6 +25,7 @@ class FormWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     FormBinding& binding_;

@@ -1,5 +1,8 @@
 #include "qt/binding/label_views.h"
 
+#include <QEvent>
+#include <algorithm>
+
 #include "qt/text/qt_text.h"
 #include "window/model/presentation.h"
 
@@ -46,20 +49,75 @@ void applyLook(QLabel& label, const window::Presentation& look) {
 LabelView::LabelView(FormBinding& binding, window::Label& label)
     : ControlView(binding, label), model_(label), label_(new QLabel) {
     label_->setTextFormat(Qt::PlainText);
-    // Screen readers and tests find labels (the results above all) by the control's name.
-    label_->setAccessibleName(QString::fromStdString(label.displayName()));
     applyLook(*label_, label.presentation());
 }
 
-void LabelView::showProperty(Property property) {
-    if (property != Property::Caption) return;
+void LabelView::useOneElidedLine() {
+    elided_ = true;
+    label_->setWordWrap(false);
+    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label_->installEventFilter(this);
+    fitOneLine();
+}
+
+QString LabelView::fullText() const {
     const std::string& caption = model_.caption();
-    label_->setText(model_.presentation().symbolFont ? toQString(window::symbolFontText(caption))
-                                                     : labelText(caption));
+    return model_.presentation().symbolFont ? toQString(window::symbolFontText(caption))
+                                            : labelText(caption);
+}
+
+void LabelView::showCaption() {
+    QString text = fullText();
+    // What a screen reader reads of a named label: its name, then what it shows.
+    setAccessibleDescription(*label_, model_.accessibleName().empty() ? QString() : text);
+    if (!elided_) {
+        label_->setText(text);
+        return;
+    }
+    QString line = text;
+    line.replace(u'\n', u' ');
+    // A pixel or two short: a text's drawn extent can pass its advance.
+    const int room = label_->contentsRect().width() - 2 * label_->margin() - 2;
+    QString shown = label_->fontMetrics().elidedText(line, Qt::ElideRight, std::max(room, 0));
+    label_->setText(shown);
+    const bool cut = shown != line;
+    setToolTip(*label_, cut && model_.toolTip().empty() ? text : toQString(model_.toolTip()));
+}
+
+void LabelView::fitOneLine() {
+    const QMargins frame = label_->contentsMargins();
+    label_->setFixedHeight(label_->fontMetrics().height() + 2 * label_->margin() + frame.top() +
+                           frame.bottom());
+}
+
+bool LabelView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && elided_) {
+        switch (event->type()) {
+            case QEvent::Resize:
+                showCaption();
+                break;
+            case QEvent::FontChange:
+            case QEvent::StyleChange:
+            case QEvent::Polish:
+                fitOneLine();
+                showCaption();
+                break;
+            default:
+                break;
+        }
+    }
+    return ControlView::eventFilter(watched, event);
+}
+
+void LabelView::showProperty(Property property) {
+    if (property == Property::Caption || property == Property::AccessibleName ||
+        property == Property::ToolTip) {
+        showCaption();
+    }
 }
 
 void LabelView::showEverything() {
-    showProperty(Property::Caption);
+    showCaption();
 }
 
 FrameView::FrameView(FormBinding& binding, window::Frame& frame)

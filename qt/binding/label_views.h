@@ -1,7 +1,8 @@
 // Labels (QLabel, with the look the model gives: the result labels' light yellow
 // background and bold text, a border, an alignment, symbol-font letters shown as Greek)
 // and frames (QGroupBox holding the widgets of the controls inside them). Neither raises
-// anything.
+// anything. A label the program names (a result, the status line) is announced by that
+// name, its text given as its accessible description.
 #pragma once
 
 #include <QGroupBox>
@@ -18,13 +19,24 @@ class LabelView : public ControlView {
     QWidget* widget() const override { return label_; }
     QLabel* label() const { return label_; }
 
+    // Shows the caption on one line of a fixed height that never asks for more width than
+    // the layout gives: a longer text is cut with an ellipsis and shown whole as the
+    // tooltip. Call before the view is laid out.
+    void useOneElidedLine();
+
   protected:
     void showProperty(window::Property property) override;
     void showEverything() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString fullText() const;
+    void showCaption();
+    void fitOneLine();
+
     window::Label& model_;
     QLabel* label_;
+    bool elided_ = false;
 };
 
 class FrameView : public ControlView {

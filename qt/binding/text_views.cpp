@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "qt/binding/accessible_combo_box.h"
 #include "qt/binding/form_binding.h"
 #include "qt/text/key_codes.h"
 #include "qt/text/qt_text.h"
@@ -13,6 +14,13 @@ namespace ormane::qt {
 using window::Property;
 using window::UserActions;
 
+namespace {
+
+// The ground of a marked box; its text stays black on it in every theme.
+const QColor kMarkedGround(255, 214, 214);
+
+}  // namespace
+
 TextEntryView::TextEntryView(FormBinding& binding, window::TextControl& box)
     : ControlView(binding, box), box_(box) {}
 
@@ -20,6 +28,12 @@ void TextEntryView::wire(QLineEdit* edit, QWidget* keyTarget) {
     edit_ = edit;
     QObject::connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
         int caret = characterPosition(text, edit_->cursorPosition());
+        // Typing over a selection what it held changes no text: only the caret moved, and
+        // the model must hear of it or it would select the old text again.
+        if (text == toQString(box_.text())) {
+            forward([this, caret] { return UserActions::select(box_, caret, 0); });
+            return;
+        }
         forward([this, text, caret] { return UserActions::type(box_, toUtf8(text), caret); });
     });
     QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { forwardSelection(); });
@@ -86,6 +100,23 @@ void TextEntryView::showSelection() {
     }
 }
 
+void TextEntryView::showMark() {
+    QWidget* shown = widget();
+    const bool marked = box_.marked();
+    if (shown->property("marked").toBool() != marked) {
+        shown->setProperty("marked", marked);
+        if (marked) {
+            QPalette palette = shown->palette();
+            palette.setColor(QPalette::Base, kMarkedGround);
+            palette.setColor(QPalette::Text, Qt::black);
+            shown->setPalette(palette);
+        } else {
+            shown->setPalette(QPalette());  // back to the inherited one
+        }
+    }
+    setAccessibleDescription(*focusTarget(), marked ? toQString(box_.toolTip()) : QString());
+}
+
 TextBoxView::TextBoxView(FormBinding& binding, window::TextBox& box) : TextEntryView(binding, box) {
     auto* edit = new QLineEdit;
     wire(edit, edit);
@@ -98,17 +129,21 @@ void TextBoxView::showProperty(Property property) {
         showSelection();
     } else if (property == Property::SelStart || property == Property::SelLength) {
         showSelection();
+    } else if (property == Property::Marked || property == Property::ToolTip) {
+        showMark();
     }
 }
 
 void TextBoxView::showEverything() {
     showText();
     showSelection();
+    showMark();
 }
 
 ComboBoxView::ComboBoxView(FormBinding& binding, window::ComboBox& box)
     : TextEntryView(binding, box), comboBox_(box), combo_(new QComboBox) {
     combo_->setEditable(true);
+    announceByAccessibleName(*combo_);
     // The list only suggests: Enter adds nothing to it and typing completes nothing.
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setCompleter(nullptr);
@@ -150,12 +185,15 @@ void ComboBoxView::showProperty(Property property) {
         showSelection();
     } else if (property == Property::SelStart || property == Property::SelLength) {
         showSelection();
+    } else if (property == Property::Marked || property == Property::ToolTip) {
+        showMark();
     }
 }
 
 void ComboBoxView::showEverything() {
     showComboText();
     showSelection();
+    showMark();
 }
 
 }  // namespace ormane::qt

@@ -1,6 +1,8 @@
 // Text boxes (QLineEdit) and combo boxes (an editable QComboBox with the suggestion list).
 // Edits go to the model as UserActions::type with the whole new text and the caret, key
 // releases as keyUp, caret and selection moves as select, a pick from the list as pick.
+// A box whose text is not read as the number it shows (Marked) is drawn on a light red
+// ground, and its accessible description says how it was read.
 #pragma once
 
 #include <QComboBox>
@@ -21,6 +23,7 @@ class TextEntryView : public ControlView {
     void wire(QLineEdit* edit, QWidget* keyTarget);
     void showText();
     void showSelection();
+    void showMark();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     window::TextControl& box_;

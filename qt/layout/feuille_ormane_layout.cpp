@@ -3,7 +3,8 @@
 // frame on the left (degrees of freedom, the four statistics, the interval estimate, the
 // observed effect on its right) beside the three interval frames; prep with the decimals
 // bar at the right; psrep with alpha; ppreprep with gamma; automatic computation and
-// Compute at the right; the row of buttons at the bottom.
+// Compute at the right; the status line across the window; the row of buttons at the
+// bottom.
 // Qt layouts only, so the window follows the font, the scale and the longer French
 // captions. Controls the program shows and hides keep their room while hidden, so the
 // window does not jump; the confidence-limits frame, last in its column, takes room only
@@ -246,6 +247,13 @@ QLayout* resultRows(Arranger& a) {
     return grid;
 }
 
+// One line whatever it says, so that no message makes the window grow or jump.
+QWidget* statusLine(Arranger& a) {
+    auto& status = static_cast<LabelView&>(a.view("EtiEtat"));
+    status.useOneElidedLine();
+    return status.widget();
+}
+
 QLayout* buttonRow(Arranger& a) {
     auto* buttons = row();
     for (const char* name : {"BoutonAide", "BoutonKprime", "BoutonQuitter", "boutonOK"}) {
@@ -265,6 +273,7 @@ void arrangeFeuilleOrmane(FormBinding& binding, QWidget& client) {
     middle->addLayout(intervalFrames(a), 1);
     page->addLayout(middle);
     page->addLayout(resultRows(a));
+    page->addWidget(statusLine(a));
     page->addLayout(buttonRow(a));
     a.chainTabOrder();
 }

@@ -1,5 +1,6 @@
 #include "qt/platform/qt_settings_store.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -12,6 +13,14 @@ namespace {
 
 QString settingKey(std::string_view section, std::string_view key) {
     return toQString(section) + u'/' + toQString(key);
+}
+
+// QSettings opens whatever the path names: a FIFO would block the start until someone
+// writes into it, a device would be read without end. Only a regular file (or none yet)
+// is settings.
+bool usable(const QString& path) {
+    QFileInfo file(path);
+    return !file.exists() || file.isFile();
 }
 
 }  // namespace
@@ -29,7 +38,9 @@ QString QtSettingsStore::filePath(std::string_view application) const {
 
 std::optional<std::string> QtSettingsStore::read(std::string_view application,
                                                  std::string_view section, std::string_view key) {
-    QSettings settings(filePath(application), QSettings::IniFormat);
+    const QString path = filePath(application);
+    if (!usable(path)) return std::nullopt;
+    QSettings settings(path, QSettings::IniFormat);
     // A damaged file still gives the lines it holds; one that cannot be read gives none.
     if (settings.status() == QSettings::AccessError) return std::nullopt;
     QString name = settingKey(section, key);
@@ -44,7 +55,9 @@ std::optional<std::string> QtSettingsStore::read(std::string_view application,
 
 void QtSettingsStore::write(std::string_view application, std::string_view section,
                             std::string_view key, std::string_view value) {
-    QSettings settings(filePath(application), QSettings::IniFormat);
+    const QString path = filePath(application);
+    if (!usable(path)) return;
+    QSettings settings(path, QSettings::IniFormat);
     // Never write over a file that could not be read: its other keys would be lost. A
     // damaged one is written again with what could be read of it.
     if (settings.status() == QSettings::AccessError) return;

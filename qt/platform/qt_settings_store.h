@@ -2,8 +2,8 @@
 // keeps its settings in <configuration folder>/ormane/ormane.ini (~/.config/ormane/
 // ormane.ini by default), one [section] per section. QSettings quotes and escapes every
 // text, so whatever the person typed round-trips and cannot break the file or other keys.
-// A file that cannot be read reads as empty; a write that cannot be saved is lost
-// silently.
+// A file that cannot be read, or a path that is not a regular file (a FIFO, a device),
+// reads as empty and is never written; a write that cannot be saved is lost silently.
 #pragma once
 
 #include <QString>

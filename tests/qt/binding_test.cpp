@@ -1,6 +1,7 @@
 // The binding of a form to real widgets, on a small form with a control of every kind:
 // what the person does reaches the model as user actions (once, nothing echoed back), and
 // what the model changes shows in the widgets.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -155,6 +156,19 @@ class BindingTest : public QObject {
         QCOMPARE(takeLog(), (Log{"Texte.Change"}));
         form_->textBox("Cache").setText("x");
         QCOMPARE(widget<QLineEdit>("Cache")->text(), QStringLiteral("x"));
+    }
+
+    // The same character typed over a selection changes no text, but the caret moved on.
+    void typingOverASelectionWhatItHeldLeavesTheCaretAfterIt() {
+        QLineEdit* edit = widget<QLineEdit>("Texte");
+        form_->textBox("Texte").setText("4");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(form_->textBox("Texte").selLength(), 1);
+        takeLog();
+        QTest::keyClicks(edit, "45");
+        QCOMPARE(form_->textBox("Texte").text(), std::string("45"));
+        QCOMPARE(takeLog(), (Log{"Texte.KeyUp", "Texte.Change", "Texte.KeyUp"}));
     }
 
     void caretAndSelectionCountCharactersNotUtf16Units() {
@@ -330,7 +344,6 @@ class BindingTest : public QObject {
 
     void labelsShowTheirTextPlainlyAndResultsLookAsDesigned() {
         auto* result = widget<QLabel>("Resultat");
-        QCOMPARE(result->accessibleName(), QStringLiteral("Resultat"));
         QVERIFY(result->autoFillBackground());
         QCOMPARE(result->palette().color(QPalette::Window), QColor(255, 255, 192));
         QVERIFY(result->font().bold());
@@ -340,6 +353,59 @@ class BindingTest : public QObject {
         QCOMPARE(widget<QLabel>("Symbole")->text(), QStringLiteral("α"));
         form_->label("Symbole").setCaption("g");
         QCOMPARE(widget<QLabel>("Symbole")->text(), QStringLiteral("γ"));
+    }
+
+    // A label is read by its text unless the program names it; then its text is its
+    // description. A combo box is read by its name, not by the text it holds.
+    void screenReadersHearTheNamesTheProgramGives() {
+        auto text = [](QWidget* shown, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(shown)->text(kind);
+        };
+        auto* result = widget<QLabel>("Resultat");
+        form_->label("Resultat").setCaption(" prep = 0.772");
+        QCOMPARE(text(result, QAccessible::Name), QStringLiteral(" prep = 0.772"));
+        form_->label("Resultat").setAccessibleName("prep");
+        QCOMPARE(text(result, QAccessible::Name), QStringLiteral("prep"));
+        QCOMPARE(text(result, QAccessible::Description), QStringLiteral(" prep = 0.772"));
+        form_->label("Resultat").setCaption("");
+        QCOMPARE(text(result, QAccessible::Description), QString());
+        auto* combo = widget<QComboBox>("Liste");
+        QCOMPARE(text(combo, QAccessible::Name), QStringLiteral("0.05"));
+        form_->comboBox("Liste").setAccessibleName("alpha");
+        QCOMPARE(text(combo, QAccessible::Name), QStringLiteral("alpha"));
+        QCOMPARE(text(combo, QAccessible::Value), QStringLiteral("0.05"));
+        form_->textBox("Texte").setAccessibleName("t");
+        QCOMPARE(text(widget<QLineEdit>("Texte"), QAccessible::Name), QStringLiteral("t"));
+        form_->scrollBar("Barre").setAccessibleName("decimals");
+        QCOMPARE(text(widget<QScrollBar>("Barre"), QAccessible::Name), QStringLiteral("decimals"));
+        form_->label("Resultat").setToolTip("why");
+        QCOMPARE(result->toolTip(), QStringLiteral("why"));
+    }
+
+    void aMarkedBoxIsDrawnApartAndSaysHowItWasRead() {
+        QLineEdit* edit = widget<QLineEdit>("Texte");
+        auto* combo = widget<QComboBox>("Liste");
+        const QColor plain = edit->palette().color(QPalette::Base);
+        for (window::TextControl* box :
+             {static_cast<window::TextControl*>(&form_->textBox("Texte")),
+              static_cast<window::TextControl*>(&form_->comboBox("Liste"))}) {
+            box->setMarked(true);
+            box->setToolTip("read as 0");
+        }
+        for (QLineEdit* shown : {edit, combo->lineEdit()}) {
+            QVERIFY(shown->palette().color(QPalette::Base) != plain);
+            QCOMPARE(shown->palette().color(QPalette::Text), QColor(Qt::black));
+        }
+        QCOMPARE(edit->toolTip(), QStringLiteral("read as 0"));
+        QCOMPARE(edit->accessibleDescription(), QStringLiteral("read as 0"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Description),
+                 QStringLiteral("read as 0"));
+        form_->textBox("Texte").setMarked(false);
+        form_->textBox("Texte").setToolTip("");
+        QCOMPARE(edit->palette().color(QPalette::Base), plain);
+        QCOMPARE(edit->accessibleDescription(), QString());
+        QCOMPARE(edit->toolTip(), QString());
+        QVERIFY(takeLog().empty());  // marks are shown, never reported back
     }
 
     void behindAModalFormTheCloseButtonIsRefused() {

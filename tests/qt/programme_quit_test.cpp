@@ -15,6 +15,8 @@
 #include <QtTest>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "qt/platform/help_window.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
@@ -85,7 +87,7 @@ class ProgrammeQuitTest : public QObject {
     }
 
     void aPreparedFileIsReadAsTheProgramReadsIt() {
-        // "L" not a number: French. "D" 12: results with 12 decimals, the bar at 3. "O" 1:
+        // "L" not a number: French. "D" 12, outside the bar's 2 to 9: 3 decimals. "O" 1:
         // replaced by the default example's two-tailed p. "A" kept as typed.
         QDir().mkpath(QFileInfo(iniFile()).absolutePath());
         QFile file(iniFile());
@@ -97,7 +99,7 @@ class ProgrammeQuitTest : public QObject {
         QCOMPARE(w_->widget<QPushButton>(F.commandButton("BoutonCalculer"))->text(),
                  QStringLiteral("&Calculer"));
         QVERIFY(w_->action(F.menuItem("MenuLangue", 1))->isChecked());
-        QVERIFY(QRegularExpression(QStringLiteral("^ prep = 0[.,]\\d{12}$"))
+        QVERIFY(QRegularExpression(QStringLiteral("^ prep = 0[.,]\\d{3}$"))
                     .match(w_->widget<QLabel>(F.label("EtiPrep"))->text())
                     .hasMatch());
         QCOMPARE(w_->widget<QScrollBar>(F.scrollBar("Ascenseur"))->value(), 6);
@@ -109,7 +111,23 @@ class ProgrammeQuitTest : public QObject {
         // Quit by the menu's access key (the menu's "&Quitter", which the button shares).
         QTest::keyClick(w_->window(), Qt::Key_Q, Qt::AltModifier);
         QVERIFY(w_->programme().session().ended());
-        QCOMPARE(stored(), (QStringList{"0", "12", "3", "abc", "0.90", "90", "95"}));
+        QCOMPARE(stored(), (QStringList{"0", "3", "3", "abc", "0.90", "90", "95"}));
+    }
+
+    // A FIFO would hold the start until someone wrote into it: it is no settings file.
+    void aFifoWhereTheSettingsFileShouldBeIsNeitherReadNorWritten() {
+        QDir().mkpath(QFileInfo(iniFile()).absolutePath());
+        QVERIFY(::mkfifo(QFile::encodeName(iniFile()).constData(), 0600) == 0);
+        start();
+        QCOMPARE(w_->widget<QPushButton>(w_->F().commandButton("BoutonAide"))->text(),
+                 QStringLiteral("&Help [F1]"));
+        QTest::mouseClick(w_->widget<QPushButton>(w_->F().commandButton("BoutonQuitter")),
+                          Qt::LeftButton);
+        QVERIFY(w_->programme().session().ended());
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(iniFile()).constData(), &info) == 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        QFile::remove(iniFile());
     }
 };
 

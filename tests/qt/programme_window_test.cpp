@@ -2,6 +2,7 @@
 // start, typing, automatic computation, the language switch, the arrangement, the decimals
 // bar, copy, help, the pop-up help menu and the About box. The program never ends here
 // (see programme_quit_test.cpp): after it, Qt runs no event loop again.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -149,6 +150,7 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(w_->computations(), computed + 3);
     }
 
+    // The results on show always belong to the entries on show.
     void withoutAutomaticComputationNothingIsComputedUntilCompute() {
         tick(control("CaseAutomatique"));
         QCOMPARE(F().checkBox("CaseAutomatique").value(), std::int16_t{0});
@@ -159,10 +161,13 @@ class ProgrammeWindowTest : public QObject {
         QTest::keyClick(p, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(p, "0.01");
         QCOMPARE(w_->computations(), computed);
-        QCOMPARE(prep(), before);
+        QCOMPARE(prep(), QString());
+        QCOMPARE(control<QLabel>("EtiEtat")->text(),
+                 QStringLiteral("press Compute to compute these entries"));
         QTest::mouseClick(control<QPushButton>("BoutonCalculer"), Qt::LeftButton);
         QCOMPARE(w_->computations(), computed + 1);
-        QVERIFY(prep() != before);
+        QVERIFY(shows(prep(), "^ prep = 0\\.\\d{3}$") && prep() != before);
+        QCOMPARE(control<QLabel>("EtiEtat")->text(), QString());
     }
 
     void switchingToFrenchRewritesTheCaptionsAndMovesTheCheckMark() {
@@ -205,8 +210,22 @@ class ProgrammeWindowTest : public QObject {
         F().label("EtiPreprep").setCaption(" ppreprep = 0.999999999");
         for (std::int16_t i : {1, 2})
             F().label("EtiICt", i).setCaption("[-12.345678901 ; 12.345678901]");
+        qt::testing::settle(*w_->window());
+        size = w_->window()->size();
+        // A status line longer than the window: cut, and shown whole as its tooltip.
+        const std::string longest =
+            "prediction interval of the effect size: enter the observed effect and a guarantee "
+            "between 50 and 100 %, " +
+            std::string(200, 'x');
+        F().label("EtiEtat").setCaption(longest);
+        auto* status = control<QLabel>("EtiEtat");
+        QVERIFY(status->text().endsWith(u'…'));
+        QCOMPARE(status->toolTip(), QString::fromStdString(longest));
+        qt::testing::settle(*w_->window());
+        QCOMPARE(w_->window()->size(), size);
         switchToFrench();
         expectTidy(QStringLiteral("fr-all"));
+        QCOMPARE(w_->window()->size().height(), size.height());
     }
 
     void theDecimalsBarRendersTheResultsAgainWithoutComputing() {
@@ -222,29 +241,82 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(w_->computations(), computed);
     }
 
-    void copyPutsPrepOnTheClipboardAndSaysSoByButtonAndAccessKey() {
+    void copyPutsPrepOnTheClipboardAndSaysSo() {
         QString message, title;
-        auto answer = [&] {
+        QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             message = box->text();
             title = box->windowTitle();
             QTest::keyClick(box, Qt::Key_Return);
-        };
-        QTimer::singleShot(0, answer);
+        });
         QTest::mouseClick(control<QPushButton>("boutonOK"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), prep());
         QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
         QCOMPARE(title, QStringLiteral("Ormane"));
-        QGuiApplication::clipboard()->clear();
-        message.clear();
+    }
+
+    // co&Py is the button's and the menu bar's (the same command) and &Prediction the
+    // check box's: each press of the key moves to the next of the two, Space presses it.
+    // French shares co&Pie and intervalles de &Prédiction the same way.
+    void aKeySharedByTwoControlsReachesEachInTurn() {
+        for (bool french : {false, true}) {
+            if (french) switchToFrench();
+            auto* copy = control<QPushButton>("boutonOK");
+            auto* intervals = control<QCheckBox>("OptionIC", 1);
+            QLineEdit* df = control<QLineEdit>("Textedf");
+            QTest::mouseClick(df, Qt::LeftButton);
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+            QVERIFY(copy->hasFocus());
+            QVERIFY(F().commandButton("boutonOK").hasFocus());
+            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+            QVERIFY(intervals->hasFocus());
+            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());  // moving copies nothing
+            QTest::keyClick(intervals, Qt::Key_Space);
+            QCOMPARE(F().checkBox("OptionIC", 1).value(), std::int16_t{1});
+            QVERIFY(control("CadreIntervalle", 0)->isVisible());
+            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+            QVERIFY(copy->hasFocus());
+            QString message;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                message = box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            QTest::keyClick(copy, Qt::Key_Space);
+            QCOMPARE(QGuiApplication::clipboard()->text(), prep());
+            QVERIFY(message.startsWith(prep()));
+            tick(intervals);  // back as it was
+            w_->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        }
+    }
+
+    // The menu bar's menus keep their keys; a key only one control has presses it at once.
+    void aKeyOfOneControlOrOneMenuActsAtOnce() {
+        QTest::keyClick(w_->window(), Qt::Key_L, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(menu->menuAction()->text(), QStringLiteral("&Language"));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
         w_->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        QTimer::singleShot(0, answer);
-        // co&Py: the menu bar's command and the button share the key; the menu takes it.
-        QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), prep());
-        QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
+        QLineEdit* df = control<QLineEdit>("Textedf");
+        QTest::mouseClick(df, Qt::LeftButton);
+        // auto&Matic computation: a key of its own.
+        QTest::keyClick(w_->window(), Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(F().checkBox("CaseAutomatique").value(), std::int16_t{0});
+        // &K-prime Distribution, button and menu command: the button takes it and is
+        // pressed at once, as a click would (it does nothing else).
+        QTest::mouseClick(df, Qt::LeftButton);
+        int computed = w_->computations();
+        QTest::keyClick(w_->window(), Qt::Key_K, Qt::AltModifier);
+        QVERIFY(control("BoutonKprime")->hasFocus());
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(w_->computations(), computed);
     }
 
     void f1OpensTopic12InEnglishAnd2InFrench() {
@@ -316,7 +388,7 @@ class ProgrammeWindowTest : public QObject {
         QVERIFY(w_->window()->isVisible());
     }
 
-    void theAboutBoxInFrenchClosesByItsCloseButton() {
+    void theAboutBoxInFrenchIsAllFrenchAndClosesByItsCloseButton() {
         switchToFrench();
         QString text;
         QStringList problems;
@@ -330,7 +402,25 @@ class ProgrammeWindowTest : public QObject {
         withAboutBox(lookAndClose);
         withAboutBox(lookAndClose);
         QVERIFY(text.contains(QStringLiteral("licence MIT")));
+        QVERIFY(text.contains(QStringLiteral("Les contributeurs d'Ormane*")));
+        QVERIFY(text.contains(QStringLiteral("** les rubriques d'aide")));
+        QVERIFY2(!shows(text, "\\b(The|the|and|its)\\b"), qPrintable(text));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
+        QCOMPARE(action("MenuAuteurs")->text(), QStringLiteral("au&Teurs"));
+    }
+
+    // As in any dialog: Esc closes it, Enter presses its OK.
+    void theAboutBoxClosesByEscapeAndByEnter() {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            bool wasDefault = false;
+            withAboutBox([&](QWidget& shown) {
+                wasDefault = shown.findChild<QPushButton*>(QStringLiteral("OK"))->isDefault();
+                QWidget* focused = QApplication::focusWidget();
+                QTest::keyClick(focused != nullptr ? focused : &shown, key,
+                                key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            });
+            QVERIFY(wasDefault);
+        }
     }
 };
 

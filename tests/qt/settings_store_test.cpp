@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "qt/platform/qt_settings_store.h"
 #include "support/qt_test_main.h"
 
@@ -104,6 +106,21 @@ class SettingsStoreTest : public QObject {
         store_->write("ormane", "Options", "O", "2");
         QCOMPARE(read("O"), Value("2"));
         QCOMPARE(read("D"), Value("4"));
+    }
+
+    // Reading must not wait for a writer, nor read a device without end.
+    void aPathThatIsNoRegularFileIsNeitherReadNorWritten() {
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        QVERIFY(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600) == 0);
+        QCOMPARE(read("L"), std::nullopt);
+        writeOrdinary();
+        QCOMPARE(read("L"), std::nullopt);
+        QVERIFY(!QFileInfo(iniPath()).isFile() && QFileInfo::exists(iniPath()));
+        QFile::remove(iniPath());
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), iniPath()));
+        QCOMPARE(read("L"), std::nullopt);
+        writeOrdinary();
+        QVERIFY(QFileInfo(iniPath()).isSymLink());
     }
 
     void aFileThatCannotBeReadOrWrittenLosesTheWritesSilently() {

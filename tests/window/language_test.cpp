@@ -49,6 +49,7 @@ const Attendu kLegendes[] = {
     {"OptionIC", 1, "intervalles de &Prédiction ", "&Prediction intervals"},
     {"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
     {"MenuApropos", -1, "à &Propos de Ormane", "&About Ormane"},
+    {"MenuAuteurs", -1, "au&Teurs", "au&Thors"},
     {"EtiL", 1, "Linf", "Llow"},
     {"MenuLangue", 1, "&Français", "&Français"},
     // Copied from other controls.
@@ -57,8 +58,6 @@ const Attendu kLegendes[] = {
     {"MenuAide1", 3, "Distribution &K-prime", "&K-prime Distribution"},
     {"MenuOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
     {"MenuQuitter", -1, "&Quitter", "e&Xit"},
-    // Never changed.
-    {"MenuAuteurs", -1, "au&Thors", "au&Thors"},
     // Composed with the replication option's word.
     {"EtiRepliqued", -1, "prep = probabilité de trouver un effet de même signe dans une réplique",
      "prep = probability of finding a same-sign effect in a replication"},
@@ -80,6 +79,61 @@ TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
             EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
         }
     }
+}
+
+// A screen reader announces each box and result by what it holds, in the interface
+// language; a caption label is announced by its caption (no name of its own).
+TEST_F(Language, EachSwitchNamesTheBoxesResultsStatusAndDecimalsForScreenReaders) {
+    struct Nom {
+        const char* controle;
+        int index;
+        const char* francais;
+        const char* anglais;
+    };
+    const Nom echantillon[] = {
+        {"Textedf", -1, "degrés de liberté", "degrees of freedom"},
+        {"Textet", 3, "p bilatéral", "two-tailed p"},
+        {"Textealpha", -1, "alpha", "alpha"},
+        {"TexteGarantie", 1, "garantie des intervalles de prédiction",
+         "guarantee of the prediction intervals"},
+        {"EtiPrep", -1, "prep", "prep"},
+        {"EtiICt", 1, "intervalle de prédiction de t", "t prediction interval"},
+        {"EtiEtat", -1, "état", "status"},
+        {"Ascenseur", -1, "décimales", "decimals"},
+        {"Etidf", 0, "", ""},
+    };
+    for (bool francais : {true, false}) {
+        francais ? ChoisitFrancais() : ChoisitAnglais();
+        for (const Nom& n : echantillon) {
+            window::Control& c = n.index < 0
+                                     ? F().control(n.controle)
+                                     : F().control(n.controle, static_cast<std::int16_t>(n.index));
+            EXPECT_EQ(c.accessibleName(), francais ? n.francais : n.anglais) << c.displayName();
+        }
+        // Every entry and result label has a name of its own.
+        std::map<std::string, std::string> parNom;
+        for (window::Control* c : F().controls()) {
+            bool resultat = c->kind() == window::Kind::Label && c->presentation().bold;
+            bool entree = c->kind() == window::Kind::TextBox || c->kind() == window::Kind::ComboBox;
+            if (!resultat && !entree) continue;
+            EXPECT_FALSE(c->accessibleName().empty()) << c->displayName();
+            auto [vu, nouveau] = parNom.emplace(c->accessibleName(), c->displayName());
+            EXPECT_TRUE(nouveau) << c->displayName() << " and " << vu->second;
+        }
+    }
+}
+
+TEST_F(Language, TheStatusLineAndTheMarksTooltipsFollowTheSwitch) {
+    Tape(F().textBox("Textedf"), "9x");
+    ASSERT_EQ(Legende("EtiEtat"), "degrees of freedom \"9x\" is read as 9");
+    int sabliers = Sabliers();
+    ChoisitFrancais();
+    EXPECT_EQ(Legende("EtiEtat"), "degrés de liberté « 9x » est lu comme 9");
+    EXPECT_TRUE(F().textBox("Textedf").marked());
+    EXPECT_EQ(F().textBox("Textedf").toolTip(), "lu comme 9");
+    EXPECT_EQ(Sabliers(), sabliers);  // nothing computed again
+    ChoisitAnglais();
+    EXPECT_EQ(F().textBox("Textedf").toolTip(), "read as 9");
 }
 
 TEST_F(Language, TheSentencesNameTheChosenFutureExperimentInBothLanguages) {

@@ -20,45 +20,49 @@ TEST_F(StoredSettings, ALanguageThatIsNotANumberStartsInFrench) {
     EXPECT_EQ(programme.apropos().existing()->helpContextId(), 1);
 }
 
-// A code other than 0 and 1 stops only the language step: the design's captions stay.
-TEST_F(StoredSettings, AnUnknownLanguageCodeKeepsTheDesignCaptionsAndIsWrittenBack) {
-    for (const char* code : {"5", "-32768"}) {
+// Any other code would leave the Help and K-prime buttons blank and the design's captions.
+TEST_F(StoredSettings, ALanguageCodeOtherThan0Or1StartsInEnglishAndIsWrittenBackAs1) {
+    for (const char* code : {"2", "-1", "32767", "-32768"}) {
         SCOPED_TRACE(code);
         Lancement run;
         run.Stocke("L", code);
         run.Demarre();
-        EXPECT_EQ(TexteEntierCourt(run.M().LangueChoisie), code);
-        EXPECT_FALSE(run.F().menuItem("MenuLangue", 0).checked());
-        EXPECT_FALSE(run.F().menuItem("MenuLangue", 1).checked());
+        EXPECT_EQ(run.M().LangueChoisie, 1);
+        EXPECT_TRUE(run.F().menuItem("MenuLangue", 0).checked());
+        EXPECT_EQ(run.Legende("BoutonAide"), "&Help [F1]");
+        EXPECT_EQ(run.Legende("BoutonKprime"), "&K-prime Distribution");
         EXPECT_EQ(run.Legende("OptionReplique", 1),
-                  "&Future experiment with cell counts multiplied by ");
-        EXPECT_EQ(run.Legende("EtiDecimales"), "3");
-        EXPECT_FALSE(run.programme.apropos().exists());
-        EXPECT_EQ(run.F().caption(), "Ormane version 2.1.0");
+                  "&Future experiment with cell counts multiplied by");
+        EXPECT_EQ(run.Legende("EtiDecimales"), "decimals 3");
+        EXPECT_EQ(run.F().helpContextId(), 12);
         EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(3));
         UserActions::click(run.F().commandButton("BoutonQuitter"));
-        EXPECT_EQ(run.Stocke("L"), code);
+        EXPECT_EQ(run.Stocke("L"), "1");
     }
 }
 
-TEST_F(StoredSettings, StoredDecimalsShowTheResultsAndMoveTheBarOnlyInsideItsRange) {
+// Outside the bar's 2 to 9 the results were blank (-32768) or wider than the screen (99).
+TEST_F(StoredSettings, StoredDecimalsOutside2To9TakeTheDefault3) {
     struct Cas {
         const char* stocke;
-        std::int16_t barre, decimales;
+        std::int16_t decimales;
     };
-    for (Cas c : {Cas{"12", 3, 12}, Cas{"5", 5, 5}, Cas{"0", 3, 3} /* replaced at once */}) {
+    for (Cas c : {Cas{"2", 2}, Cas{"5", 5}, Cas{"9", 9}, Cas{"1", 3}, Cas{"10", 3}, Cas{"99", 3},
+                  Cas{"0", 3}, Cas{"-32768", 3}, Cas{"trois", 3}}) {
         SCOPED_TRACE(c.stocke);
         Lancement run;
         run.Stocke("D", c.stocke);
         run.Demarre();
-        EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), c.barre);
+        EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), c.decimales);
         EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(c.decimales));
         EXPECT_EQ(run.Legende("EtiDecimales"), "decimals " + std::to_string(c.decimales));
+        UserActions::click(run.F().commandButton("BoutonQuitter"));
+        EXPECT_EQ(run.Stocke("D"), std::to_string(c.decimales));
     }
 }
 
 TEST_F(StoredSettings, AnyStoredStatisticEndsAsTheTwoTailedP) {
-    for (const char* choix : {"1", "2", "4", "9"}) {
+    for (const char* choix : {"1", "2", "4", "9", "0", "-1", "32767"}) {
         SCOPED_TRACE(choix);
         Lancement run;
         run.Stocke("O", choix);

@@ -27,6 +27,7 @@ const std::array kLegendesParLangue = {
     TexteBilingue{"MenuAide1", 2, "&Utilisation", "&Use"},
     TexteBilingue{"MenuAide2", kSeul, "&Bibliographie", "b&Ibliography"},
     TexteBilingue{"MenuAide3", kSeul, "Ormane sur &Internet", "Ormane on the &Web"},
+    TexteBilingue{"MenuAuteurs", kSeul, "au&Teurs", "au&Thors"},
     TexteBilingue{"MenuApropos", kSeul, "à &Propos de Ormane", "&About Ormane"},
     TexteBilingue{"MenuKprime", kSeul, "Distribution &K-prime", "&K-prime Distribution"},
     TexteBilingue{"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},

@@ -1,5 +1,7 @@
 #include "window/behaviour/captions/language.h"
 
+#include "compute/entry_names.h"
+#include "compute/status_line.h"
 #include "window/behaviour/captions/caption_tables.h"
 #include "window/behaviour/captions/kprime_vocabulary.h"
 #include "window/behaviour/programme.h"
@@ -19,6 +21,21 @@ window::CaptionedControl& Legende(window::Form& f, const char* nom,
                  : f.get<window::CaptionedControl>(nom);
 }
 
+// What a screen reader announces for the boxes, the results, the status line and the
+// decimals bar; the other controls are announced by their captions.
+void NommePourLecteurs(window::FeuilleOrmane& F, bool francais) {
+    for (const NomBilingue& nom : NomsEntrees()) {
+        Controle(F, nom.controle, nom.index)
+            .setAccessibleName(francais ? nom.francais : nom.anglais);
+    }
+    for (const NomBilingue& nom : NomsResultats()) {
+        Controle(F, nom.controle, nom.index)
+            .setAccessibleName(francais ? nom.francais : nom.anglais);
+    }
+    F.label("EtiEtat").setAccessibleName(francais ? "état" : "status");
+    F.scrollBar("Ascenseur").setAccessibleName(francais ? "décimales" : "decimals");
+}
+
 // Help topics and context numbers: French from 0, English from 10.
 constexpr std::int16_t kBaseAideFrancais = 0;
 constexpr std::int16_t kBaseAideAnglais = 10;
@@ -31,6 +48,8 @@ void MenuLangue_Click(const Contexte& c, std::int16_t Index) {
     F.menuItem("MenuLangue", static_cast<std::int16_t>(1 - Index)).setChecked(false);
     InitialiseLangue(c, Index);
     c.module.LangueChoisie = static_cast<std::int16_t>(1 - Index);
+    // The status line and the marked boxes' tooltips speak the new language.
+    AfficheEtat(F, c.module);
     // The K-prime dialog is never loaded in this program, so this never runs.
     if (c.module.FeuilleKprimeChargee != Faux) {
         InitialiseLangueKprime(nullptr, F, c.module.LangueChoisie);
@@ -68,6 +87,7 @@ void InitialiseLangue(const Contexte& c, std::int16_t CLangue) {
             Controle(F, ligne.controle, ligne.index)
                 .setTag(francais ? ligne.francais : ligne.anglais);
         }
+        NommePourLecteurs(F, francais);
     }
 
     // 2. The sentences composed with the word of the chosen replication option.

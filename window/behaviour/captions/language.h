@@ -1,7 +1,8 @@
 // The interface language. MenuLangue_Click (index 0 English, 1 French: the reverse of
-// LangueChoisie) moves the check mark, writes every caption through InitialiseLangue and
-// records the new language; the load calls it with the stored language. Neither traps a
-// failure: an index other than 0 and 1 fails at once and changes nothing.
+// LangueChoisie) moves the check mark, writes every caption through InitialiseLangue,
+// records the new language and rewrites the status line in it; the load calls it with the
+// stored language. Neither traps a failure: an index other than 0 and 1 fails at once and
+// changes nothing.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +14,10 @@ namespace ormane {
 
 void MenuLangue_Click(const Contexte& c, std::int16_t Index);
 
-// CLangue 1 French, 0 English: captions, Tags, the decimals and copy texts, the help
-// context numbers of the window and of the About box (loading the box, hidden, when it
-// is not loaded), then the composed and copied captions and EtiDecimales.
+// CLangue 1 French, 0 English: captions, Tags, the names screen readers announce, the
+// decimals and copy texts, the help context numbers of the window and of the About box
+// (loading the box, hidden, when it is not loaded), then the composed and copied captions
+// and EtiDecimales.
 void InitialiseLangue(const Contexte& c, std::int16_t CLangue);
 
 // The six sentences naming the predicted experiment: EtiRepliqued, CasePsrep and

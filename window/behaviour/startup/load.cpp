@@ -7,7 +7,6 @@
 
 #include "about/about_text.h"
 #include "compute/change_decimales.h"
-#include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "window/behaviour/captions/language.h"
 #include "window/behaviour/failure_trap.h"
@@ -23,13 +22,12 @@ namespace {
 // is an experiment of 10 observations with that p, its standardized effect t / sqrt(10).
 constexpr double kTExemple = 1.09971619639466;
 
-// 1 - LangueChoisie, the index of the language menu item, as 16-bit arithmetic: a
-// stored language far out of range overflows, and the step fails.
-std::int16_t IndexMenuLangue(std::int16_t LangueChoisie) {
-    int index = 1 - LangueChoisie;
-    if (index > INT16_MAX)
-        throw ErreurExecution("overflow: language code " + std::to_string(LangueChoisie));
-    return static_cast<std::int16_t>(index);
+// A stored value the window cannot show takes its default: another language code leaves
+// captions blank, decimals outside the bar's range blank the results or widen the window
+// past the screen, and a statistic without its option button selects none.
+std::int16_t DansLimites(std::int16_t valeur, std::int16_t min, std::int16_t max,
+                         std::int16_t defaut) {
+    return valeur < min || valeur > max ? defaut : valeur;
 }
 
 // Steps 16 to 19: a stored text, then the list of suggestions.
@@ -46,10 +44,18 @@ void Form_Load(const Contexte& c) {
     EtatModule& M = c.module;
     platform::SettingsStore& store = F.session().services().settings;
 
-    // 1 to 3: a stored value that does not convert leaves the global as it was.
-    Essaie([&] { M.LangueChoisie = ConvertitEntierCourt(LitReglage(store, "L", "1")); });
-    Essaie([&] { M.NbDecimales = ConvertitEntierCourt(LitReglage(store, "D", "3")); });
-    Essaie([&] { M.ChoixStatistique = ConvertitEntierCourt(LitReglage(store, "O", "1")); });
+    // 1 to 3: a stored value that does not convert leaves the global as it was ("L" not a
+    // number starts in French); one that converts but is out of range takes its default.
+    Essaie([&] {
+        M.LangueChoisie = DansLimites(ConvertitEntierCourt(LitReglage(store, "L", "1")), 0, 1, 1);
+    });
+    Essaie([&] {
+        M.NbDecimales = DansLimites(ConvertitEntierCourt(LitReglage(store, "D", "3")), 2, 9, 3);
+    });
+    Essaie([&] {
+        M.ChoixStatistique =
+            DansLimites(ConvertitEntierCourt(LitReglage(store, "O", "1")), 1, 4, 1);
+    });
     // 4: kept for steps 16 to 19.
     std::string alpha = "0.05", gamma = "0.90", garantieEstimation = "95",
                 garantiePrediction = "95";
@@ -58,14 +64,15 @@ void Form_Load(const Contexte& c) {
     Essaie([&] { garantieEstimation = LitReglage(store, "H", "95"); });
     Essaie([&] { garantiePrediction = LitReglage(store, "I", "95"); });
 
-    // 5: outside 2..9 the bar refuses the value; NbDecimales keeps the stored one.
+    // 5: a "D" that does not convert leaves 0, which the bar refuses (the results then take
+    // 3 decimals).
     Essaie([&] { F.scrollBar("Ascenseur").setValue(M.NbDecimales); });
-    // 6: a statistic index without its option button fails here.
+    // 6
     Essaie([&] { F.optionButton("Optiont", M.ChoixStatistique).setValue(Vrai); });
     // 7
     Essaie([&] { ChangeDecimales(F, M); });
-    // 8: captions in the stored language; a code other than 0 and 1 stops at once.
-    Essaie([&] { MenuLangue_Click(c, IndexMenuLangue(M.LangueChoisie)); });
+    // 8: captions in the stored language.
+    Essaie([&] { MenuLangue_Click(c, static_cast<std::int16_t>(1 - M.LangueChoisie)); });
     // 9
     Essaie([&] { F.setCaption(TitreEtVersion()); });
 

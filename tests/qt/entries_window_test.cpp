@@ -1,0 +1,225 @@
+// Entries typed key by key in the real window, as a person types them: what stays in the
+// box, what is computed from it, the marks and the status line, and what a screen reader
+// is told of the boxes and the results.
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSet>
+#include <QtTest>
+#include <memory>
+
+#include "support/programme_window.h"
+#include "support/qt_test_main.h"
+#include "support/tidiness.h"
+
+using namespace ormane;
+using qt::testing::ProgrammeWindow;
+
+namespace {
+
+QString accessible(QWidget* widget, QAccessible::Text kind) {
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget);
+    return shown == nullptr ? QStringLiteral("<none>") : shown->text(kind);
+}
+
+}  // namespace
+
+class EntriesWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgrammeWindow> w_;
+
+    window::FeuilleOrmane& F() { return w_->F(); }
+    template <class W = QWidget>
+    W* control(const char* name, std::int16_t index = -1) {
+        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
+    }
+    QLineEdit* box(const char* name, std::int16_t index = -1) {
+        return control<QLineEdit>(name, index);
+    }
+    QString label(const char* name, std::int16_t index = -1) {
+        return control<QLabel>(name, index)->text();
+    }
+    QString status() { return label("EtiEtat"); }
+    // Clicks into the box and selects its text with Ctrl+A, then types `keys`.
+    void retype(QLineEdit* edit, const char* keys) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, keys);
+    }
+    // The key comes up where the focus went, as on a real keyboard.
+    void pressTab() {
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Every result label of the main window.
+    QList<QLabel*> resultLabels() {
+        QList<QLabel*> labels;
+        for (window::Control* c : F().controls()) {
+            if (c->kind() == window::Kind::Label && c->presentation().bold)
+                labels << w_->widget<QLabel>(*c);
+        }
+        return labels;
+    }
+
+  private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
+        w_ = std::make_unique<ProgrammeWindow>();
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        // Nine decimals tell apart values that three would not.
+        auto* bar = control<QScrollBar>("Ascenseur");
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(label("EtiDecimales"), QStringLiteral("decimals 9"));
+    }
+    void cleanup() { w_.reset(); }
+
+    // Never rewritten while typed, and computed as the same number written otherwise.
+    void theDegreesOfFreedomKeepEachKeyAndComputeWithIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sameNumber");
+        QTest::newRow("fraction") << QStringLiteral("12.5") << QStringLiteral("25/2");
+        QTest::newRow("exponent") << QStringLiteral("1e3") << QStringLiteral("1000");
+        QTest::newRow("comma") << QStringLiteral("7,5") << QStringLiteral("15/2");
+    }
+    void theDegreesOfFreedomKeepEachKeyAndComputeWithIt() {
+        QFETCH(QString, typed);
+        QFETCH(QString, sameNumber);
+        QLineEdit* df = box("Textedf");
+        retype(df, qPrintable(sameNumber));
+        const QString expected = label("EtiPrep");
+        retype(df, "");
+        QTest::keyClick(df, Qt::Key_Delete);
+        for (int i = 0; i < typed.size(); ++i) {
+            QTest::keyClick(df, typed.at(i).toLatin1());
+            QCOMPARE(df->text(), typed.left(i + 1));
+            QCOMPARE(df->cursorPosition(), i + 1);
+        }
+        QCOMPARE(label("EtiPrep"), expected);
+        QVERIFY(expected.startsWith(QStringLiteral(" prep = 0.")));
+        QCOMPARE(status(), QString());
+        QVERIFY(!F().textBox("Textedf").marked());
+        // Leaving the box rewrites nothing either.
+        pressTab();
+        QVERIFY(!df->hasFocus());
+        QCOMPARE(df->text(), typed);
+        QCOMPARE(label("EtiPrep"), expected);
+    }
+
+    void whatIsSelectedInTheDegreesOfFreedomIsReplacedByWhatIsTyped() {
+        QLineEdit* df = box("Textedf");
+        QCOMPARE(df->text(), QStringLiteral("9"));
+        retype(df, "20");
+        QCOMPARE(df->text(), QStringLiteral("20"));
+        // Tab into the box selects all it holds: the keys replace it.
+        control("TexteGarantie", 1)->setFocus();
+        pressTab();
+        QVERIFY(df->hasFocus());
+        QCOMPARE(df->selectedText(), QStringLiteral("20"));
+        QTest::keyClicks(df, "30");
+        QCOMPARE(df->text(), QStringLiteral("30"));
+    }
+
+    // The minus is taken away as soon as the p reads negative; the next key lands after
+    // what was typed, not before it.
+    void aNegativePIsCorrectedWithoutLosingTheKeysThatFollow() {
+        QLineEdit* p = box("Textet", 3);
+        retype(p, "-0.045");
+        QCOMPARE(p->text(), QStringLiteral("0.045"));
+        QCOMPARE(p->cursorPosition(), 5);
+        QCOMPARE(F().textBox("Textet", 3).text(), std::string("0.045"));
+        QCOMPARE(box("Textet", 4)->text(), QStringLiteral("0.0225"));
+        QCOMPARE(status(), QString());
+    }
+
+    // No result of other entries stays on show: every result and derived statistic goes,
+    // and the status line says what is missing.
+    void clearingTheSelectedStatisticClearsEveryResultAndSaysWhy() {
+        control("OptionIC", 1)->setFocus();
+        QTest::keyClick(control("OptionIC", 1), Qt::Key_Space);
+        QVERIFY(!label("EtiICt", 1).isEmpty());
+        QLineEdit* p = box("Textet", 3);
+        retype(p, "");
+        QTest::keyClick(p, Qt::Key_Backspace);
+        QCOMPARE(p->text(), QString());
+        for (QLabel* result : resultLabels()) QCOMPARE(result->text(), QString());
+        for (std::int16_t i : {1, 2, 4}) QCOMPARE(box("Textet", i)->text(), QString());
+        QCOMPARE(status(), QStringLiteral("enter a value for two-tailed p"));
+        QTest::keyClicks(p, "0.3");
+        QVERIFY(label("EtiPrep").startsWith(QStringLiteral(" prep = 0.")));
+        QCOMPARE(status(), QString());
+    }
+
+    void aBoxNotReadAsWrittenIsMarkedForTheEyeAndTheScreenReader() {
+        QLineEdit* df = box("Textedf");
+        const QColor plain = df->palette().color(QPalette::Base);
+        const QString nine = label("EtiPrep");
+        retype(df, "9abc");
+        QVERIFY(F().textBox("Textedf").marked());
+        QVERIFY(df->palette().color(QPalette::Base) != plain);
+        QCOMPARE(df->toolTip(), QStringLiteral("read as 9"));
+        QCOMPARE(accessible(df, QAccessible::Description), QStringLiteral("read as 9"));
+        QCOMPARE(status(), QStringLiteral("degrees of freedom \"9abc\" is read as 9"));
+        QCOMPARE(label("EtiPrep"), nine);
+        QStringList problems = qt::testing::clippedWidgets(*w_->window());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
+        qt::testing::saveScreenshot(*w_->window(), QStringLiteral("entries-marked"));
+        QCOMPARE(box("Textet", 3)->palette().color(QPalette::Base), plain);
+        retype(df, "abc");
+        QCOMPARE(df->toolTip(), QStringLiteral("read as 0"));
+        QCOMPARE(status(), QStringLiteral("enter the degrees of freedom"));
+        retype(df, "9");
+        QCOMPARE(df->palette().color(QPalette::Base), plain);
+        QCOMPARE(df->toolTip(), QString());
+        QCOMPARE(accessible(df, QAccessible::Description), QString());
+        QCOMPARE(status(), QString());
+        QCOMPARE(label("EtiPrep"), nine);
+    }
+
+    void aScreenReaderHearsWhatEachBoxAndResultIsInTheInterfaceLanguage() {
+        auto* prep = control<QLabel>("EtiPrep");
+        QCOMPARE(accessible(prep, QAccessible::Name), QStringLiteral("prep"));
+        QCOMPARE(accessible(prep, QAccessible::Description), prep->text());
+        QCOMPARE(accessible(box("Textet", 3), QAccessible::Name), QStringLiteral("two-tailed p"));
+        QCOMPARE(accessible(box("Textet", 3), QAccessible::Value), QStringLiteral("0.30"));
+        auto* alpha = control<QComboBox>("Textealpha");
+        QCOMPARE(accessible(alpha, QAccessible::Name), QStringLiteral("alpha"));
+        QCOMPARE(accessible(alpha, QAccessible::Value), QStringLiteral("0.05"));
+        QCOMPARE(accessible(control("Etidf", 0), QAccessible::Name),
+                 QStringLiteral("degrees of freedom"));
+        QCOMPARE(accessible(control("Ascenseur"), QAccessible::Name), QStringLiteral("decimals"));
+        // The status line: named, what it says as its description.
+        QLineEdit* df = box("Textedf");
+        retype(df, "");
+        QTest::keyClick(df, Qt::Key_Delete);
+        auto* line = control<QLabel>("EtiEtat");
+        QCOMPARE(accessible(line, QAccessible::Name), QStringLiteral("status"));
+        QCOMPARE(accessible(line, QAccessible::Description),
+                 QStringLiteral("enter the degrees of freedom"));
+        // Every name is different: no two boxes are announced alike.
+        QStringList names;
+        for (window::Control* c : F().controls()) {
+            if (c->kind() == window::Kind::TextBox || c->kind() == window::Kind::ComboBox)
+                names << accessible(w_->widget(*c), QAccessible::Name);
+        }
+        for (QLabel* result : resultLabels()) names << accessible(result, QAccessible::Name);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        QCOMPARE(accessible(line, QAccessible::Name), QStringLiteral("état"));
+        QCOMPARE(accessible(line, QAccessible::Description),
+                 QStringLiteral("entrez les degrés de liberté"));
+        QCOMPARE(accessible(box("Textet", 3), QAccessible::Name), QStringLiteral("p bilatéral"));
+        QCOMPARE(accessible(control("EtiICt", 1), QAccessible::Name),
+                 QStringLiteral("intervalle de prédiction de t"));
+        QCOMPARE(accessible(control("Ascenseur"), QAccessible::Name), QStringLiteral("décimales"));
+    }
+};
+
+ORMANE_QTEST_MAIN(EntriesWindowTest)
+#include "entries_window_test.moc"
