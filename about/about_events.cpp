@@ -7,22 +7,24 @@
 
 namespace ormane {
 
-void ConstruitTextesApropos(Apropos& apropos, EtatModule& module) {
-    module.RetourLigne = "\r\n";
-    bool anglais = module.LangueChoisie != 0;
+void ConstruitTextesApropos(Apropos& apropos, Langue langue, std::string& RetourLigne) {
+    RetourLigne = "\r\n";
+    const bool anglais = !EnFrancais(langue);
     // The hidden button's caption follows the language all the same.
     apropos.commandButton("BoutonNouveau").setCaption(anglais ? "&Read me" : "&Ok");
     apropos.setCaption(kTitreApplication);
-    apropos.label("Copyr").setCaption(TexteApropos(anglais, module.RetourLigne));
-    apropos.setTextesEnAnglais(anglais);
+    apropos.label("Copyr").setCaption(TexteApropos(langue, RetourLigne));
+    apropos.setLangueDesTextes(langue);
     apropos.session().services().mousePointer.set(platform::kDefaultPointer);
 }
 
 namespace {
 
-void AttacheEvenementsApropos(Apropos& apropos, EtatModule& module) {
+void AttacheEvenementsApropos(Apropos& apropos, const Langue& langue, std::string& RetourLigne) {
     using window::Notification;
-    apropos.onLoad([&apropos, &module] { ConstruitTextesApropos(apropos, module); });
+    apropos.onLoad([&apropos, &langue, &RetourLigne] {
+        ConstruitTextesApropos(apropos, langue, RetourLigne);
+    });
     // OK_Click and IconeArdix_Click close the box; the next use loads a fresh one.
     apropos.on("OK", Notification::Click, [&apropos](const window::Event&) { apropos.unload(); });
     apropos.on("IconeArdix", Notification::Click,
@@ -32,9 +34,10 @@ void AttacheEvenementsApropos(Apropos& apropos, EtatModule& module) {
 
 }  // namespace
 
-std::unique_ptr<Apropos> creeApropos(window::Session& session, EtatModule& module) {
+std::unique_ptr<Apropos> creeApropos(window::Session& session, const Langue& langue,
+                                     std::string& RetourLigne) {
     auto apropos = std::make_unique<Apropos>(session);
-    AttacheEvenementsApropos(*apropos, module);
+    AttacheEvenementsApropos(*apropos, langue, RetourLigne);
     return apropos;
 }
 

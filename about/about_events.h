@@ -5,17 +5,20 @@
 
 #include <memory>
 
+#include <string>
 #include "about/apropos.h"
-#include "compute/module_state.h"
+
+#include "window/language.h"
 
 namespace ormane {
 
 // Form_Load: RetourLigne, the hidden button's caption, the title, the text of Copyr,
 // and the pointer back to default. Also what rebuilds the texts in another language.
-void ConstruitTextesApropos(Apropos& apropos, EtatModule& module);
+void ConstruitTextesApropos(Apropos& apropos, Langue langue, std::string& RetourLigne);
 
 // The About box in its design state with Form_Load, OK_Click and IconeArdix_Click
-// attached. The module state must outlive it.
-std::unique_ptr<Apropos> creeApropos(window::Session& session, EtatModule& module);
+// attached; its load reads `langue` then. Both references must outlive it.
+std::unique_ptr<Apropos> creeApropos(window::Session& session, const Langue& langue,
+                                     std::string& RetourLigne);
 
 }  // namespace ormane

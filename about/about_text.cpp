@@ -40,7 +40,8 @@ std::string TitreEtVersion() {
            std::to_string(kVersionMineure) + "." + std::to_string(kVersionRevision);
 }
 
-std::string TexteApropos(bool anglais, const std::string& RetourLigne) {
+std::string TexteApropos(Langue langue, const std::string& RetourLigne) {
+    const bool anglais = !EnFrancais(langue);
     const std::string& RL = RetourLigne;
     std::array<std::string, 11> slot;  // slots 1 to 10; index 0 unused
     slot[1] = RL + TitreEtVersion() + RL;

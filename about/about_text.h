@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "window/language.h"
+
 namespace ormane {
 
 // "Ormane version 2.1.0": the title, then the major, minor and revision numbers.
@@ -11,6 +13,6 @@ std::string TitreEtVersion();
 
 // The text of Copyr in one language, lines separated by RetourLigne: it begins and ends
 // with a line break; the terms-of-use line of the other language is left empty.
-std::string TexteApropos(bool anglais, const std::string& RetourLigne);
+std::string TexteApropos(Langue langue, const std::string& RetourLigne);
 
 }  // namespace ormane

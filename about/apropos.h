@@ -3,6 +3,7 @@
 // events (about_events.h) fill the texts when it loads and close it from OK or the icon.
 #pragma once
 
+#include "window/language.h"
 #include "window/model/form.h"
 
 namespace ormane {
@@ -11,12 +12,12 @@ class Apropos : public window::Form {
   public:
     explicit Apropos(window::Session& session);
 
-    // Whether the texts were last built in English (LangueChoisie not 0) or in French.
-    bool textesEnAnglais() const { return textesEnAnglais_; }
-    void setTextesEnAnglais(bool anglais) { textesEnAnglais_ = anglais; }
+    // The language the texts were last built in.
+    Langue langueDesTextes() const { return langueDesTextes_; }
+    void setLangueDesTextes(Langue langue) { langueDesTextes_ = langue; }
 
   private:
-    bool textesEnAnglais_ = false;
+    Langue langueDesTextes_ = Langue::Francais;
 };
 
 }  // namespace ormane

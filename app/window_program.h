@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "qt/platform/qt_platform.h"
-#include "window/behaviour/programme.h"
+#include "program/programme.h"
 
 class QWidget;
 

@@ -12,7 +12,7 @@
 #include "numeric/number_format.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/session.h"
-#include "window/platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/outcome_reading.h"
-#include "window/behaviour/programme.h"
+#include "headless/headless_platform.h"
+#include "program/programme.h"
 #include "window/model/controls.h"
 #include "window/model/user_actions.h"
-#include "window/platform/headless/headless_platform.h"
 
 namespace ormane::cli {
 
@@ -23,7 +23,7 @@ constexpr std::int16_t kEnterKey = 13;
 struct StartupEntries {
     EntryTexts texts;
     std::int16_t decimals = 3;
-    Language language = Language::English;
+    Langue language = Langue::Anglais;
 
     // The text of Textet(i), i from 1 to 4, and of TexteEffet(i), i 0 or 1.
     const std::string& statistic(std::int16_t i) const {
@@ -73,7 +73,7 @@ Calculator::Calculator(EntryMode mode) : state_(std::make_unique<State>(mode)) {
     StartupEntries& s = state_->startup;
     s.texts = readEntryTexts(F);
     s.decimals = F.scrollBar("Ascenseur").value();
-    s.language = programme.module().LangueChoisie == 0 ? Language::French : Language::English;
+    s.language = programme.module().LangueChoisie;
 }
 
 Calculator::~Calculator() = default;
@@ -85,9 +85,10 @@ using window::FeuilleOrmane;
 void chooseLanguageAndDecimals(FeuilleOrmane& F, const EtatModule& module, const Request& request,
                                const StartupEntries& startup) {
     // The Language menu: item 0 English, item 1 French.
-    const Language language = request.language.value_or(startup.language);
-    const std::int16_t languageItem = language == Language::English ? 0 : 1;
-    if (module.LangueChoisie != 1 - languageItem) click(F.menuItem("MenuLangue", languageItem));
+    const Langue language = request.language.value_or(startup.language);
+    if (module.LangueChoisie != language) {
+        click(F.menuItem("MenuLangue", IndexMenuLangue(language)));
+    }
 
     window::ScrollBar& decimalsBar = F.scrollBar("Ascenseur");
     const std::int16_t decimals = request.decimals.value_or(startup.decimals);

@@ -29,7 +29,7 @@ std::string withLevel(window::CheckBox& choice, window::ComboBox& level, window:
 // computed nothing, else the result's own reason.
 std::vector<MissingResult> missingResults(const Results& results, const EtatModule& module) {
     const ResultatsConserves& k = module.resultats;
-    const bool french = module.LangueChoisie == 0;
+    const bool french = EnFrancais(module.LangueChoisie);
     const std::string status = TexteEtatCalcul(k.etat, module.ChoixStatistique, french);
     std::vector<MissingResult> missing;
     for (const LigneResultat& row : TableResultats()) {
@@ -77,8 +77,8 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
         }
         outcome.labels[row.resultat] = EtiquetteDe(F, row.nom).caption();
     }
-    outcome.status =
-        TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique, module.LangueChoisie == 0);
+    outcome.status = TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique,
+                                     EnFrancais(module.LangueChoisie));
     outcome.missing = missingResults(outcome.results, module);
 
     window::Label& prep = F.label("EtiPrep");

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "window/language.h"
+
 namespace ormane::cli {
 
 // The entered statistic; the values are the indices of the window's Optiont/Textet arrays.
@@ -15,8 +17,6 @@ enum class Statistic : std::int16_t { T = 1, F = 2, TwoTailedP = 3, OneTailedP =
 
 // The kind of observed effect; the values are the indices of OptionEffet/TexteEffet.
 enum class EffectKind : std::int16_t { Standardized = 0, Raw = 1 };
-
-enum class Language { English, French };
 
 struct EnteredStatistic {
     Statistic kind;
@@ -46,7 +46,7 @@ struct Request {
     std::optional<std::string> predictionLevel;  // percent
     std::optional<ObservedEffect> effect;
     std::optional<std::int16_t> decimals;  // 2 to 9
-    std::optional<Language> language;
+    std::optional<Langue> language;
 };
 
 }  // namespace ormane::cli

@@ -194,7 +194,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
                 if (code != "en" && code != "fr") {
                     return name(field) + " must be en or fr, not " + quoted(value);
                 }
-                request_.language = code == "en" ? Language::English : Language::French;
+                request_.language = code == "en" ? Langue::Anglais : Langue::Francais;
                 break;
             }
             default:

@@ -4,23 +4,10 @@
 
 #include "compute/interval_text.h"
 #include "compute/results_table.h"
-#include "numeric/erreur_execution.h"
+#include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
 
 namespace ormane {
-
-namespace {
-
-// A step that fails is skipped and the rendering goes on with the next one.
-template <class Etape>
-void SansArret(Etape&& etape) {
-    try {
-        etape();
-    } catch (const ErreurExecution&) {
-    }
-}
-
-}  // namespace
 
 std::string TexteResultat(const LigneResultat& ligne, const ValeurConservee& v,
                           std::int16_t nbDecimales, MomentIntervalle moment) {
@@ -30,14 +17,14 @@ std::string TexteResultat(const LigneResultat& ligne, const ValeurConservee& v,
 
 void ChangeDecimales(window::FeuilleOrmane& feuille, EtatModule& module) {
     const std::int16_t n = module.NbDecimales;
-    SansArret([&] {
+    Essaie([&] {
         feuille.label("EtiDecimales").setCaption(module.TexteDecimales + std::to_string(n));
     });
     // A result that is not kept leaves its label as it is: only a computation clears.
     for (const LigneResultat& ligne : TableResultats()) {
         const auto& valeur = module.resultats[ligne.resultat];
         if (!valeur) continue;
-        SansArret([&] {
+        Essaie([&] {
             EtiquetteDe(feuille, ligne.nom)
                 .setCaption(TexteResultat(ligne, *valeur, n, MomentIntervalle::Rendu));
         });

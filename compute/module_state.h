@@ -1,6 +1,6 @@
-// The program module's globals: the language, the decimals, the entered statistic, the
-// busy flag of the computation, a few language-dependent texts and the kept results.
-// One instance lives for the whole process (owned by the program object).
+// What the computation and its display keep for the whole process: the interface language
+// (the status line speaks it), the decimals of the results and their word, the entered
+// statistic, the busy flag of a computation and the kept results. The program owns it.
 #pragma once
 
 #include <cstdint>
@@ -8,19 +8,16 @@
 
 #include "compute/kept_results.h"
 #include "numeric/types.h"
+#include "window/language.h"
 
 namespace ormane {
 
-// The program module's globals, alive for the whole process (owned by window's Programme).
 struct EtatModule {
-    std::int16_t LangueChoisie = 0;  // 0 French, 1 English
+    Langue LangueChoisie = Langue::Francais;
     std::int16_t NbDecimales = 0;
     std::int16_t ChoixStatistique = 0;  // 1 t, 2 F, 3 two-tailed p, 4 one-tailed p
     Booleen CalculEnCours = Faux;
-    std::string TexteDecimales;           // "decimals " / "décimales ", set by InitialiseLangue
-    std::string TexteCopie;               // " has been copied to clipboard" / French
-    std::string RetourLigne;              // "\r\n", set by the About box's load
-    Booleen FeuilleKprimeChargee = Faux;  // never set: the K-prime dialog does not exist
+    std::string TexteDecimales;  // "decimals " / "décimales ", set by InitialiseLangue
     ResultatsConserves resultats;
 };
 

@@ -104,7 +104,7 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
 }
 
 void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
-    const bool francais = M.LangueChoisie == 0;
+    const bool francais = EnFrancais(M.LangueChoisie);
     std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
 
     for (const NomBilingue& nom : NomsEntrees()) {

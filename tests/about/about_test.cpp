@@ -11,11 +11,11 @@
 
 #include "about/about_events.h"
 #include "about/about_text.h"
+#include "headless/headless_platform.h"
 #include "window/model/controls.h"
 #include "window/model/form_instance.h"
 #include "window/model/session.h"
 #include "window/model/user_actions.h"
-#include "window/platform/headless/headless_platform.h"
 
 namespace ormane {
 namespace {
@@ -44,8 +44,9 @@ std::string Motif(const std::vector<std::string>& lignes) {
 }
 
 TEST(AboutText, HasSeventeenLinesWithTheTermsInItsLanguageOnly) {
-    std::vector<std::string> en = Lignes(TexteApropos(true, "\r\n"), "\r\n");
-    std::vector<std::string> fr = Lignes(TexteApropos(false, "|"), "|");  // any line break
+    std::vector<std::string> en = Lignes(TexteApropos(Langue::Anglais, "\r\n"), "\r\n");
+    std::vector<std::string> fr =
+        Lignes(TexteApropos(Langue::Francais, "|"), "|");  // any line break
     ASSERT_EQ(Motif(en), ".x..x.x.x.x.x....");
     ASSERT_EQ(Motif(fr), ".x..x.x.x.x..x...");
     EXPECT_EQ(en[1], TitreEtVersion());
@@ -73,7 +74,8 @@ std::array<int, 4> Place(const std::optional<window::Twips>& where) {
 class AboutBox : public ::testing::Test {
   protected:
     AboutBox()
-        : session(platform.services()), apropos([this] { return creeApropos(session, module); }) {}
+        : session(platform.services()),
+          apropos([this] { return creeApropos(session, langue, RetourLigne); }) {}
 
     // The box shown modally, the user doing `joue` in it.
     void Montre(std::function<void(window::Form&)> joue) {
@@ -81,7 +83,8 @@ class AboutBox : public ::testing::Test {
         apropos.get().show(window::Modality::Modal);
     }
 
-    EtatModule module;
+    Langue langue = Langue::Francais;
+    std::string RetourLigne;
     platform::HeadlessPlatform platform;
     window::Session session;
     window::FormInstance<Apropos> apropos;
@@ -105,29 +108,31 @@ TEST_F(AboutBox, IsABorderedCentredTextAbovePictureIconAndButton) {
 }
 
 TEST_F(AboutBox, LoadsHiddenThenEachUseShowsTheTextsOfTheLanguageOfThatMomentUntilClosed) {
-    module.LangueChoisie = 1;
+    langue = Langue::Anglais;
     apropos.get().setHelpContextId(11);  // a use that loads it without showing it
     EXPECT_FALSE(apropos.get().shown());
     EXPECT_TRUE(platform.windows.showings().empty());
     EXPECT_THAT(platform.mousePointer.history(), testing::ElementsAre(platform::kDefaultPointer));
-    for (std::int16_t langue : {1, 0, 5, -1}) {
-        SCOPED_TRACE(langue);
-        bool anglais = langue != 0;
-        module.LangueChoisie = langue;
+    int fois = 0;
+    for (Langue chaque : {Langue::Anglais, Langue::Francais, Langue::Anglais}) {
+        SCOPED_TRACE(static_cast<int>(chaque));
+        const bool anglais = chaque == Langue::Anglais;
+        const bool parIcone = ++fois == 3;
+        langue = chaque;
         Montre([&](window::Form& boite) {
             EXPECT_EQ(boite.caption(), "Ormane");
-            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(anglais, "\r\n"));
+            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(chaque, "\r\n"));
             EXPECT_EQ(boite.commandButton("BoutonNouveau").caption(), anglais ? "&Read me" : "&Ok");
             EXPECT_FALSE(boite.commandButton("BoutonNouveau").visible());
-            EXPECT_EQ(apropos.get().textesEnAnglais(), anglais);
+            EXPECT_EQ(apropos.get().langueDesTextes(), chaque);
             // The picture and the hidden button do nothing; OK closes it, and so does the icon.
             EXPECT_TRUE(UserActions::click(boite.picture("Image1")));
             EXPECT_FALSE(UserActions::click(boite.commandButton("BoutonNouveau")));
             EXPECT_TRUE(boite.shown());
-            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(anglais, "\r\n"));
+            EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(chaque, "\r\n"));
             EXPECT_TRUE(UserActions::click(
-                langue == -1 ? static_cast<window::Control&>(boite.picture("IconeArdix"))
-                             : boite.commandButton("OK")));
+                parIcone ? static_cast<window::Control&>(boite.picture("IconeArdix"))
+                         : boite.commandButton("OK")));
         });
         EXPECT_FALSE(apropos.exists());
     }

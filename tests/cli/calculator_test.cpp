@@ -143,7 +143,7 @@ std::vector<Request> variedRequests() {
     raw.estimateLevel = "90";
     raw.predictionLevel = "99";
     raw.decimals = 6;
-    raw.language = Language::French;
+    raw.language = Langue::Francais;
     requests[4].effect = ObservedEffect{EffectKind::Standardized, "0.8"};
     requests[4].predictionLevel = "40";  // ends the computation before any interval
     return requests;

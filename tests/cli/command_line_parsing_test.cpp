@@ -75,7 +75,7 @@ TEST(ComputeOptions, EveryOptionReachesTheRequestAsTyped) {
     EXPECT_EQ(r.predictionLevel, "97.5");
     EXPECT_EQ(Effet(r), "1 3/4");  // 1: raw
     EXPECT_EQ(r.decimals, 5);
-    EXPECT_EQ(r.language, Language::French);
+    EXPECT_EQ(r.language, Langue::Francais);
     for (const auto& [option, kind] : {std::pair{"--F", "2"}, {"--p2", "3"}, {"--p1", "4"}})
         EXPECT_EQ(Statistique(std::get<ComputeCommand>(parse({"compute", option, "0.2"})).request),
                   std::string(kind) + " 0.2");

@@ -96,11 +96,29 @@ TEST(HelpAndVersion, GoToStandardOutput) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage:\n  ormane "));
-    for (const char* option :
-         {"--df", "--t", "--F", "--p2", "--p1", "--future", "--alpha", "--alpha-tails", "--gamma",
-          "--estimate-level", "--prediction-level", "--d", "--raw", "--decimals", "--lang",
-          "--json", "alpha_tails", "ppreprep,t_pred_lo", "effect_pred_hi,error", "t_prediction",
-          "effect_prediction", "unavailable", "Exit status"})
+    for (const char* option : {"--df",
+                               "--t",
+                               "--F",
+                               "--p2",
+                               "--p1",
+                               "--future",
+                               "--alpha",
+                               "--alpha-tails",
+                               "--gamma",
+                               "--estimate-level",
+                               "--prediction-level",
+                               "--d",
+                               "--raw",
+                               "--decimals",
+                               "--lang",
+                               "--json",
+                               "alpha_tails",
+                               "ppreprep,t_pred_lo",
+                               "effect_pred_hi,error",
+                               "t_prediction",
+                               "effect_prediction",
+                               "unavailable",
+                               "Exit status"})
         EXPECT_THAT(help.out, HasSubstr(option));
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);

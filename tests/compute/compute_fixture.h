@@ -13,13 +13,13 @@
 
 #include "compute/compute_results.h"
 #include "compute/module_state.h"
+#include "headless/headless_platform.h"
 #include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/observer.h"
 #include "window/model/session.h"
-#include "window/platform/headless/headless_platform.h"
 
 namespace ormane::testing {
 
@@ -60,7 +60,7 @@ class ComputeTest : public ::testing::Test {
     ComputeTest() : session(platform.services()), feuille(window::creeFeuilleOrmane(session)) {
         feuille->load();
         module.NbDecimales = 3;
-        module.LangueChoisie = 1;  // English
+        module.LangueChoisie = Langue::Anglais;
         module.TexteDecimales = "decimals ";
     }
 

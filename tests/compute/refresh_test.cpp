@@ -130,7 +130,7 @@ TEST_F(MiseAJOURTest, AnEntryNotReadAsWrittenIsMarkedAndNamedByTheStatusLine) {
     feuille->comboBox("TexteGamma").setVisible(true);
     Rafraichit(1);
     EXPECT_EQ(Eti("EtiEtat").caption(), "gamma \"0.9x\" is read as 0.9");
-    module.LangueChoisie = 0;
+    module.LangueChoisie = Langue::Francais;
     Rafraichit(1);
     EXPECT_EQ(Eti("EtiEtat").caption(), "gamma « 0.9x » est lu comme 0.9");
     Liste("TexteGamma").setText("0.9");

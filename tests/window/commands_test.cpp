@@ -22,15 +22,13 @@ class Commands : public ProgrammeTest {
     }
 };
 
-// Only language 1 is English; any other code gives the French topics.
 TEST_F(Commands, HelpTopicsByLanguage) {
-    for (std::int16_t langue : {1, 0, 5}) {
+    for (Langue langue : {Langue::Anglais, Langue::Francais}) {
         M().LangueChoisie = langue;
         for (std::int16_t i : {1, 2, 3}) Clique("MenuAide1", i);
         for (const char* menu : {"MenuAide2", "MenuAide3", "MenuAuteurs"}) Clique(menu);
     }
-    EXPECT_THAT(platform.help.topics(),
-                ElementsAre(11, 12, 13, 22, 15, 13, 1, 2, 3, 22, 5, 3, 1, 2, 3, 22, 5, 3));
+    EXPECT_THAT(platform.help.topics(), ElementsAre(11, 12, 13, 22, 15, 13, 1, 2, 3, 22, 5, 3));
 }
 
 TEST_F(Commands, TheHelpButtonPopsUpTheHelpMenu) {
@@ -87,12 +85,12 @@ TEST_F(Commands, TheKprimeCommandChangesNothingShowsNothingReportsNothing) {
 TEST_F(Commands, TheAboutBoxShowsModallyInTheCurrentLanguageAndClosesOnOkOrTheIcon) {
     platform.windows.scriptModal("Apropos", [&](window::Form& boite) {
         EXPECT_EQ(boite.caption(), "Ormane");
-        EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(true, "\r\n"));
+        EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(Langue::Anglais, "\r\n"));
         EXPECT_FALSE(UserActions::click(F().commandButton("BoutonCalculer")));  // main window waits
         EXPECT_TRUE(UserActions::click(boite.commandButton("OK")));
     });
     platform.windows.scriptModal("Apropos", [](window::Form& boite) {
-        EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(false, "\r\n"));
+        EXPECT_EQ(boite.label("Copyr").caption(), TexteApropos(Langue::Francais, "\r\n"));
         EXPECT_FALSE(boite.commandButton("BoutonNouveau").visible());
         UserActions::click(boite.picture("IconeArdix"));
     });

@@ -16,7 +16,7 @@ TEST_F(FirstStart, ShowsTheMainWindowInEnglishAndLoadsTheAboutBoxHidden) {
     EXPECT_THAT(platform.windows.showings(), ElementsAre(platform::ScriptedWindowSystem::Showing{
                                                  "FeuilleOrmane", window::Modality::Modeless}));
     EXPECT_EQ(F().caption(), "Ormane version 2.1.0");
-    EXPECT_EQ(M().LangueChoisie, 1);
+    EXPECT_EQ(M().LangueChoisie, Langue::Anglais);
     EXPECT_TRUE(F().menuItem("MenuLangue", 0).checked());
     EXPECT_FALSE(F().menuItem("MenuLangue", 1).checked());
     EXPECT_EQ(Legende("BoutonAide"), "&Help [F1]");

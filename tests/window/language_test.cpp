@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
+#include "program/captions/kprime_vocabulary.h"
 #include "programme_fixture.h"
-#include "window/behaviour/captions/kprime_vocabulary.h"
 #include "window/model/session.h"
 
 namespace ormane::testing {
@@ -22,7 +22,7 @@ class Language : public ProgrammeTest {
 TEST_F(Language, EachSwitchMovesTheCheckMarkAndTheHelpContexts) {
     for (bool francais : {true, false}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
-        EXPECT_EQ(M().LangueChoisie, francais ? 0 : 1);
+        EXPECT_EQ(M().LangueChoisie, francais ? Langue::Francais : Langue::Anglais);
         EXPECT_EQ(F().menuItem("MenuLangue", 1).checked(), francais);
         EXPECT_EQ(F().menuItem("MenuLangue", 0).checked(), !francais);
         EXPECT_EQ(F().helpContextId(), francais ? 2 : 12);
@@ -156,7 +156,7 @@ TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {
     int sabliers = Sabliers();
     ChoisitAnglais();
     EXPECT_EQ(Etat(), avant);
-    EXPECT_EQ(M().LangueChoisie, 1);
+    EXPECT_EQ(M().LangueChoisie, Langue::Anglais);
     EXPECT_EQ(Sabliers(), sabliers);
 }
 
@@ -189,12 +189,12 @@ class KprimeVocabulary : public Language {
 };
 
 TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
-    InitialiseLangueKprime(&dialogue, F(), 0);
+    InitialiseLangueKprime(&dialogue, F(), Langue::Francais);
     EXPECT_EQ(dialogue.caption(), "Distribution K-prime");
     EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "&Help [F1]");
     EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "Effacer");
     EXPECT_EQ(dialogue.label("Eti", 3).caption(), "écart-type");
-    InitialiseLangueKprime(&dialogue, F(), 1);
+    InitialiseLangueKprime(&dialogue, F(), Langue::Anglais);
     EXPECT_EQ(dialogue.caption(), "K-prime distribution ");
     EXPECT_EQ(dialogue.checkBox("CaseDl", 1).caption(), "infinity : &Noncentral t");
     EXPECT_EQ(dialogue.optionButton("OptionDis", 3).caption(), "non central t");
@@ -202,7 +202,7 @@ TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
 
 TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
     auto avant = Etat();
-    EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), 1));
+    EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), Langue::Anglais));
     EXPECT_EQ(Etat(), avant);
     // No language switch reaches the dialog: it is never loaded.
     ChoisitFrancais();

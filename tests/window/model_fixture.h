@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "headless/headless_platform.h"
 #include "window/model/form.h"
 #include "window/model/session.h"
 #include "window/model/user_actions.h"
-#include "window/platform/headless/headless_platform.h"
 
 namespace ormane::window::testing {
 

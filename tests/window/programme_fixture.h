@@ -11,10 +11,10 @@
 #include <map>
 #include <string>
 
-#include "window/behaviour/programme.h"
+#include "headless/headless_platform.h"
+#include "program/programme.h"
 #include "window/model/controls.h"
 #include "window/model/user_actions.h"
-#include "window/platform/headless/headless_platform.h"
 
 namespace ormane::testing {
 

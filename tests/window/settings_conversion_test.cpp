@@ -5,7 +5,7 @@
 #include <string>
 
 #include "numeric/erreur_execution.h"
-#include "window/behaviour/startup/settings.h"
+#include "program/startup/settings.h"
 
 namespace ormane {
 namespace {

@@ -1,8 +1,8 @@
 // What a previous run left in the settings store, how the load copes with odd values,
 // and how the program ends: the quit commands save exactly the seven settings, the
 // window's own close control saves nothing.
+#include "program/startup/settings.h"
 #include "programme_fixture.h"
-#include "window/behaviour/startup/settings.h"
 
 namespace ormane::testing {
 namespace {
@@ -12,7 +12,7 @@ using StoredSettings = ProgrammeTest;
 TEST_F(StoredSettings, ALanguageThatIsNotANumberStartsInFrench) {
     Stocke("L", "anglais");
     Demarre();
-    EXPECT_EQ(M().LangueChoisie, 0);
+    EXPECT_EQ(M().LangueChoisie, Langue::Francais);
     EXPECT_TRUE(F().menuItem("MenuLangue", 1).checked());
     EXPECT_FALSE(F().menuItem("MenuLangue", 0).checked());
     EXPECT_EQ(Legende("EtiDecimales"), "décimales 3");
@@ -27,7 +27,7 @@ TEST_F(StoredSettings, ALanguageCodeOtherThan0Or1StartsInEnglishAndIsWrittenBack
         Lancement run;
         run.Stocke("L", code);
         run.Demarre();
-        EXPECT_EQ(run.M().LangueChoisie, 1);
+        EXPECT_EQ(run.M().LangueChoisie, Langue::Anglais);
         EXPECT_TRUE(run.F().menuItem("MenuLangue", 0).checked());
         EXPECT_EQ(run.Legende("BoutonAide"), "&Help [F1]");
         EXPECT_EQ(run.Legende("BoutonKprime"), "&K-prime Distribution");
@@ -95,7 +95,7 @@ TEST_F(StoredSettings, AnUnreadableStoreStartsLikeAnEmptyOne) {
     Stocke("A", "0.01");
     platform.settings.setReadable(false);
     Demarre();
-    EXPECT_EQ(M().LangueChoisie, 1);
+    EXPECT_EQ(M().LangueChoisie, Langue::Anglais);
     EXPECT_EQ(Texte("Textealpha"), "0.05");
 }
 

@@ -1,6 +1,6 @@
 // Every platform service the program uses, handed to it by injection: the application
 // wires the Qt implementations, the command line and the tests wire the headless ones
-// (window/platform/headless). The services are not owned and must outlive their users.
+// (headless). The services are not owned and must outlive their users.
 #pragma once
 
 #include "window/platform/clipboard.h"

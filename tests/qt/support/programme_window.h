@@ -11,7 +11,7 @@
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_binding.h"
 #include "qt/platform/qt_platform.h"
-#include "window/behaviour/programme.h"
+#include "program/programme.h"
 #include "window/model/controls.h"
 
 namespace ormane::qt::testing {

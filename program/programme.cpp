@@ -1,0 +1,52 @@
+#include "program/programme.h"
+
+#include "about/about_events.h"
+#include "numeric/failure_trap.h"
+#include "program/feuille_ormane_handlers.h"
+#include "program/startup/settings.h"
+#include "window/model/controls.h"
+
+namespace ormane {
+
+Programme::Programme(platform::PlatformServices services)
+    : session_(services),
+      apropos_([this] { return creeApropos(session_, module_.LangueChoisie, etat_.RetourLigne); }),
+      feuilleOrmane_([this] {
+          auto feuille = window::creeFeuilleOrmane(session_);
+          window::FeuilleOrmane& F = *feuille;
+          AttacheEvenementsFeuilleOrmane(Contexte{F, module_, *this});
+          // The window system's close control unloads the window without saving. The
+          // window the start routine opened is the program: closing it ends the program.
+          // A window the automation class opened hands control back to the class.
+          F.onUnload([this, &F] {
+              if (&F != ouverteParDemarre_) return;
+              ouverteParDemarre_ = nullptr;
+              session_.endProgram();
+          });
+          return feuille;
+      }) {}
+
+void Programme::Demarre() {
+    window::FeuilleOrmane& F = feuilleOrmane_.create();
+    ouverteParDemarre_ = &F;
+    F.show(window::Modality::Modeless);
+}
+
+void Programme::SauveEtQuitte(window::FeuilleOrmane& F) {
+    platform::SettingsStore& store = session_.services().settings;
+    Essaie([&] {
+        EcritReglage(store, "L",
+                     TexteEntierCourt(static_cast<std::int16_t>(module_.LangueChoisie)));
+    });
+    Essaie([&] { EcritReglage(store, "D", TexteEntierCourt(module_.NbDecimales)); });
+    Essaie([&] { EcritReglage(store, "O", TexteEntierCourt(module_.ChoixStatistique)); });
+    Essaie([&] { EcritReglage(store, "A", F.comboBox("Textealpha").text()); });
+    Essaie([&] { EcritReglage(store, "G", F.comboBox("TexteGamma").text()); });
+    Essaie([&] { EcritReglage(store, "H", F.comboBox("TexteGarantie", 0).text()); });
+    Essaie([&] { EcritReglage(store, "I", F.comboBox("TexteGarantie", 1).text()); });
+    Essaie([&] { F.hide(); });
+    // At once: every window closes and no notification is handled any more.
+    session_.endProgram();
+}
+
+}  // namespace ormane

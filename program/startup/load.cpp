@@ -1,0 +1,97 @@
+#include "program/startup/load.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "about/about_text.h"
+#include "compute/change_decimales.h"
+#include "numeric/failure_trap.h"
+#include "numeric/number_format.h"
+#include "program/captions/language.h"
+#include "program/startup/settings.h"
+#include "window/model/controls.h"
+#include "window/model/session.h"
+
+namespace ormane {
+
+namespace {
+
+// The Student t of a two-tailed p of 0.30 with 9 degrees of freedom: the default example
+// is an experiment of 10 observations with that p, its standardized effect t / sqrt(10).
+constexpr double kTExemple = 1.09971619639466;
+
+// A stored value the window cannot show takes its default: another language code leaves
+// captions blank, decimals outside the bar's range blank the results or widen the window
+// past the screen, and a statistic without its option button selects none.
+std::int16_t DansLimites(std::int16_t valeur, std::int16_t min, std::int16_t max,
+                         std::int16_t defaut) {
+    return valeur < min || valeur > max ? defaut : valeur;
+}
+
+// Steps 16 to 19: a stored text, then the list of suggestions.
+void RemplitListe(window::ComboBox& liste, const std::string& texte,
+                  const std::vector<const char*>& suggestions) {
+    Essaie([&] { liste.setText(texte); });
+    for (const char* suggestion : suggestions) Essaie([&] { liste.addItem(suggestion); });
+}
+
+}  // namespace
+
+void Form_Load(const Contexte& c) {
+    window::FeuilleOrmane& F = c.feuille;
+    EtatModule& M = c.module;
+    platform::SettingsStore& store = F.session().services().settings;
+
+    // 1 to 3: a stored value that does not convert leaves the global as it was ("L" not a
+    // number starts in French); one that converts but is out of range takes its default.
+    Essaie([&] {
+        M.LangueChoisie = static_cast<Langue>(
+            DansLimites(ConvertitEntierCourt(LitReglage(store, "L", "1")), 0, 1, 1));
+    });
+    Essaie([&] {
+        M.NbDecimales = DansLimites(ConvertitEntierCourt(LitReglage(store, "D", "3")), 2, 9, 3);
+    });
+    Essaie([&] {
+        M.ChoixStatistique =
+            DansLimites(ConvertitEntierCourt(LitReglage(store, "O", "1")), 1, 4, 1);
+    });
+    // 4: kept for steps 16 to 19.
+    std::string alpha = "0.05", gamma = "0.90", garantieEstimation = "95",
+                garantiePrediction = "95";
+    Essaie([&] { alpha = LitReglage(store, "A", "0.05"); });
+    Essaie([&] { gamma = LitReglage(store, "G", "0.90"); });
+    Essaie([&] { garantieEstimation = LitReglage(store, "H", "95"); });
+    Essaie([&] { garantiePrediction = LitReglage(store, "I", "95"); });
+
+    // 5: a "D" that does not convert leaves 0, which the bar refuses (the results then take
+    // 3 decimals).
+    Essaie([&] { F.scrollBar("Ascenseur").setValue(M.NbDecimales); });
+    // 6
+    Essaie([&] { F.optionButton("Optiont", M.ChoixStatistique).setValue(Vrai); });
+    // 7
+    Essaie([&] { ChangeDecimales(F, M); });
+    // 8: captions in the stored language.
+    Essaie([&] { MenuLangue_Click(c, IndexMenuLangue(M.LangueChoisie)); });
+    // 9
+    Essaie([&] { F.setCaption(TitreEtVersion()); });
+
+    // 10 to 15: the default example. Textedf has no Change handler; the others recompute,
+    // and Textet(3) selects the two-tailed p, which computes.
+    Essaie([&] { F.textBox("Textedf").setText("9"); });
+    Essaie([&] { F.textBox("TextedfR").setText(F.textBox("Textedf").text()); });
+    Essaie([&] { F.textBox("Textet", 3).setText("0.30"); });
+    double racine = 0;
+    Essaie([&] { racine = std::sqrt(10.0); });
+    Essaie([&] { F.textBox("TexteEffet", 0).setText(FormateNombre(kTExemple / racine, 8)); });
+    Essaie([&] { F.textBox("TexteEffet", 1).setText("5"); });
+
+    // 16 to 19
+    RemplitListe(F.comboBox("Textealpha"), alpha, {"0.001", "0.01", "0.025", "0.05", "0.10"});
+    RemplitListe(F.comboBox("TexteGamma"), gamma, {"0.90", "0.95", "0.975", "0.99"});
+    RemplitListe(F.comboBox("TexteGarantie", 0), garantieEstimation, {"90", "95", "97.5", "99"});
+    RemplitListe(F.comboBox("TexteGarantie", 1), garantiePrediction, {"90", "95", "97.5", "99"});
+}
+
+}  // namespace ormane
