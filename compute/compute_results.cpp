@@ -6,13 +6,13 @@
 
 #include "compute/change_decimales.h"
 #include "compute/clear_results.h"
-#include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
 #include "compute/replication_intervals.h"
 #include "numeric/arithmetique_controlee.h"
 #include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/psrep.h"
+#include "numeric/quantile_retry.h"
 #include "numeric/student.h"
 
 namespace ormane {
@@ -67,7 +67,8 @@ std::optional<double> TDepuisP(window::FeuilleOrmane& Feuille, EtatModule& M, do
         return std::nullopt;
     }
     CodeErreur erreur = kSucces;
-    const double t = -QuantileAvecReprise("t", p1, ParametresLoi{0, df, 0, 0, 0}, erreur);
+    const double t =
+        -QuantileAvecReprise("t", p1, ParametresLoi{0, df, 0, 0, 0}, kRepriseIntervalles, erreur);
     if (erreur < 0 || !std::isfinite(t * t)) {
         M.resultats.etat = EtatCalcul::TIndisponible;
         return std::nullopt;

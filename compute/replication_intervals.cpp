@@ -5,10 +5,10 @@
 
 #include "compute/entry_names.h"
 #include "compute/interval_text.h"
-#include "compute/quantile_retry.h"
 #include "compute/read_entry.h"
 #include "compute/results_table.h"
 #include "numeric/arithmetique_controlee.h"
+#include "numeric/quantile_retry.h"
 #include "numeric/student.h"
 
 namespace ormane {
@@ -72,8 +72,9 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     bool intervalleT = false;
     const ParametresLoi kprimeReplique{0, df, dfR, 0, tR};
     CodeErreur codeInf = kSucces, codeSup = kSucces;
-    const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, codeInf);
-    const double Ksup = QuantileAvecReprise("K", 1 - P1, kprimeReplique, codeSup);
+    const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, kRepriseIntervalles, codeInf);
+    const double Ksup =
+        QuantileAvecReprise("K", 1 - P1, kprimeReplique, kRepriseIntervalles, codeSup);
     if (codeInf == kSucces && codeSup == kSucces) {
         const ValeurConservee& tFutur = Garde(Feuille, k, tReplique, S * Kinf, S * Ksup, n);
         intervalleT = true;
@@ -120,8 +121,10 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         const double f = Divise(r, RacineCarree(c));
         const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
         CodeErreur codeDinf = kSucces, codeDsup = kSucces;
-        const double Dinf = QuantileAvecReprise("K", P0, lambdaPrime, codeDinf);
-        const double Dsup = QuantileAvecReprise("K", 1 - P0, lambdaPrime, codeDsup);
+        const double Dinf =
+            QuantileAvecReprise("K", P0, lambdaPrime, kRepriseIntervalles, codeDinf);
+        const double Dsup =
+            QuantileAvecReprise("K", 1 - P0, lambdaPrime, kRepriseIntervalles, codeDsup);
         if (codeDinf == kSucces && codeDsup == kSucces) {
             Garde(Feuille, k, Effet, r * Dinf, r * Dsup, n);
         } else {
@@ -138,7 +141,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     // Raw effect: d / t is its standard error, Student quantiles give the half-widths.
     const ParametresLoi student{0, df, 0, 0, 0};
     CodeErreur code0 = kSucces;
-    const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, code0);
+    const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, kRepriseIntervalles, code0);
     if (code0 == kSucces) {
         const double h0 = Fini(Divise(d, t) * q0);
         Garde(Feuille, k, Effet, d - h0, d + h0, n);
@@ -147,7 +150,8 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     }
     double q1 = q0;
     CodeErreur code1 = code0;
-    if (!(dfR == df && g1 == g0)) q1 = -QuantileAvecReprise("t", P1, student, code1);
+    if (!(dfR == df && g1 == g0))
+        q1 = -QuantileAvecReprise("t", P1, student, kRepriseIntervalles, code1);
     if (code1 == kSucces) {
         const double h1 = Divise(Fini(Divise(d, t) * q1), s);
         Garde(Feuille, k, EffetReplique, d - h1, d + h1, n);

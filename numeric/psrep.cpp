@@ -3,25 +3,11 @@
 #include <cmath>
 
 #include "arithmetique_controlee.h"
-#include "quantile_search.h"
+#include "quantile_retry.h"
 #include "special_functions.h"
 
 namespace ormane {
 namespace {
-
-// t(p; nu), first as tightly as the search allows, then once more at 1e-7.
-double QuantileStudent(double p, double nu, CodeErreur& erreur) {
-    double pas = 1.0;
-    double q = QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu, 0.0, 0.0, 0.0, 0.0,
-                           1.0, 1e-16, erreur);
-    if (erreur != kSucces) {
-        erreur = kSucces;
-        pas = 1.0;
-        q = QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu, 0.0, 0.0, 0.0, 0.0,
-                        1.0, 1e-7, erreur);
-    }
-    return q;
-}
 
 // 1 - P(K <= t(probabilite; nuR) / sqrt(c + 1)), K with nu1 = nu, nu2 = nuR and
 // lambda = |t| sqrt(c / (c + 1)).
@@ -29,7 +15,8 @@ double QueueKprimeAuQuantile(double probabilite, double t, double nu, double nuR
                              CodeErreur& erreur) {
     try {
         const double r = RacineCarree(Divise(c, c + 1.0));
-        double q = QuantileStudent(probabilite, nuR, erreur);
+        double q = QuantileAvecReprise("t", probabilite, ParametresLoi{0, nuR, 0, 0, 0},
+                                       kRepriseProbabilites, erreur);
         if (erreur < 0) {
             erreur = kEchec;
             return 0.0;

@@ -5,6 +5,10 @@
 
 namespace ormane {
 
+// The accuracy callers hand to RepartitionStudent, which computes to full accuracy whatever
+// it is given.
+inline constexpr double kPrecisionStudent = 1e-12;
+
 // P(T <= t) for Student's t with nu degrees of freedom; the normal distribution from
 // nu >= 100000. The tolerance is accepted and not used. Failure: code -1, result -1.
 double RepartitionStudent(double t, double nu, double tolerance, CodeErreur& erreur);
