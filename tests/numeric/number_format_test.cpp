@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include <fstream>
+
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -107,20 +111,28 @@ TEST(FormateNombre, WritesTheExpectedTexts) {
     for (const Rendu& r : kSousVirgule) EXPECT_EQ(Formate(r.valeur, r.decimales, ","), r.attendu);
 }
 
+// data/format-reference.csv: value (hexadecimal), count, the texts under "." and under ",".
 TEST(FormateNombre, MatchesTextsComputedInExactDecimals) {
-    struct Reference {
-        double valeur;
-        int decimales;
-        const char *sousPoint, *sousVirgule;
-    };
-    static const Reference references[] = {
-#include "reference/format_reference.inc"
-    };
-    for (const Reference& r : references) {
-        SCOPED_TRACE(testing::Message() << std::hexfloat << r.valeur << " with " << r.decimales);
-        EXPECT_EQ(Formate(r.valeur, r.decimales, "."), r.sousPoint);
-        EXPECT_EQ(Formate(r.valeur, r.decimales, ","), r.sousVirgule);
+    std::ifstream fichier(FORMAT_REFERENCE_CSV);
+    ASSERT_TRUE(fichier) << FORMAT_REFERENCE_CSV;
+    std::string ligne;
+    std::getline(fichier, ligne);  // the header
+    int lues = 0;
+    while (std::getline(fichier, ligne)) {
+        std::istringstream champs(ligne);
+        std::string valeur, decimales, sousPoint, sousVirgule;
+        std::getline(champs, valeur, ',');
+        std::getline(champs, decimales, ',');
+        std::getline(champs, sousPoint, ',');
+        std::getline(champs, sousVirgule, ',');
+        const double x = std::strtod(valeur.c_str(), nullptr);
+        const auto d = static_cast<std::int16_t>(std::stoi(decimales));
+        SCOPED_TRACE(ligne);
+        EXPECT_EQ(Formate(x, d, "."), sousPoint);
+        EXPECT_EQ(Formate(x, d, ","), sousVirgule);
+        ++lues;
     }
+    EXPECT_GT(lues, 500);
 }
 
 TEST(FormateNombre, EmptyTextForANonFiniteValueOrACountWithoutMagnitude) {
