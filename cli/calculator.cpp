@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/outcome_reading.h"
+#include "compute/clear_results.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
 #include "window/model/controls.h"
@@ -165,12 +166,10 @@ void enterStatistic(FeuilleOrmane& F, const Request& request, const StartupEntri
 // Nothing of the previous computation may show in the next one's outcome: a request that
 // computes nothing (a blank statistic, c or dfR of 0) then shows no result at all.
 void forgetResults(FeuilleOrmane& F, EtatModule& module) {
-    module.resultats = ResultatsConserves{};
-    for (auto* label : {&F.label("EtiPrep"), &F.label("EtiPrept"), &F.label("EtiPreprep"),
-                        &F.label("EtiIC", 0), &F.label("EtiIC", 1), &F.label("EtiICt", 1),
-                        &F.label("EtiICt", 2), &F.label("EtiICL", 1), &F.label("EtiICL", 2)}) {
-        label->setCaption("");
-    }
+    EffaceResultats(F, module, module.ChoixStatistique, EtatCalcul::Calcule, false);
+    // The confidence limits derived from the intervals are not results of their own.
+    F.label("EtiICL", 1).setCaption("");
+    F.label("EtiICL", 2).setCaption("");
 }
 
 }  // namespace
