@@ -18,13 +18,52 @@ double Normalise(double nu) {
     return DdlInfini(nu) ? kDdlInfini : nu;
 }
 
+// Secant steps on the logarithm of the smaller tail, from the search's answer: the search
+// meets p within an absolute tolerance, which in a far tail leaves x loose. A step is kept
+// only while it brings the tail closer to its target, and there are at most this many.
+constexpr int kPasAffinage = 6;
+
+double Affine(double x0, double p, double nu1, double nu2, double lambda) {
+    const bool bas = p <= 0.5;
+    const double cible = bas ? p : 1 - p;  // exact for p in [1/2, 1]
+    const auto ecart = [&](double x, double& g) {
+        CodeErreur code = kSucces;
+        const DeuxQueues q = QueuesDe(x, nu1, nu2, lambda, code);
+        const double queue = bas ? q.inferieure : q.superieure;
+        if (code < 0 || !(queue > 0)) return false;
+        g = std::log(queue / cible);
+        return std::isfinite(g);
+    };
+    double xa = x0, ga = 0;
+    if (!ecart(xa, ga) || ga == 0) return x0;
+    double xb = x0 + 1e-7 * std::fmax(std::fabs(x0), 1.0), gb = 0;
+    if (!ecart(xb, gb)) return x0;
+    double meilleur = std::fabs(ga) <= std::fabs(gb) ? xa : xb;
+    double gMeilleur = std::fmin(std::fabs(ga), std::fabs(gb));
+    for (int i = 0; i < kPasAffinage && gb != ga && gMeilleur > 0; ++i) {
+        const double xc = xb - gb * (xb - xa) / (gb - ga);
+        double gc = 0;
+        if (!std::isfinite(xc) || !ecart(xc, gc)) break;
+        if (std::fabs(gc) < gMeilleur) {
+            meilleur = xc;
+            gMeilleur = std::fabs(gc);
+        }
+        if (std::fabs(xc - xb) <= 1e-15 * std::fabs(xc)) break;
+        xa = xb;
+        ga = gb;
+        xb = xc;
+        gb = gc;
+    }
+    return meilleur;
+}
+
 // The quantile of K at p, or nothing when the search fails.
 std::optional<double> Quantile(double p, double nu1, double nu2, double lambda) {
     CodeErreur code = kSucces;
     const double x = QuantileAvecReprise("K", p, ParametresLoi{0, nu1, nu2, 0, lambda},
                                          kRepriseIntervalles, code);
     if (code < 0 || !std::isfinite(x)) return std::nullopt;
-    return x;
+    return Affine(x, p, nu1, nu2, lambda);
 }
 
 }  // namespace
