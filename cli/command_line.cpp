@@ -10,9 +10,11 @@
 #include "cli/calculator.h"
 #include "cli/command_line_parsing.h"
 #include "cli/json_report.h"
+#include "cli/kprime_report.h"
 #include "cli/output_check.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
+#include "kprime/kprime_text.h"
 #include "numeric/basfun_loader.h"
 
 namespace ormane::cli {
@@ -80,6 +82,24 @@ int batch(const BatchCommand& command, std::istream& in, std::ostream& out, std:
     return runBatch(file, command.source, out, err);
 }
 
+// The K-prime calculator without its dialog: nothing computed, or a result that exists
+// but failed numerically, ends with status 1 and says why.
+int kprime(const KprimeCommand& command, std::ostream& out, std::ostream& err) {
+    if (!libraryLoads(err)) return kFailure;
+    const ResultatsKprime results = CalculeKprime(command.entries);
+    const bool francais = EnFrancais(command.language);
+    std::ostringstream report;
+    if (command.json) {
+        writeKprimeJson(report, results, francais);
+    } else {
+        writeKprimeText(report, command, results);
+    }
+    if (print(out, err, report.str()) != kSuccess) return kFailure;
+    const std::string status = TexteEtatKprime(results, francais);
+    if (!status.empty()) err << "ormane: " << status << '\n';
+    return results.etat != EtatKprime::Calcule || results.echecNumerique ? kFailure : kSuccess;
+}
+
 }  // namespace
 
 int runCommandLine(std::span<const std::string> arguments, std::istream& in, std::ostream& out,
@@ -96,6 +116,7 @@ int runCommandLine(std::span<const std::string> arguments, std::istream& in, std
         if (const auto* computation = std::get_if<ComputeCommand>(&command)) {
             return compute(*computation, out, err);
         }
+        if (const auto* k = std::get_if<KprimeCommand>(&command)) return kprime(*k, out, err);
         return batch(std::get<BatchCommand>(command), in, out, err);
     } catch (const std::exception& failure) {
         err << "ormane: internal error: " << failure.what() << '\n';

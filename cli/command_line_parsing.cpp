@@ -104,8 +104,17 @@ Command parseCommandLine(std::span<const std::string> arguments) {
     }
     if (command == "compute") return parseCompute(rest);
     if (command == "batch") return parseBatch(rest);
+    if (command == "kprime") {
+        for (const std::string& argument : rest) {
+            if (isHelp(argument)) return HelpCommand{};
+        }
+        auto kprime = parseKprimeArguments(rest);
+        if (auto* error = std::get_if<std::string>(&kprime)) return UsageError{*error};
+        return std::get<KprimeCommand>(std::move(kprime));
+    }
     if (command.starts_with("-")) return UsageError{"unknown option \"" + command + "\""};
-    return UsageError{"unknown command \"" + command + "\" (the commands are compute and batch)"};
+    return UsageError{"unknown command \"" + command +
+                      "\" (the commands are compute, batch and kprime)"};
 }
 
 }  // namespace ormane::cli

@@ -1,12 +1,13 @@
 // Reads the arguments of the ormane executable (after the program's own name) into the
-// command to run: the help, the version, one computation or a batch. Anything malformed
-// becomes a UsageError carrying the message to show before the usage text.
+// command to run: the help, the version, one computation, a batch or a K-prime computation.
+// Anything malformed becomes a UsageError carrying the message to show before the usage text.
 #pragma once
 
 #include <span>
 #include <string>
 #include <variant>
 
+#include "cli/kprime_request.h"
 #include "cli/request.h"
 
 namespace ormane::cli {
@@ -24,7 +25,8 @@ struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, UsageError>;
+using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, UsageError,
+                             KprimeCommand>;
 
 // No argument at all is the window, which the executable handles itself: a UsageError here.
 Command parseCommandLine(std::span<const std::string> arguments);

@@ -41,6 +41,7 @@ const std::string& usageText() {
   ormane                      start the calculator window
   ormane compute [OPTIONS]    one computation; prints the result labels as the window shows them
   ormane batch [FILE|-]       one computation per CSV row; CSV results on stdout
+  ormane kprime [OPTIONS]     the K-prime distribution calculator (below)
   ormane --help | --version
 
 The command line runs the window's own code on a hidden window: each value is the text
@@ -91,6 +92,19 @@ with the shortest digits that read back exactly, empty where there is no result.
 row (a value that is not a number, a line longer than 64 KiB, more fields than the
 header), or one for which nothing could be computed or a result failed numerically, gets
 the reason in the error column and the other rows go on.
+
+kprime options, with K = (Z + lambda sqrt(chi2_df1/df1)) / sqrt(chi2_df2/df2):
+  --df1 TEXT, --df2 TEXT    its degrees of freedom, positive numbers or inf (infinity)
+  --lambda TEXT             its noncentrality
+  --x TEXT                  a limit x: gives P(K <= x) and P(K > x),
+  --p TEXT                    or a probability p, strictly between 0 and 1: gives the
+                            limit x with P(K <= x) = p, and both tails there
+  --decimals N              exactly N decimals, 1 to 15 (default: at most 9)
+  --lang en|fr              language of the names and messages (default en)
+  --json                    one JSON object: cdf, sf, x, mean, median, sd (null where
+                            the result does not exist: the mean needs df2 > 1, the
+                            standard deviation df2 > 2) and status
+Values are read as compute reads them. Status 1 when a result cannot be computed.
 
 Exit status:
   0  computed; a result may be missing because of the entries (no observed effect, say)

@@ -1,7 +1,9 @@
 #include "program/programme.h"
 
 #include "about/about_events.h"
+#include "kprime/kprime_events.h"
 #include "numeric/failure_trap.h"
+#include "program/captions/kprime_vocabulary.h"
 #include "program/feuille_ormane_handlers.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
@@ -11,6 +13,17 @@ namespace ormane {
 Programme::Programme(platform::PlatformServices services)
     : session_(services),
       apropos_([this] { return creeApropos(session_, module_.LangueChoisie, etat_.RetourLigne); }),
+      feuilleKprime_([this] {
+          // Loaded, the dialog takes the captions of the language of the moment, and every
+          // language switch re-captions it until it is unloaded.
+          auto dialogue = creeFeuilleKprime(session_, module_.LangueChoisie, [this] {
+              etat_.FeuilleKprimeChargee = Vrai;
+              if (auto* F = feuilleOrmane_.existing())
+                  InitialiseLangueKprime(feuilleKprime_.existing(), *F, module_.LangueChoisie);
+          });
+          dialogue->onUnload([this] { etat_.FeuilleKprimeChargee = Faux; });
+          return dialogue;
+      }),
       feuilleOrmane_([this] {
           auto feuille = window::creeFeuilleOrmane(session_);
           window::FeuilleOrmane& F = *feuille;

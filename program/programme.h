@@ -1,11 +1,13 @@
 // The program: the module state, the session with the injected platform services, and its
-// two windows (the main window FeuilleOrmane and the About box Apropos), each created on
-// first use from its design state with every handler attached. Also the start routine and
-// the quit routine. One Programme lives for the whole run; it outlives its windows.
+// windows (the main window FeuilleOrmane, the About box Apropos and the K-prime dialog
+// FeuilleKprime), each created on first use from its design state with every handler attached. Also
+// the start routine and the quit routine. One Programme lives for the whole run; it outlives its
+// windows.
 #pragma once
 
 #include "about/apropos.h"
 #include "compute/module_state.h"
+#include "kprime/feuille_kprime.h"
 #include "program/programme_state.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/form_instance.h"
@@ -25,6 +27,7 @@ class Programme {
     window::Session& session() { return session_; }
     window::FormInstance<window::FeuilleOrmane>& feuilleOrmane() { return feuilleOrmane_; }
     window::FormInstance<Apropos>& apropos() { return apropos_; }
+    window::FormInstance<FeuilleKprime>& feuilleKprime() { return feuilleKprime_; }
 
     // The start routine: creates the main window if there is none and shows it modeless
     // (its load runs first). The program then lives on the window's notifications.
@@ -40,6 +43,7 @@ class Programme {
     EtatProgramme etat_;
     window::Session session_;
     window::FormInstance<Apropos> apropos_;
+    window::FormInstance<FeuilleKprime> feuilleKprime_;
     window::FormInstance<window::FeuilleOrmane> feuilleOrmane_;
     // The main window the start routine showed, if any.
     const window::FeuilleOrmane* ouverteParDemarre_ = nullptr;

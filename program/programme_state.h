@@ -11,7 +11,7 @@ namespace ormane {
 struct EtatProgramme {
     std::string TexteCopie;               // " has been copied to clipboard" / French
     std::string RetourLigne;              // "\r\n", set by the About box's load
-    Booleen FeuilleKprimeChargee = Faux;  // no dialog is loaded in this program
+    Booleen FeuilleKprimeChargee = Faux;  // the K-prime dialog is loaded
 };
 
 }  // namespace ormane

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Redoes the README's pictures of the calculator window, in English and in French, on Qt's
-# offscreen platform: docs/screenshots/ormane-en.png and docs/screenshots/ormane-fr.png.
+# Redoes the README's pictures of the calculator window and of its K-prime dialog, in English
+# and in French, on Qt's offscreen platform: docs/screenshots/ormane-en.png, ormane-fr.png,
+# kprime-en.png and kprime-fr.png.
 # Each starts from a settings file of its own holding only the language: the window shows
 # the default example, every result ticked. Usage: bash scripts/screenshots.sh
 set -euo pipefail
@@ -17,5 +18,7 @@ for language in en fr; do
   printf '[Options]\nL=%s\n' "$code" >"$config/ormane/ormane.ini"
   QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
     "$build_dir/bin/screenshot_window" "docs/screenshots/ormane-$language.png"
+  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
+    "$build_dir/bin/screenshot_window" --kprime "docs/screenshots/kprime-$language.png"
   rm -rf "$config"
 done

@@ -10,20 +10,22 @@ namespace ormane {
 
 namespace {
 
+// Every access key reaches one control and none is used twice, in either language; the
+// labels' keys move to the box they name.
 const std::array kLegendesKprime = {
     TexteBilingue{"", kSeul, "Distribution K-prime", "K-prime distribution "},
-    TexteBilingue{"Etidl", 1, "dl1", "df1"},
-    TexteBilingue{"Etidl", 2, "dl2", "df2"},
-    TexteBilingue{"EtiNC", kSeul, "Non-centralité", "Noncentrality"},
-    TexteBilingue{"OptionLimite", 1, "Probabilité", "Probability"},
+    TexteBilingue{"Etidl", 1, "dl&1", "df&1"},
+    TexteBilingue{"Etidl", 2, "dl&2", "df&2"},
+    TexteBilingue{"EtiNC", kSeul, "N&on-centralité", "N&oncentrality"},
+    TexteBilingue{"OptionLimite", 0, "L&imite", "L&imit"},
+    TexteBilingue{"OptionLimite", 1, "Pro&babilité", "Pro&bability"},
     TexteBilingue{"BoutonCalculer", kSeul, "&Calculer", "&Compute"},
-    TexteBilingue{"BoutonEffacer", kSeul, "Effacer", "clea&R"},
+    TexteBilingue{"BoutonEffacer", kSeul, "&Effacer", "clea&R"},
     TexteBilingue{"BoutonQuitter", kSeul, "&Fermer", "clo&Se"},
     TexteBilingue{"BoutonCopier", kSeul, "co&Pier", "co&Py"},
     TexteBilingue{"BoutonAjouter", kSeul, "a&Jouter", "&Add"},
     TexteBilingue{"CaseDl", 1, "infini : t &Non-centré", "infinity : &Noncentral t"},
     TexteBilingue{"CaseDl", 2, "infini : &Lambda-prime", "infinity : &Lambda-prime"},
-    TexteBilingue{"OptionDis", 3, "t non-centré", "non central t"},
     TexteBilingue{"CaseAutomatique", kSeul, "calcul auto&Matique", "auto&Matic computation"},
     TexteBilingue{"Eti", 1, "moyenne", "mean"},
     TexteBilingue{"Eti", 2, "médiane", "median"},

@@ -1,6 +1,5 @@
-// The vocabulary of the K-prime distribution dialog. That dialog is not part of this
-// program: no command opens it and no language switch reaches it (its "loaded" flag is
-// never set). The captions are kept so that a dialog built later speaks both languages.
+// The vocabulary of the K-prime distribution dialog: its captions in both languages,
+// written when the dialog loads and again at each language switch while it is loaded.
 #pragma once
 
 #include <cstdint>

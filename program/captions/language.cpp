@@ -2,6 +2,7 @@
 
 #include "compute/entry_names.h"
 #include "compute/status_line.h"
+#include "kprime/kprime_events.h"
 #include "program/captions/caption_tables.h"
 #include "program/captions/kprime_vocabulary.h"
 #include "program/programme.h"
@@ -50,9 +51,11 @@ void MenuLangue_Click(const Contexte& c, std::int16_t Index) {
     c.module.LangueChoisie = LangueDuMenu(Index);
     // The status line and the marked boxes' tooltips speak the new language.
     AfficheEtat(F, c.module);
-    // The K-prime dialog is never loaded in this program, so this never runs.
+    // A loaded K-prime dialog speaks the new language too.
     if (c.programme.etat().FeuilleKprimeChargee != Faux) {
-        InitialiseLangueKprime(nullptr, F, c.module.LangueChoisie);
+        FeuilleKprime* dialogue = c.programme.feuilleKprime().existing();
+        InitialiseLangueKprime(dialogue, F, c.module.LangueChoisie);
+        if (dialogue != nullptr) AfficheTextesKprime(*dialogue);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "program/commands/commands.h"
+#include "program/programme.h"
 
 namespace ormane {
 
-// The K-prime distribution dialog is not part of this program: the menu item and the
-// button keep their captions, but the command opens nothing, changes nothing and
-// reports nothing.
-void MenuKprime_Click(const Contexte& /*c*/) {}
+// The K-prime distribution dialog, modeless: opened (loaded) when it is not, brought
+// forward when it is; the main window goes on taking input.
+void MenuKprime_Click(const Contexte& c) {
+    c.programme.feuilleKprime().get().show(window::Modality::Modeless);
+}
 
 void BoutonKprime_Click(const Contexte& c) {
     MenuKprime_Click(c);

@@ -60,8 +60,15 @@ void LabelView::useOneElidedLine() {
     fitOneLine();
 }
 
+void LabelView::nameEntry(QWidget* entry) {
+    namesEntry_ = true;
+    label_->setBuddy(entry);
+    showCaption();
+}
+
 QString LabelView::fullText() const {
     const std::string& caption = model_.caption();
+    if (namesEntry_) return toQString(caption);
     return model_.presentation().symbolFont ? toQString(window::symbolFontText(caption))
                                             : labelText(caption);
 }

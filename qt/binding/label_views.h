@@ -23,6 +23,9 @@ class LabelView : public ControlView {
     // the layout gives: a longer text is cut with an ellipsis and shown whole as the
     // tooltip. Call before the view is laid out.
     void useOneElidedLine();
+    // The label names `entry`: its "&" letter is shown underlined and Alt with that letter
+    // moves the focus to the entry. Call before the view is laid out.
+    void nameEntry(QWidget* entry);
 
   protected:
     void showProperty(window::Property property) override;
@@ -37,6 +40,7 @@ class LabelView : public ControlView {
     window::Label& model_;
     QLabel* label_;
     bool elided_ = false;
+    bool namesEntry_ = false;
 };
 
 class FrameView : public ControlView {

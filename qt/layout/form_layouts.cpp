@@ -13,6 +13,10 @@ void arrangeForm(FormBinding& binding, QWidget& client) {
         arrangeFeuilleOrmane(binding, client);
         return;
     }
+    if (form.name() == "FeuilleKprime") {
+        arrangeFeuilleKprime(binding, client);
+        return;
+    }
     const auto& controls = form.controls();
     bool placed = std::any_of(controls.begin(), controls.end(), [](const window::Control* c) {
         return c->presentation().geometry.has_value();

@@ -14,6 +14,7 @@ class FormBinding;
 void arrangeForm(FormBinding& binding, QWidget& client);
 
 void arrangeFeuilleOrmane(FormBinding& binding, QWidget& client);
+void arrangeFeuilleKprime(FormBinding& binding, QWidget& client);
 void arrangeByTwips(FormBinding& binding, QWidget& client);
 void arrangePlainly(FormBinding& binding, QWidget& client);
 

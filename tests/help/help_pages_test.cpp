@@ -25,9 +25,11 @@ struct Page {
 };
 
 const Page kPages[] = {{1, "fr/1.html", "fr", 11},       {2, "fr/2.html", "fr", 12},
-                       {3, "fr/3.html", "fr", 13},       {5, "fr/5.html", "fr", 15},
+                       {3, "fr/3.html", "fr", 13},       {4, "fr/4.html", "fr", 14},
+                       {5, "fr/5.html", "fr", 15},
                        {11, "en/11.html", "en", 1},      {12, "en/12.html", "en", 2},
-                       {13, "en/13.html", "en", 3},      {15, "en/15.html", "en", 5},
+                       {13, "en/13.html", "en", 3},      {14, "en/14.html", "en", 4},
+                       {15, "en/15.html", "en", 5},
                        {22, "22.html", "", 22},          {0, "not-found-fr.html", "fr", 0},
                        {0, "not-found-en.html", "en", 0}};
 

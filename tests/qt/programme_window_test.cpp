@@ -310,7 +310,8 @@ class ProgrammeWindowTest : public QObject {
         QTest::keyClick(w_->window(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(F().checkBox("CaseAutomatique").value(), std::int16_t{0});
         // &K-prime Distribution, button and menu command: the button takes it and is
-        // pressed at once, as a click would (it does nothing else).
+        // pressed at once, as a click would (it opens the dialog; the main window
+        // computes nothing).
         QTest::mouseClick(df, Qt::LeftButton);
         int computed = w_->computations();
         QTest::keyClick(w_->window(), Qt::Key_K, Qt::AltModifier);

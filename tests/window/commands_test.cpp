@@ -68,17 +68,17 @@ TEST_F(Commands, AFailingClipboardIsNotReportedAsCopied) {
     EXPECT_THAT(platform.messageBox.messages(), IsEmpty());
 }
 
-TEST_F(Commands, TheKprimeCommandChangesNothingShowsNothingReportsNothing) {
+TEST_F(Commands, TheKprimeCommandsOpenTheDialogModelessAndChangeNothingElse) {
     auto avant = Etat();
     auto montres = platform.windows.showings().size();
-    int sabliers = Sabliers();
     Clique("MenuKprime");
     ASSERT_TRUE(UserActions::click(F().commandButton("BoutonKprime")));
+    ASSERT_NE(programme.feuilleKprime().existing(), nullptr);
+    EXPECT_TRUE(programme.feuilleKprime().existing()->shown());
     EXPECT_EQ(Etat(), avant);
-    EXPECT_EQ(platform.windows.showings().size(), montres);
+    EXPECT_EQ(platform.windows.showings().size(), montres + 2);
     EXPECT_THAT(platform.messageBox.messages(), IsEmpty());
     EXPECT_THAT(platform.help.topics(), IsEmpty());
-    EXPECT_EQ(Sabliers(), sabliers);
     EXPECT_EQ(Legende("BoutonKprime"), Legende("MenuKprime"));
 }
 

@@ -166,8 +166,7 @@ void Ajoute(window::Form& dialogue, const TexteBilingue& ligne) {
                 : (void)dialogue.add<T>(ligne.controle);
 }
 
-// The K-prime dialog is not part of the program; its vocabulary is given to a dialog
-// built here with the same control names.
+// The K-prime dialog's vocabulary given to a dialog built here with the same control names.
 class KprimeVocabulary : public Language {
   protected:
     KprimeVocabulary() : dialogue(programme.session(), "FeuilleKprime") {
@@ -192,19 +191,19 @@ TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
     InitialiseLangueKprime(&dialogue, F(), Langue::Francais);
     EXPECT_EQ(dialogue.caption(), "Distribution K-prime");
     EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "&Help [F1]");
-    EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "Effacer");
+    EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "&Effacer");
     EXPECT_EQ(dialogue.label("Eti", 3).caption(), "écart-type");
     InitialiseLangueKprime(&dialogue, F(), Langue::Anglais);
     EXPECT_EQ(dialogue.caption(), "K-prime distribution ");
     EXPECT_EQ(dialogue.checkBox("CaseDl", 1).caption(), "infinity : &Noncentral t");
-    EXPECT_EQ(dialogue.optionButton("OptionDis", 3).caption(), "non central t");
+    EXPECT_EQ(dialogue.optionButton("OptionLimite", 1).caption(), "Pro&bability");
 }
 
 TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
     auto avant = Etat();
     EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), Langue::Anglais));
     EXPECT_EQ(Etat(), avant);
-    // No language switch reaches the dialog: it is never loaded.
+    // A language switch reaches only the program's own dialog, and only while it is loaded.
     ChoisitFrancais();
     EXPECT_EQ(dialogue.caption(), "");
     EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "");

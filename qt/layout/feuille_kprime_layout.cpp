@@ -1,0 +1,158 @@
+// The K-prime dialog's arrangement, top to bottom: df1 and df2 with their infinity boxes,
+// the noncentrality, the choice of a limit or a probability with their boxes; the tails
+// and the quantile; the mean, median and standard deviation; automatic computation and
+// Compute; the list with Add, Copy and Clear; the status line; Help and Close. Each
+// entry's label gives the entry its access key. Qt layouts only, so the dialog follows the
+// font, the scale and the longer French captions.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "qt/binding/control_view.h"
+#include "qt/binding/form_binding.h"
+#include "qt/binding/label_views.h"
+#include "qt/layout/form_layouts.h"
+#include "window/model/form.h"
+
+namespace ormane::qt {
+
+namespace {
+
+// What a result label must hold without clipping.
+constexpr const char* kWidestResult = " P(K ≤ x) = -9.9999E-300 ";
+
+class Placer {
+  public:
+    explicit Placer(FormBinding& binding) : binding_(binding), form_(binding.form()) {}
+
+    ControlView& view(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
+        window::Control& control = index ? form_.control(name, *index) : form_.control(name);
+        ControlView* found = binding_.view(control);
+        placed_.push_back(found);
+        return *found;
+    }
+    QWidget* take(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
+        return view(name, index).widget();
+    }
+    // A label naming the entry placed next: Alt with its letter reaches that entry.
+    QWidget* caption(const std::string& label, std::optional<std::int16_t> labelIndex,
+                     QWidget* entry) {
+        auto& shown = static_cast<LabelView&>(view(label, labelIndex));
+        shown.nameEntry(entry);
+        return shown.widget();
+    }
+    QWidget* entry(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
+        QWidget* box = take(name, index);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0.123456789")) +
+                             box->fontMetrics().averageCharWidth() * 2);
+        return box;
+    }
+    QWidget* result(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
+        QWidget* label = take(name, index);
+        label->setMinimumWidth(
+            std::max(label->fontMetrics().horizontalAdvance(QString::fromUtf8(kWidestResult)),
+                     label->minimumSizeHint().width()));
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        return label;
+    }
+
+    // Tab order: the order in which the controls were placed, top to bottom.
+    void chainTabOrder() {
+        QWidget* previous = nullptr;
+        for (ControlView* placed : placed_) {
+            if (!window::canHoldFocus(placed->control().kind())) continue;
+            QWidget* target = placed->focusTarget();
+            if (previous != nullptr) QWidget::setTabOrder(previous, target);
+            previous = target;
+        }
+    }
+
+  private:
+    FormBinding& binding_;
+    window::Form& form_;
+    std::vector<ControlView*> placed_;
+};
+
+QLayout* entries(Placer& p) {
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (std::int16_t i = 1; i <= 2; ++i, ++row) {
+        QWidget* box = p.entry("Textedl", i);
+        grid->addWidget(p.caption("Etidl", i, box), row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(p.take("CaseDl", i), row, 2);
+    }
+    QWidget* lambda = p.entry("TexteNC");
+    grid->addWidget(p.caption("EtiNC", std::nullopt, lambda), row, 0);
+    grid->addWidget(lambda, row++, 1);
+    grid->addWidget(p.take("OptionLimite", 0), row, 0);
+    grid->addWidget(p.entry("TexteLimite"), row++, 1);
+    grid->addWidget(p.take("OptionLimite", 1), row, 0);
+    grid->addWidget(p.entry("TexteProbabilite"), row++, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
+QLayout* results(Placer& p) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(p.result("EtiQueue", 1), 0, 0, 1, 2);
+    grid->addWidget(p.result("EtiQueue", 2), 1, 0, 1, 2);
+    grid->addWidget(p.result("EtiQuantile"), 2, 0, 1, 2);
+    for (std::int16_t i = 1; i <= 3; ++i) {
+        grid->addWidget(p.take("Eti", i), 2 + i, 0);
+        grid->addWidget(p.result("EtiMoment", i), 2 + i, 1);
+    }
+    auto* compute = new QVBoxLayout;
+    compute->addStretch();
+    compute->addWidget(p.take("CaseAutomatique"));
+    compute->addWidget(p.take("BoutonCalculer"));
+    grid->addLayout(compute, 0, 2, 6, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+QLayout* list(Placer& p) {
+    auto* column = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    for (const char* name : {"BoutonAjouter", "BoutonCopier", "BoutonEffacer"}) {
+        buttons->addWidget(p.take(name));
+    }
+    buttons->addStretch();
+    column->addLayout(buttons);
+    auto* lines = static_cast<QLabel*>(p.take("EtiListe"));
+    lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(lines);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumHeight(lines->fontMetrics().lineSpacing() * 5);
+    column->addWidget(scroll, 1);
+    return column;
+}
+
+}  // namespace
+
+void arrangeFeuilleKprime(FormBinding& binding, QWidget& client) {
+    Placer p(binding);
+    auto* page = new QVBoxLayout(&client);
+    page->addLayout(entries(p));
+    page->addLayout(results(p));
+    page->addLayout(list(p), 1);
+    auto& status = static_cast<LabelView&>(p.view("EtiEtat"));
+    status.useOneElidedLine();
+    page->addWidget(status.widget());
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(p.take("BoutonAide"));
+    bottom->addStretch();
+    bottom->addWidget(p.take("BoutonQuitter"));
+    page->addLayout(bottom);
+    p.chainTabOrder();
+}
+
+}  // namespace ormane::qt

@@ -1,0 +1,145 @@
+// The K-prime calculator's computation against independent values: lambda = 0 is Student's
+// t with df2 degrees of freedom, df1 infinite the noncentral t, both infinite the normal
+// law about lambda (all from Boost.Math); the quantile against Student's and the normal
+// quantiles and against its own definition; and the entries it refuses.
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/non_central_t.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <cmath>
+
+#include "kprime/kprime_computation.h"
+
+namespace ormane {
+namespace {
+
+constexpr double kInf = kDdlInfini;
+
+EntreesKprime Limite(double nu1, double nu2, double lambda, double x) {
+    return {nu1, nu2, lambda, ModeKprime::Limite, x};
+}
+EntreesKprime Probabilite(double nu1, double nu2, double lambda, double p) {
+    return {nu1, nu2, lambda, ModeKprime::Probabilite, p};
+}
+
+double Relative(double a, double b) {
+    return std::fabs(a - b) / std::fabs(b);
+}
+
+struct Reference {
+    EntreesKprime entrees;
+    double F;  // P(K <= x), from Boost.Math
+};
+
+std::vector<Reference> References() {
+    std::vector<Reference> r;
+    for (double nu2 : {1.0, 3.0, 9.0, 40.0}) {
+        boost::math::students_t t(nu2);
+        for (double x : {-7.0, -1.5, 0.0, 0.3, 2.0, 5.0}) {
+            r.push_back({Limite(7, nu2, 0, x), boost::math::cdf(t, x)});
+        }
+    }
+    for (double nu2 : {4.0, 15.0, 60.0}) {
+        for (double lambda : {-2.0, 0.5, 3.0}) {
+            boost::math::non_central_t nct(nu2, lambda);
+            for (double x : {-1.0, 0.5, 2.5, 6.0}) {
+                r.push_back({Limite(kInf, nu2, lambda, x), boost::math::cdf(nct, x)});
+            }
+        }
+    }
+    boost::math::normal z;
+    for (double lambda : {-4.0, 0.0, 1.25}) {
+        for (double x : {-3.0, 0.0, 1.0, 4.5}) {
+            r.push_back({Limite(kInf, kInf, lambda, x), boost::math::cdf(z, x - lambda)});
+        }
+    }
+    return r;
+}
+
+TEST(KprimeComputation, TheLowerTailMatchesStudentNoncentralTAndNormalWithin1e14) {
+    for (const Reference& ref : References()) {
+        const ResultatsKprime r = CalculeKprime(ref.entrees);
+        const auto& e = ref.entrees;
+        SCOPED_TRACE(::testing::Message() << "nu1 " << e.nu1 << " nu2 " << e.nu2 << " lambda "
+                                          << e.lambda << " x " << e.valeur);
+        ASSERT_EQ(r.etat, EtatKprime::Calcule);
+        ASSERT_TRUE(r.inferieure && r.superieure);
+        EXPECT_NEAR(*r.inferieure, ref.F, 1e-14);
+        EXPECT_NEAR(*r.inferieure + *r.superieure, 1.0, 1e-15);
+        EXPECT_EQ(*r.x, e.valeur);
+    }
+}
+
+TEST(KprimeComputation, ThePublishedLambdaPrimeValue) {
+    const ResultatsKprime r = CalculeKprime(Limite(9, kInf, 10, 11.1));
+    EXPECT_NEAR(*r.inferieure, 0.7134134188, 5e-11);
+}
+
+TEST(KprimeComputation, TheQuantileMatchesStudentAndNormalQuantiles) {
+    for (double p : {1e-6, 0.01, 0.3, 0.5, 0.9, 0.999}) {
+        // In a far tail x is as good as the tail the distribution function gives there:
+        // today the lower tail is accurate only in absolute terms (1e-17).
+        const double admis = p < 1e-3 ? 1e-11 : 1e-12;
+        for (double nu2 : {2.0, 9.0, 50.0}) {
+            const double attendu = boost::math::quantile(boost::math::students_t(nu2), p);
+            const ResultatsKprime r = CalculeKprime(Probabilite(5, nu2, 0, p));
+            ASSERT_TRUE(r.x) << p << " " << nu2;
+            if (attendu == 0) {
+                EXPECT_NEAR(*r.x, 0, 1e-15);
+            } else {
+                EXPECT_LT(Relative(*r.x, attendu), admis) << p << " " << nu2;
+            }
+        }
+        const double normal = 2.0 + boost::math::quantile(boost::math::normal(), p);
+        const ResultatsKprime r = CalculeKprime(Probabilite(kInf, kInf, 2.0, p));
+        ASSERT_TRUE(r.x);
+        EXPECT_LT(Relative(*r.x, normal), admis) << p;
+    }
+}
+
+TEST(KprimeComputation, TheQuantileGivesBackItsProbability) {
+    for (const EntreesKprime& e : {Probabilite(3, 8, 1.5, 0.025), Probabilite(20, 5, -2, 0.6),
+                                   Probabilite(9, kInf, 10, 0.99), Probabilite(kInf, 12, 3, 0.1),
+                                   Probabilite(1, 1, 0.5, 0.8)}) {
+        const ResultatsKprime r = CalculeKprime(e);
+        ASSERT_TRUE(r.x && r.inferieure) << e.valeur;
+        EXPECT_NEAR(*r.inferieure, e.valeur, 1e-13 * std::fmax(1.0, e.valeur));
+    }
+}
+
+TEST(KprimeComputation, TheMedianOfTheNoncentralTAndOfTheNormalLaw) {
+    for (double lambda : {-1.0, 0.0, 2.0}) {
+        const double attendu = boost::math::median(boost::math::non_central_t(10, lambda));
+        const ResultatsKprime r = CalculeKprime(Limite(kInf, 10, lambda, 0));
+        ASSERT_TRUE(r.mediane);
+        EXPECT_NEAR(*r.mediane, attendu, 1e-11 * std::fmax(1.0, std::fabs(attendu))) << lambda;
+    }
+    EXPECT_NEAR(*CalculeKprime(Limite(kInf, kInf, -0.75, 0)).mediane, -0.75, 1e-13);
+    EXPECT_EQ(*CalculeKprime(Limite(3, 4, 0, 0)).mediane, 0.0);
+}
+
+TEST(KprimeComputation, MomentsOnlyWhereTheyExist) {
+    const ResultatsKprime cauchy = CalculeKprime(Limite(4, 1, 1, 1));
+    EXPECT_EQ(cauchy.etat, EtatKprime::Calcule);
+    EXPECT_FALSE(cauchy.moyenne || cauchy.ecartType);
+    EXPECT_TRUE(cauchy.mediane);
+    EXPECT_FALSE(cauchy.echecNumerique);
+    const ResultatsKprime deux = CalculeKprime(Limite(4, 2, 1, 1));
+    EXPECT_TRUE(deux.moyenne);
+    EXPECT_FALSE(deux.ecartType);
+    EXPECT_FALSE(deux.echecNumerique);
+}
+
+TEST(KprimeComputation, RefusesWhatItCannotCompute) {
+    EXPECT_EQ(CalculeKprime(Limite(0, 5, 1, 1)).etat, EtatKprime::Nu1Invalide);
+    EXPECT_EQ(CalculeKprime(Limite(5, -1, 1, 1)).etat, EtatKprime::Nu2Invalide);
+    for (double p : {0.0, 1.0, -0.5, 2.0}) {
+        const ResultatsKprime r = CalculeKprime(Probabilite(5, 5, 1, p));
+        EXPECT_EQ(r.etat, EtatKprime::ProbabiliteHorsLimites) << p;
+        EXPECT_FALSE(r.x || r.inferieure || r.moyenne);
+    }
+}
+
+}  // namespace
+}  // namespace ormane

@@ -1,0 +1,225 @@
+// The K-prime dialog in the whole program on the headless platform: opened by the button
+// and the menu item, typed into as a person types, its list, its clipboard copy, its help,
+// its marks of unread entries, its access keys and its language.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/students_t.hpp>
+#include <set>
+
+#include "headless/headless_platform.h"
+#include "kprime/feuille_kprime.h"
+#include "kprime/kprime_text.h"
+#include "program/captions/kprime_vocabulary.h"
+#include "program/programme.h"
+#include "window/model/controls.h"
+#include "window/model/user_actions.h"
+
+namespace ormane {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using window::UserActions;
+
+class Dialogue : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programme.Demarre();
+        ASSERT_TRUE(UserActions::click(F().commandButton("BoutonKprime")));
+        ASSERT_NE(D(), nullptr);
+    }
+    window::FeuilleOrmane& F() { return programme.feuilleOrmane().get(); }
+    FeuilleKprime* D() { return programme.feuilleKprime().existing(); }
+    FeuilleKprime& K() { return *D(); }
+    void Tape(const char* nom, const std::string& texte) {
+        ASSERT_TRUE(UserActions::type(K().textBox(nom), texte));
+    }
+    void Tape(const char* nom, std::int16_t i, const std::string& texte) {
+        ASSERT_TRUE(UserActions::type(K().textBox(nom, i), texte));
+    }
+    std::string Legende(const char* nom) {
+        return K().get<window::CaptionedControl>(nom).caption();
+    }
+    std::string Legende(const char* nom, std::int16_t i) {
+        return K().get<window::CaptionedControl>(nom, i).caption();
+    }
+    void Francais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 1))); }
+
+    platform::HeadlessPlatform platform;
+    Programme programme{platform.services()};
+};
+
+TEST_F(Dialogue, OpensModelessLoadedAndComputedInEnglish) {
+    EXPECT_TRUE(K().shown());
+    EXPECT_FALSE(K().modal());
+    EXPECT_EQ(programme.etat().FeuilleKprimeChargee, Vrai);
+    EXPECT_EQ(K().caption(), "K-prime distribution ");
+    EXPECT_EQ(Legende("BoutonAide"), "&Help [F1]");
+    EXPECT_THAT(Legende("EtiQueue", 1), StartsWith(" P(K ≤ x) = 0."));
+    EXPECT_EQ(Legende("EtiEtat"), "");
+    // The main window still takes input, and the menu item brings back the same dialog.
+    EXPECT_TRUE(UserActions::click(F().commandButton("BoutonCalculer")));
+    FeuilleKprime* ouvert = D();
+    ASSERT_TRUE(UserActions::click(F().menuItem("MenuKprime")));
+    EXPECT_EQ(D(), ouvert);
+}
+
+TEST_F(Dialogue, TypingRecomputesWithADecimalCommaAndLambdaZeroIsStudent) {
+    Tape("Textedl", 2, "7");
+    Tape("TexteNC", "0");
+    Tape("TexteLimite", "1,5");
+    const double F7 = boost::math::cdf(boost::math::students_t(7), 1.5);
+    EXPECT_EQ(Legende("EtiQueue", 1), " P(K ≤ x) = " + TexteValeurKprime(F7));
+    EXPECT_EQ(Legende("EtiMoment", 1), "0");
+    EXPECT_EQ(Legende("EtiMoment", 2), "0");
+    EXPECT_FALSE(K().textBox("TexteLimite").marked());
+}
+
+TEST_F(Dialogue, TypingAProbabilityChoosesItAndShowsTheLimit) {
+    Tape("TexteNC", "0");
+    Tape("Textedl", 2, "9");
+    Tape("TexteProbabilite", "0.975");
+    EXPECT_NE(K().optionButton("OptionLimite", 1).value(), Faux);
+    const double t = boost::math::quantile(boost::math::students_t(9), 0.975);
+    EXPECT_EQ(Legende("EtiQuantile"), " x = " + TexteValeurKprime(t));
+    // Back to the limit: the quantile label empties.
+    ASSERT_TRUE(UserActions::click(K().optionButton("OptionLimite", 0)));
+    EXPECT_EQ(Legende("EtiQuantile"), "");
+}
+
+TEST_F(Dialogue, AnInfinityBoxDisablesItsEntryAndIgnoresIt) {
+    ASSERT_TRUE(UserActions::click(K().checkBox("CaseDl", 1)));
+    ASSERT_TRUE(UserActions::click(K().checkBox("CaseDl", 2)));
+    EXPECT_FALSE(K().textBox("Textedl", 1).enabled());
+    EXPECT_FALSE(UserActions::type(K().textBox("Textedl", 2), "abc"));
+    Tape("TexteNC", "2");
+    Tape("TexteLimite", "2");
+    // Both infinite: the normal law about lambda.
+    EXPECT_EQ(Legende("EtiQueue", 1), " P(K ≤ x) = 0.5");
+    EXPECT_EQ(Legende("EtiMoment", 1), "2");
+    EXPECT_EQ(Legende("EtiMoment", 3), "1");
+    ASSERT_TRUE(UserActions::click(K().checkBox("CaseDl", 1)));
+    EXPECT_TRUE(K().textBox("Textedl", 1).enabled());
+}
+
+TEST_F(Dialogue, UnreadTextIsMarkedAndTheStatusLineSaysWhy) {
+    Tape("TexteNC", "1x");
+    EXPECT_TRUE(K().textBox("TexteNC").marked());
+    EXPECT_EQ(K().textBox("TexteNC").toolTip(), "read as 1");
+    EXPECT_EQ(Legende("EtiEtat"), "noncentrality lambda \"1x\" is read as 1");
+    Tape("TexteNC", "1");
+    EXPECT_FALSE(K().textBox("TexteNC").marked());
+    EXPECT_EQ(Legende("EtiEtat"), "");
+    Tape("Textedl", 1, "");
+    EXPECT_EQ(Legende("EtiQueue", 1), "");
+    EXPECT_THAT(Legende("EtiEtat"), HasSubstr("enter df1"));
+    Tape("Textedl", 1, "9");
+    Tape("TexteProbabilite", "1");
+    EXPECT_EQ(Legende("EtiEtat"), "p must lie strictly between 0 and 1");
+    Tape("TexteProbabilite", "");
+    EXPECT_EQ(Legende("EtiEtat"), "enter a probability p");
+}
+
+TEST_F(Dialogue, WithoutAutomaticComputationComputeIsAwaited) {
+    ASSERT_TRUE(UserActions::click(K().checkBox("CaseAutomatique")));
+    Tape("TexteLimite", "3");
+    EXPECT_EQ(Legende("EtiQueue", 1), "");
+    EXPECT_EQ(Legende("EtiEtat"), "press Compute to compute these entries");
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonCalculer")));
+    EXPECT_THAT(Legende("EtiQueue", 1), StartsWith(" P(K ≤ x) = 0.9"));
+}
+
+TEST_F(Dialogue, AddCopyAndClearTheList) {
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonCopier")));
+    EXPECT_FALSE(platform.clipboard.text().has_value());
+    EXPECT_THAT(Legende("EtiEtat"), HasSubstr("the list is empty"));
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
+    Tape("TexteNC", "-1");
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
+    const std::string liste = Legende("EtiListe");
+    EXPECT_THAT(liste, HasSubstr("df1 = 9   df2 = 20   λ = 1   x = 2   P(K ≤ x) = 0."));
+    EXPECT_THAT(liste, HasSubstr("\r\ndf1 = 9   df2 = 20   λ = -1   x = 2"));
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonCopier")));
+    ASSERT_TRUE(platform.clipboard.text().has_value());
+    EXPECT_EQ(*platform.clipboard.text(), liste + "\r\n");
+    EXPECT_EQ(Legende("EtiEtat"), "the list has been copied to the clipboard");
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonEffacer")));
+    EXPECT_EQ(Legende("EtiListe"), "");
+    // Nothing computed: nothing to add.
+    Tape("Textedl", 1, "0");
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
+    EXPECT_EQ(Legende("EtiListe"), "");
+}
+
+TEST_F(Dialogue, AFailingClipboardIsNotReportedAsCopied) {
+    platform.clipboard.setFailing(true);
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonCopier")));
+    EXPECT_EQ(Legende("EtiEtat"), "");
+}
+
+TEST_F(Dialogue, HelpOpensItsTopicInTheLanguage) {
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAide")));
+    Francais();
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAide")));
+    EXPECT_EQ(platform.help.topics(), (std::vector<std::int32_t>{14, 4}));
+}
+
+TEST_F(Dialogue, ALanguageSwitchRecaptionsTheOpenDialog) {
+    Tape("TexteNC", "1x");
+    Francais();
+    EXPECT_EQ(K().caption(), "Distribution K-prime");
+    EXPECT_EQ(Legende("BoutonQuitter"), "&Fermer");
+    EXPECT_EQ(Legende("BoutonAide"), "&Aide [F1]");
+    EXPECT_EQ(Legende("Eti", 3), "écart-type");
+    EXPECT_EQ(Legende("EtiEtat"), "non-centralité lambda « 1x » est lu comme 1");
+    EXPECT_EQ(K().textBox("Textedl", 1).accessibleName(), "dl1");
+    ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 0)));
+    EXPECT_EQ(Legende("BoutonQuitter"), "clo&Se");
+}
+
+TEST_F(Dialogue, CloseUnloadsAndTheNextOpeningStartsAfresh) {
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
+    ASSERT_TRUE(UserActions::click(K().commandButton("BoutonQuitter")));
+    EXPECT_EQ(D(), nullptr);
+    EXPECT_EQ(programme.etat().FeuilleKprimeChargee, Faux);
+    // A switch while it is closed reaches nothing; the next opening speaks French.
+    Francais();
+    ASSERT_TRUE(UserActions::click(F().commandButton("BoutonKprime")));
+    EXPECT_EQ(Legende("BoutonCalculer"), "&Calculer");
+    EXPECT_EQ(Legende("EtiListe"), "");
+}
+
+// Alt with a letter reaches one control only, in each language.
+TEST_F(Dialogue, EveryAccessKeyIsUsedOnceInEachLanguage) {
+    for (int tour = 0; tour < 2; ++tour) {
+        std::set<char> cles;
+        int avecCle = 0;
+        for (window::Control* c : K().controls()) {
+            const auto* l = dynamic_cast<window::CaptionedControl*>(c);
+            if (l == nullptr) continue;
+            const std::string& s = l->caption();
+            const auto et = s.find('&');
+            if (et == std::string::npos || et + 1 >= s.size()) continue;
+            ++avecCle;
+            const char cle = static_cast<char>(std::tolower(static_cast<unsigned char>(s[et + 1])));
+            EXPECT_TRUE(cles.insert(cle).second) << c->displayName() << " repeats " << cle;
+        }
+        // Every box's label, option, check box and button.
+        EXPECT_EQ(avecCle, 14);
+        Francais();
+    }
+}
+
+TEST_F(Dialogue, EveryBoxAndResultHasANameForScreenReaders) {
+    for (window::Control* c : K().controls()) {
+        if (c->kind() == window::Kind::TextBox || c->name().starts_with("EtiQueue") ||
+            c->name() == "EtiQuantile" || c->name() == "EtiMoment") {
+            EXPECT_FALSE(c->accessibleName().empty()) << c->displayName();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ormane

@@ -1,0 +1,145 @@
+// The K-prime dialog in real widgets, opened from the main window and driven by key
+// presses: its access keys, typing that recomputes, the list copied to the real
+// clipboard, closing it, and the language switch that re-captions it while it is open.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "kprime/feuille_kprime.h"
+#include "support/programme_window.h"
+#include "support/qt_test_main.h"
+#include "support/tidiness.h"
+
+using namespace ormane;
+using qt::testing::ProgrammeWindow;
+
+class KprimeDialogTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgrammeWindow> w_;
+
+    FeuilleKprime& K() { return *w_->programme().feuilleKprime().existing(); }
+    QWidget* dialog() { return w_->platform().windows.windowOf(K()); }
+    template <class W = QWidget>
+    W* control(const char* name, std::int16_t index = -1) {
+        return w_->widget<W>(index < 0 ? K().control(name) : K().control(name, index));
+    }
+    void alt(Qt::Key key) { QTest::keyClick(dialog(), key, Qt::AltModifier); }
+    // Replaces the text of a box as a person does: select all, then type.
+    void retype(QLineEdit* box, const char* text) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QString::fromUtf8(text));
+    }
+
+  private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
+        w_ = std::make_unique<ProgrammeWindow>();
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        // &K-prime Distribution from the keyboard, as a person opens it.
+        QTest::keyClick(w_->window(), Qt::Key_K, Qt::AltModifier);
+        QVERIFY(w_->programme().feuilleKprime().exists());
+        QVERIFY(dialog() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog()));
+        dialog()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+        qt::testing::settle(*dialog());
+    }
+    void cleanup() { w_.reset(); }
+
+    void itOpensBesideTheMainWindowWithItsResults() {
+        QCOMPARE(dialog()->windowTitle(), QStringLiteral("K-prime distribution "));
+        QVERIFY(w_->window()->isVisible());
+        QVERIFY(
+            control<QLabel>("EtiQueue", 1)->text().startsWith(QStringLiteral(" P(K ≤ x) = 0.")));
+        QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("clo&Se"));
+    }
+
+    // Alt with a label's letter reaches its box, with an option's or a check box's the
+    // control itself; nothing else is pressed on the way.
+    void everyAccessKeyReachesItsControl() {
+        const struct {
+            Qt::Key key;
+            const char* name;
+            std::int16_t index;
+        } keys[] = {{Qt::Key_1, "Textedl", 1},        {Qt::Key_2, "Textedl", 2},
+                    {Qt::Key_O, "TexteNC", -1},       {Qt::Key_B, "OptionLimite", 1},
+                    {Qt::Key_I, "OptionLimite", 0},   {Qt::Key_N, "CaseDl", 1},
+                    {Qt::Key_L, "CaseDl", 2},         {Qt::Key_M, "CaseAutomatique", -1},
+                    {Qt::Key_A, "BoutonAjouter", -1}, {Qt::Key_R, "BoutonEffacer", -1},
+                    {Qt::Key_C, "BoutonCalculer", -1}};
+        for (const auto& k : keys) {
+            alt(k.key);
+            QTRY_VERIFY2(control(k.name, k.index)->hasFocus(), k.name);
+        }
+        // The two check boxes and automatic computation were toggled by their keys.
+        QCOMPARE(K().checkBox("CaseDl", 1).value(), std::int16_t{1});
+        QCOMPARE(K().checkBox("CaseAutomatique").value(), std::int16_t{0});
+        QVERIFY(!control("Textedl", 1)->isEnabled());
+        QVERIFY(control<QRadioButton>("OptionLimite", 0)->isChecked());
+    }
+
+    void typedKeysRecomputeAndCommaIsADecimalSeparator() {
+        alt(Qt::Key_O);
+        retype(control<QLineEdit>("TexteNC"), "0");
+        alt(Qt::Key_2);
+        retype(control<QLineEdit>("Textedl", 2), "1");
+        retype(control<QLineEdit>("TexteLimite"), "1,0");
+        // lambda = 0 and df2 = 1: the Cauchy law, P(K <= 1) = 3/4, and no mean.
+        QCOMPARE(control<QLabel>("EtiQueue", 1)->text(), QStringLiteral(" P(K ≤ x) = 0.75"));
+        QCOMPARE(control<QLabel>("EtiMoment", 1)->text(), QString());
+        QCOMPARE(control<QLabel>("EtiMoment", 2)->text(), QStringLiteral("0"));
+        retype(control<QLineEdit>("TexteLimite"), "1x");
+        QVERIFY(K().textBox("TexteLimite").marked());
+        QCOMPARE(control<QLabel>("EtiEtat")->text(), QStringLiteral("limit x \"1x\" is read as 1"));
+    }
+
+    void addThenCopyPutsTheListOnTheClipboard() {
+        // A button's key presses it as a click does, a moment later.
+        auto* lines = control<QLabel>("EtiListe");
+        QGuiApplication::clipboard()->clear();
+        alt(Qt::Key_A);
+        QTRY_VERIFY(!lines->text().isEmpty());
+        alt(Qt::Key_B);
+        retype(control<QLineEdit>("TexteProbabilite"), "0.5");
+        alt(Qt::Key_A);
+        QTRY_COMPARE(lines->text().count(u'\n'), 1);
+        const QString list = lines->text();
+        QVERIFY(list.contains(QStringLiteral("p = 0.5   x = ")));
+        alt(Qt::Key_P);
+        QTRY_COMPARE(QGuiApplication::clipboard()->text().remove(u'\r'), list + u'\n');
+        alt(Qt::Key_R);
+        QTRY_COMPARE(lines->text(), QString());
+    }
+
+    void aLanguageSwitchRecaptionsTheOpenDialog() {
+        w_->action(w_->F().menuItem("MenuLangue", 1))->trigger();
+        QCOMPARE(dialog()->windowTitle(), QStringLiteral("Distribution K-prime"));
+        QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("&Fermer"));
+        QCOMPARE(control<QLabel>("Eti", 3)->text(), QStringLiteral("écart-type"));
+        QCOMPARE(control<QLabel>("Etidl", 1)->text(), QStringLiteral("dl&1"));
+        QCOMPARE(control("Textedl", 1)->accessibleName(), QStringLiteral("dl1"));
+        // French keys: a&Jouter.
+        alt(Qt::Key_J);
+        QTRY_VERIFY(!control<QLabel>("EtiListe")->text().isEmpty());
+        QVERIFY(control<QLabel>("EtiListe")->text().contains(QStringLiteral("moyenne")));
+    }
+
+    void closeByItsKeyUnloadsIt() {
+        alt(Qt::Key_S);
+        QTRY_VERIFY(!w_->programme().feuilleKprime().exists());
+        QCOMPARE(w_->programme().etat().FeuilleKprimeChargee, Faux);
+        QVERIFY(w_->window()->isVisible());
+    }
+};
+
+ORMANE_QTEST_MAIN(KprimeDialogTest)
+#include "kprime_dialog_test.moc"
