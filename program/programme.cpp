@@ -2,6 +2,7 @@
 
 #include "about/about_events.h"
 #include "numeric/failure_trap.h"
+#include "plan/plan_events.h"
 #include "program/feuille_ormane_handlers.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
@@ -11,6 +12,7 @@ namespace ormane {
 Programme::Programme(platform::PlatformServices services)
     : session_(services),
       apropos_([this] { return creeApropos(session_, module_.LangueChoisie, etat_.RetourLigne); }),
+      plan_([this] { return creeFeuillePlan(session_, module_.LangueChoisie); }),
       feuilleOrmane_([this] {
           auto feuille = window::creeFeuilleOrmane(session_);
           window::FeuilleOrmane& F = *feuille;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "about/apropos.h"
+#include "plan/feuille_plan.h"
 #include "compute/module_state.h"
 #include "program/programme_state.h"
 #include "window/design/feuille_ormane.h"
@@ -25,6 +26,7 @@ class Programme {
     window::Session& session() { return session_; }
     window::FormInstance<window::FeuilleOrmane>& feuilleOrmane() { return feuilleOrmane_; }
     window::FormInstance<Apropos>& apropos() { return apropos_; }
+    window::FormInstance<FeuillePlan>& plan() { return plan_; }
 
     // The start routine: creates the main window if there is none and shows it modeless
     // (its load runs first). The program then lives on the window's notifications.
@@ -40,6 +42,7 @@ class Programme {
     EtatProgramme etat_;
     window::Session session_;
     window::FormInstance<Apropos> apropos_;
+    window::FormInstance<FeuillePlan> plan_;
     window::FormInstance<window::FeuilleOrmane> feuilleOrmane_;
     // The main window the start routine showed, if any.
     const window::FeuilleOrmane* ouverteParDemarre_ = nullptr;
