@@ -96,6 +96,7 @@ int runCommandLine(std::span<const std::string> arguments, std::istream& in, std
         if (const auto* computation = std::get_if<ComputeCommand>(&command)) {
             return compute(*computation, out, err);
         }
+        if (const auto* plan = std::get_if<PlanCommand>(&command)) return runPlan(*plan, out, err);
         return batch(std::get<BatchCommand>(command), in, out, err);
     } catch (const std::exception& failure) {
         err << "ormane: internal error: " << failure.what() << '\n';

@@ -104,8 +104,17 @@ Command parseCommandLine(std::span<const std::string> arguments) {
     }
     if (command == "compute") return parseCompute(rest);
     if (command == "batch") return parseBatch(rest);
+    if (command == "plan") {
+        for (const std::string& argument : rest) {
+            if (isHelp(argument)) return HelpCommand{};
+        }
+        auto plan = parsePlan(rest);
+        if (auto* error = std::get_if<std::string>(&plan)) return UsageError{*error};
+        return std::get<PlanCommand>(std::move(plan));
+    }
     if (command.starts_with("-")) return UsageError{"unknown option \"" + command + "\""};
-    return UsageError{"unknown command \"" + command + "\" (the commands are compute and batch)"};
+    return UsageError{"unknown command \"" + command +
+                      "\" (the commands are compute, batch and plan)"};
 }
 
 }  // namespace ormane::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/plan_command.h"
 #include "cli/request.h"
 
 namespace ormane::cli {
@@ -24,7 +25,8 @@ struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, UsageError>;
+using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, PlanCommand,
+                             UsageError>;
 
 // No argument at all is the window, which the executable handles itself: a UsageError here.
 Command parseCommandLine(std::span<const std::string> arguments);
