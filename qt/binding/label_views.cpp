@@ -62,8 +62,9 @@ void LabelView::useOneElidedLine() {
 
 QString LabelView::fullText() const {
     const std::string& caption = model_.caption();
-    return model_.presentation().symbolFont ? toQString(window::symbolFontText(caption))
-                                            : labelText(caption);
+    if (model_.presentation().symbolFont) return toQString(window::symbolFontText(caption));
+    // A label that names a box keeps its "&": Qt makes the letter the box's access key.
+    return label_->buddy() != nullptr ? toQString(caption) : labelText(caption);
 }
 
 void LabelView::showCaption() {
