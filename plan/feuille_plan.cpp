@@ -20,6 +20,7 @@ FeuillePlan::FeuillePlan(window::Session& session) : Form(session, "FeuillePlan"
     add<window::Label>("EtiMessage");
     add<window::Curve>("CourbePlan");
     add<window::CommandButton>("BoutonUtiliser");
+    add<window::CommandButton>("BoutonAidePlan");
     add<window::CommandButton>("BoutonFermer");
 }
 

@@ -8,6 +8,7 @@
 #include "plan/plan_curve.h"
 #include "plan/plan_text.h"
 #include "window/model/controls.h"
+#include "window/model/session.h"
 
 namespace ormane {
 
@@ -73,6 +74,9 @@ void AttacheEvenementsPlan(FeuillePlan& plan, const Langue& langue) {
     plan.on("OptionCible", Notification::Click, recalcule);
     plan.on("BoutonUtiliser", Notification::Click,
             [&plan](const window::Event&) { Utilise(plan); });
+    plan.on("BoutonAidePlan", Notification::Click, [&plan](const window::Event&) {
+        plan.session().services().help.openTopic(SujetAidePlan(plan.langueDesTextes()));
+    });
     plan.on("BoutonFermer", Notification::Click, [&plan](const window::Event&) { plan.hide(); });
 }
 

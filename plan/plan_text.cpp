@@ -41,7 +41,7 @@ std::string NomCible(CiblePlan cible) {
 void EcritLegendesPlan(FeuillePlan& plan, Langue langue) {
     plan.setCaption(Bilingue{"Planifier une réplique", "Plan a replication"}(langue));
     plan.frame("CadreCible").setCaption(Bilingue{" probabilité visée ", " target "}(langue));
-    // The keys are the dialog's own: e, s, r, p, c, u, o (f in French).
+    // The keys are the dialog's own: e, s, r, p, c, u, h, o (a and f in French).
     const std::array<const char*, 3> cibles{"pr&ep", "p&srep", "pp&reprep"};
     for (std::int16_t i = 0; i < 3; ++i) plan.optionButton("OptionCible", i).setCaption(cibles[i]);
     plan.label("EtiProbabilite")
@@ -68,6 +68,7 @@ void EcritLegendesPlan(FeuillePlan& plan, Langue langue) {
     plan.commandButton("BoutonUtiliser")
         .setCaption(Bilingue{"&Utiliser c et ν' dans la fenêtre principale",
                              "&Use c and ν' in the main window"}(langue));
+    plan.commandButton("BoutonAidePlan").setCaption(Bilingue{"&Aide", "&Help"}(langue));
     plan.commandButton("BoutonFermer").setCaption(Bilingue{"&Fermer", "Cl&ose"}(langue));
 }
 
@@ -116,6 +117,10 @@ LignesPlan TextePlan(const DemandePlan& d, const ResultatPlan& r, Langue langue,
             break;
     }
     return l;
+}
+
+std::int32_t SujetAidePlan(Langue langue) {
+    return EnFrancais(langue) ? 8 : 18;
 }
 
 std::string TexteProbabiliteHorsLimites(Langue langue) {

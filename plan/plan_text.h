@@ -37,4 +37,7 @@ std::string TexteProbabiliteHorsLimites(Langue langue);
 std::string TexteCellulesHorsLimites(Langue langue);
 inline constexpr std::int32_t kCellulesMaximum = 1000;
 
+// The help topic of the dialog: 8 in French, 18 in English.
+std::int32_t SujetAidePlan(Langue langue);
+
 }  // namespace ormane

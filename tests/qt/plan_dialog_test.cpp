@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "plan/feuille_plan.h"
+#include "qt/platform/help_window.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
 #include "support/tidiness.h"
@@ -78,7 +79,7 @@ class PlanDialogTest : public QObject {
     // The default example (t(9) = 1.10): psrep 0.80 needs 547 per cell; P = 0.70, 82.
     void theKeysReachEveryEntryAndTheUseButtonComputesTheFutureExperiment() {
         QString title, first, second, prepLine, oneCell, focusedName;
-        bool modal = false, curveDrawn = false, useEnabled = false;
+        bool modal = false, curveDrawn = false, useEnabled = false, helpShown = false;
         QStringList problems;
         withPlan(Qt::Key_N, [&](QWidget& dialog) {
             modal = dialog.windowModality() == Qt::ApplicationModal;
@@ -109,8 +110,15 @@ class PlanDialogTest : public QObject {
             retype(dialog, QStringLiteral("2"));
             press(dialog, Qt::Key_S, Qt::AltModifier);  // p&srep
             useEnabled = inPlan<QPushButton>("BoutonUtiliser")->isEnabled();
+            press(dialog, Qt::Key_H, Qt::AltModifier);
+            qt::HelpWindow* help = w_->platform().help.window();
+            helpShown = help != nullptr && help->browser().source().toLocalFile().endsWith(
+                                               QStringLiteral("/en/18.html"));
+            dialog.activateWindow();
+            helpShown = QTest::qWaitForWindowActive(&dialog) && helpShown;
             press(dialog, Qt::Key_U, Qt::AltModifier);
         });
+        QVERIFY(helpShown);
         QVERIFY(modal);
         QVERIFY(curveDrawn);
         QVERIFY(useEnabled);
