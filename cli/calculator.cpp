@@ -79,6 +79,14 @@ Calculator::Calculator(EntryMode mode) : state_(std::make_unique<State>(mode)) {
 
 Calculator::~Calculator() = default;
 
+Programme& Calculator::programme() {
+    return state_->programme;
+}
+
+window::FeuilleOrmane& Calculator::mainWindow() {
+    return state_->programme.feuilleOrmane().get();
+}
+
 namespace {
 
 using window::FeuilleOrmane;

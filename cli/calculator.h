@@ -11,6 +11,13 @@
 #include "cli/outcome.h"
 #include "cli/request.h"
 
+namespace ormane {
+class Programme;
+namespace window {
+class FeuilleOrmane;
+}
+}  // namespace ormane
+
 namespace ormane::cli {
 
 enum class EntryMode {
@@ -30,6 +37,10 @@ class Calculator {
     // Throws std::logic_error when the window refuses a user action (a hidden control):
     // a fault of this driver, never of the request.
     Outcome compute(const Request& request);
+
+    // The program and its main window, as the last request left them.
+    Programme& programme();
+    window::FeuilleOrmane& mainWindow();
 
   private:
     struct State;

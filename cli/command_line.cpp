@@ -117,6 +117,7 @@ int runCommandLine(std::span<const std::string> arguments, std::istream& in, std
             return compute(*computation, out, err);
         }
         if (const auto* k = std::get_if<KprimeCommand>(&command)) return kprime(*k, out, err);
+        if (const auto* plan = std::get_if<PlanCommand>(&command)) return runPlan(*plan, out, err);
         return batch(std::get<BatchCommand>(command), in, out, err);
     } catch (const std::exception& failure) {
         err << "ormane: internal error: " << failure.what() << '\n';

@@ -112,9 +112,17 @@ Command parseCommandLine(std::span<const std::string> arguments) {
         if (auto* error = std::get_if<std::string>(&kprime)) return UsageError{*error};
         return std::get<KprimeCommand>(std::move(kprime));
     }
+    if (command == "plan") {
+        for (const std::string& argument : rest) {
+            if (isHelp(argument)) return HelpCommand{};
+        }
+        auto plan = parsePlan(rest);
+        if (auto* error = std::get_if<std::string>(&plan)) return UsageError{*error};
+        return std::get<PlanCommand>(std::move(plan));
+    }
     if (command.starts_with("-")) return UsageError{"unknown option \"" + command + "\""};
     return UsageError{"unknown command \"" + command +
-                      "\" (the commands are compute, batch and kprime)"};
+                      "\" (the commands are compute, batch, kprime and plan)"};
 }
 
 }  // namespace ormane::cli

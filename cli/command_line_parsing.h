@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "cli/kprime_request.h"
+#include "cli/plan_command.h"
 #include "cli/request.h"
 
 namespace ormane::cli {
@@ -26,7 +27,7 @@ struct UsageError {
 };
 
 using Command = std::variant<HelpCommand, VersionCommand, ComputeCommand, BatchCommand, UsageError,
-                             KprimeCommand>;
+                             KprimeCommand, PlanCommand>;
 
 // No argument at all is the window, which the executable handles itself: a UsageError here.
 Command parseCommandLine(std::span<const std::string> arguments);

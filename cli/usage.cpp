@@ -42,6 +42,8 @@ const std::string& usageText() {
   ormane compute [OPTIONS]    one computation; prints the result labels as the window shows them
   ormane batch [FILE|-]       one computation per CSV row; CSV results on stdout
   ormane kprime [OPTIONS]     the K-prime distribution calculator (below)
+  ormane plan [OPTIONS]       the smallest replication whose prep, psrep or ppreprep
+                              reaches a probability
   ormane --help | --version
 
 The command line runs the window's own code on a hidden window: each value is the text
@@ -105,6 +107,18 @@ kprime options, with K = (Z + lambda sqrt(chi2_df1/df1)) / sqrt(chi2_df2/df2):
                             the result does not exist: the mean needs df2 > 1, the
                             standard deviation df2 > 2) and status
 Values are read as compute reads them. Status 1 when a result cannot be computed.
+plan takes --df, --t, --F, --p2, --p1, --alpha, --alpha-tails, --gamma and --lang as
+compute does, and:
+  --target prep|psrep|ppreprep  the probability to reach (default psrep)
+  --probability P           the level to reach, strictly between 0 and 1 (default 0.80)
+  --cells K                 cells of the design, 1 to 1000 (default 2; 1 for one sample
+                            or paired): n = (df + K)/K observed per cell, and a future
+                            experiment of n' per cell has c = n'/n and dfR = K(n' - 1)
+  --json                    one JSON object: target, probability, cells, n_observed,
+                            n_future, c, dfR, achieved (null when unreachable), limit (the
+                            target's limit as n' grows, 1 - one-tailed p) and reachable
+plan finds the smallest whole n' from 2 to 1000000000 per cell; a P at or above the
+limit cannot be reached, and plan says so (status 0).
 
 Exit status:
   0  computed; a result may be missing because of the entries (no observed effect, say)

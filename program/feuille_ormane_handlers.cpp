@@ -92,6 +92,7 @@ void AttacheEvenementsFeuilleOrmane(const Contexte& c) {
     quand(c, "boutonOK", Click, boutonOK_Click);
     quand(c, "MenuKprime", Click, MenuKprime_Click);
     quand(c, "MenuOK", Click, MenuOK_Click);
+    quand(c, "MenuPlanifier", Click, MenuPlanifier_Click);
     quand(c, "MenuLangue", Click, MenuLangue_Click);
     quand(c, "MenuQuitter", Click, MenuQuitter_Click);
     quand(c, "MenuAide1", Click, MenuAide1_Click);

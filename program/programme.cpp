@@ -4,6 +4,7 @@
 #include "kprime/kprime_events.h"
 #include "numeric/failure_trap.h"
 #include "program/captions/kprime_vocabulary.h"
+#include "plan/plan_events.h"
 #include "program/feuille_ormane_handlers.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
@@ -24,6 +25,7 @@ Programme::Programme(platform::PlatformServices services)
           dialogue->onUnload([this] { etat_.FeuilleKprimeChargee = Faux; });
           return dialogue;
       }),
+      plan_([this] { return creeFeuillePlan(session_, module_.LangueChoisie); }),
       feuilleOrmane_([this] {
           auto feuille = window::creeFeuilleOrmane(session_);
           window::FeuilleOrmane& F = *feuille;

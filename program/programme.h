@@ -6,6 +6,7 @@
 #pragma once
 
 #include "about/apropos.h"
+#include "plan/feuille_plan.h"
 #include "compute/module_state.h"
 #include "kprime/feuille_kprime.h"
 #include "program/programme_state.h"
@@ -28,6 +29,7 @@ class Programme {
     window::FormInstance<window::FeuilleOrmane>& feuilleOrmane() { return feuilleOrmane_; }
     window::FormInstance<Apropos>& apropos() { return apropos_; }
     window::FormInstance<FeuilleKprime>& feuilleKprime() { return feuilleKprime_; }
+    window::FormInstance<FeuillePlan>& plan() { return plan_; }
 
     // The start routine: creates the main window if there is none and shows it modeless
     // (its load runs first). The program then lives on the window's notifications.
@@ -44,6 +46,7 @@ class Programme {
     window::Session session_;
     window::FormInstance<Apropos> apropos_;
     window::FormInstance<FeuilleKprime> feuilleKprime_;
+    window::FormInstance<FeuillePlan> plan_;
     window::FormInstance<window::FeuilleOrmane> feuilleOrmane_;
     // The main window the start routine showed, if any.
     const window::FeuilleOrmane* ouverteParDemarre_ = nullptr;

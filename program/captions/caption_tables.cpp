@@ -29,6 +29,7 @@ const std::array kLegendesParLangue = {
     TexteBilingue{"MenuAide3", kSeul, "Ormane sur &Internet", "Ormane on the &Web"},
     TexteBilingue{"MenuAuteurs", kSeul, "au&Teurs", "au&Thors"},
     TexteBilingue{"MenuApropos", kSeul, "à &Propos de Ormane", "&About Ormane"},
+    TexteBilingue{"MenuPlanifier", kSeul, "plan&Ifier une réplique...", "Plan a replicatio&n..."},
     TexteBilingue{"MenuKprime", kSeul, "Distribution &K-prime", "&K-prime Distribution"},
     TexteBilingue{"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
     TexteBilingue{"OptionEffet", 1, "&Non standardisé (effet brut)",

@@ -29,6 +29,10 @@ void MenuOK_Click(const Contexte& c);
 void MenuKprime_Click(const Contexte& c);
 void BoutonKprime_Click(const Contexte& c);
 
+// The planning dialog, modal; its "use" button types the found c and nu' into the
+// future-experiment entries (plan_command.cpp).
+void MenuPlanifier_Click(const Contexte& c);
+
 // Save the settings and end the program (quit_commands.cpp).
 void BoutonQuitter_Click(const Contexte& c);
 void MenuQuitter_Click(const Contexte& c);

@@ -68,7 +68,8 @@ void LabelView::nameEntry(QWidget* entry) {
 
 QString LabelView::fullText() const {
     const std::string& caption = model_.caption();
-    if (namesEntry_) return toQString(caption);
+    // A label that names a box keeps its "&": Qt makes the letter the box's access key.
+    if (namesEntry_ || label_->buddy() != nullptr) return toQString(caption);
     return model_.presentation().symbolFont ? toQString(window::symbolFontText(caption))
                                             : labelText(caption);
 }

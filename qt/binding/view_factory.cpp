@@ -1,6 +1,7 @@
 #include "qt/binding/view_factory.h"
 
 #include "qt/binding/button_views.h"
+#include "qt/binding/curve_view.h"
 #include "qt/binding/label_views.h"
 #include "qt/binding/picture_view.h"
 #include "qt/binding/scroll_bar_view.h"
@@ -42,6 +43,9 @@ std::unique_ptr<ControlView> makeView(FormBinding& binding, window::Control& con
             break;
         case Kind::Picture:
             view = std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
+            break;
+        case Kind::Curve:
+            view = std::make_unique<CurveView>(binding, static_cast<window::Curve&>(control));
             break;
         case Kind::MenuItem:
             return nullptr;

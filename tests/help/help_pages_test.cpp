@@ -30,7 +30,8 @@ const Page kPages[] = {{1, "fr/1.html", "fr", 11},       {2, "fr/2.html", "fr", 
                        {11, "en/11.html", "en", 1},      {12, "en/12.html", "en", 2},
                        {13, "en/13.html", "en", 3},      {14, "en/14.html", "en", 4},
                        {15, "en/15.html", "en", 5},
-                       {22, "22.html", "", 22},          {0, "not-found-fr.html", "fr", 0},
+                       {22, "22.html", "", 22},          {8, "fr/8.html", "fr", 18},
+                       {18, "en/18.html", "en", 8},      {0, "not-found-fr.html", "fr", 0},
                        {0, "not-found-en.html", "en", 0}};
 
 HtmlPage load(const std::string& file) {

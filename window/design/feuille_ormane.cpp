@@ -175,6 +175,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     // The menu bar, in order, with its submenus.
     d.menu("MenuKprime", kNone, nullptr, "&K-prime calculator");
     d.menu("MenuOK", kNone, nullptr, "&Copy prep to clipboard");
+    d.menu("MenuPlanifier", kNone, nullptr, "Plan a replicatio&n...");
     MenuItem& language = d.menu("MenuLanguage", kNone, nullptr, "&Language");
     d.menu("MenuLangue", 0, &language, "&English");
     d.menu("MenuLangue", 1, &language, "&Français");

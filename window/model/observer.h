@@ -25,6 +25,7 @@ enum class Property {
     AccessibleName,
     ToolTip,
     Marked,
+    Figure,  // a curve's figure
 };
 
 enum class FormChange { Caption, HelpContext, Shown, Hidden, Unloaded };

@@ -1,0 +1,186 @@
+// The planning dialog in real widgets: opened by its menu key, driven by access keys and
+// typed keys, its result lines and curve, its French, its marks for unread entries, and
+// its button that types c and nu' into the main window's future-experiment entries.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "plan/feuille_plan.h"
+#include "qt/platform/help_window.h"
+#include "support/programme_window.h"
+#include "support/qt_test_main.h"
+#include "support/tidiness.h"
+#include "window/model/controls.h"
+
+using namespace ormane;
+using qt::testing::ProgrammeWindow;
+
+class PlanDialogTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgrammeWindow> w_;
+
+    window::FeuilleOrmane& F() { return w_->F(); }
+    FeuillePlan& plan() { return *w_->programme().plan().existing(); }
+    template <class W = QWidget>
+    W* inPlan(const char* name, std::int16_t index = -1) {
+        window::Control& c = index < 0 ? plan().control(name) : plan().control(name, index);
+        return w_->widget<W>(c);
+    }
+    QString line(const char* name) { return inPlan<QLabel>(name)->text(); }
+    // A key pressed where the focus is in the dialog; an access key goes to the dialog,
+    // as the main window's tests send theirs.
+    void press(QWidget& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        const bool accessKey = modifiers == Qt::AltModifier;
+        QTest::keyClick(focused != nullptr && !accessKey ? focused : &dialog, key, modifiers);
+        // A button's access key clicks it the way Qt shows a click: a moment later.
+        if (accessKey) QTest::qWait(250);
+    }
+    // Replaces the text of the focused box as a person would: select all, type.
+    void retype(QWidget& dialog, const QString& text) {
+        press(dialog, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    // Opens the dialog with the menu's key (Alt+`key`); `look` runs while it is up and must
+    // close it.
+    void withPlan(Qt::Key key, const std::function<void(QWidget&)>& look) {
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            FeuillePlan* shown = w_->programme().plan().existing();
+            QWidget* dialog = shown == nullptr ? nullptr : w_->platform().windows.windowOf(*shown);
+            if (dialog != nullptr && QTest::qWaitForWindowExposed(dialog)) {
+                dialog->activateWindow();
+                if (QTest::qWaitForWindowActive(dialog)) look(*dialog);
+            }
+            closed = !shown->shown();
+            if (!closed) shown->hide();
+        });
+        QTest::keyClick(w_->window(), key, Qt::AltModifier);
+        QVERIFY(closed);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+  private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
+        w_ = std::make_unique<ProgrammeWindow>();
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+    }
+    void cleanup() { w_.reset(); }
+
+    // The default example (t(9) = 1.10): psrep 0.80 needs 547 per cell; P = 0.70, 82.
+    void theKeysReachEveryEntryAndTheUseButtonComputesTheFutureExperiment() {
+        QString title, first, second, prepLine, oneCell, focusedName;
+        bool modal = false, curveDrawn = false, useEnabled = false, helpShown = false;
+        QStringList problems;
+        withPlan(Qt::Key_N, [&](QWidget& dialog) {
+            modal = dialog.windowModality() == Qt::ApplicationModal;
+            title = dialog.windowTitle();
+            first = line("EtiNFutur");
+            problems = qt::testing::clippedWidgets(dialog);
+            qt::testing::saveScreenshot(dialog, QStringLiteral("plan-en"));
+            // The curve: its points drawn in the highlight colour.
+            QWidget* curve =
+                w_->platform().windows.binding(plan())->widget(plan().control("CourbePlan"));
+            const QImage image = curve->grab().toImage();
+            const QColor highlight = curve->palette().highlight().color();
+            for (int x = 0; x < image.width() && !curveDrawn; ++x) {
+                for (int y = 0; y < image.height() && !curveDrawn; ++y) {
+                    curveDrawn = image.pixelColor(x, y) == highlight;
+                }
+            }
+            press(dialog, Qt::Key_P, Qt::AltModifier);
+            focusedName = QApplication::focusWidget()->objectName();
+            retype(dialog, QStringLiteral("0.70"));
+            second = line("EtiNFutur");
+            press(dialog, Qt::Key_E, Qt::AltModifier);  // pr&ep
+            prepLine = line("EtiAtteinte");
+            press(dialog, Qt::Key_C, Qt::AltModifier);
+            retype(dialog, QStringLiteral("1"));
+            oneCell = line("EtiNFutur");
+            press(dialog, Qt::Key_C, Qt::AltModifier);
+            retype(dialog, QStringLiteral("2"));
+            press(dialog, Qt::Key_S, Qt::AltModifier);  // p&srep
+            useEnabled = inPlan<QPushButton>("BoutonUtiliser")->isEnabled();
+            press(dialog, Qt::Key_H, Qt::AltModifier);
+            qt::HelpWindow* help = w_->platform().help.window();
+            helpShown = help != nullptr && help->browser().source().toLocalFile().endsWith(
+                                               QStringLiteral("/en/18.html"));
+            dialog.activateWindow();
+            helpShown = QTest::qWaitForWindowActive(&dialog) && helpShown;
+            press(dialog, Qt::Key_U, Qt::AltModifier);
+        });
+        QVERIFY(helpShown);
+        QVERIFY(modal);
+        QVERIFY(curveDrawn);
+        QVERIFY(useEnabled);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
+        QCOMPARE(title, QStringLiteral("Plan a replication"));
+        QCOMPARE(first, QStringLiteral(" n' = 547 per cell (observed: n = 5.5)"));
+        QCOMPARE(focusedName, QStringLiteral("TexteProbabilite"));
+        QCOMPARE(second, QStringLiteral(" n' = 82 per cell (observed: n = 5.5)"));
+        QVERIFY2(prepLine.startsWith(QStringLiteral(" prep = ")), qPrintable(prepLine));
+        QVERIFY2(oneCell.contains(QStringLiteral("(observed: n = 10)")), qPrintable(oneCell));
+        // The main window now predicts the future experiment found, and computed it.
+        QCOMPARE(F().optionButton("OptionReplique", 1).value(), Vrai);
+        QCOMPARE(F().textBox("Textec").text(), std::string("82/5.5"));
+        QCOMPARE(F().textBox("TextedfR").text(), std::string("162"));
+        const auto psrep = F().label("EtiPrept").caption();
+        QVERIFY2(psrep == " psrep = 0.700", psrep.c_str());
+        const auto kept = w_->programme().module().resultats.valeur(Resultat::Psrep);
+        QVERIFY(kept && *kept >= 0.70);
+    }
+
+    void inFrenchItSpeaksFrenchMarksUnreadTextAndSaysWhatCannotBeReached() {
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        QString title, close, unread, beyond, tip;
+        bool marked = false, useDisabled = false;
+        withPlan(Qt::Key_I, [&](QWidget& dialog) {
+            title = dialog.windowTitle();
+            close = inPlan<QPushButton>("BoutonFermer")->text();
+            press(dialog, Qt::Key_P, Qt::AltModifier);
+            retype(dialog, QStringLiteral("abc"));
+            marked = plan().textBox("TexteProbabilite").marked();
+            tip = inPlan("TexteProbabilite")->toolTip();
+            unread = line("EtiMessage");
+            useDisabled = !inPlan<QPushButton>("BoutonUtiliser")->isEnabled();
+            retype(dialog, QStringLiteral("0,9"));
+            beyond = line("EtiMessage");
+            qt::testing::saveScreenshot(dialog, QStringLiteral("plan-fr"));
+            press(dialog, Qt::Key_F, Qt::AltModifier);  // &Fermer
+        });
+        QCOMPARE(title, QStringLiteral("Planifier une réplique"));
+        QCOMPARE(close, QStringLiteral("&Fermer"));
+        QVERIFY(marked && useDisabled);
+        QCOMPARE(tip, QStringLiteral("lu comme 0"));
+        QVERIFY2(unread.startsWith(QStringLiteral("Donnez une probabilité")), qPrintable(unread));
+        QVERIFY2(beyond.contains(QStringLiteral("ne peut être atteint")) &&
+                     beyond.contains(QStringLiteral("0.850")),
+                 qPrintable(beyond));
+        // Closing changed nothing in the main window.
+        QCOMPARE(F().optionButton("OptionReplique", 0).value(), Vrai);
+    }
+
+    void escapeClosesItAndAStatisticThatGivesNoTIsSaid() {
+        QTest::mouseClick(w_->widget<QLineEdit>(F().control("Textet", 3)), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+        QString said;
+        withPlan(Qt::Key_N, [&](QWidget& dialog) {
+            said = line("EtiObservation");
+            press(dialog, Qt::Key_Escape);
+        });
+        QVERIFY2(said.contains(QStringLiteral("infinite")), qPrintable(said));
+    }
+};
+
+ORMANE_QTEST_MAIN(PlanDialogTest)
+#include "plan_dialog_test.moc"
