@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/outcome_reading.h"
+#include "compute/output/outcome_reading.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
 #include "window/model/controls.h"

@@ -9,10 +9,10 @@
 #include "cli/batch.h"
 #include "cli/calculator.h"
 #include "cli/command_line_parsing.h"
-#include "cli/json_report.h"
 #include "cli/output_check.h"
-#include "cli/text_report.h"
 #include "cli/usage.h"
+#include "compute/output/json_report.h"
+#include "compute/output/text_report.h"
 #include "numeric/basfun_loader.h"
 
 namespace ormane::cli {
@@ -50,6 +50,8 @@ int compute(const ComputeCommand& command, std::ostream& out, std::ostream& err)
     std::ostringstream report;
     if (command.json) {
         writeJsonReport(report, outcome);
+    } else if (command.report) {
+        if (!outcome.report.empty()) report << outcome.report << '\n';
     } else {
         writeTextReport(report, outcome);
     }

@@ -1,6 +1,6 @@
-#include "cli/text_report.h"
+#include "compute/output/text_report.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 namespace {
 
@@ -46,4 +46,4 @@ void writeTextReport(std::ostream& out, const Outcome& outcome) {
     out << text;
 }
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/outcome.h"
+#include "compute/output/outcome.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 // A caption as the window shows it: the access-key "&" dropped ("&&" shows one "&") and
 // the blanks around it trimmed.
@@ -18,4 +18,4 @@ std::string shownCaption(std::string_view caption);
 // result shows as nothing after the row's title (an empty line when the row has none).
 void writeTextReport(std::ostream& out, const Outcome& outcome);
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -8,10 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "cli/json_report.h"
-#include "cli/text_report.h"
+#include "compute/output/json_report.h"
+#include "compute/output/text_report.h"
 
-namespace ormane::cli {
+namespace ormane {
 namespace {
 
 using ::testing::HasSubstr;
@@ -73,4 +73,4 @@ TEST(JsonReport, HoldsEntriesResultsReasonsAndLabelsAndReadsBack) {
 }
 
 }  // namespace
-}  // namespace ormane::cli
+}  // namespace ormane
