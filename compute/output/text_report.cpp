@@ -1,5 +1,8 @@
 #include "compute/output/text_report.h"
 
+#include <sstream>
+#include <vector>
+
 namespace ormane {
 
 namespace {
@@ -26,6 +29,28 @@ std::string shownCaption(std::string_view caption) {
         shown += caption[i];
     }
     return trimmed(shown);
+}
+
+std::string shownResultsText(const Outcome& outcome) {
+    Outcome shown;
+    std::vector<ShownBlock> headings;  // met before any row
+    for (const ShownBlock& block : outcome.shown) {
+        if (block.lines.empty()) {
+            headings.push_back(block);
+            continue;
+        }
+        ShownBlock kept{block.heading, {}};
+        for (const ShownLine& line : block.lines) {
+            if (!trimmed(line.result).empty()) kept.lines.push_back(line);
+        }
+        if (kept.lines.empty()) continue;
+        shown.shown.insert(shown.shown.end(), headings.begin(), headings.end());
+        headings.clear();
+        shown.shown.push_back(std::move(kept));
+    }
+    std::ostringstream text;
+    writeTextReport(text, shown);
+    return text.str();
 }
 
 void writeTextReport(std::ostream& out, const Outcome& outcome) {

@@ -40,6 +40,29 @@ TEST(TextReport, CaptionsWithoutAccessKeysThenIndentedRowsAndBlankResultsLeftBla
               "\n");
 }
 
+TEST(TextReport, TheClipboardsTextLeavesOutBlankRowsAndHeadingsWithNothingUnderThem) {
+    Outcome outcome;
+    EXPECT_EQ(shownResultsText(outcome), "");
+    outcome.shown = {
+        {"prep = ...", {{"", " prep = 0.772"}}},
+        {"psrep = ...", {{"", ""}}},
+        {"&Prediction intervals 95 %", {}},
+        {" Student t/one-tailed p ", {{"t", ""}, {"p", ""}}},
+        {" effect size ", {{"", "[0.1,0.2]"}}},
+        {"&Other level 90 %", {}},
+        {" limits ", {{"Llow", ""}}},
+    };
+    EXPECT_EQ(shownResultsText(outcome),
+              "prep = ...\n"
+              "  prep = 0.772\n"
+              "Prediction intervals 95 %\n"
+              "effect size\n"
+              "  [0.1,0.2]\n");
+    outcome.shown.erase(outcome.shown.begin());
+    outcome.shown.erase(outcome.shown.begin() + 3);
+    EXPECT_EQ(shownResultsText(outcome), "");
+}
+
 TEST(JsonReport, HoldsEntriesResultsReasonsAndLabelsAndReadsBack) {
     Outcome outcome;
     outcome.entries.df = "9";
