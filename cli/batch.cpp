@@ -10,10 +10,9 @@
 
 #include "cli/calculator.h"
 #include "cli/csv.h"
-#include "cli/number_text.h"
 #include "cli/output_check.h"
 #include "cli/request_builder.h"
-#include "compute/results_table.h"
+#include "compute/output/results_csv.h"
 
 namespace ormane::cli {
 
@@ -59,31 +58,12 @@ Columns readColumns(const std::vector<std::string>& header) {
     return columns;
 }
 
-// A result's cells: one for a single value, two for an interval; empty without a result.
-void appendResult(std::vector<std::string>& row, const LigneResultat& ligne,
-                  const std::optional<Interval>& value) {
-    row.push_back(value ? roundTripText(value->lower) : std::string());
-    if (ligne.intervalle()) row.push_back(value ? roundTripText(value->upper) : std::string());
-}
-
 // The header cells that name columns: empty cells at its end (a trailing comma, as
 // spreadsheets export) name none, but at least one is kept to be refused when all are.
 std::size_t namedColumns(const std::vector<std::string>& header) {
     std::size_t named = header.size();
     while (named > 1 && trimmed(header[named - 1]).empty()) --named;
     return named;
-}
-
-// What the error column says of a computation that failed.
-std::string failureText(const Outcome& outcome) {
-    if (!outcome.status.empty()) return outcome.status;
-    std::string text;
-    for (const MissingResult& missing : outcome.missing) {
-        if (!missing.numericFailure) continue;
-        if (!text.empty()) text += "; ";
-        text += missing.reason;
-    }
-    return text;
 }
 
 // The request of a row, or what is wrong with it. `cells` is the header's size, unnamed
@@ -115,15 +95,6 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
 }
 
 }  // namespace
-
-std::vector<std::string> resultColumns() {
-    std::vector<std::string> columns;
-    for (const LigneResultat& ligne : TableResultats()) {
-        columns.emplace_back(ligne.colonneBas);
-        if (ligne.intervalle()) columns.emplace_back(ligne.colonneHaut);
-    }
-    return columns;
-}
 
 int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err) {
     CsvReader reader(in);
@@ -171,10 +142,8 @@ int runBatch(std::istream& in, const std::string& source, std::ostream& out, std
         } else {
             try {
                 const Outcome outcome = calculator->compute(std::get<Request>(request));
-                const Results& results = outcome.results;
-                for (const LigneResultat& ligne : TableResultats()) {
-                    appendResult(row, ligne, results[ligne.resultat]);
-                }
+                const std::vector<std::string> cells = resultCells(outcome);
+                row.insert(row.end(), cells.begin(), cells.end());
                 if (outcome.failed()) error = failureText(outcome);
             } catch (const std::exception& failure) {
                 error = std::string("internal error: ") + failure.what();

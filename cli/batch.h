@@ -8,7 +8,6 @@
 #include <istream>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace ormane::cli {
 
@@ -16,9 +15,6 @@ namespace ormane::cli {
 // 0 when every row was computed; 1 when a row failed, or (said on `err`, and the batch
 // stops there) the input has no usable header row, cannot be read, or the output cannot be
 // written.
-// The CSV columns of the results, in order (an interval has a low and a high column).
-std::vector<std::string> resultColumns();
-
 int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err);
 
 }  // namespace ormane::cli

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/outcome_reading.h"
+#include "compute/output/outcome_reading.h"
 #include "compute/clear_results.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"

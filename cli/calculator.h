@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "cli/outcome.h"
 #include "cli/request.h"
+#include "compute/output/outcome.h"
 
 namespace ormane {
 class Programme;

@@ -9,12 +9,12 @@
 #include "cli/batch.h"
 #include "cli/calculator.h"
 #include "cli/command_line_parsing.h"
-#include "cli/json_report.h"
 #include "cli/kprime_report.h"
 #include "cli/output_check.h"
-#include "cli/text_report.h"
 #include "cli/usage.h"
 #include "kprime/kprime_text.h"
+#include "compute/output/json_report.h"
+#include "compute/output/text_report.h"
 #include "numeric/basfun_loader.h"
 
 namespace ormane::cli {
@@ -52,6 +52,8 @@ int compute(const ComputeCommand& command, std::ostream& out, std::ostream& err)
     std::ostringstream report;
     if (command.json) {
         writeJsonReport(report, outcome);
+    } else if (command.report) {
+        if (!outcome.report.empty()) report << outcome.report << '\n';
     } else {
         writeTextReport(report, outcome);
     }

@@ -20,9 +20,13 @@ Command parseCompute(std::span<const std::string> arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (isHelp(argument)) return HelpCommand{};
-        if (argument == "--json") {
-            if (command.json) return UsageError{"--json is given twice"};
-            command.json = true;
+        if (argument == "--json" || argument == "--report") {
+            bool& output = argument == "--json" ? command.json : command.report;
+            if (output) return UsageError{std::string(argument) + " is given twice"};
+            output = true;
+            if (command.json && command.report) {
+                return UsageError{"--json and --report are two outputs: give only one"};
+            }
             continue;
         }
         if (!argument.starts_with("--")) {

@@ -18,6 +18,7 @@ struct VersionCommand {};
 struct ComputeCommand {
     Request request;
     bool json = false;
+    bool report = false;  // the report sentence instead of the labels
 };
 struct BatchCommand {
     std::string source = "-";  // a file name, or "-" for the standard input

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "compute/output/csv_record.h"
+
 namespace ormane::cli {
 
 struct CsvRecord {
@@ -55,12 +57,5 @@ class CsvReader {
     std::size_t line_ = 1;
     bool started_ = false;
 };
-
-// The field as it must appear in a CSV file: quoted (quotes doubled) when it holds a
-// comma, a quote or a line break, as it is otherwise.
-std::string csvField(std::string_view text);
-// One record and its LF line end.
-std::string csvRecord(std::span<const std::string> fields);
-void writeCsvRecord(std::ostream& out, std::span<const std::string> fields);
 
 }  // namespace ormane::cli

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
+#include "compute/output/results_csv.h"
 #include "compute/results_table.h"
 
 #include "ormane/version.h"
@@ -80,6 +80,10 @@ compute options (a value may also be attached: --df=9; a value never starts with
 @JSON_KEYS@;
                             why each null result is missing
                             ("unavailable"), and the result labels ("labels")
+  --report                  print one ready-to-paste sentence instead of the labels,
+                            in the language of --lang: the observed result, then
+                            each result, e.g. t(9) = 1.10, two-tailed p = .30:
+                            prep = .772, psrep (α = .05, two-tailed) = .230, ...
 Without --json, why a result is missing is said on standard error.
 
 batch reads CSV from FILE, or from the standard input when FILE is - or absent. Its header

@@ -25,7 +25,7 @@ void ExigeRelu(const ormane::cli::CsvRecord& record) {
     // reads back as written.
     if (record.fields.size() == 1 && record.fields.front().empty()) return;
     if (record.fields.front().starts_with("\xEF\xBB\xBF")) return;
-    std::istringstream in(ormane::cli::csvRecord(record.fields));
+    std::istringstream in(ormane::csvRecord(record.fields));
     ormane::cli::CsvReader reader(in, std::string::npos);
     const auto relu = reader.next();
     Exige(relu && !relu->error && relu->fields == record.fields);

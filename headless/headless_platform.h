@@ -5,6 +5,7 @@
 #include "headless/memory_settings_store.h"
 #include "headless/recording_services.h"
 #include "headless/scripted_popup_menu.h"
+#include "headless/scripted_save_dialog.h"
 #include "headless/scripted_window_system.h"
 #include "window/platform/platform_services.h"
 
@@ -19,10 +20,11 @@ struct HeadlessPlatform {
     ScriptedWindowSystem windows;
     ScriptedPopupMenu popupMenu;
     RecordingProgramEnd programEnd;
+    ScriptedSaveDialog saveDialog;
 
     PlatformServices services() {
-        return {settings,     clipboard, messageBox, help,
-                mousePointer, windows,   popupMenu,  programEnd};
+        return {settings, clipboard, messageBox, help,      mousePointer,
+                windows,  popupMenu, programEnd, saveDialog};
     }
 };
 

@@ -5,6 +5,7 @@
 #include "compute/refresh.h"
 #include "program/captions/language.h"
 #include "program/commands/commands.h"
+#include "program/commands/results_commands.h"
 #include "program/entries/entry_handlers.h"
 #include "program/startup/load.h"
 
@@ -93,6 +94,9 @@ void AttacheEvenementsFeuilleOrmane(const Contexte& c) {
     quand(c, "MenuKprime", Click, MenuKprime_Click);
     quand(c, "MenuOK", Click, MenuOK_Click);
     quand(c, "MenuPlanifier", Click, MenuPlanifier_Click);
+    quand(c, "MenuCopierResultats", Click, MenuCopierResultats_Click);
+    quand(c, "MenuEnregistrerResultats", Click, MenuEnregistrerResultats_Click);
+    quand(c, "MenuCopierRapport", Click, MenuCopierRapport_Click);
     quand(c, "MenuLangue", Click, MenuLangue_Click);
     quand(c, "MenuQuitter", Click, MenuQuitter_Click);
     quand(c, "MenuAide1", Click, MenuAide1_Click);

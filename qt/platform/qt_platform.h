@@ -10,6 +10,7 @@
 #include "qt/platform/qt_mouse_pointer.h"
 #include "qt/platform/qt_popup_menu.h"
 #include "qt/platform/qt_program_end.h"
+#include "qt/platform/qt_save_file_dialog.h"
 #include "qt/platform/qt_settings_store.h"
 #include "qt/platform/qt_window_system.h"
 #include "window/platform/platform_services.h"
@@ -29,10 +30,11 @@ struct QtPlatform {
     QtWindowSystem windows;
     QtPopupMenu popupMenu;
     QtProgramEnd programEnd;
+    QtSaveFileDialog saveDialog;
 
     platform::PlatformServices services() {
-        return {settings,     clipboard, messageBox, help,
-                mousePointer, windows,   popupMenu,  programEnd};
+        return {settings, clipboard, messageBox, help,      mousePointer,
+                windows,  popupMenu, programEnd, saveDialog};
     }
 };
 

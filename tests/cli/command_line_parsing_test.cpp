@@ -85,6 +85,8 @@ TEST(ComputeOptions, AttachedValuesEmptyValuesAndJson) {
     const auto compute =
         std::get<ComputeCommand>(parse({"compute", "--df=", "--d=0.5", "--json", "--p1=-0.1"}));
     EXPECT_TRUE(compute.json);
+    EXPECT_FALSE(compute.report);
+    EXPECT_TRUE(std::get<ComputeCommand>(parse({"compute", "--report", "--lang=fr"})).report);
     EXPECT_EQ(compute.request.df, "");           // typing an empty box is a request too
     EXPECT_EQ(Effet(compute.request), "0 0.5");  // 0: standardized
     EXPECT_EQ(Statistique(compute.request), "4 -0.1");
@@ -164,6 +166,9 @@ TEST(CommandLine, MalformedArgumentsAreUsageErrorsWithAClearMessage) {
         {{"compute", "--lang", "de"}, "--lang must be en or fr"},
         {{"compute", "--alpha-tails", "3"}, "--alpha-tails must be 1 or 2"},
         {{"compute", "--json", "--json"}, "--json is given twice"},
+        {{"compute", "--report", "--report"}, "--report is given twice"},
+        {{"compute", "--report", "--json"}, "give only one"},
+        {{"compute", "--json", "--df", "9", "--report"}, "give only one"},
         {{"batch", "a.csv", "b.csv"}, "not several"},
         {{"batch", "--tab"}, "unknown option \"--tab\" for batch"}};
     for (const auto& [arguments, message] : table) {

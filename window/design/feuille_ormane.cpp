@@ -175,6 +175,10 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     // The menu bar, in order, with its submenus.
     d.menu("MenuKprime", kNone, nullptr, "&K-prime calculator");
     d.menu("MenuOK", kNone, nullptr, "&Copy prep to clipboard");
+    MenuItem& resultats = d.menu("MenuResultats", kNone, nullptr, "R&esults");
+    d.menu("MenuCopierResultats", kNone, &resultats, "&Copy results");
+    d.menu("MenuEnregistrerResultats", kNone, &resultats, "&Save results...");
+    d.menu("MenuCopierRapport", kNone, &resultats, "Copy the &report");
     d.menu("MenuPlanifier", kNone, nullptr, "Plan a replicatio&n...");
     MenuItem& language = d.menu("MenuLanguage", kNone, nullptr, "&Language");
     d.menu("MenuLangue", 0, &language, "&English");

@@ -9,6 +9,7 @@
 #include "window/platform/mouse_pointer.h"
 #include "window/platform/popup_menu.h"
 #include "window/platform/program_end.h"
+#include "window/platform/save_file_dialog.h"
 #include "window/platform/settings_store.h"
 #include "window/platform/window_system.h"
 
@@ -23,6 +24,7 @@ struct PlatformServices {
     WindowSystem& windows;
     PopupMenu& popupMenu;
     ProgramEnd& programEnd;
+    SaveFileDialog& saveDialog;
 };
 
 }  // namespace ormane::platform

@@ -63,7 +63,7 @@ class ProgrammeWindow {
     platform::PlatformServices services() {
         platform::PlatformServices qt = platform_.services();
         return {qt.settings, qt.clipboard, qt.messageBox, qt.help,
-                pointer_,    qt.windows,   qt.popupMenu,  qt.programEnd};
+                pointer_,    qt.windows,   qt.popupMenu,  qt.programEnd, qt.saveDialog};
     }
 
     QTemporaryDir temporary_;

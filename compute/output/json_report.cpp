@@ -1,4 +1,4 @@
-#include "cli/json_report.h"
+#include "compute/output/json_report.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -6,7 +6,7 @@
 
 #include "compute/results_table.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 namespace {
 
@@ -55,4 +55,4 @@ void writeJsonReport(std::ostream& out, const Outcome& outcome) {
     out << whole.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -1,9 +1,9 @@
-#include "cli/number_text.h"
+#include "compute/output/number_text.h"
 
 #include <array>
 #include <charconv>
 
-namespace ormane::cli {
+namespace ormane {
 
 std::string roundTripText(double value) {
     std::array<char, 64> buffer{};
@@ -11,4 +11,4 @@ std::string roundTripText(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-}  // namespace ormane::cli
+}  // namespace ormane

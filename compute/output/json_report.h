@@ -6,10 +6,10 @@
 
 #include <ostream>
 
-#include "cli/outcome.h"
+#include "compute/output/outcome.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 void writeJsonReport(std::ostream& out, const Outcome& outcome);
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -1,7 +1,8 @@
 // What one computation left in the window, read back for printing: the texts of the entry
 // boxes (corrections included), the results as numbers (nullopt where the window keeps
 // none), the captions of the result labels, and the results laid out as the window shows
-// them, each under its own caption in the window's language, and why results are missing.
+// them, each under its own caption in the window's language, why results are missing, and
+// the report sentence.
 #pragma once
 
 #include <array>
@@ -11,7 +12,7 @@
 
 #include "compute/kept_results.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 // A result: an interval, or a single value (lower == upper).
 struct Interval {
@@ -82,6 +83,8 @@ struct Outcome {
     // Why nothing was computed (every result is then missing); empty when it was.
     std::string status;
     std::vector<MissingResult> missing;  // in the order of the results
+    // The ready-to-paste sentence of the results on show; empty when nothing was computed.
+    std::string report;
     friend bool operator==(const Outcome&, const Outcome&) = default;
 
     // Nothing computed, or a result failed numerically: a failure, not an answer.
@@ -94,4 +97,4 @@ struct Outcome {
     }
 };
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -1,14 +1,15 @@
-#include "cli/outcome_reading.h"
+#include "compute/output/outcome_reading.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "compute/output/report_sentence.h"
 #include "compute/results_table.h"
 #include "compute/status_line.h"
 #include "window/model/controls.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 namespace {
 
@@ -80,6 +81,7 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     outcome.status = TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique,
                                      EnFrancais(module.LangueChoisie));
     outcome.missing = missingResults(outcome.results, module);
+    outcome.report = PhraseRapport(F, module);
 
     window::Label& prep = F.label("EtiPrep");
     window::Label& psrep = F.label("EtiPrept");
@@ -118,4 +120,4 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     return outcome;
 }
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -8,10 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "cli/json_report.h"
-#include "cli/text_report.h"
+#include "compute/output/json_report.h"
+#include "compute/output/text_report.h"
 
-namespace ormane::cli {
+namespace ormane {
 namespace {
 
 using ::testing::HasSubstr;
@@ -38,6 +38,29 @@ TEST(TextReport, CaptionsWithoutAccessKeysThenIndentedRowsAndBlankResultsLeftBla
               "  p\n"
               "psrep = ...\n"
               "\n");
+}
+
+TEST(TextReport, TheClipboardsTextLeavesOutBlankRowsAndHeadingsWithNothingUnderThem) {
+    Outcome outcome;
+    EXPECT_EQ(shownResultsText(outcome), "");
+    outcome.shown = {
+        {"prep = ...", {{"", " prep = 0.772"}}},
+        {"psrep = ...", {{"", ""}}},
+        {"&Prediction intervals 95 %", {}},
+        {" Student t/one-tailed p ", {{"t", ""}, {"p", ""}}},
+        {" effect size ", {{"", "[0.1,0.2]"}}},
+        {"&Other level 90 %", {}},
+        {" limits ", {{"Llow", ""}}},
+    };
+    EXPECT_EQ(shownResultsText(outcome),
+              "prep = ...\n"
+              "  prep = 0.772\n"
+              "Prediction intervals 95 %\n"
+              "effect size\n"
+              "  [0.1,0.2]\n");
+    outcome.shown.erase(outcome.shown.begin());
+    outcome.shown.erase(outcome.shown.begin() + 3);
+    EXPECT_EQ(shownResultsText(outcome), "");
 }
 
 TEST(JsonReport, HoldsEntriesResultsReasonsAndLabelsAndReadsBack) {
@@ -73,4 +96,4 @@ TEST(JsonReport, HoldsEntriesResultsReasonsAndLabelsAndReadsBack) {
 }
 
 }  // namespace
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -1,6 +1,9 @@
-#include "cli/text_report.h"
+#include "compute/output/text_report.h"
 
-namespace ormane::cli {
+#include <sstream>
+#include <vector>
+
+namespace ormane {
 
 namespace {
 
@@ -28,6 +31,28 @@ std::string shownCaption(std::string_view caption) {
     return trimmed(shown);
 }
 
+std::string shownResultsText(const Outcome& outcome) {
+    Outcome shown;
+    std::vector<ShownBlock> headings;  // met before any row
+    for (const ShownBlock& block : outcome.shown) {
+        if (block.lines.empty()) {
+            headings.push_back(block);
+            continue;
+        }
+        ShownBlock kept{block.heading, {}};
+        for (const ShownLine& line : block.lines) {
+            if (!trimmed(line.result).empty()) kept.lines.push_back(line);
+        }
+        if (kept.lines.empty()) continue;
+        shown.shown.insert(shown.shown.end(), headings.begin(), headings.end());
+        headings.clear();
+        shown.shown.push_back(std::move(kept));
+    }
+    std::ostringstream text;
+    writeTextReport(text, shown);
+    return text.str();
+}
+
 void writeTextReport(std::ostream& out, const Outcome& outcome) {
     std::string text;
     for (const ShownBlock& block : outcome.shown) {
@@ -46,4 +71,4 @@ void writeTextReport(std::ostream& out, const Outcome& outcome) {
     out << text;
 }
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/outcome.h"
+#include "compute/output/outcome.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 // A caption as the window shows it: the access-key "&" dropped ("&&" shows one "&") and
 // the blanks around it trimmed.
@@ -18,4 +18,10 @@ std::string shownCaption(std::string_view caption);
 // result shows as nothing after the row's title (an empty line when the row has none).
 void writeTextReport(std::ostream& out, const Outcome& outcome);
 
-}  // namespace ormane::cli
+// The same for the clipboard, blanks left out: only the rows whose result is shown, each
+// block's heading only when a row follows it, and a heading without rows of its own (the
+// prediction intervals' level) only when a row follows further on. Empty when no result
+// is shown.
+std::string shownResultsText(const Outcome& outcome);
+
+}  // namespace ormane

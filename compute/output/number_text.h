@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace ormane::cli {
+namespace ormane {
 
 // "0.7716261844647356", "5", "1.2e-05". Only for finite values; the callers turn a missing
 // result into null or an empty cell themselves.
 std::string roundTripText(double value);
 
-}  // namespace ormane::cli
+}  // namespace ormane

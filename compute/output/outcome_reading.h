@@ -3,15 +3,15 @@
 // their captions, in the window's order.
 #pragma once
 
-#include "cli/outcome.h"
 #include "compute/module_state.h"
+#include "compute/output/outcome.h"
 #include "window/design/feuille_ormane.h"
 
-namespace ormane::cli {
+namespace ormane {
 
 // The texts of the window's entry boxes as they stand.
 EntryTexts readEntryTexts(window::FeuilleOrmane& feuille);
 
 Outcome readOutcome(window::FeuilleOrmane& feuille, const EtatModule& module);
 
-}  // namespace ormane::cli
+}  // namespace ormane

@@ -1,0 +1,242 @@
+#include "compute/output/report_sentence.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "compute/entry_names.h"
+#include "compute/read_entry.h"
+#include "compute/results_table.h"
+#include "window/model/controls.h"
+
+namespace ormane {
+
+namespace {
+
+constexpr int kDecimalesStatistique = 2;  // t, F and effect sizes
+constexpr const char* kMoins = "\u2212";  // a minus sign, not a hyphen
+constexpr const char* kInsecable = "\u00A0";
+
+// How numbers and lists are written in one language.
+struct Conventions {
+    bool francais;
+    char virgule() const { return francais ? ',' : '.'; }
+    // Before ":" and ";" French puts a no-break space.
+    std::string deuxPoints() const { return francais ? std::string(kInsecable) + ": " : ": "; }
+    std::string separateur() const { return francais ? std::string(kInsecable) + "; " : ", "; }
+    std::string pourcent(const std::string& nombre) const {
+        return francais ? nombre + kInsecable + "%" : nombre + "%";
+    }
+};
+
+// The digits of `valeur` with `decimales` decimals, "." as the point, "-" kept.
+std::string Chiffres(double valeur, int decimales) {
+    char tampon[400];
+    const auto fin =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
+    return std::string(tampon, fin.ptr);
+}
+
+// Written in the language's conventions: its decimal symbol, a true minus sign, no minus
+// before a value that rounds to zero, and (for a probability in English) no zero before
+// the point.
+std::string EnLangue(std::string chiffres, const Conventions& langue, bool probabilite) {
+    bool negatif = !chiffres.empty() && chiffres.front() == '-';
+    if (negatif) chiffres.erase(0, 1);
+    if (chiffres.find_first_not_of("0.") == std::string::npos) negatif = false;
+    if (probabilite && !langue.francais && chiffres.starts_with("0.")) chiffres.erase(0, 1);
+    for (char& c : chiffres) {
+        if (c == '.') c = langue.virgule();
+    }
+    return negatif ? kMoins + chiffres : chiffres;
+}
+
+std::string Fixe(double valeur, int decimales, const Conventions& langue,
+                 bool probabilite = false) {
+    return EnLangue(Chiffres(valeur, decimales), langue, probabilite);
+}
+
+// As few decimals as the value needs (at most six, at least `auMoins`): 9, 17.5, 0.05.
+std::string Court(double valeur, const Conventions& langue, bool probabilite = false,
+                  int auMoins = 0) {
+    std::string chiffres = Chiffres(valeur, 6);
+    const auto point = chiffres.find('.');
+    std::size_t fin = chiffres.find_last_not_of('0') + 1;
+    if (fin == point + 1) fin = point;  // no decimal left: no point either
+    chiffres.erase(fin);
+    if (auMoins > 0) {
+        if (chiffres.find('.') == std::string::npos) chiffres += '.';
+        const std::size_t decimales = chiffres.size() - chiffres.find('.') - 1;
+        if (decimales < static_cast<std::size_t>(auMoins))
+            chiffres.append(static_cast<std::size_t>(auMoins) - decimales, '0');
+    }
+    return EnLangue(chiffres, langue, probabilite);
+}
+
+// The value `valeur` reads as once written with `decimales` decimals.
+double Arrondi(double valeur, int decimales) {
+    const std::string chiffres = Chiffres(valeur, decimales);
+    double lu = 0;
+    std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), lu);
+    return lu;
+}
+
+// An observed p: two decimals from .10 up, three below, "< .001" below .001.
+std::string ValeurP(double p, const Conventions& langue) {
+    if (p < 0.001) return "< " + Fixe(0.001, 3, langue, true);
+    return "= " + Fixe(p, Arrondi(p, 2) >= 0.1 ? 2 : 3, langue, true);
+}
+
+std::string Intervalle(const ValeurConservee& v, int decimales, const Conventions& langue,
+                       bool probabilite) {
+    const std::string separateur = langue.francais ? std::string(kInsecable) + "; " : ", ";
+    return "[" + Fixe(v.bas, decimales, langue, probabilite) + separateur +
+           Fixe(v.haut, decimales, langue, probabilite) + "]";
+}
+
+// The observed result: "t(9) = 1.10, two-tailed p = .30".
+std::string Observe(const ElementsRapport& e, const Conventions& langue) {
+    const std::string df = Court(e.df, langue);
+    const std::string t = "t(" + df + ") = " + Fixe(e.t, kDecimalesStatistique, langue);
+    const std::string liste = langue.separateur();
+    if (langue.francais) {
+        switch (e.statistique) {
+            case 2:
+                return "F(1" + std::string(kInsecable) + "; " + df +
+                       ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
+                       ValeurP(e.p2, langue);
+            case 4:
+                return t + liste + "p unilatéral " + ValeurP(e.p1, langue);
+            default:
+                return t + liste + "p bilatéral " + ValeurP(e.p2, langue);
+        }
+    }
+    switch (e.statistique) {
+        case 2:
+            return "F(1, " + df + ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
+                   ValeurP(e.p2, langue);
+        case 4:
+            return t + liste + "one-tailed p " + ValeurP(e.p1, langue);
+        default:
+            return t + liste + "two-tailed p " + ValeurP(e.p2, langue);
+    }
+}
+
+// "for a future experiment with cell counts multiplied by 2 (df = 30)".
+std::string Future(const ElementsRapport::ExperienceFuture& f, const Conventions& langue) {
+    if (langue.francais) {
+        return "pour une expérience future aux effectifs multipliés par " + Court(f.c, langue) +
+               " (dl = " + Court(f.dfR, langue) + ")";
+    }
+    return "for a future experiment with cell counts multiplied by " + Court(f.c, langue) +
+           " (df = " + Court(f.dfR, langue) + ")";
+}
+
+// What a result is called in the sentence, its value included.
+std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsRapport& e,
+                    const Conventions& langue) {
+    const bool fr = langue.francais;
+    const int n = e.nbDecimales;
+    const std::string futur = e.future ? (fr ? "de l'expérience future" : "the future experiment's")
+                                       : (fr ? "de la réplique" : "the replication's");
+    const std::string effet = e.effetBrut ? (fr ? "l'effet brut" : "the raw effect") : "d";
+    const std::string prediction =
+        fr ? "intervalle de prédiction à " + langue.pourcent(Court(e.garantiePrediction, langue))
+           : langue.pourcent(Court(e.garantiePrediction, langue)) + " prediction interval of ";
+    switch (resultat) {
+        case Resultat::Prep:
+            return "prep = " + Fixe(v.bas, n, langue, true);
+        case Resultat::Psrep: {
+            const std::string alpha = Court(e.alpha, langue, true, 2);
+            if (fr) {
+                return "psrep (α = " + alpha + (e.alphaBilateral ? " bilatéral" : " unilatéral") +
+                       ") = " + Fixe(v.bas, n, langue, true);
+            }
+            return "psrep (α = " + alpha + (e.alphaBilateral ? ", two-tailed" : ", one-tailed") +
+                   ") = " + Fixe(v.bas, n, langue, true);
+        }
+        case Resultat::Ppreprep:
+            return "ppreprep (γ = " + Court(e.gamma, langue, true, 2) +
+                   ") = " + Fixe(v.bas, n, langue, true);
+        case Resultat::tReplique:
+            return (fr ? prediction + " du t " + futur : prediction + futur + " t") + " " +
+                   Intervalle(v, kDecimalesStatistique, langue, false);
+        case Resultat::pReplique:
+            return (fr ? prediction + " du p unilatéral " + futur
+                       : prediction + futur + " one-tailed p") +
+                   " " + Intervalle(v, n, langue, true);
+        case Resultat::Effet: {
+            const std::string niveau = langue.pourcent(Court(e.garantieEstimation, langue));
+            const std::string nom = fr ? "intervalle d'estimation à " + niveau + " de " + effet
+                                       : niveau + " interval estimate of " + effet;
+            return nom + " " + Intervalle(v, kDecimalesStatistique, langue, false);
+        }
+        case Resultat::EffetReplique: {
+            const std::string nom =
+                fr ? prediction + (e.effetBrut ? " de l'effet brut " : " du d ") + futur
+                   : prediction + futur + (e.effetBrut ? " raw effect" : " d");
+            return nom + " " + Intervalle(v, kDecimalesStatistique, langue, false);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string PhraseRapport(const ElementsRapport& e) {
+    const Conventions langue{EnFrancais(e.langue)};
+    std::string phrase = Observe(e, langue);
+    // The future experiment is a clause of its own, after the observed result's commas.
+    if (e.future)
+        phrase += (langue.francais ? langue.separateur() : "; ") + Future(*e.future, langue);
+    std::vector<std::string> elements;
+    for (const LigneResultat& ligne : TableResultats()) {
+        const auto& valeur = e.resultats[static_cast<std::size_t>(ligne.resultat)];
+        if (valeur) elements.push_back(Element(ligne.resultat, *valeur, e, langue));
+    }
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        phrase += i == 0 ? langue.deuxPoints() : langue.separateur();
+        phrase += elements[i];
+    }
+    return phrase;
+}
+
+std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& F,
+                                                  const EtatModule& module) {
+    if (module.resultats.etat != EtatCalcul::Calcule) return std::nullopt;
+    ElementsRapport e;
+    e.langue = module.LangueChoisie;
+    e.nbDecimales = module.NbDecimales;
+    e.statistique = module.ChoixStatistique;
+    e.df = LitValeur(F.textBox("Textedf"));
+    e.t = LitValeur(F.textBox("Textet", 1));
+    e.F = LitValeur(F.textBox("Textet", 2));
+    e.p2 = LitValeur(F.textBox("Textet", 3));
+    e.p1 = LitValeur(F.textBox("Textet", 4));
+    if (F.optionButton("OptionReplique", 1).value() != Faux) {
+        e.future = ElementsRapport::ExperienceFuture{LitValeur(F.textBox("Textec")),
+                                                     LitValeur(F.textBox("TextedfR"))};
+    }
+    e.alpha = LitValeur(F.comboBox("Textealpha"));
+    e.alphaBilateral = F.optionButton("OptionAlpha", 0).value() != Faux;
+    e.gamma = LitValeur(F.comboBox("TexteGamma"));
+    e.garantieEstimation = LitValeur(F.comboBox("TexteGarantie", 0));
+    e.garantiePrediction = LitValeur(F.comboBox("TexteGarantie", 1));
+    e.effetBrut = F.optionButton("OptionEffet", 1).value() != Faux;
+    // A result the person chose not to see is not reported either.
+    for (const LigneResultat& ligne : TableResultats()) {
+        const auto& valeur = module.resultats[ligne.resultat];
+        if (valeur && EtiquetteDe(F, ligne.nom).effectivelyVisible()) {
+            e.resultats[static_cast<std::size_t>(ligne.resultat)] = *valeur;
+        }
+    }
+    return e;
+}
+
+std::string PhraseRapport(window::FeuilleOrmane& feuille, const EtatModule& module) {
+    const auto elements = LitElementsRapport(feuille, module);
+    return elements ? PhraseRapport(*elements) : std::string();
+}
+
+}  // namespace ormane

@@ -1,0 +1,117 @@
+// The report sentence from elements made by hand: each expected sentence is written out as
+// a person would type it in each language's conventions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "compute/output/report_sentence.h"
+
+namespace ormane {
+namespace {
+
+const std::string nbsp = "\u00A0";
+
+// The default example: p2 = 0.30 with 9 degrees of freedom, every result but the effect's.
+ElementsRapport Exemple(Langue langue) {
+    ElementsRapport e;
+    e.langue = langue;
+    e.statistique = 3;
+    e.df = 9;
+    e.t = 1.0997161854;
+    e.F = e.t * e.t;
+    e.p2 = 0.30;
+    e.p1 = 0.15;
+    e.resultats[static_cast<std::size_t>(Resultat::Prep)] = ValeurConservee{0.77163, 0.77163};
+    e.resultats[static_cast<std::size_t>(Resultat::Psrep)] = ValeurConservee{0.2304, 0.2304};
+    e.resultats[static_cast<std::size_t>(Resultat::Ppreprep)] = ValeurConservee{0.4259, 0.4259};
+    e.resultats[static_cast<std::size_t>(Resultat::tReplique)] = ValeurConservee{-1.9282, 4.6822};
+    return e;
+}
+
+TEST(ReportSentence, TheDefaultExampleInEnglishAndInFrench) {
+    EXPECT_EQ(PhraseRapport(Exemple(Langue::Anglais)),
+              "t(9) = 1.10, two-tailed p = .30: prep = .772, psrep (α = .05, two-tailed) = .230, "
+              "ppreprep (γ = .90) = .426, 95% prediction interval of the replication's t "
+              "[−1.93, 4.68]");
+    EXPECT_EQ(PhraseRapport(Exemple(Langue::Francais)),
+              "t(9) = 1,10" + nbsp + "; p bilatéral = 0,30" + nbsp + ": prep = 0,772" + nbsp +
+                  "; psrep (α = 0,05 bilatéral) = 0,230" + nbsp + "; ppreprep (γ = 0,90) = 0,426" +
+                  nbsp + "; intervalle de prédiction à 95" + nbsp + "% du t de la réplique [−1,93" +
+                  nbsp + "; 4,68]");
+}
+
+TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
+    ElementsRapport e = Exemple(Langue::Anglais);
+    e.resultats = {};
+    EXPECT_EQ(PhraseRapport(e), "t(9) = 1.10, two-tailed p = .30");
+    e.resultats[static_cast<std::size_t>(Resultat::Ppreprep)] = ValeurConservee{0.5, 0.5};
+    EXPECT_EQ(PhraseRapport(e), "t(9) = 1.10, two-tailed p = .30: ppreprep (γ = .90) = .500");
+}
+
+// An F, a one-tailed alpha, a future experiment, a raw effect, four decimals; a limit that
+// rounds to zero loses its minus sign.
+TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
+    ElementsRapport e;
+    e.statistique = 2;
+    e.df = 17.5;
+    e.F = 6.25;
+    e.t = 2.5;
+    e.p2 = 0.0224;
+    e.nbDecimales = 4;
+    e.future = ElementsRapport::ExperienceFuture{2, 37};
+    e.alpha = 0.01;
+    e.alphaBilateral = false;
+    e.gamma = 0.975;
+    e.garantieEstimation = 90;
+    e.garantiePrediction = 99.5;
+    e.effetBrut = true;
+    e.resultats[static_cast<std::size_t>(Resultat::Psrep)] = ValeurConservee{0.61234, 0.61234};
+    e.resultats[static_cast<std::size_t>(Resultat::pReplique)] = ValeurConservee{0.00002, 0.4};
+    e.resultats[static_cast<std::size_t>(Resultat::Effet)] = ValeurConservee{-0.004, 9.996};
+    e.resultats[static_cast<std::size_t>(Resultat::EffetReplique)] = ValeurConservee{-3.5, 13.5};
+    EXPECT_EQ(PhraseRapport(e),
+              "F(1, 17.5) = 6.25, p = .022; for a future experiment with cell counts multiplied "
+              "by 2 (df = 37): psrep (α = .01, one-tailed) = .6123, 99.5% prediction interval "
+              "of the future experiment's one-tailed p [.0000, .4000], 90% interval estimate of "
+              "the raw effect [0.00, 10.00], 99.5% prediction interval of the future "
+              "experiment's raw effect [−3.50, 13.50]");
+    e.langue = Langue::Francais;
+    EXPECT_EQ(PhraseRapport(e),
+              "F(1" + nbsp + "; 17,5) = 6,25" + nbsp + "; p = 0,022" + nbsp +
+                  "; pour une expérience future aux effectifs multipliés par 2 (dl = 37)" + nbsp +
+                  ": psrep (α = 0,01 unilatéral) = 0,6123" + nbsp +
+                  "; intervalle de prédiction à 99,5" + nbsp +
+                  "% du p unilatéral de l'expérience future [0,0000" + nbsp + "; 0,4000]" + nbsp +
+                  "; intervalle d'estimation à 90" + nbsp + "% de l'effet brut [0,00" + nbsp +
+                  "; 10,00]" + nbsp + "; intervalle de prédiction à 99,5" + nbsp +
+                  "% de l'effet brut de l'expérience future [−3,50" + nbsp + "; 13,50]");
+}
+
+// Two decimals from .10 up, three below, "< .001" below that; a one-tailed p entered is
+// reported as one-tailed, a negative t with a minus sign.
+TEST(ReportSentence, HowTheObservedPIsWritten) {
+    struct Cas {
+        std::int16_t statistique;
+        double t, p2, p1;
+        const char* attendu;
+    };
+    const Cas table[] = {
+        {3, 1.7, 0.0951, 0.04755, "t(9) = 1.70, two-tailed p = .10"},
+        {3, 1.8, 0.0949, 0.04745, "t(9) = 1.80, two-tailed p = .095"},
+        {1, -4.9, 0.00084, 0.00042, "t(9) = −4.90, two-tailed p < .001"},
+        {4, 2.1, 0.066, 0.0325, "t(9) = 2.10, one-tailed p = .033"},
+        {3, 0, 1, 0.5, "t(9) = 0.00, two-tailed p = 1.00"},
+    };
+    for (const Cas& cas : table) {
+        ElementsRapport e;
+        e.statistique = cas.statistique;
+        e.df = 9;
+        e.t = cas.t;
+        e.p2 = cas.p2;
+        e.p1 = cas.p1;
+        EXPECT_EQ(PhraseRapport(e), cas.attendu);
+    }
+}
+
+}  // namespace
+}  // namespace ormane
