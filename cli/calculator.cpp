@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/outcome_reading.h"
+#include "compute/picture_refresh.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
 #include "window/model/controls.h"
@@ -198,6 +199,12 @@ Outcome Calculator::compute(const Request& request) {
 
     if (!automatic) click(F.commandButton("BoutonCalculer"));
     return readOutcome(F, module);
+}
+
+window::Dessin Calculator::drawing(int width, int height, EchelleImage scale) {
+    EtatModule& module = state_->programme.module();
+    module.image.echelle = scale;
+    return DessinDuCalcul(module, width, height);
 }
 
 }  // namespace ormane::cli

@@ -10,6 +10,8 @@
 
 #include "cli/outcome.h"
 #include "cli/request.h"
+#include "compute/last_computation.h"
+#include "window/model/drawing.h"
 
 namespace ormane::cli {
 
@@ -30,6 +32,9 @@ class Calculator {
     // Throws std::logic_error when the window refuses a user action (a hidden control):
     // a fault of this driver, never of the request.
     Outcome compute(const Request& request);
+    // The picture of the predictive distribution of the last computation, as the window's
+    // Graph pane draws it on that scale, at that size (empty when there is nothing to draw).
+    window::Dessin drawing(int width, int height, EchelleImage scale);
 
   private:
     struct State;

@@ -5,6 +5,7 @@
 #include "compute/refresh.h"
 #include "program/captions/language.h"
 #include "program/commands/commands.h"
+#include "program/commands/picture_commands.h"
 #include "program/entries/entry_handlers.h"
 #include "program/startup/load.h"
 
@@ -92,6 +93,9 @@ void AttacheEvenementsFeuilleOrmane(const Contexte& c) {
     quand(c, "boutonOK", Click, boutonOK_Click);
     quand(c, "MenuKprime", Click, MenuKprime_Click);
     quand(c, "MenuOK", Click, MenuOK_Click);
+    quand(c, "MenuImage", Click, MenuImage_Click);
+    quand(c, "MenuEchelle", Click, MenuEchelle_Click);
+    quand(c, "MenuExporteImage", Click, MenuExporteImage_Click);
     quand(c, "MenuLangue", Click, MenuLangue_Click);
     quand(c, "MenuQuitter", Click, MenuQuitter_Click);
     quand(c, "MenuAide1", Click, MenuAide1_Click);

@@ -1,6 +1,7 @@
 #include "program/captions/language.h"
 
 #include "compute/entry_names.h"
+#include "compute/picture_refresh.h"
 #include "compute/status_line.h"
 #include "program/captions/caption_tables.h"
 #include "program/captions/kprime_vocabulary.h"
@@ -34,6 +35,9 @@ void NommePourLecteurs(window::FeuilleOrmane& F, bool francais) {
     }
     F.label("EtiEtat").setAccessibleName(francais ? "état" : "status");
     F.scrollBar("Ascenseur").setAccessibleName(francais ? "décimales" : "decimals");
+    F.picture("ImagePredictive")
+        .setAccessibleName(francais ? "image de la distribution prédictive"
+                                    : "picture of the predictive distribution");
 }
 
 // Help topics and context numbers: French from 0, English from 10.
@@ -50,6 +54,7 @@ void MenuLangue_Click(const Contexte& c, std::int16_t Index) {
     c.module.LangueChoisie = LangueDuMenu(Index);
     // The status line and the marked boxes' tooltips speak the new language.
     AfficheEtat(F, c.module);
+    RedessineImage(F, c.module);
     // The K-prime dialog is never loaded in this program, so this never runs.
     if (c.programme.etat().FeuilleKprimeChargee != Faux) {
         InitialiseLangueKprime(nullptr, F, c.module.LangueChoisie);

@@ -1,6 +1,7 @@
 #include "qt/binding/view_factory.h"
 
 #include "qt/binding/button_views.h"
+#include "qt/binding/drawing_view.h"
 #include "qt/binding/label_views.h"
 #include "qt/binding/picture_view.h"
 #include "qt/binding/scroll_bar_view.h"
@@ -41,7 +42,14 @@ std::unique_ptr<ControlView> makeView(FormBinding& binding, window::Control& con
                 std::make_unique<ScrollBarView>(binding, static_cast<window::ScrollBar&>(control));
             break;
         case Kind::Picture:
-            view = std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
+            // A picture that names no image shows the drawing the program gives it.
+            if (control.presentation().image.empty()) {
+                view =
+                    std::make_unique<DrawingView>(binding, static_cast<window::Picture&>(control));
+            } else {
+                view =
+                    std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
+            }
             break;
         case Kind::MenuItem:
             return nullptr;

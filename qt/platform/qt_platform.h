@@ -8,6 +8,7 @@
 #include "qt/platform/qt_help_viewer.h"
 #include "qt/platform/qt_message_box.h"
 #include "qt/platform/qt_mouse_pointer.h"
+#include "qt/platform/qt_picture_export.h"
 #include "qt/platform/qt_popup_menu.h"
 #include "qt/platform/qt_program_end.h"
 #include "qt/platform/qt_settings_store.h"
@@ -29,6 +30,8 @@ struct QtPlatform {
     QtWindowSystem windows;
     QtPopupMenu popupMenu;
     QtProgramEnd programEnd;
+    // Not one of the shared services: the program is handed it (definitExportImage).
+    QtPictureExport pictureExport;
 
     platform::PlatformServices services() {
         return {settings,     clipboard, messageBox, help,

@@ -138,6 +138,8 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     ascenseur.setValue(3);
     d.check("CaseAutomatique", kNone, nullptr, "auto&Matic computation", 1);
     d.button("BoutonCalculer", "&Compute");
+    // The picture of the predictive distribution, below the results; hidden until asked for.
+    add<Picture>("ImagePredictive").setVisible(false);
     d.button("BoutonAide", "");
     d.button("BoutonKprime", "");
     d.button("BoutonQuitter", "e&Xit");
@@ -175,6 +177,11 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     // The menu bar, in order, with its submenus.
     d.menu("MenuKprime", kNone, nullptr, "&K-prime calculator");
     d.menu("MenuOK", kNone, nullptr, "&Copy prep to clipboard");
+    MenuItem& graphique = d.menu("MenuGraphique", kNone, nullptr, "&Graph");
+    d.menu("MenuImage", kNone, &graphique, "&Show the picture");
+    d.menu("MenuEchelle", 0, &graphique, "&t scale");
+    d.menu("MenuEchelle", 1, &graphique, "&Effect-size scale");
+    d.menu("MenuExporteImage", kNone, &graphique, "E&xport the picture...");
     MenuItem& language = d.menu("MenuLanguage", kNone, nullptr, "&Language");
     d.menu("MenuLangue", 0, &language, "&English");
     d.menu("MenuLangue", 1, &language, "&Français");

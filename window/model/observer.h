@@ -25,6 +25,7 @@ enum class Property {
     AccessibleName,
     ToolTip,
     Marked,
+    Drawing,  // a picture's drawing
 };
 
 enum class FormChange { Caption, HelpContext, Shown, Hidden, Unloaded };
