@@ -71,7 +71,8 @@ class Plot : public ::testing::Test {
         std::string viewBox;
         while (!xml.atEnd()) {
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"svg")
-                viewBox = xml.attributes().value(u"viewBox").toString().toStdString();
+                viewBox =
+                    xml.attributes().value(QStringLiteral("viewBox")).toString().toStdString();
         }
         return xml.hasError() ? "not XML: " + xml.errorString().toStdString() : viewBox;
     }

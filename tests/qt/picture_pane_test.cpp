@@ -3,6 +3,8 @@
 // the scale follow, what it paints shares its area between the shades as prep and psrep
 // say, and the export writes an SVG that parses.
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,10 +94,14 @@ class PicturePaneTest : public QObject {
             w_->programme().session().services().settings.read(kNomExecutable, "Options", "Image"),
             std::optional<std::string>("1"));
 
-        // A new program with the same settings opens with the pane shown.
-        const QString dossier = w_->settingsFolder();
+        // A new program with the same settings opens with the pane shown (the settings
+        // copied out of the first program's folder, which goes with it).
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkpath(QStringLiteral("ormane")));
+        QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
+                            dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
         w_.reset();
-        w_ = std::make_unique<ProgrammeWindow>(dossier);
+        w_ = std::make_unique<ProgrammeWindow>(dossier.path());
         w_->programme().Demarre();
         QVERIFY(QTest::qWaitForWindowActive(w_->window()));
         qt::testing::settle(*w_->window());
