@@ -1,11 +1,13 @@
 // The ormane executable. Without a command it opens the calculator window; with one
 // (compute, batch, --help, --version) it runs the headless command line.
 #include <iostream>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
 #ifdef ORMANE_WITH_WINDOW
+#include "app/plot_command.h"
 #include "app/window_mode.h"
 #endif
 
@@ -21,5 +23,13 @@ int main(int argc, char** argv) {
 #endif
     }
     std::ios::sync_with_stdio(false);
+    if (arguments.front() == "plot") {
+#ifdef ORMANE_WITH_WINDOW
+        return ormane::app::runPlot(std::span(arguments).subspan(1), std::cout, std::cerr);
+#else
+        std::cerr << "ormane: this build has no drawing; plot needs the window's libraries\n";
+        return 1;
+#endif
+    }
     return ormane::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr);
 }

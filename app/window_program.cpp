@@ -2,7 +2,9 @@
 
 namespace ormane::app {
 
-WindowProgram::WindowProgram() : programme_(platform_.services()) {}
+WindowProgram::WindowProgram() : programme_(platform_.services()) {
+    programme_.definitExportImage(&platform_.pictureExport);
+}
 
 // The forms go with the Programme, before the platform: let go of their windows first.
 WindowProgram::~WindowProgram() {

@@ -6,6 +6,7 @@
 
 #include "compute/output/outcome_reading.h"
 #include "compute/clear_results.h"
+#include "compute/picture_refresh.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
 #include "window/model/controls.h"
@@ -205,6 +206,12 @@ Outcome Calculator::compute(const Request& request) {
 
     if (!automatic) click(F.commandButton("BoutonCalculer"));
     return readOutcome(F, module);
+}
+
+window::Dessin Calculator::drawing(int width, int height, EchelleImage scale) {
+    EtatModule& module = state_->programme.module();
+    module.image.echelle = scale;
+    return DessinDuCalcul(module, width, height);
 }
 
 }  // namespace ormane::cli

@@ -17,6 +17,8 @@ namespace window {
 class FeuilleOrmane;
 }
 }  // namespace ormane
+#include "compute/last_computation.h"
+#include "window/model/drawing.h"
 
 namespace ormane::cli {
 
@@ -37,6 +39,9 @@ class Calculator {
     // Throws std::logic_error when the window refuses a user action (a hidden control):
     // a fault of this driver, never of the request.
     Outcome compute(const Request& request);
+    // The picture of the predictive distribution of the last computation, as the window's
+    // Graph pane draws it on that scale, at that size (empty when there is nothing to draw).
+    window::Dessin drawing(int width, int height, EchelleImage scale);
 
     // The program and its main window, as the last request left them.
     Programme& programme();

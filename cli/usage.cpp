@@ -44,6 +44,8 @@ const std::string& usageText() {
   ormane kprime [OPTIONS]     the K-prime distribution calculator (below)
   ormane plan [OPTIONS]       the smallest replication whose prep, psrep or ppreprep
                               reaches a probability
+  ormane plot [OPTIONS] --output FILE.svg|FILE.png
+                              the picture of the predictive distribution, as an SVG or PNG
   ormane --help | --version
 
 The command line runs the window's own code on a hidden window: each value is the text
@@ -86,6 +88,13 @@ compute options (a value may also be attached: --df=9; a value never starts with
                             prep = .772, psrep (α = .05, two-tailed) = .230, ...
 Without --json, why a result is missing is said on standard error.
 
+plot takes the compute options (not --json) and draws what the window's Graph pane draws:
+  --output FILE             the file to write: PNG when its name ends in .png, else SVG
+  --size WxH                its size in pixels (default 640x280; 200x120 to 4000x4000)
+  --scale t|effect          the future experiment's t (the default) or its effect size,
+                            the observed effect's kind and value as --d or --raw give them
+It writes nothing, and exits with 1, when there is nothing to draw.
+
 batch reads CSV from FILE, or from the standard input when FILE is - or absent. Its header
 names any of these columns, in any order (empty cells at its end are ignored):
   df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw
@@ -125,11 +134,12 @@ plan finds the smallest whole n' from 2 to 1000000000 per cell; a P at or above 
 limit cannot be reached, and plan says so (status 0).
 
 Exit status:
-  0  computed; a result may be missing because of the entries (no observed effect, say)
+  0  computed (plot: the picture written); a result may be missing because of the entries
+     (no observed effect, say)
   1  nothing could be computed, a result failed numerically, or a batch row failed;
      libbasfun.so cannot be loaded (nothing is computed, batch writes no row); the
      input cannot be read or the output cannot be written (said on standard error; batch
-     stops there)
+     stops there); plot has nothing to draw or cannot write its file
   2  usage error, a value that is not a number included
 )";
         std::vector<std::string> keys;

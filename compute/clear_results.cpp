@@ -8,6 +8,7 @@ namespace ormane {
 void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat,
                      bool videStatistiques) {
     M.resultats = ResultatsConserves{};
+    M.dernierCalcul.reset();
     M.resultats.etat = etat;
     for (const NomBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
     auto videAutresStatistiques = [&] {

@@ -130,6 +130,25 @@ std::optional<double> DeriveT(window::FeuilleOrmane& Feuille, EtatModule& M, std
     }
 }
 
+// What the picture of the predictive distribution is drawn from: the computation's
+// numbers and the observed effect, read as the replication intervals read it.
+DernierCalcul EntreesDuCalcul(window::FeuilleOrmane& Feuille, double t, double df, double dfR,
+                              double c, double alpha) {
+    DernierCalcul d;
+    d.t = t;
+    d.df = df;
+    d.dfR = dfR;
+    d.c = c;
+    d.alpha = alpha;
+    d.bilateral = Feuille.optionButton("OptionAlpha", 0).value() != Faux;
+    d.effetStandardise = Feuille.optionButton("OptionEffet", 0).value() != Faux;
+    const window::TextBox& boite = Feuille.textBox("TexteEffet", d.effetStandardise ? 0 : 1);
+    const double effet = LitValeur(boite);
+    if (effet != 0 && !EstBlanc(boite.text())) d.effet = effet;
+    d.garantie = LitValeur(Feuille.comboBox("TexteGarantie", 1));
+    return d;
+}
+
 // Everything after the busy flag is set: the statistic, prep, psrep, ppreprep, intervals.
 void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Choix, double x,
              double df, double dfR, double c) {
@@ -156,6 +175,8 @@ void Calcule(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Ch
         Textealpha.setText("0" + SymboleDecimalRegional() + "05");
     }
     if (Feuille.optionButton("OptionAlpha", 0).value() != Faux) alpha = alpha * 0.5;
+
+    module.dernierCalcul = EntreesDuCalcul(Feuille, t, df, dfR, c, alpha);
 
     erreur = kSucces;
     const double psrep = CalculePsrep(alpha, t, df, dfR, c, erreur);

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "compute/kept_results.h"
+#include "compute/last_computation.h"
 #include "numeric/types.h"
 #include "window/language.h"
 
@@ -19,6 +21,8 @@ struct EtatModule {
     Booleen CalculEnCours = Faux;
     std::string TexteDecimales;  // "decimals " / "décimales ", set by InitialiseLangue
     ResultatsConserves resultats;
+    std::optional<DernierCalcul> dernierCalcul;  // the picture's entries
+    ImageVoulue image;
 };
 
 }  // namespace ormane

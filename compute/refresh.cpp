@@ -5,6 +5,7 @@
 
 #include "compute/clear_results.h"
 #include "compute/compute_results.h"
+#include "compute/picture_refresh.h"
 #include "compute/read_entry.h"
 #include "compute/status_line.h"
 #include "numeric/basfun_loader.h"
@@ -75,6 +76,7 @@ void MiseAJOUR(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t&
             feuille, module, choix,
             EstBlanc(statistique.text()) ? EtatCalcul::StatistiqueVide : EtatCalcul::AttenteCalcul);
         AfficheEtat(feuille, module);
+        RedessineImage(feuille, module);
         return;
     }
     Sablier sablier(feuille.session().services().mousePointer);
@@ -97,6 +99,7 @@ void MiseAJOUR(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t&
         EffaceResultats(feuille, module, choix, etat);
     }
     AfficheEtat(feuille, module);
+    RedessineImage(feuille, module);
 }
 
 void BoutonCalculer_Click(window::FeuilleOrmane& feuille, EtatModule& module) {

@@ -6,6 +6,7 @@
 #include "program/captions/language.h"
 #include "program/commands/commands.h"
 #include "program/commands/results_commands.h"
+#include "program/commands/picture_commands.h"
 #include "program/entries/entry_handlers.h"
 #include "program/startup/load.h"
 
@@ -97,6 +98,9 @@ void AttacheEvenementsFeuilleOrmane(const Contexte& c) {
     quand(c, "MenuCopierResultats", Click, MenuCopierResultats_Click);
     quand(c, "MenuEnregistrerResultats", Click, MenuEnregistrerResultats_Click);
     quand(c, "MenuCopierRapport", Click, MenuCopierRapport_Click);
+    quand(c, "MenuImage", Click, MenuImage_Click);
+    quand(c, "MenuEchelle", Click, MenuEchelle_Click);
+    quand(c, "MenuExporteImage", Click, MenuExporteImage_Click);
     quand(c, "MenuLangue", Click, MenuLangue_Click);
     quand(c, "MenuQuitter", Click, MenuQuitter_Click);
     quand(c, "MenuAide1", Click, MenuAide1_Click);

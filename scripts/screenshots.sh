@@ -2,8 +2,9 @@
 # Redoes the README's pictures of the calculator window and of its K-prime dialog, in English
 # and in French, on Qt's offscreen platform: docs/screenshots/ormane-en.png, ormane-fr.png,
 # kprime-en.png and kprime-fr.png.
-# Each starts from a settings file of its own holding only the language: the window shows
-# the default example, every result ticked. Usage: bash scripts/screenshots.sh
+# Each starts from a settings file of its own holding the language and the picture pane
+# shown: the window shows the default example, every result ticked, with its picture.
+# Usage: bash scripts/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,7 @@ for language in en fr; do
   # The stored language is the language menu's code: 1 English, 0 French.
   code=1
   [[ $language == fr ]] && code=0
-  printf '[Options]\nL=%s\n' "$code" >"$config/ormane/ormane.ini"
+  printf "[Options]\nL=%s\nImage=1\n" "$code" >"$config/ormane/ormane.ini"
   QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
     "$build_dir/bin/screenshot_window" "docs/screenshots/ormane-$language.png"
   QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \

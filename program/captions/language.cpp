@@ -1,6 +1,7 @@
 #include "program/captions/language.h"
 
 #include "compute/entry_names.h"
+#include "compute/picture_refresh.h"
 #include "compute/status_line.h"
 #include "kprime/kprime_events.h"
 #include "program/captions/caption_tables.h"
@@ -35,6 +36,9 @@ void NommePourLecteurs(window::FeuilleOrmane& F, bool francais) {
     }
     F.label("EtiEtat").setAccessibleName(francais ? "état" : "status");
     F.scrollBar("Ascenseur").setAccessibleName(francais ? "décimales" : "decimals");
+    F.picture("ImagePredictive")
+        .setAccessibleName(francais ? "image de la distribution prédictive"
+                                    : "picture of the predictive distribution");
 }
 
 // Help topics and context numbers: French from 0, English from 10.
@@ -51,6 +55,7 @@ void MenuLangue_Click(const Contexte& c, std::int16_t Index) {
     c.module.LangueChoisie = LangueDuMenu(Index);
     // The status line and the marked boxes' tooltips speak the new language.
     AfficheEtat(F, c.module);
+    RedessineImage(F, c.module);
     // A loaded K-prime dialog speaks the new language too.
     if (c.programme.etat().FeuilleKprimeChargee != Faux) {
         FeuilleKprime* dialogue = c.programme.feuilleKprime().existing();

@@ -1,6 +1,7 @@
 // The decimals bar: every kept result is shown again with the new number of decimals,
 // nothing is recomputed. The same while the thumb is dragged.
 #include "compute/change_decimales.h"
+#include "compute/picture_refresh.h"
 #include "program/entries/entry_handlers.h"
 
 namespace ormane {
@@ -8,6 +9,7 @@ namespace ormane {
 void Ascenseur_Change(const Contexte& c) {
     c.module.NbDecimales = c.feuille.scrollBar("Ascenseur").value();
     ChangeDecimales(c.feuille, c.module);
+    RedessineImage(c.feuille, c.module);
 }
 
 void Ascenseur_Scroll(const Contexte& c) {

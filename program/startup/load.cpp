@@ -10,6 +10,7 @@
 #include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
 #include "program/captions/language.h"
+#include "program/commands/picture_commands.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
@@ -76,6 +77,8 @@ void Form_Load(const Contexte& c) {
     Essaie([&] { MenuLangue_Click(c, IndexMenuLangue(M.LangueChoisie)); });
     // 9
     Essaie([&] { F.setCaption(TitreEtVersion()); });
+    // The picture pane as it was left, before the example computes.
+    Essaie([&] { ChargeReglagesImage(c); });
 
     // 10 to 15: the default example. Textedf has no Change handler; the others recompute,
     // and Textet(3) selects the two-tailed p, which computes.

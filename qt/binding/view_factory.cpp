@@ -2,6 +2,7 @@
 
 #include "qt/binding/button_views.h"
 #include "qt/binding/curve_view.h"
+#include "qt/binding/drawing_view.h"
 #include "qt/binding/label_views.h"
 #include "qt/binding/picture_view.h"
 #include "qt/binding/scroll_bar_view.h"
@@ -42,7 +43,14 @@ std::unique_ptr<ControlView> makeView(FormBinding& binding, window::Control& con
                 std::make_unique<ScrollBarView>(binding, static_cast<window::ScrollBar&>(control));
             break;
         case Kind::Picture:
-            view = std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
+            // A picture that names no image shows the drawing the program gives it.
+            if (control.presentation().image.empty()) {
+                view =
+                    std::make_unique<DrawingView>(binding, static_cast<window::Picture&>(control));
+            } else {
+                view =
+                    std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
+            }
             break;
         case Kind::Curve:
             view = std::make_unique<CurveView>(binding, static_cast<window::Curve&>(control));

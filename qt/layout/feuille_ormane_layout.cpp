@@ -273,6 +273,8 @@ void arrangeFeuilleOrmane(FormBinding& binding, QWidget& client) {
     middle->addLayout(intervalFrames(a), 1);
     page->addLayout(middle);
     page->addLayout(resultRows(a));
+    // The picture of the predictive distribution, below the results.
+    page->addWidget(a.take("ImagePredictive"), 0, Qt::AlignHCenter);
     page->addWidget(statusLine(a));
     page->addLayout(buttonRow(a));
     a.chainTabOrder();

@@ -8,6 +8,7 @@
 #include "qt/platform/qt_help_viewer.h"
 #include "qt/platform/qt_message_box.h"
 #include "qt/platform/qt_mouse_pointer.h"
+#include "qt/platform/qt_picture_export.h"
 #include "qt/platform/qt_popup_menu.h"
 #include "qt/platform/qt_program_end.h"
 #include "qt/platform/qt_save_file_dialog.h"
@@ -31,6 +32,8 @@ struct QtPlatform {
     QtPopupMenu popupMenu;
     QtProgramEnd programEnd;
     QtSaveFileDialog saveDialog;
+    // Not one of the shared services: the program is handed it (definitExportImage).
+    QtPictureExport pictureExport;
 
     platform::PlatformServices services() {
         return {settings, clipboard, messageBox, help,      mousePointer,

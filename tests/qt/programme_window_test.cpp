@@ -112,7 +112,7 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(control<QLabel>("Etialpha")->text(), QStringLiteral("α"));
         QStringList menus;
         for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
-        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard",
+        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "&Graph",
                                      "&Language", "e&Xit", "&?"}));
         QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
         QVERIFY(!action("MenuLangue", 1)->isChecked());

@@ -138,6 +138,8 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     ascenseur.setValue(3);
     d.check("CaseAutomatique", kNone, nullptr, "auto&Matic computation", 1);
     d.button("BoutonCalculer", "&Compute");
+    // The picture of the predictive distribution, below the results; hidden until asked for.
+    add<Picture>("ImagePredictive").setVisible(false);
     d.button("BoutonAide", "");
     d.button("BoutonKprime", "");
     d.button("BoutonQuitter", "e&Xit");
@@ -179,6 +181,11 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.menu("MenuCopierResultats", kNone, &resultats, "&Copy results");
     d.menu("MenuEnregistrerResultats", kNone, &resultats, "&Save results...");
     d.menu("MenuCopierRapport", kNone, &resultats, "Copy the &report");
+    MenuItem& graphique = d.menu("MenuGraphique", kNone, nullptr, "&Graph");
+    d.menu("MenuImage", kNone, &graphique, "&Show the picture");
+    d.menu("MenuEchelle", 0, &graphique, "&t scale");
+    d.menu("MenuEchelle", 1, &graphique, "&Effect-size scale");
+    d.menu("MenuExporteImage", kNone, &graphique, "E&xport the picture...");
     d.menu("MenuPlanifier", kNone, nullptr, "Plan a replicatio&n...");
     MenuItem& language = d.menu("MenuLanguage", kNone, nullptr, "&Language");
     d.menu("MenuLangue", 0, &language, "&English");

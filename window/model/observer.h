@@ -26,6 +26,7 @@ enum class Property {
     ToolTip,
     Marked,
     Figure,  // a curve's figure
+    Drawing,  // a picture's drawing
 };
 
 enum class FormChange { Caption, HelpContext, Shown, Hidden, Unloaded };

@@ -6,4 +6,11 @@ Picture::Picture(Key key, Form& form, std::string name, std::optional<std::int16
                  Control* container)
     : Control(key, form, kKind, std::move(name), index, container) {}
 
+void Picture::setDrawing(Dessin drawing) {
+    guardChange();
+    if (drawing == drawing_) return;
+    drawing_ = std::move(drawing);
+    changed(Property::Drawing);
+}
+
 }  // namespace ormane::window

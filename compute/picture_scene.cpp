@@ -1,0 +1,256 @@
+#include "compute/picture_scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "numeric/number_format.h"
+
+namespace ormane {
+
+namespace {
+
+using window::Alignment;
+using window::Colour;
+using window::Dessin;
+using window::Point;
+
+constexpr Colour kSousCourbe{226, 232, 242};
+constexpr Colour kAireMemeSigne{150, 185, 225};
+constexpr Colour kAireSignificative{40, 95, 170};
+constexpr Colour kCourbe{20, 25, 60};
+constexpr Colour kAxe{60, 60, 60};
+constexpr Colour kObserve{200, 30, 30};
+constexpr Colour kLimite{90, 90, 90};
+constexpr Colour kIntervalle{0, 120, 60};
+
+constexpr double kGauche = 52, kDroite = 16, kHaut = 54, kBas = 40;
+constexpr double kTaille = 11;
+
+struct Mots {
+    const char* titreT;  // "the replication's t"
+    const char* titreEffet;
+    const char* densite;
+    const char* observe;
+    const char* limite;
+    const char* intervalle;  // "% prediction interval"
+    const char* aucunEffet;
+};
+
+Mots MotsDe(Langue langue, bool replication, bool standardise) {
+    if (EnFrancais(langue)) {
+        return {replication ? "t de la réplique" : "t de l'expérience future",
+                standardise ? (replication ? "d de la réplique" : "d de l'expérience future")
+                            : (replication ? "effet brut de la réplique"
+                                           : "effet brut de l'expérience future"),
+                "densité",
+                "observé",
+                "seuil",
+                " % : intervalle de prédiction",
+                "Aucun effet observé : cette échelle demande un effet."};
+    }
+    return {replication ? "t of the replication" : "t of the future experiment",
+            standardise ? (replication ? "d of the replication" : "d of the future experiment")
+                        : (replication ? "raw effect of the replication"
+                                       : "raw effect of the future experiment"),
+            "density",
+            "observed",
+            "limit",
+            "% prediction interval",
+            "No observed effect: this scale needs one."};
+}
+
+// A round step giving about `cible` ticks across `etendue`.
+double PasRond(double etendue, double cible) {
+    const double brut = etendue / cible;
+    const double puissance = std::pow(10.0, std::floor(std::log10(brut)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * puissance >= brut) return m * puissance;
+    }
+    return 10 * puissance;
+}
+
+std::string Nombre(double v, std::int16_t decimales) {
+    return FormateNombre(v, decimales);
+}
+// A tick's number: the results' decimals at most, trailing zeros dropped.
+std::string Graduation(double v, double pas, std::int16_t decimales) {
+    if (std::abs(v) < pas * 1e-9) v = 0;
+    return FormateNombre(v, static_cast<std::int16_t>(-decimales));
+}
+
+// The density at x by linear interpolation between the samples.
+double DensiteEn(const ImagePredictive& im, double x) {
+    const auto it = std::lower_bound(im.x.begin(), im.x.end(), x);
+    if (it == im.x.begin()) return im.densite.front();
+    if (it == im.x.end()) return im.densite.back();
+    const std::size_t i = static_cast<std::size_t>(it - im.x.begin());
+    const double x0 = im.x[i - 1], x1 = im.x[i];
+    const double w = x1 > x0 ? (x - x0) / (x1 - x0) : 0;
+    return im.densite[i - 1] + w * (im.densite[i] - im.densite[i - 1]);
+}
+
+// The area under the curve between a and b, closed down to the axis.
+window::Polygone Aire(const ImagePredictive& im, const ZoneTrace& z, double a, double b,
+                      Colour couleur) {
+    window::Polygone p{{}, couleur};
+    a = std::max(a, im.xmin);
+    b = std::min(b, im.xmax);
+    if (!(b > a)) return p;
+    p.points.push_back({z.px(a), z.py(0)});
+    p.points.push_back({z.px(a), z.py(DensiteEn(im, a))});
+    for (std::size_t i = 0; i < im.x.size(); ++i) {
+        if (im.x[i] > a && im.x[i] < b) p.points.push_back({z.px(im.x[i]), z.py(im.densite[i])});
+    }
+    p.points.push_back({z.px(b), z.py(DensiteEn(im, b))});
+    p.points.push_back({z.px(b), z.py(0)});
+    return p;
+}
+
+window::Trait Ligne(Point a, Point b, Colour c, double e = 1, bool pointille = false) {
+    return window::Trait{{a, b}, c, e, pointille};
+}
+
+window::TexteDessine Texte(double x, double y, std::string s, Alignment al, Colour c = kAxe,
+                           bool gras = false, double taille = kTaille) {
+    return window::TexteDessine{{x, y}, std::move(s), al, taille, c, gras};
+}
+
+}  // namespace
+
+ZoneTrace ZoneDe(const ImagePredictive& im, const CadreDessin& cadre) {
+    const double ymax = *std::max_element(im.densite.begin(), im.densite.end()) * 1.12;
+    return ZoneTrace{kGauche,
+                     kHaut,
+                     std::max(10.0, cadre.largeur - kGauche - kDroite),
+                     std::max(10.0, cadre.hauteur - kHaut - kBas),
+                     im.xmin,
+                     im.xmax,
+                     ymax > 0 ? ymax : 1};
+}
+
+Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDessin& cadre,
+                     bool effetIndisponible) {
+    Dessin d;
+    d.largeur = cadre.largeur;
+    d.hauteur = cadre.hauteur;
+    const bool francais = EnFrancais(cadre.langue);
+    if (!image) {
+        if (effetIndisponible) {
+            const Mots m = MotsDe(cadre.langue, cadre.replication, true);
+            d.textes.push_back(
+                Texte(cadre.largeur / 2.0, cadre.hauteur / 2.0, m.aucunEffet, Alignment::Centre));
+            d.description = m.aucunEffet;
+        }
+        return d;
+    }
+    const ImagePredictive& im = *image;
+    const Mots m = MotsDe(cadre.langue, cadre.replication, im.effetStandardise);
+    const ZoneTrace z = ZoneDe(im, cadre);
+    const std::int16_t n = cadre.decimales;
+    const bool effet = im.echelle == EchelleImage::Effet;
+    const std::string nomX = effet ? m.titreEffet : m.titreT;
+
+    // Areas: under the whole curve, the same-sign side, the significant same-sign side.
+    d.polygones.push_back(Aire(im, z, im.xmin, im.xmax, kSousCourbe));
+    if (im.cote > 0) {
+        d.polygones.push_back(Aire(im, z, 0, im.xmax, kAireMemeSigne));
+        if (im.psrep) {
+            d.polygones.push_back(Aire(im, z, im.limiteSignificative, im.xmax, kAireSignificative));
+        }
+    } else {
+        d.polygones.push_back(Aire(im, z, im.xmin, 0, kAireMemeSigne));
+        if (im.psrep) {
+            d.polygones.push_back(Aire(im, z, im.xmin, im.limiteSignificative, kAireSignificative));
+        }
+    }
+
+    // The curve.
+    window::Trait courbe{{}, kCourbe, 1.6, false};
+    for (std::size_t i = 0; i < im.x.size(); ++i) {
+        courbe.points.push_back({z.px(im.x[i]), z.py(im.densite[i])});
+    }
+    d.traits.push_back(std::move(courbe));
+
+    // Axes with round ticks.
+    const double base = z.py(0);
+    d.traits.push_back(Ligne({z.gauche, base}, {z.gauche + z.largeur, base}, kAxe));
+    d.traits.push_back(Ligne({z.gauche, z.haut}, {z.gauche, base}, kAxe));
+    const double pasX = PasRond(im.xmax - im.xmin, std::max(2.0, z.largeur / 80));
+    for (double v = std::ceil(im.xmin / pasX) * pasX; v <= im.xmax + pasX * 1e-9; v += pasX) {
+        const double x = z.px(v);
+        d.traits.push_back(Ligne({x, base}, {x, base + 4}, kAxe));
+        d.textes.push_back(Texte(x, base + 16, Graduation(v, pasX, n), Alignment::Centre));
+    }
+    const double pasY = PasRond(z.ymax, std::max(2.0, z.hauteur / 40));
+    for (double v = 0; v <= z.ymax; v += pasY) {
+        const double y = z.py(v);
+        d.traits.push_back(Ligne({z.gauche - 4, y}, {z.gauche, y}, kAxe));
+        d.textes.push_back(Texte(z.gauche - 6, y + 4, Graduation(v, pasY, n), Alignment::Right));
+    }
+    d.textes.push_back(
+        Texte(z.gauche + z.largeur / 2, cadre.hauteur - 6.0, nomX, Alignment::Centre, kAxe, true));
+    d.textes.push_back(Texte(4, z.haut - 8, m.densite, Alignment::Left));
+
+    // The significance limits, dashed, and the observed value.
+    for (double l : im.limites) {
+        const double x = z.px(l);
+        d.traits.push_back(Ligne({x, z.haut}, {x, base}, kLimite, 1.2, true));
+        d.textes.push_back(Texte(x + 3, z.haut + 8, std::string(m.limite) + " " + Nombre(l, n),
+                                 Alignment::Left, kLimite));
+    }
+    if (im.observe >= im.xmin && im.observe <= im.xmax) {
+        const double x = z.px(im.observe);
+        d.traits.push_back(Ligne({x, z.haut + 12}, {x, base}, kObserve, 2));
+        d.textes.push_back(Texte(x + 3, z.haut + 22,
+                                 std::string(m.observe) + " " + Nombre(im.observe, n),
+                                 Alignment::Left, kObserve));
+    }
+
+    // The prediction interval's bracket, below the top.
+    std::string texteIntervalle;
+    if (im.intervalle) {
+        const double y = z.haut - 12;
+        const double xa = z.px(std::max(im.intervalle->first, im.xmin));
+        const double xb = z.px(std::min(im.intervalle->second, im.xmax));
+        d.traits.push_back(
+            window::Trait{{{xa, y + 5}, {xa, y}, {xb, y}, {xb, y + 5}}, kIntervalle, 1.6, false});
+        texteIntervalle = Nombre(cadre.garantie, -2) + m.intervalle + " [" +
+                          Nombre(im.intervalle->first, n) + (francais ? " ; " : ", ") +
+                          Nombre(im.intervalle->second, n) + "]";
+        d.textes.push_back(
+            Texte((xa + xb) / 2, y - 3, texteIntervalle, Alignment::Centre, kIntervalle));
+    }
+
+    // The legend: what the two shades measure.
+    std::string legende;
+    if (im.prep) legende += "prep = " + Nombre(*im.prep, n);
+    if (im.psrep) legende += (legende.empty() ? "" : "    ") + ("psrep = " + Nombre(*im.psrep, n));
+    d.textes.push_back(Texte(z.gauche + z.largeur, 14, legende, Alignment::Right, kAxe, true));
+    d.polygones.push_back(window::Polygone{
+        {{z.gauche, 6}, {z.gauche + 12, 6}, {z.gauche + 12, 16}, {z.gauche, 16}}, kAireMemeSigne});
+    d.polygones.push_back(window::Polygone{
+        {{z.gauche + 90, 6}, {z.gauche + 102, 6}, {z.gauche + 102, 16}, {z.gauche + 90, 16}},
+        kAireSignificative});
+    d.textes.push_back(
+        Texte(z.gauche + 16, 15, francais ? "même signe" : "same sign", Alignment::Left));
+    d.textes.push_back(Texte(z.gauche + 106, 15, francais ? "et significatif" : "and significant",
+                             Alignment::Left));
+
+    // What a screen reader says.
+    std::string description = (francais ? "Densité prédictive : " : "Predictive density: ") + nomX;
+    description += "; " + std::string(m.observe) + " " + Nombre(im.observe, n);
+    if (im.prep) {
+        description += francais ? "; aire de même signe, prep = " : "; same-sign area, prep = ";
+        description += Nombre(*im.prep, n);
+    }
+    if (im.psrep && !im.limites.empty()) {
+        description += francais ? "; aire significative au-delà de " : "; significant area beyond ";
+        description += Nombre(im.limiteSignificative, n) + ", psrep = " + Nombre(*im.psrep, n);
+    }
+    if (!texteIntervalle.empty()) description += "; " + texteIntervalle;
+    d.description = description + ".";
+    return d;
+}
+
+}  // namespace ormane

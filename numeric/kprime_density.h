@@ -1,0 +1,15 @@
+// The density of the K-prime variable K = (Z + lambda U) / V, the derivative of its
+// distribution function written as a mixture of beta densities (the same weights as the
+// distribution function's series). Bounded work for any input; no library call.
+#pragma once
+
+#include <optional>
+
+namespace ormane {
+
+// f_K(x) for nu1 > 0, nu2 > 0 (nu2 may be as large as 1e300) and any lambda; nullopt when
+// the parameters are outside that range or the series does not settle within its bound of
+// terms. Accurate to about 1e-13 relative to the density's scale.
+std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lambda);
+
+}  // namespace ormane

@@ -1,0 +1,75 @@
+#include "program/commands/picture_commands.h"
+
+#include "compute/picture_refresh.h"
+#include "numeric/failure_trap.h"
+#include "program/programme.h"
+#include "program/startup/settings.h"
+#include "window/model/controls.h"
+#include "window/model/session.h"
+
+namespace ormane {
+
+namespace {
+
+constexpr const char* kCleAffichee = "Image";
+constexpr const char* kCleEchelle = "EchelleImage";
+
+// Pane, menu ticks and the pane's drawing, from the module's choices.
+void Applique(const Contexte& c) {
+    window::FeuilleOrmane& F = c.feuille;
+    const ImageVoulue& voulue = c.module.image;
+    F.menuItem("MenuImage").setChecked(voulue.affichee);
+    F.menuItem("MenuEchelle", 0).setChecked(voulue.echelle == EchelleImage::T);
+    F.menuItem("MenuEchelle", 1).setChecked(voulue.echelle == EchelleImage::Effet);
+    F.picture("ImagePredictive").setVisible(voulue.affichee);
+    RedessineImage(F, c.module);
+}
+
+void Garde(const Contexte& c, const char* cle, bool valeur) {
+    Essaie([&] { EcritReglage(c.feuille.session().services().settings, cle, valeur ? "1" : "0"); });
+}
+
+}  // namespace
+
+void MenuImage_Click(const Contexte& c) {
+    c.module.image.affichee = !c.module.image.affichee;
+    Garde(c, kCleAffichee, c.module.image.affichee);
+    Applique(c);
+}
+
+void MenuEchelle_Click(const Contexte& c, std::int16_t Index) {
+    c.module.image.echelle = Index == 1 ? EchelleImage::Effet : EchelleImage::T;
+    Garde(c, kCleEchelle, Index == 1);
+    Applique(c);
+}
+
+void MenuExporteImage_Click(const Contexte& c) {
+    platform::PictureExport* exportImage = c.programme.exportImage();
+    if (exportImage == nullptr) return;
+    const bool francais = EnFrancais(c.module.LangueChoisie);
+    window::Dessin dessin = DessinDuCalcul(c.module, kLargeurImage, kHauteurImage);
+    if (dessin.vide()) return;
+    const std::optional<std::string> fichier =
+        exportImage->chooseFile(francais ? "Exporter l'image" : "Export the picture", "ormane.svg");
+    if (!fichier) return;
+    if (!exportImage->write(dessin, *fichier)) {
+        c.feuille.session().services().messageBox.show(
+            (francais ? "L'image n'a pas pu être écrite dans "
+                      : "The picture could not be written to ") +
+                *fichier,
+            "Ormane");
+    }
+}
+
+void ChargeReglagesImage(const Contexte& c) {
+    platform::SettingsStore& store = c.feuille.session().services().settings;
+    // Anything but the digit 1 is the default.
+    Essaie([&] { c.module.image.affichee = LitReglage(store, kCleAffichee, "0") == "1"; });
+    Essaie([&] {
+        c.module.image.echelle =
+            LitReglage(store, kCleEchelle, "0") == "1" ? EchelleImage::Effet : EchelleImage::T;
+    });
+    Applique(c);
+}
+
+}  // namespace ormane

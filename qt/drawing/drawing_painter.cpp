@@ -1,0 +1,93 @@
+#include "qt/drawing/drawing_painter.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QSvgGenerator>
+
+#include "qt/text/qt_text.h"
+
+namespace ormane::qt {
+
+namespace {
+
+QColor colour(const window::Colour& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+QPolygonF polygon(const std::vector<window::Point>& points) {
+    QPolygonF shape;
+    shape.reserve(static_cast<qsizetype>(points.size()));
+    for (const window::Point& p : points) shape << QPointF(p.x, p.y);
+    return shape;
+}
+
+}  // namespace
+
+void paintDrawing(QPainter& painter, const window::Dessin& drawing, const QSizeF& target) {
+    if (drawing.largeur <= 0 || drawing.hauteur <= 0) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(target.width() / drawing.largeur, target.height() / drawing.hauteur);
+    painter.setPen(Qt::NoPen);
+    for (const window::Polygone& p : drawing.polygones) {
+        painter.setBrush(colour(p.remplissage));
+        painter.drawPolygon(polygon(p.points));
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const window::Trait& t : drawing.traits) {
+        QPen pen(colour(t.couleur), t.epaisseur);
+        if (t.pointille) pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawPolyline(polygon(t.points));
+    }
+    for (const window::TexteDessine& t : drawing.textes) {
+        QFont font = painter.font();
+        font.setPixelSize(static_cast<int>(t.taille));
+        font.setBold(t.gras);
+        painter.setFont(font);
+        painter.setPen(colour(t.couleur));
+        const QString text = toQString(t.texte);
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        double x = t.ancre.x;
+        if (t.alignement == window::Alignment::Centre) x -= width / 2;
+        if (t.alignement == window::Alignment::Right) x -= width;
+        painter.drawText(QPointF(x, t.ancre.y), text);
+    }
+    painter.restore();
+}
+
+bool writeDrawing(const window::Dessin& drawing, const QString& path, QSize size) {
+    if (!size.isValid() || size.isEmpty()) size = QSize(drawing.largeur, drawing.hauteur);
+    if (size.isEmpty()) return false;
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintDrawing(painter, drawing, QSizeF(size));
+        }
+        return image.save(path, "PNG");
+    }
+    // QSvgGenerator reports no failure of its own: check that the file can be written.
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly)) return false;
+    }
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Ormane"));
+    svg.setDescription(toQString(drawing.description));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintDrawing(painter, drawing, QSizeF(size));
+    return painter.end();
+}
+
+}  // namespace ormane::qt

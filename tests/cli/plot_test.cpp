@@ -1,0 +1,130 @@
+// `ormane plot` as a process: the file written (an SVG that parses as XML with the asked
+// view box, a PNG of the asked size), the effect scale, nothing written when there is
+// nothing to draw, and the options it refuses.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Plot : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ormane-plot-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // The exit status; standard error kept in err_.
+    int run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "plot");
+        const std::string program = ORMANE_PROGRAM;
+        const fs::path err = dir_ / "stderr";
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (std::string& a : arguments) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (!freopen("/dev/null", "w", stdout) || !freopen(err.c_str(), "w", stderr))
+                _exit(126);
+            execv(program.c_str(), argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        if (child < 0 || waitpid(child, &status, 0) != child) return -1;
+        std::ifstream in(err, std::ios::binary);
+        err_.assign(std::istreambuf_iterator<char>(in), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+    // Width and height from a PNG's header chunk.
+    static std::pair<std::uint32_t, std::uint32_t> pngSize(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<unsigned char> head(24);
+        in.read(reinterpret_cast<char*>(head.data()), 24);
+        EXPECT_EQ(std::string(head.begin() + 1, head.begin() + 4), "PNG");
+        auto big = [&](int at) {
+            return std::uint32_t{head[at]} << 24 | std::uint32_t{head[at + 1]} << 16 |
+                   std::uint32_t{head[at + 2]} << 8 | std::uint32_t{head[at + 3]};
+        };
+        return {big(16), big(20)};
+    }
+
+    // The root element's view box, when the whole file parses as XML.
+    static std::string svgViewBox(const fs::path& path) {
+        QFile file(QString::fromStdString(path.string()));
+        if (!file.open(QIODevice::ReadOnly)) return "unreadable";
+        QXmlStreamReader xml(&file);
+        std::string viewBox;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"svg")
+                viewBox =
+                    xml.attributes().value(QStringLiteral("viewBox")).toString().toStdString();
+        }
+        return xml.hasError() ? "not XML: " + xml.errorString().toStdString() : viewBox;
+    }
+
+    fs::path dir_;
+    std::string err_;
+};
+
+TEST_F(Plot, WritesAnSvgThatParses) {
+    const fs::path svg = dir_ / "picture.svg";
+    ASSERT_EQ(run({"--t", "2.5", "--df", "20", "--output", svg.string()}), 0) << err_;
+    EXPECT_EQ(svgViewBox(svg), "0 0 640 280");
+}
+
+TEST_F(Plot, WritesAPngOfTheAskedSizeOnEitherScaleAndLanguage) {
+    const fs::path png = dir_ / "picture.png";
+    ASSERT_EQ(
+        run({"--lang", "fr", "--scale", "effect", "--size", "900x333", "--output", png.string()}),
+        0)
+        << err_;
+    EXPECT_EQ(pngSize(png), (std::pair<std::uint32_t, std::uint32_t>{900, 333}));
+    ASSERT_EQ(run({"--p1=0.01", "--df=30", "--future", "2", "62", "--size=300x200",
+                   "--output=" + png.string()}),
+              0)
+        << err_;
+    EXPECT_EQ(pngSize(png), (std::pair<std::uint32_t, std::uint32_t>{300, 200}));
+}
+
+TEST_F(Plot, WritesNothingWhenThereIsNothingToDraw) {
+    const fs::path svg = dir_ / "none.svg";
+    EXPECT_EQ(run({"--df", "", "--output", svg.string()}), 1);
+    EXPECT_NE(err_.find("nothing to draw"), std::string::npos) << err_;
+    EXPECT_EQ(run({"--d", "0", "--scale", "effect", "--output", svg.string()}), 1);
+    EXPECT_FALSE(fs::exists(svg));
+}
+
+TEST_F(Plot, RefusesBadOptions) {
+    const std::string out = (dir_ / "x.svg").string();
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--t", "2"},
+                                                {"--output"},
+                                                {"--output", out, "--size", "10x10"},
+                                                {"--output", out, "--size", "640"},
+                                                {"--output", out, "--scale", "p"},
+                                                {"--output", out, "--json"},
+                                                {"--output", out, "--t", "abc"},
+                                                {"--output", out, "--output", out},
+                                                {"--output", out, "--colour", "red"}}) {
+        EXPECT_EQ(run(bad), 2) << bad.back();
+        EXPECT_NE(err_.find("Usage:"), std::string::npos);
+    }
+    EXPECT_EQ(run({"--output", (dir_ / "missing" / "x.svg").string()}), 1);
+    EXPECT_NE(err_.find("cannot write"), std::string::npos) << err_;
+}
+
+}  // namespace

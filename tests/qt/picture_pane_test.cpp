@@ -1,0 +1,175 @@
+// The picture pane in the whole program, driven with real keys: the Graph menu shows and
+// hides it (and the choice is kept), typing a new statistic redraws it, the language and
+// the scale follow, what it paints shares its area between the shades as prep and psrep
+// say, and the export writes an SVG that parses.
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "ormane/version.h"
+#include "qt/drawing/drawing_painter.h"
+#include "support/programme_window.h"
+#include "support/qt_test_main.h"
+#include "support/tidiness.h"
+#include "window/platform/picture_export.h"
+
+using namespace ormane;
+using qt::testing::ProgrammeWindow;
+
+namespace {
+
+// Saves where the test says, with the real painter.
+class ExportDansDossier : public platform::PictureExport {
+  public:
+    explicit ExportDansDossier(QString path) : path_(std::move(path)) {}
+    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
+        ++asked;
+        return path_.toStdString();
+    }
+    bool write(const window::Dessin& drawing, const std::string& path) override {
+        return qt::writeDrawing(drawing, QString::fromStdString(path));
+    }
+    int asked = 0;
+
+  private:
+    QString path_;
+};
+
+bool near(const QColor& c, int r, int g, int b) {
+    return std::abs(c.red() - r) <= 2 && std::abs(c.green() - g) <= 2 &&
+           std::abs(c.blue() - b) <= 2;
+}
+
+}  // namespace
+
+class PicturePaneTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgrammeWindow> w_;
+    window::FeuilleOrmane& F() { return w_->F(); }
+    QWidget* pane() { return w_->widget(F().picture("ImagePredictive")); }
+
+    // Alt+G opens the Graph menu; then the item's own key.
+    void viaGraphMenu(Qt::Key key) {
+        QTest::keyClick(w_->window(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(menu->menuAction()->text(), QStringLiteral("&Graph"));
+        QTest::keyClick(menu, key);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        w_->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+    }
+    QString description() { return pane()->accessibleDescription(); }
+
+  private slots:
+    void init() {
+        w_ = std::make_unique<ProgrammeWindow>();
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+    }
+    void cleanup() { w_.reset(); }
+
+    void theGraphMenuShowsAndHidesThePaneAndKeepsTheChoice() {
+        QVERIFY(!pane()->isVisible());
+        const int hauteur = w_->window()->height();
+        viaGraphMenu(Qt::Key_S);
+        QVERIFY(pane()->isVisible());
+        QVERIFY(w_->window()->height() > hauteur);
+        QVERIFY(F().menuItem("MenuImage").checked());
+        QVERIFY(description().contains(QStringLiteral("prep = 0.772")));
+        QCOMPARE(pane()->accessibleName(),
+                 QStringLiteral("picture of the predictive distribution"));
+        QCOMPARE(
+            w_->programme().session().services().settings.read(kNomExecutable, "Options", "Image"),
+            std::optional<std::string>("1"));
+
+        // A new program with the same settings opens with the pane shown (the settings
+        // copied out of the first program's folder, which goes with it).
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkpath(QStringLiteral("ormane")));
+        QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
+                            dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
+        w_.reset();
+        w_ = std::make_unique<ProgrammeWindow>(dossier.path());
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+        QVERIFY(pane()->isVisible());
+
+        viaGraphMenu(Qt::Key_S);
+        QVERIFY(!pane()->isVisible());
+        QVERIFY(!F().menuItem("MenuImage").checked());
+    }
+
+    void typingANewStatisticRedrawsItInTheLanguageAndScaleChosen() {
+        viaGraphMenu(Qt::Key_S);
+        const QString avant = description();
+        auto* p2 = w_->widget<QLineEdit>(F().textBox("Textet", 3));
+        p2->setFocus();
+        p2->selectAll();
+        QTest::keyClicks(p2, QStringLiteral("0.01"));
+        QTRY_VERIFY(description() != avant);
+        QVERIFY(description().contains(QStringLiteral("prep = 0.9")));
+
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        QTRY_VERIFY(description().contains(QStringLiteral("t de la réplique")));
+        QCOMPARE(pane()->accessibleName(), QStringLiteral("image de la distribution prédictive"));
+
+        w_->action(F().menuItem("MenuLangue", 0))->trigger();
+        viaGraphMenu(Qt::Key_E);
+        QVERIFY(F().menuItem("MenuEchelle", 1).checked());
+        QVERIFY(description().contains(QStringLiteral("d of the replication")));
+    }
+
+    // The painted shades: their share of the painted area under the curve is prep (both
+    // shades) and psrep (the darker), within what the marks drawn over them hide.
+    void thePaintedAreasShareTheCurveAsPrepAndPsrepSay() {
+        viaGraphMenu(Qt::Key_S);
+        const QImage image = pane()->grab().toImage();
+        int clair = 0, moyen = 0, fonce = 0;
+        const int haut = image.height() * 54 / 280 + 1;  // below the legend's swatches
+        for (int y = haut; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (near(c, 226, 232, 242)) ++clair;
+                if (near(c, 150, 185, 225)) ++moyen;
+                if (near(c, 40, 95, 170)) ++fonce;
+            }
+        }
+        const double total = clair + moyen + fonce;
+        QVERIFY(total > 1000);
+        const double prep = w_->programme().module().resultats.valeur(Resultat::Prep).value();
+        const double psrep = w_->programme().module().resultats.valeur(Resultat::Psrep).value();
+        QVERIFY2(std::abs((moyen + fonce) / total - prep) < 0.03,
+                 qPrintable(QString::number((moyen + fonce) / total)));
+        QVERIFY2(std::abs(fonce / total - psrep) < 0.03,
+                 qPrintable(QString::number(fonce / total)));
+    }
+
+    void theExportWritesAnSvgThatParses() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("image.svg"));
+        ExportDansDossier exportation(chemin);
+        w_->programme().definitExportImage(&exportation);
+        w_->action(F().menuItem("MenuExporteImage"))->trigger();
+        QCOMPARE(exportation.asked, 1);
+        QSvgRenderer svg(chemin);
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox().size(), QSize(640, 280));
+        w_->programme().definitExportImage(nullptr);
+    }
+};
+
+ORMANE_QTEST_MAIN(PicturePaneTest)
+#include "picture_pane_test.moc"
