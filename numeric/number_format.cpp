@@ -1,12 +1,13 @@
 #include "number_format.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
 #include <limits>
 #include <string>
+
+#include <langinfo.h>
 
 #include "decimal_digits.h"
 #include "erreur_execution.h"
@@ -144,12 +145,11 @@ std::string FormateNombre(double valeur, std::int16_t decimales, std::string_vie
 }
 
 std::string SymboleDecimalRegional() {
-    const std::lconv* conventions = std::localeconv();
-    if (conventions == nullptr || conventions->decimal_point == nullptr ||
-        conventions->decimal_point[0] == '\0') {
-        return ".";
-    }
-    return conventions->decimal_point;
+    // nl_langinfo reads the locale without writing anything, where localeconv fills one
+    // structure shared by every thread: computations may run in several threads at once.
+    const char* symbole = nl_langinfo(RADIXCHAR);
+    if (symbole == nullptr || symbole[0] == '\0') return ".";
+    return symbole;
 }
 
 std::string RemplaceTexte(std::string texte, const std::string& cherche,
