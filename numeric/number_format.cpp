@@ -102,7 +102,8 @@ std::string FormateNombre(double valeur, std::int16_t decimales, std::string_vie
         if (valeur < 0) ++largeur;
 
         if (!std::isfinite(valeur)) throw ErreurExecution("no text for a value that is not finite");
-        ChiffresDecimaux x = ChiffresExacts(valeur);
+        // Rounding to 15 digits reads the 16th and no further.
+        ChiffresDecimaux x = ChiffresTronques(valeur, kChiffresSignificatifs + 1);
         ArronditChiffresSignificatifs(x, kChiffresSignificatifs);
         const int e = x.exposant;
         const int k = -e;
