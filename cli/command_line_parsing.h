@@ -3,6 +3,7 @@
 // becomes a UsageError carrying the message to show before the usage text.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -18,8 +19,12 @@ struct ComputeCommand {
     bool json = false;
 };
 struct BatchCommand {
-    std::string source = "-";  // a file name, or "-" for the standard input
+    std::string source = "-";      // a file name, or "-" for the standard input
+    std::optional<unsigned> jobs;  // --jobs N; unset: one per processor core
 };
+
+// The largest --jobs accepted: each worker holds a whole hidden window.
+constexpr unsigned kMaxJobs = 256;
 struct UsageError {
     std::string message;
 };
