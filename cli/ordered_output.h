@@ -24,8 +24,9 @@ class OrderedOutput {
     OrderedOutput(const OrderedOutput&) = delete;
     OrderedOutput& operator=(const OrderedOutput&) = delete;
 
-    // The number of the next row, once fewer than `capacity` rows are in flight; nullopt
-    // once a write has failed (nothing more will be written).
+    // The number of the next row, once fewer than `capacity` rows are in flight (when all
+    // `capacity` are, once half of them are written); nullopt once a write has failed
+    // (nothing more will be written).
     std::optional<std::uint64_t> reserve();
 
     // Hands in the text of a reserved row (its record with its line end). `failed`: the
