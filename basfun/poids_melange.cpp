@@ -1,5 +1,7 @@
 #include "poids_melange.h"
 
+#include <math.h>  // lgamma_r
+
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
@@ -12,6 +14,17 @@
 namespace basfun_interne {
 
 namespace bm = boost::math;
+
+namespace {
+
+// std::lgamma's value without its write to the process-wide signgam: the library keeps no
+// state, and may be called from several threads at once.
+double LogGamma(double x) {
+    int signe = 0;
+    return lgamma_r(x, &signe);
+}
+
+}  // namespace
 
 PoidsMelange PoidsMelange::BinomialeNegative(double nu1, double lambda) {
     PoidsMelange w;
@@ -47,8 +60,8 @@ double PoidsMelange::Poids(double t) const {
 }
 
 double PoidsMelange::LogPoids(double t) const {
-    if (poisson_) return -mu_ + t * std::log(mu_) - std::lgamma(t + 1);
-    return std::lgamma(r_ + t) - std::lgamma(r_) - std::lgamma(t + 1) + t * std::log(pi_) +
+    if (poisson_) return -mu_ + t * std::log(mu_) - LogGamma(t + 1);
+    return LogGamma(r_ + t) - LogGamma(r_) - LogGamma(t + 1) + t * std::log(pi_) +
            r_ * std::log(unMoinsPi_);
 }
 

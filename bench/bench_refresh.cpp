@@ -1,7 +1,8 @@
 // Speed of one refresh of the main window on the start-up example (two-tailed p 0.30 with
 // 9 degrees of freedom): the statistic boxes, prep, psrep, ppreprep, the t and p prediction
 // intervals at 95 % and the standardized effect's estimate and prediction at 95 %, all
-// written into the window model.
+// written into the window model. Beside it, the numeric part alone: the same calls of the
+// numeric core that refresh makes, without the window, its texts and its formatting.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -9,10 +10,13 @@
 
 #include "compute/module_state.h"
 #include "compute/refresh.h"
+#include "headless/headless_platform.h"
 #include "numeric/number_format.h"
+#include "numeric/psrep.h"
+#include "numeric/quantile_retry.h"
+#include "numeric/student.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/session.h"
-#include "headless/headless_platform.h"
 
 namespace {
 
@@ -55,5 +59,36 @@ void BM_MiseAJOURExempleDemarrage(benchmark::State& etat) {
     }
 }
 BENCHMARK(BM_MiseAJOURExempleDemarrage)->Unit(benchmark::kMicrosecond);
+
+// The refresh's numeric calls for the start-up example, in its order: t from p1 = 0.15,
+// prep, psrep (alpha 0.05 two-tailed), ppreprep (gamma 0.90), the K-prime quantiles of the
+// t prediction interval, the two Student tails of the p interval and the K-prime quantiles
+// of the standardized effect's estimate.
+void BM_NumeriqueExempleDemarrage(benchmark::State& etat) {
+    const double df = 9;
+    const double c = 1;
+    const double tR = std::sqrt(c / (c + 1));
+    const double S = std::sqrt(c + 1);
+    for (auto _ : etat) {
+        CodeErreur e = kSucces;
+        const double t =
+            -QuantileAvecReprise("t", 0.15, ParametresLoi{0, df, 0, 0, 0}, kRepriseIntervalles, e);
+        benchmark::DoNotOptimize(CalculPrep(t, df, c, e));
+        benchmark::DoNotOptimize(CalculePsrep(0.025, t, df, df, c, e));
+        benchmark::DoNotOptimize(CalculePpreprep(0.9, t, df, df, c, e));
+        const ParametresLoi replique{0, df, df, 0, tR * t};
+        const double kInf = QuantileAvecReprise("K", 0.025, replique, kRepriseIntervalles, e);
+        const double kSup = QuantileAvecReprise("K", 0.975, replique, kRepriseIntervalles, e);
+        benchmark::DoNotOptimize(RepartitionStudent(-S * kInf, df, kPrecisionStudent, e));
+        benchmark::DoNotOptimize(RepartitionStudent(-S * kSup, df, kPrecisionStudent, e));
+        const ParametresLoi lambdaPrime{0, df, 1e300, 0, t};
+        benchmark::DoNotOptimize(
+            QuantileAvecReprise("K", 0.025, lambdaPrime, kRepriseIntervalles, e));
+        benchmark::DoNotOptimize(
+            QuantileAvecReprise("K", 0.975, lambdaPrime, kRepriseIntervalles, e));
+        if (e != kSucces) etat.SkipWithError("a numeric call failed");
+    }
+}
+BENCHMARK(BM_NumeriqueExempleDemarrage)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

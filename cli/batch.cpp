@@ -10,8 +10,10 @@
 
 #include "cli/calculator.h"
 #include "cli/csv.h"
+#include "cli/ordered_output.h"
 #include "cli/output_check.h"
 #include "cli/request_builder.h"
+#include "cli/row_workers.h"
 #include "compute/output/results_csv.h"
 
 namespace ormane::cli {
@@ -24,6 +26,10 @@ const std::vector<std::string> kResultColumns = [] {
     columns.emplace_back("error");
     return columns;
 }();
+
+// Rows read ahead of the one written next, per worker: enough for the others to go on
+// while one computes a slow row, few enough that memory stays small.
+constexpr unsigned kRowsInFlightPerJob = 32;
 
 constexpr const char* kKnownColumns =
     "df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw";
@@ -94,9 +100,38 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
     return builder.finish();
 }
 
+// The output record of a row: its named cells, the results' cells (empty when `outcome`
+// is null) and the error column.
+std::string rowText(std::vector<std::string> cells, const std::string& error,
+                    const Outcome* outcome = nullptr) {
+    if (outcome != nullptr) {
+        for (std::string& cell : resultCells(*outcome)) cells.push_back(std::move(cell));
+    } else {
+        cells.resize(cells.size() + kResultColumns.size() - 1);
+    }
+    cells.push_back(error);
+    return csvRecord(cells);
+}
+
+// What a worker does with a row: its computation on the worker's own calculator.
+ComputedRow computeRow(std::unique_ptr<Calculator>& calculator, const PendingRow& row) {
+    try {
+        if (!calculator) calculator = std::make_unique<Calculator>();
+        const Outcome outcome = calculator->compute(row.request);
+        const std::string error = outcome.failed() ? failureText(outcome) : std::string();
+        return {rowText(row.cells, error, &outcome), !error.empty()};
+    } catch (const std::exception& failure) {
+        // The calculator may be half-way through the row: the next row gets a new one.
+        calculator.reset();
+        return {rowText(row.cells, std::string("internal error: ") + failure.what()), true};
+    }
+}
+
 }  // namespace
 
-int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err) {
+int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err,
+             unsigned jobs) {
+    if (jobs == 0) jobs = 1;
     CsvReader reader(in);
     auto readFailed = [&] {
         err << "ormane: cannot read " << source << ": " << *reader.readError() << '\n';
@@ -130,36 +165,26 @@ int runBatch(std::istream& in, const std::string& source, std::ostream& out, std
     outputHeader.insert(outputHeader.end(), kResultColumns.begin(), kResultColumns.end());
     if (auto problem = writeOut(out, csvRecord(outputHeader))) return writeFailed(*problem);
 
-    auto calculator = std::make_unique<Calculator>();
-    int status = 0;
+    OrderedOutput output(out, kRowsInFlightPerJob * jobs);
+    RowWorkers workers(jobs, computeRow, output);
     while (const auto record = reader.next()) {
-        std::vector<std::string> row = record->fields;
-        row.resize(named.size());
-        std::string error;
+        const auto number = output.reserve();
+        if (!number) break;  // a write failed: the batch stops there
+        PendingRow row{*number, record->fields, {}};
+        row.cells.resize(named.size());
         auto request = rowRequest(*record, columns, cells);
         if (auto* message = std::get_if<std::string>(&request)) {
-            error = *message;
+            output.complete(row.number, rowText(std::move(row.cells), *message), true);
         } else {
-            try {
-                const Outcome outcome = calculator->compute(std::get<Request>(request));
-                const std::vector<std::string> cells = resultCells(outcome);
-                row.insert(row.end(), cells.begin(), cells.end());
-                if (outcome.failed()) error = failureText(outcome);
-            } catch (const std::exception& failure) {
-                error = std::string("internal error: ") + failure.what();
-                row.resize(named.size());
-                // The calculator may be half-way through the row: the next row gets a new one.
-                calculator = std::make_unique<Calculator>();
-            }
+            row.request = std::get<Request>(std::move(request));
+            workers.submit(std::move(row));
         }
-        if (!error.empty()) status = 1;
-        row.resize(named.size() + kResultColumns.size() - 1);
-        row.push_back(error);
-        // Each row goes out when it is done, and a failed write stops the batch.
-        if (auto problem = writeOut(out, csvRecord(row))) return writeFailed(*problem);
     }
+    workers.finish();
+    output.waitUntilWritten();
+    if (auto problem = output.writeFailure()) return writeFailed(*problem);
     if (reader.readError()) return readFailed();
-    return status;
+    return output.anyRowFailed() ? 1 : 0;
 }
 
 }  // namespace ormane::cli

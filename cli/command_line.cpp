@@ -1,10 +1,12 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "cli/batch.h"
 #include "cli/calculator.h"
@@ -70,10 +72,18 @@ int compute(const ComputeCommand& command, std::ostream& out, std::ostream& err)
     return outcome.failed() ? kFailure : kSuccess;
 }
 
+// One worker per processor core unless told otherwise.
+unsigned jobsOf(const BatchCommand& command) {
+    if (command.jobs) return *command.jobs;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : std::min(cores, kMaxJobs);
+}
+
 int batch(const BatchCommand& command, std::istream& in, std::ostream& out, std::ostream& err) {
+    const unsigned jobs = jobsOf(command);
     if (command.source == "-") {
         if (!libraryLoads(err)) return kFailure;
-        return runBatch(in, "the standard input", out, err);
+        return runBatch(in, "the standard input", out, err, jobs);
     }
     std::ifstream file(command.source, std::ios::binary);
     if (!file) {
@@ -81,7 +91,7 @@ int batch(const BatchCommand& command, std::istream& in, std::ostream& out, std:
         return kFailure;
     }
     if (!libraryLoads(err)) return kFailure;
-    return runBatch(file, command.source, out, err);
+    return runBatch(file, command.source, out, err, jobs);
 }
 
 // The K-prime calculator without its dialog: nothing computed, or a result that exists

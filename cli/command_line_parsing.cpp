@@ -73,11 +73,40 @@ Command parseCompute(std::span<const std::string> arguments) {
     return command;
 }
 
+// The value of --jobs: a whole number from 1 to kMaxJobs, in plain digits.
+std::optional<unsigned> jobsCount(std::string_view text) {
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    unsigned count = 0;
+    for (const char digit : text) count = 10 * count + static_cast<unsigned>(digit - '0');
+    if (count < 1 || count > kMaxJobs) return std::nullopt;
+    return count;
+}
+
 Command parseBatch(std::span<const std::string> arguments) {
     BatchCommand command;
     bool sourceGiven = false;
-    for (const std::string& argument : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (isHelp(argument)) return HelpCommand{};
+        if (argument == "--jobs" || argument.starts_with("--jobs=")) {
+            if (command.jobs) return UsageError{"--jobs is given twice"};
+            std::optional<std::string> value;
+            if (argument != "--jobs") {
+                value = argument.substr(7);
+            } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
+                value = arguments[++i];
+            }
+            if (!value) return UsageError{"--jobs needs a value"};
+            command.jobs = jobsCount(*value);
+            if (!command.jobs) {
+                return UsageError{"--jobs takes a whole number from 1 to " +
+                                  std::to_string(kMaxJobs) + ", not \"" + *value + "\""};
+            }
+            continue;
+        }
         if (argument.starts_with("-") && argument != "-") {
             return UsageError{"unknown option \"" + argument + "\" for batch"};
         }

@@ -3,6 +3,7 @@
 // Anything malformed becomes a UsageError carrying the message to show before the usage text.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -21,8 +22,12 @@ struct ComputeCommand {
     bool report = false;  // the report sentence instead of the labels
 };
 struct BatchCommand {
-    std::string source = "-";  // a file name, or "-" for the standard input
+    std::string source = "-";      // a file name, or "-" for the standard input
+    std::optional<unsigned> jobs;  // --jobs N; unset: one per processor core
 };
+
+// The largest --jobs accepted: each worker holds a whole hidden window.
+constexpr unsigned kMaxJobs = 256;
 struct UsageError {
     std::string message;
 };

@@ -40,7 +40,8 @@ const std::string& usageText() {
             R"(Usage:
   ormane                      start the calculator window
   ormane compute [OPTIONS]    one computation; prints the result labels as the window shows them
-  ormane batch [FILE|-]       one computation per CSV row; CSV results on stdout
+  ormane batch [--jobs N] [FILE|-]
+                              one computation per CSV row; CSV results on stdout
   ormane kprime [OPTIONS]     the K-prime distribution calculator (below)
   ormane plan [OPTIONS]       the smallest replication whose prep, psrep or ppreprep
                               reaches a probability
@@ -107,6 +108,9 @@ with the shortest digits that read back exactly, empty where there is no result.
 row (a value that is not a number, a line longer than 64 KiB, more fields than the
 header), or one for which nothing could be computed or a result failed numerically, gets
 the reason in the error column and the other rows go on.
+  --jobs N                  compute N rows at once (N from 1 to 256; default: one per
+                            processor core); the rows still go out in input order, and
+                            the output is the same whatever N
 
 kprime options, with K = (Z + lambda sqrt(chi2_df1/df1)) / sqrt(chi2_df2/df2):
   --df1 TEXT, --df2 TEXT    its degrees of freedom, positive numbers or inf (infinity)

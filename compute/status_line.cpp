@@ -1,6 +1,8 @@
 #include "compute/status_line.h"
 
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 #include "compute/entry_names.h"
 #include "compute/results_table.h"
@@ -17,8 +19,20 @@ constexpr std::size_t kLongueurCitation = 24;
 
 // The value the computation uses for an entry whose text is not the number it shows:
 // nullopt when the text is read as written (or blank).
+// How each text reads, kept: every refresh marks every entry, and a refresh runs on every
+// change of an entry, while the texts seldom change. The reading depends on the text alone;
+// one memory per thread, since computations may run in several threads at once.
+const EntreeLue& LectureRetenue(const std::string& texte) {
+    constexpr std::size_t kTextesRetenus = 256;
+    thread_local std::unordered_map<std::string, EntreeLue> retenues;
+    if (const auto trouvee = retenues.find(texte); trouvee != retenues.end())
+        return trouvee->second;
+    if (retenues.size() >= kTextesRetenus) retenues.clear();
+    return retenues.emplace(texte, LitEntree(texte)).first->second;
+}
+
 std::optional<double> LuAutrement(const window::TextControl& boite) {
-    const EntreeLue lue = LitEntree(boite.text());
+    const EntreeLue lue = LectureRetenue(boite.text());
     // The degrees of freedom are taken positive.
     if (boite.name() == "Textedf" && lue.lecture != Lecture::Vide && lue.valeur < 0) {
         return std::fabs(lue.valeur);

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -16,9 +18,12 @@ namespace {
 
 constexpr const char* kNomFichier = "libbasfun.so";
 
+// Several computations may run at once (one per batch worker): the entry point, once
+// loaded, is read without a lock; loading, unloading and the path are under the mutex.
 struct BibliothequeChargee {
+    std::mutex verrou;
     void* poignee = nullptr;
-    basfun_fn pointEntree = nullptr;
+    std::atomic<basfun_fn> pointEntree = nullptr;
 };
 
 BibliothequeChargee& Bibliotheque() {
@@ -46,17 +51,22 @@ std::vector<std::string> CheminsCandidats() {
     return chemins;
 }
 
-void Decharge() {
-    BibliothequeChargee& bibliotheque = Bibliotheque();
+// Under the mutex.
+void Decharge(BibliothequeChargee& bibliotheque) {
+    bibliotheque.pointEntree.store(nullptr, std::memory_order_release);
     if (bibliotheque.poignee != nullptr) dlclose(bibliotheque.poignee);
-    bibliotheque = {};
+    bibliotheque.poignee = nullptr;
 }
 
 }  // namespace
 
 basfun_fn PointEntreeBasfun() {
     BibliothequeChargee& bibliotheque = Bibliotheque();
-    if (bibliotheque.pointEntree != nullptr) return bibliotheque.pointEntree;
+    if (const basfun_fn chargee = bibliotheque.pointEntree.load(std::memory_order_acquire))
+        return chargee;
+    const std::lock_guard<std::mutex> garde(bibliotheque.verrou);
+    if (const basfun_fn chargee = bibliotheque.pointEntree.load(std::memory_order_relaxed))
+        return chargee;
     for (const std::string& chemin : CheminsCandidats()) {
         void* poignee = dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (poignee == nullptr) continue;
@@ -67,8 +77,9 @@ basfun_fn PointEntreeBasfun() {
         }
         bibliotheque.poignee = poignee;
         // POSIX guarantees that a function's address survives the round trip through void*.
-        bibliotheque.pointEntree = reinterpret_cast<basfun_fn>(symbole);
-        return bibliotheque.pointEntree;
+        const auto pointEntree = reinterpret_cast<basfun_fn>(symbole);
+        bibliotheque.pointEntree.store(pointEntree, std::memory_order_release);
+        return pointEntree;
     }
     throw ErreurExecution("libbasfun cannot be found");
 }
@@ -83,7 +94,9 @@ bool BasfunDisponible() {
 }
 
 void DefinitCheminBasfunPourTests(std::optional<std::string> chemin) {
-    Decharge();
+    BibliothequeChargee& bibliotheque = Bibliotheque();
+    const std::lock_guard<std::mutex> garde(bibliotheque.verrou);
+    Decharge(bibliotheque);
     CheminImpose() = std::move(chemin);
 }
 

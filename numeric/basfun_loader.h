@@ -1,5 +1,6 @@
 // Finding and loading libbasfun at run time: the one place that knows where the library
-// file lives. The loaded entry point is kept for the life of the process.
+// file lives. The loaded entry point is kept for the life of the process; both functions
+// may be called from several threads at once.
 #pragma once
 
 #include "basfun/basfun.h"

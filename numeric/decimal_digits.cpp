@@ -11,23 +11,19 @@ namespace {
 // The longest exact decimal expansion of a double has 767 significant digits.
 constexpr int kChiffresExpansionExacte = 767;
 
-}  // namespace
-
-ChiffresDecimaux ChiffresExacts(double valeurFinie) {
-    ChiffresDecimaux x;
-    x.negatif = valeurFinie < 0;
-    if (valeurFinie == 0) return x;
-
-    // "-d.ddd...e-324": sign, first digit, point, 766 digits, "e", sign and 3 digits.
+// The value written with `chiffres` significant digits, correctly rounded (to_chars), as
+// digits and exponent; trailing zeros kept. False when it cannot be written.
+bool ChiffresArrondis(double valeurFinie, int chiffres, ChiffresDecimaux& x) {
+    // "-d.ddd...e-324": sign, first digit, point, the other digits, "e", sign and 3 digits.
     std::array<char, kChiffresExpansionExacte + 16> tampon{};
     const auto [fin, erreur] =
         std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeurFinie,
-                      std::chars_format::scientific, kChiffresExpansionExacte - 1);
-    if (erreur != std::errc{}) return x;
+                      std::chars_format::scientific, chiffres - 1);
+    if (erreur != std::errc{}) return false;
 
     const char* p = tampon.data();
     if (*p == '-') ++p;
-    x.chiffres.reserve(kChiffresExpansionExacte);
+    x.chiffres.reserve(static_cast<std::size_t>(chiffres));
     for (; p != fin && *p != 'e'; ++p) {
         if (*p != '.') x.chiffres.push_back(*p);
     }
@@ -38,8 +34,43 @@ ChiffresDecimaux ChiffresExacts(double valeurFinie) {
         std::from_chars(p, fin, exposant);
     }
     x.exposant = exposant;
+    return true;
+}
+
+void SansZerosFinaux(ChiffresDecimaux& x) {
     const auto dernier = x.chiffres.find_last_not_of('0');
     x.chiffres.resize(dernier == std::string::npos ? 0 : dernier + 1);
+}
+
+}  // namespace
+
+ChiffresDecimaux ChiffresExacts(double valeurFinie) {
+    ChiffresDecimaux x;
+    x.negatif = valeurFinie < 0;
+    if (valeurFinie == 0) return x;
+    // 767 significant digits are exact: no rounding is left.
+    if (!ChiffresArrondis(valeurFinie, kChiffresExpansionExacte, x)) return x;
+    SansZerosFinaux(x);
+    return x;
+}
+
+ChiffresDecimaux ChiffresTronques(double valeurFinie, int nombre) {
+    ChiffresDecimaux x;
+    x.negatif = valeurFinie < 0;
+    if (valeurFinie == 0) return x;
+    // Rounded to 25 digits, the first `nombre` are the exact ones unless the rounding carried
+    // into them, which leaves only zeros behind them: then the whole expansion decides.
+    constexpr int kChiffresEssai = 25;
+    if (ChiffresArrondis(valeurFinie, kChiffresEssai, x) &&
+        x.chiffres.find_first_not_of('0', static_cast<std::size_t>(nombre)) != std::string::npos) {
+        x.chiffres.resize(static_cast<std::size_t>(nombre));
+        SansZerosFinaux(x);
+        return x;
+    }
+    x = ChiffresExacts(valeurFinie);
+    if (x.chiffres.size() > static_cast<std::size_t>(nombre))
+        x.chiffres.resize(static_cast<std::size_t>(nombre));
+    SansZerosFinaux(x);
     return x;
 }
 

@@ -17,6 +17,11 @@ struct ChiffresDecimaux {
 // Every digit of the value's exact decimal expansion (up to 767 of them).
 ChiffresDecimaux ChiffresExacts(double valeurFinie);
 
+// The first `nombre` digits (1 to 24) of the value's exact decimal expansion, the others
+// dropped without rounding: what a rounding to fewer than `nombre` digits needs, found
+// without writing all of them out.
+ChiffresDecimaux ChiffresTronques(double valeurFinie, int nombre);
+
 // Keeps `nombre` significant digits (nombre <= 0 keeps none: the value becomes 0, or one unit
 // of the first dropped position when that digit is 5 or more).
 void ArronditChiffresSignificatifs(ChiffresDecimaux& x, int nombre);

@@ -77,9 +77,10 @@ double CalculeLogGamma(double x) {
 
 double LogGamma(double x) {
     // Successive quantile searches ask for the same few arguments: keep the last three,
-    // newest first.
-    static std::array<double, 3> arguments = {0.0, 0.0, 0.0};
-    static std::array<double, 3> resultats = {0.0, 0.0, 0.0};
+    // newest first. One cache per thread, so that computations running at once (the batch's
+    // workers) neither race on it nor see each other's arguments.
+    thread_local std::array<double, 3> arguments = {0.0, 0.0, 0.0};
+    thread_local std::array<double, 3> resultats = {0.0, 0.0, 0.0};
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (x == arguments[i]) return resultats[i];
     }

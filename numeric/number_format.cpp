@@ -1,12 +1,13 @@
 #include "number_format.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
 #include <limits>
 #include <string>
+
+#include <langinfo.h>
 
 #include "decimal_digits.h"
 #include "erreur_execution.h"
@@ -101,7 +102,8 @@ std::string FormateNombre(double valeur, std::int16_t decimales, std::string_vie
         if (valeur < 0) ++largeur;
 
         if (!std::isfinite(valeur)) throw ErreurExecution("no text for a value that is not finite");
-        ChiffresDecimaux x = ChiffresExacts(valeur);
+        // Rounding to 15 digits reads the 16th and no further.
+        ChiffresDecimaux x = ChiffresTronques(valeur, kChiffresSignificatifs + 1);
         ArronditChiffresSignificatifs(x, kChiffresSignificatifs);
         const int e = x.exposant;
         const int k = -e;
@@ -144,12 +146,11 @@ std::string FormateNombre(double valeur, std::int16_t decimales, std::string_vie
 }
 
 std::string SymboleDecimalRegional() {
-    const std::lconv* conventions = std::localeconv();
-    if (conventions == nullptr || conventions->decimal_point == nullptr ||
-        conventions->decimal_point[0] == '\0') {
-        return ".";
-    }
-    return conventions->decimal_point;
+    // nl_langinfo reads the locale without writing anything, where localeconv fills one
+    // structure shared by every thread: computations may run in several threads at once.
+    const char* symbole = nl_langinfo(RADIXCHAR);
+    if (symbole == nullptr || symbole[0] == '\0') return ".";
+    return symbole;
 }
 
 std::string RemplaceTexte(std::string texte, const std::string& cherche,

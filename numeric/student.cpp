@@ -1,5 +1,7 @@
 #include "student.h"
 
+#include <math.h>  // lgamma_r
+
 #include <cmath>
 #include <numbers>
 
@@ -7,6 +9,17 @@
 #include "special_functions.h"
 
 namespace ormane {
+
+namespace {
+
+// log |Gamma(x)|, the value of std::lgamma, without writing the sign to the process-wide
+// signgam as std::lgamma does: computations may run in several threads at once.
+double LogGammaReentrant(double x) {
+    int signe = 0;
+    return lgamma_r(x, &signe);
+}
+
+}  // namespace
 
 double RepartitionStudent(double t, double nu, double /*tolerance*/, CodeErreur& erreur) {
     erreur = kSucces;
@@ -23,7 +36,7 @@ double RepartitionStudent(double t, double nu, double /*tolerance*/, CodeErreur&
         // density times how far one rounding of x or y moves t; take the smaller.
         const double x = Divise(s, s + nu);
         const double densite =
-            std::exp(std::lgamma((nu + 1.0) / 2.0) - std::lgamma(nu / 2.0) -
+            std::exp(LogGammaReentrant((nu + 1.0) / 2.0) - LogGammaReentrant(nu / 2.0) -
                      0.5 * std::log(nu * std::numbers::pi) - (nu + 1.0) / 2.0 * std::log1p(s / nu));
         const double ecartY = densite * (s + nu) / (2.0 * std::sqrt(s));
         const double ecartX = 0.5 + ecartY * s / nu;

@@ -1,6 +1,6 @@
 // The built executable in conditions only a real process meets: its library missing, a
-// full disk or a closed pipe for its output, a directory for its input, and a huge line
-// that must not cost memory.
+// full disk or a closed pipe for its output, a directory for its input, a huge line
+// that must not cost memory, and batch rows computed by several workers at once.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -166,6 +166,82 @@ TEST_F(Executable, AHugeLineCostsNoMemory) {
     EXPECT_THAT(all[2], ::testing::StartsWith("9,0.30,0.77"));
     // Kept, the line's fields took hundreds of megabytes.
     EXPECT_LT(ran.maxRssKb, baseline + 64 * 1024);
+}
+
+// Rows of every kind, slow ones among them so that later rows finish first under several
+// workers: good rows, rows refused before computing, rows whose computation fails.
+std::string mixedRows() {
+    std::string csv =
+        "df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw\n";
+    for (int i = 0; i < 30; ++i) {
+        const std::string df = std::to_string(2 + 7 * i);
+        csv += "2,,,,1e-12,100,1,,,,,,,\n";                       // hard: small df and p, large c
+        csv += df + ",,,0.30,,,,,,,,,,\n";                        // good
+        csv += df + ",2.5,,,,3,45,0.01,1,0.95,90,99,,\"2,5\"\n";  // good, future experiment
+        csv += df + ",abc,,,,,,,,,,,,\n";                         // refused: not a number
+        csv += df + ",1,,0.3,,,,,,,,,,\n";                        // refused: two statistics
+        csv += "0,,,0.05,,,,,,,,,,\n";                            // fails: no degrees of freedom
+        csv += df + ",1e200,,,,,,,,,,,,\n";                       // fails: t too large
+        csv += df + ",,6,,,,,,,,,,0.5,\n";                        // good
+    }
+    return csv;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
+TEST_F(Executable, BatchGivesTheSameBytesWhateverTheNumberOfJobs) {
+    const std::string input = mixedRows();
+    How how;
+    how.input = file("mixed.csv", input).string();
+    const Ran one = run(program_, {"batch", "--jobs", "1"}, how);
+    EXPECT_EQ(one.status, 1);  // some rows fail
+    EXPECT_EQ(one.err, "");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"batch", "--jobs=2"}, {"batch", "--jobs", "7"}, {"batch"}}) {
+        const Ran many = run(program_, arguments, how);
+        EXPECT_EQ(many.status, 1) << arguments.back();
+        EXPECT_EQ(many.err, "");
+        EXPECT_TRUE(many.out == one.out) << arguments.back();
+    }
+
+    // Input order kept, and the error column filled exactly for the refused and failed rows.
+    const std::vector<std::string> in = lines(input);
+    const std::vector<std::string> out = lines(one.out);
+    ASSERT_EQ(out.size(), in.size());
+    for (std::size_t i = 1; i < in.size(); ++i) {
+        ASSERT_TRUE(out[i].starts_with(in[i] + ",")) << i;
+        const std::size_t kind = (i - 1) % 8;
+        const bool bad = kind >= 3 && kind <= 6;
+        EXPECT_EQ(out[i].back() != ',', bad) << out[i];
+    }
+}
+
+TEST_F(Executable, BatchRefusesAJobsCountThatIsNotAWholeNumberFromOne) {
+    for (const std::string value : {"0", "-1", "1.5", "abc", "", "257", "+2", " 2", "1e1"}) {
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{"batch", "--jobs", value}, {"batch", "--jobs=" + value}}) {
+            const Ran ran = run(program_, arguments);
+            EXPECT_EQ(ran.status, 2) << arguments.back();
+            EXPECT_EQ(ran.out, "");
+            EXPECT_THAT(ran.err, ::testing::StartsWith(
+                                     "ormane: --jobs takes a whole number from 1 to 256, not \"" +
+                                     value + "\"\n"));
+        }
+    }
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"batch", "--jobs"}, {"batch", "--jobs", "--jobs", "2"}}) {
+        const Ran ran = run(program_, arguments);
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_THAT(ran.err, ::testing::StartsWith("ormane: --jobs needs a value\n"));
+    }
+    const Ran twice = run(program_, {"batch", "--jobs", "2", "--jobs=2"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_THAT(twice.err, ::testing::StartsWith("ormane: --jobs is given twice\n"));
 }
 
 }  // namespace

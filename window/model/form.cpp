@@ -112,10 +112,11 @@ Control& Form::single(std::string_view name) const {
 
 Control& Form::member(std::string_view name, std::int16_t index) const {
     const NameEntry& e = entry(name);
-    std::string what = std::string(name) + "(" + std::to_string(index) + ")";
-    if (!e.array) throw ErreurExecution(what + ": " + std::string(name) + " is not an array");
+    // The message is made only for a failure: every computation looks up dozens of members.
+    const auto what = [&] { return std::string(name) + "(" + std::to_string(index) + ")"; };
+    if (!e.array) throw ErreurExecution(what() + ": " + std::string(name) + " is not an array");
     auto found = e.members.find(index);
-    if (found == e.members.end()) throw ErreurExecution(what + ": no such member");
+    if (found == e.members.end()) throw ErreurExecution(what() + ": no such member");
     return *found->second;
 }
 

@@ -86,6 +86,11 @@ def rows():
     counts = list(range(-20, 21))
     for v in values:
         yield v, rng.choice(counts)
+    # The 16th digit a 4 followed by nine 9s and then 5 or more: a rounding to 25 digits
+    # carries into the 16th and would turn the 15-digit rounding up.
+    for v in [float.fromhex("0x1.d9601dd17a3b8p+132"), float.fromhex("-0x1.f452468f7e8c3p+132")]:
+        for count in (-16, 14, 16):
+            yield v, count
 
 
 def main():
