@@ -54,7 +54,7 @@ int runPlot(std::span<const std::string> arguments, std::ostream& out, std::ostr
             return kFailure;
         }
         cli::Calculator calculator;
-        const cli::Outcome outcome = calculator.compute(plot.request);
+        const Outcome outcome = calculator.compute(plot.request);
         const window::Dessin drawing = calculator.drawing(plot.width, plot.height, plot.scale);
         if (drawing.vide() || (drawing.traits.empty() && drawing.polygones.empty())) {
             err << "ormane: nothing to draw";
