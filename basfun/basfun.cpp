@@ -1,4 +1,4 @@
-// Dispatch of the one entry point to the three functions of the library.
+// Dispatch of the one entry point to the four functions of the library.
 #include "basfun.h"
 
 #include <boost/math/special_functions/beta.hpp>
@@ -65,6 +65,15 @@ extern "C" void basfun(int32_t* code, double* valeur, int32_t* statut, int32_t* 
                 }
                 v = basfun_interne::RepartitionKprime(*a5, *a6, *a7, *a8, *a9,
                                                       limite != nullptr ? *limite : 0, s);
+                break;
+            case BASFUN_KPRIME_QUEUE_SUPERIEURE:
+                if (a5 == nullptr || a6 == nullptr || a7 == nullptr || a8 == nullptr ||
+                    a9 == nullptr) {
+                    s = kPointeurNul;
+                    break;
+                }
+                v = basfun_interne::QueueSuperieureKprime(*a5, *a6, *a7, *a8, *a9,
+                                                          limite != nullptr ? *limite : 0, s);
                 break;
             case BASFUN_NORMALE:
                 if (a5 == nullptr) {

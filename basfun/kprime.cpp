@@ -7,17 +7,21 @@
 #include "integrale_kprime.h"
 #include "integrale_par_student.h"
 #include "poids_melange.h"
+#include "queues_kprime.h"
 #include "serie_depuis_zero.h"
 #include "serie_melange.h"
 
 namespace basfun_interne {
 
+bool Nu1Infini(double nu1, double lambda) {
+    return std::isinf(nu1) ||
+           (nu1 > 1e20 && (nu1 / 1e20 / std::fmax(1.0, std::fabs(lambda))) > std::fabs(lambda));
+}
+
 namespace {
 
 enum : std::int32_t { kOk = 0, kDomaine = 1, kNonFormable = 3 };
 
-// nu2 from here on is infinite: the Student-to-normal difference is O(1/nu2), below 1e-20.
-constexpr double kNu2Infini = 1e20;
 // Past this many terms (about 0.2 ms) the integral is the faster method. The series may use
 // four times as many before it gives up and leaves the value to the integral.
 constexpr double kTermesSerieMax = 20000;
@@ -32,18 +36,10 @@ constexpr double kIndiceMax = 1e12;
 constexpr double kTermesDepuisZeroMax = 600;
 constexpr long kBudgetDepuisZero = 1500;
 
-// Absolute accuracy aimed at: the tolerance asked, but never looser than 1e-6, and as
-// good as doubles allow once 1e-12 or tighter is asked.
-double PrecisionVisee(double tolerance) {
-    if (!(tolerance > 1e-12)) return 1e-17;
-    return std::fmin(tolerance, 1e-6);
-}
-
-// nu1 so large against lambda that U = 1 to double precision: the weights are Poisson.
-bool Nu1Infini(double nu1, double lambda) {
-    return std::isinf(nu1) ||
-           (nu1 > 1e20 && (nu1 / 1e20 / std::fmax(1.0, std::fabs(lambda))) > std::fabs(lambda));
-}
+// Absolute accuracy aimed at: as good as doubles allow, whatever tolerance is asked. The
+// tolerance is an upper bound on the error, and full accuracy costs a few more terms only,
+// so psrep (asked at 1e-9) is as exact as the quantile searches (asked at 1e-16).
+constexpr double kPrecisionVisee = 1e-17;
 
 // Rough number of series terms: the series runs over the indices where both the weights
 // and the incomplete function are neither negligible nor settled, so over the narrower of
@@ -169,31 +165,88 @@ ValeurMethode KprimeIntegrale(double x, double nu1, double nu2, double lambda, d
     return {vi.p, sure(vi)};
 }
 
-double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
-                         std::int32_t limite, std::int32_t& statut) {
-    (void)limite;
+namespace {
+
+// The arguments' checks and the cases with a value at once, common to both tails. Returns
+// true when `valeur` (P(K <= x)) or the status is settled.
+bool CasImmediat(double x, double nu1, double nu2, double lambda, double tolerance, double& valeur,
+                 std::int32_t& statut) {
     statut = kOk;
     if (std::isnan(x) || std::isnan(nu1) || std::isnan(nu2) || std::isnan(lambda) ||
         std::isnan(tolerance) || !(nu1 > 0) || !(nu2 > 0)) {
         statut = kDomaine;
-        return 0.0;
+        valeur = 0.0;
+        return true;
     }
-    if (std::isinf(x)) return x > 0 ? 1.0 : 0.0;
+    valeur = 0.0;
+    if (std::isinf(x)) {
+        valeur = x > 0 ? 1.0 : 0.0;
+        return true;
+    }
     // U > 0 almost surely, so an infinite lambda sends K to the same infinity.
-    if (std::isinf(lambda)) return lambda > 0 ? 0.0 : 1.0;
-    const double precision = PrecisionVisee(tolerance);
-    // U = V = 1: K is normal about lambda.
-    if (Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini)
-        return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
+    if (std::isinf(lambda)) {
+        valeur = lambda > 0 ? 0.0 : 1.0;
+        return true;
+    }
+    return false;
+}
+
+bool Normale(double nu1, double nu2, double lambda) {
+    return Nu1Infini(nu1, lambda) && nu2 >= kNu2Infini;
+}
+
+// P(K <= x) to about 1e-16 absolute, for checked arguments, K not normal.
+ValeurMethode RepartitionAbsolue(double x, double nu1, double nu2, double lambda) {
+    const double precision = kPrecisionVisee;
     ValeurMethode v = KprimeSerieDepuisZero(x, nu1, nu2, lambda, precision);
     const bool student = IntegraleParStudentConvient(x, nu1, nu2, lambda);
     if (!v.ok)
         v = SerieAuSommet(x, nu1, nu2, lambda, precision,
                           student ? kTermesSerieMaxFaceAuStudent : kTermesSerieMax);
     if (!v.ok) v = KprimeIntegrale(x, nu1, nu2, lambda, precision);
-    if (v.ok) return std::fmin(1.0, std::fmax(0.0, v.p));
-    statut = kNonFormable;
-    return 0.0;
+    if (v.ok) v.p = std::fmin(1.0, std::fmax(0.0, v.p));
+    return v;
+}
+
+}  // namespace
+
+double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                         std::int32_t limite, std::int32_t& statut) {
+    (void)limite;
+    double valeur = 0.0;
+    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut)) return valeur;
+    // U = V = 1: K is normal about lambda.
+    if (Normale(nu1, nu2, lambda)) return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
+    const ValeurMethode v = RepartitionAbsolue(x, nu1, nu2, lambda);
+    if (!v.ok) {
+        statut = kNonFormable;
+        return 0.0;
+    }
+    // A small lower tail to its last digits: the upper tail of the reflected variable.
+    if (v.p < kQueueDirecteMax) {
+        const ValeurMethode q = PetiteQueueSuperieure(-x, nu1, nu2, -lambda);
+        if (q.ok) return q.p;
+    }
+    return v.p;
+}
+
+double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                             std::int32_t limite, std::int32_t& statut) {
+    (void)limite;
+    double valeur = 0.0;
+    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut))
+        return statut == kOk ? 1.0 - valeur : 0.0;
+    if (Normale(nu1, nu2, lambda)) return 0.5 * std::erfc((x / 2 - lambda / 2) * std::sqrt(2.0));
+    const ValeurMethode v = RepartitionAbsolue(x, nu1, nu2, lambda);
+    if (!v.ok) {
+        statut = kNonFormable;
+        return 0.0;
+    }
+    if (1.0 - v.p < kQueueDirecteMax) {
+        const ValeurMethode q = PetiteQueueSuperieure(x, nu1, nu2, lambda);
+        if (q.ok) return q.p;
+    }
+    return 1.0 - v.p;
 }
 
 }  // namespace basfun_interne

@@ -11,6 +11,10 @@ namespace {
 constexpr long kPasReamorcage = 1024;
 // How often the exact leftover mass is looked at when the geometric bound is too loose.
 constexpr long kPasControleMasse = 256;
+// Where J falls, each step subtracts D from it and multiplies its relative error by
+// J / (J - D): harmless for an absolute accuracy, but a tail summed to its last digits
+// re-evaluates J directly once the product of those factors passes this.
+constexpr double kPerteMax = 64;
 
 // The index near which w(t) J(t + 1/2) is largest: between the weights' mode and J's
 // cross-over, where the product of the two step ratios falls through 1. It is kept where
@@ -50,6 +54,9 @@ struct Marche {
     double masseTotale;
     double precision;
     long& budget;
+    // Each term to its own relative accuracy (a tail summed for its last digits): see
+    // kPerteMax.
+    bool relative;
 };
 
 // Sums the terms from index j on, going up (sens = +1) or down (sens = -1).
@@ -66,7 +73,7 @@ double Parcourir(const Marche& m, double j, int sens, bool& converge) {
             converge = false;
             return total;
         }
-        double bloc = 0;
+        double bloc = 0, perte = 1;
         for (long pas = 1; pas <= kPasReamorcage; ++pas) {
             bloc += wv * jv;
             if (--m.budget < 0) {
@@ -87,6 +94,13 @@ double Parcourir(const Marche& m, double j, int sens, bool& converge) {
                 rho = m.w.RapportArriereMaxEnDeca(t - 1);
             }
             jSuiv = std::clamp(jSuiv, 0.0, 1.0);
+            if (m.relative && jDecroit) {
+                perte *= jv / jSuiv;
+                if (!(perte <= kPerteMax)) {
+                    jSuiv = m.f.Valeur(a + sens, m.complement);
+                    perte = 1;
+                }
+            }
             // Weight mass of the terms not yet summed: geometric bound, or the exact
             // closed form now and then.
             double masse = rho < 1 ? std::fmin(m.masseTotale, wSuiv / (1 - rho)) : m.masseTotale;
@@ -121,13 +135,16 @@ double Parcourir(const Marche& m, double j, int sens, bool& converge) {
 }  // namespace
 
 SommeMelange SommeSerie(const PoidsMelange& w, const FonctionIncomplete& f, double o,
-                        double precision, long& budget) {
+                        double precision, long& budget, SommeDirecte directe) {
     SommeMelange s;
     const double masseTotale = w.MasseTotale(o);
     // Sum whichever of J and 1 - J is small where the weights are: its terms are the ones
     // that can be tiny, and the other follows from the total mass.
-    const bool complement = !(f.Centre() - 0.5 < w.Mode());
-    const Marche m{w, f, o, complement, masseTotale, precision, budget};
+    const bool complement = directe == SommeDirecte::LaPlusPetite
+                                ? !(f.Centre() - 0.5 < w.Mode())
+                                : directe == SommeDirecte::AvecComplement;
+    const Marche m{w,           f,         o,      complement,
+                   masseTotale, precision, budget, directe != SommeDirecte::LaPlusPetite};
     const double j0 = IndiceDeDepart(w, f, o);
     double somme = Parcourir(m, j0, +1, s.converge);
     if (j0 >= 1 && s.converge) somme += Parcourir(m, j0 - 1, -1, s.converge);

@@ -19,8 +19,13 @@ struct SommeMelange {
     bool converge = true;       // false when the term budget ran out or a value was not finite
 };
 
+// Which of J and 1 - J is summed term by term: the one that is small where the weights are
+// (the other follows from the total mass), or the one a tail needs to the last digit.
+enum class SommeDirecte { LaPlusPetite, AvecJ, AvecComplement };
+
 // `budget`: number of terms still allowed, decreased by the terms used.
 SommeMelange SommeSerie(const PoidsMelange& w, const FonctionIncomplete& f, double o,
-                        double precision, long& budget);
+                        double precision, long& budget,
+                        SommeDirecte directe = SommeDirecte::LaPlusPetite);
 
 }  // namespace basfun_interne

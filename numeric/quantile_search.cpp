@@ -9,6 +9,7 @@
 
 #include "arithmetique_controlee.h"
 #include "distribution.h"
+#include "kprime_start.h"
 #include "moments.h"
 #include "student_quantile.h"
 
@@ -19,6 +20,11 @@ constexpr int kPasParTour = 101;
 constexpr int kAgrandissementsMax = 11;
 constexpr int kCyclesMax = 50;
 constexpr double kLargeurFinale = 1e-14;
+// The K-prime search: secant steps before it probes the bound, and evaluations inside the
+// bracket.
+constexpr int kEtapesEncadrement = 12;
+constexpr int kEvaluationsEncadre = 100;
+constexpr double kBorneK = 1e300;
 
 // The search gives up: the caller sees code -1 and result 0.
 struct Abandon {};
@@ -138,6 +144,105 @@ bool PeutRetrecir(double a, double b) {
     return !std::isfinite(milieu) || (milieu != a && milieu != b);
 }
 
+// The K-prime search's bisection point: the geometric mean across orders of magnitude, and
+// for ends of opposite signs far apart a step of the same kind from 1 on the far side, so that
+// a bracket from -5 to 1e300 closes in a few halvings rather than a thousand.
+double MilieuLarge(double a, double b) {
+    constexpr double kRapportGeometrique = 1e3;
+    const double petit = std::fmin(std::fabs(a), std::fabs(b));
+    const double grand = std::fmax(std::fabs(a), std::fabs(b));
+    if ((a > 0) == (b > 0) && petit > 0) return Milieu(a, b);
+    if (grand > kRapportGeometrique * std::fmax(1.0, petit)) {
+        const double loin = std::fabs(a) > std::fabs(b) ? a : b;
+        return std::copysign(std::sqrt(std::fmax(1.0, petit)) * std::sqrt(grand), loin);
+    }
+    return a / 2 + b / 2;
+}
+
+struct PointZ {
+    double x, F, z;  // z: the normal score of F
+};
+
+// The K-prime quantile from a rough start: a second start whose probability is shifted on the
+// normal scale by what the first missed, secant steps on that scale (at most 16 times the last
+// move) until p is bracketed, the bound probed when they do not reach it, then Chandrupatla's
+// inverse quadratic interpolation with bisection inside the bracket. On the normal scale F is
+// nearly straight, so a usual search takes five to eight evaluations.
+template <class Depart>
+double ChercheKprime(const Repartition& F, double p, double tol, double x0, const Depart& depart,
+                     CodeErreur& erreur) {
+    const double zp = ScoreNormal(p);
+    const auto evalue = [&](double x) {
+        const double Fx = F.EvalueOuAbandonne(x);
+        return PointZ{x, Fx, ScoreNormal(Fx)};
+    };
+    const auto atteint = [&](const PointZ& q) { return std::fabs(p - q.F) <= tol; };
+    const auto dessous = [&](const PointZ& q) { return q.F < p; };
+
+    PointZ a = evalue(x0);
+    if (atteint(a)) return a.x;
+    double x1 = a.x;
+    if (const std::optional<double> d = depart(ProbabiliteNormale(2 * zp - a.z))) x1 = *d;
+    if (x1 == a.x || !(std::fabs(x1) < kBorneK))
+        x1 = a.x + (dessous(a) ? 1.0 : -1.0) * std::fmax(1e-3 * std::fabs(a.x), 1e-3);
+    PointZ b = evalue(x1);
+    if (atteint(b)) return b.x;
+
+    for (int etape = 0; dessous(a) == dessous(b); ++etape) {
+        const double sens = dessous(b) ? 1.0 : -1.0;
+        const double distance = std::fabs(b.x - a.x);
+        double pas = 4 * sens * distance;
+        const double secante = (zp - b.z) * (b.x - a.x) / (b.z - a.z);
+        if (std::isfinite(secante) && secante * sens > 0)
+            pas = sens * std::fmin(1.25 * std::fabs(secante), 16 * distance);
+        const double x = b.x + pas;
+        if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK)) {
+            // Whether the quantile lies within the doubles at all: the bound itself is open.
+            const PointZ borne = evalue(sens * kBorneK);
+            if (dessous(borne) == dessous(b)) throw Abandon{};
+            a = b;
+            b = borne;
+            break;
+        }
+        a = b;
+        b = evalue(x);
+        if (atteint(b)) return b.x;
+    }
+
+    // a and b bracket p; c is the point a replaced.
+    PointZ c = a;
+    double t = 0.5;
+    for (int n = 0; n < kEvaluationsEncadre; ++n) {
+        double x = t == 0.5 ? MilieuLarge(a.x, b.x) : a.x + t * (b.x - a.x);
+        if (!(x > std::fmin(a.x, b.x) && x < std::fmax(a.x, b.x))) x = MilieuLarge(a.x, b.x);
+        const PointZ q = evalue(x);
+        if (atteint(q)) return q.x;
+        if (dessous(q) == dessous(a)) {
+            c = a;
+        } else {
+            c = b;
+            b = a;
+        }
+        a = q;
+        if (std::fabs(b.x - a.x) < kLargeurFinale || !PeutRetrecir(a.x, b.x)) break;
+        const double xi = (a.x - b.x) / (c.x - b.x), phi = (a.z - b.z) / (c.z - b.z);
+        t = 0.5;
+        if (phi * phi < xi && (1 - phi) * (1 - phi) < 1 - xi) {
+            const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
+            t = fa / (fb - fa) * fc / (fb - fc) +
+                (c.x - a.x) / (b.x - a.x) * fa / (fc - fa) * fb / (fc - fb);
+        }
+        // Progress of a few ulps at least, and never onto an end.
+        const double limite = std::fmin(
+            0.5, 4e-16 * std::fmax(std::fabs(a.x), std::fabs(b.x)) / std::fabs(b.x - a.x));
+        if (!std::isfinite(t)) t = 0.5;
+        t = std::fmax(limite, std::fmin(1 - limite, t));
+    }
+    if (!(std::fabs(b.x - a.x) < kLargeurFinale) || std::fabs(p - a.F) > 1e-6) throw Abandon{};
+    if (tol > 1e-7) erreur = kSuccesAvecRemarque;
+    return a.x;
+}
+
 }  // namespace
 
 double DepartNormal(double p) {
@@ -185,6 +290,15 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
         if (p >= 1.0 - tol) {
             if (supOuverte != Faux) erreur = kEchec;
             return borneSup;
+        }
+
+        // K-prime with the open bounds of the program: its own start and search.
+        if (nom == "K" && infOuverte != Faux && supOuverte != Faux && borneInf <= -kBorneK &&
+            borneSup >= kBorneK) {
+            const auto depart = [&](double q) { return QuantileKprimeApproche(q, P2, P3, P5); };
+            const std::optional<double> x0 = depart(p);
+            if (x0 && std::fabs(*x0) < kBorneK)
+                return ChercheKprime(F, p, tol, *x0, depart, erreur);
         }
 
         double x0 = Fini(centre + DepartNormal(p) * pas);

@@ -66,7 +66,7 @@ TEST(Normale, MatchesTabulatedValues) {
 }
 
 TEST(Dispatch, UnknownCodesAndOutOfDomainArgumentsGiveStatusAndZero) {
-    for (std::int32_t code : {0, 2, 4, 6, -1, 1000}) AttendRefus(AppelBasfun(code, 0.5, 1, 1));
+    for (std::int32_t code : {0, 2, 4, 7, -1, 1000}) AttendRefus(AppelBasfun(code, 0.5, 1, 1));
     // clang-format off
     const double horsDomaine[][3] = {{-0.1, 0.5, 2}, {1.1, 0.5, 2}, {0.5, 0, 2}, {0.5, -1, 2},
                                      {0.5, 0.5, 0}, {kNan, 0.5, 2}, {0.5, kNan, 2}, {0.5, 0.5, kInf}};

@@ -7,6 +7,9 @@
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 namespace ormane {
 namespace {
@@ -79,6 +82,36 @@ TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
         EXPECT_EQ(CalculePpreprep(c.alpha, 1.5, c.nu, 9.0, c.c, erreur), 0.0);
         EXPECT_EQ(erreur, kEchec);
     }
+}
+
+}  // namespace
+}  // namespace ormane
+
+namespace ormane {
+namespace {
+
+// Against 40-digit values (data/psrep_reference.py): both to 1e-12 relative, although the
+// K-prime function is asked a tolerance of 1e-9 only.
+TEST(CalculePsrep, ExactToTheLastDigitsAgainstTheReferenceValues) {
+    std::ifstream fichier(PSREP_REFERENCE_CSV);
+    std::string ligne;
+    std::getline(fichier, ligne);  // header
+    int lues = 0;
+    while (std::getline(fichier, ligne)) {
+        std::istringstream champs(ligne);
+        double t, df, dfR, c, psrep, ppreprep;
+        char v;
+        if (!(champs >> t >> v >> df >> v >> dfR >> v >> c >> v >> psrep >> v >> ppreprep))
+            continue;
+        ++lues;
+        SCOPED_TRACE(ligne);
+        CodeErreur erreur = 99;
+        EXPECT_NEAR(CalculePsrep(0.025, t, df, dfR, c, erreur), psrep, 1e-12 * psrep);
+        EXPECT_EQ(erreur, kSucces);
+        EXPECT_NEAR(CalculePpreprep(0.9, t, df, dfR, c, erreur), ppreprep, 1e-12 * ppreprep);
+        EXPECT_EQ(erreur, kSucces);
+    }
+    EXPECT_EQ(lues, 10);
 }
 
 }  // namespace

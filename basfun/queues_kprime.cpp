@@ -1,0 +1,199 @@
+#include "queues_kprime.h"
+
+#include <boost/math/distributions/students_t.hpp>
+#include <boost/math/quadrature/exp_sinh.hpp>
+#include <boost/math/quadrature/tanh_sinh.hpp>
+#include <boost/math/special_functions/beta.hpp>
+#include <boost/math/special_functions/erf.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "fonction_incomplete.h"
+#include "poids_melange.h"
+#include "politique_boost.h"
+#include "serie_melange.h"
+
+namespace basfun_interne {
+
+namespace bm = boost::math;
+
+namespace {
+
+// A sum stops once the terms left are below this fraction of the value.
+constexpr double kPrecisionRelative = 1e-17;
+// Each pass aims at the value the one before found; two or three suffice.
+constexpr int kPassesMax = 6;
+// About 0.2 ms of terms for one sum; past it the integral is the faster method.
+constexpr long kBudgetQueue = 20000;
+// Past this index the direct evaluations that start the sums get slow: the integral then.
+constexpr double kModeMax = 1e7;
+// The integral: at most this many halvings of its step, and its own error estimate must be
+// below this fraction of the value.
+constexpr std::size_t kRaffinementsMax = 9;
+constexpr double kErreurRelativeAdmise = 1e-11;
+
+// sum(precision) gives the tail with the terms left below `precision`, absolute. The first
+// pass, at 1e-17, finds the tail's size; the next ones aim at 1e-17 of it.
+template <class Somme>
+ValeurMethode SommeRelative(const Somme& somme) {
+    double precision = kPrecisionRelative;
+    for (int passe = 0; passe < kPassesMax; ++passe) {
+        const ValeurMethode v = somme(precision);
+        if (!v.ok || !(v.p > 0) || !std::isfinite(v.p)) return {};
+        if (precision <= 2 * kPrecisionRelative * v.p) return v;
+        precision = kPrecisionRelative * v.p;
+    }
+    return {};
+}
+
+PoidsMelange Poids(double nu1, double lambda) {
+    return Nu1Infini(nu1, lambda) ? PoidsMelange::Poisson(lambda)
+                                  : PoidsMelange::BinomialeNegative(nu1, lambda);
+}
+
+FonctionIncomplete Incomplete(double x, double nu2) {
+    return nu2 >= kNu2Infini ? FonctionIncomplete::Gamma(x) : FonctionIncomplete::Beta(x, nu2);
+}
+
+// The series where every term is positive. For x > 0 and lambda > 0 (the weights of both
+// sums then positive):
+//   P(K > x)  = 1/2 sum_j w(j) (1 - J(j + 1/2)) + 1/2 sum_j w(j + 1/2) (1 - J(j + 1)),
+//   P(K <= x) = 1/2 (1 - M) + 1/2 sum_j w(j) J(j + 1/2) + 1/2 sum_j w(j + 1/2) J(j + 1),
+// M = sum_j w(j + 1/2), and 1 - M is a Student tail computed directly.
+ValeurMethode SeriePositive(double x, double nu1, double nu2, double lambda, bool superieure) {
+    const PoidsMelange w = Poids(nu1, lambda);
+    if (!(w.Mode() <= kModeMax)) return {};
+    const FonctionIncomplete f = Incomplete(x, nu2);
+    const SommeDirecte directe = superieure ? SommeDirecte::AvecComplement : SommeDirecte::AvecJ;
+    const double base = superieure ? 0.0 : 0.5 * w.UnMoinsMasseDemi();
+    return SommeRelative([&](double precision) -> ValeurMethode {
+        long budget = kBudgetQueue;
+        const SommeMelange s0 = SommeSerie(w, f, 0.0, precision, budget, directe);
+        if (!s0.converge) return {};
+        double p = base + 0.5 * (superieure ? s0.avecComplement : s0.avecJ);
+        if (lambda != 0) {
+            const SommeMelange s1 = SommeSerie(w, f, 0.5, precision, budget, directe);
+            if (!s1.converge) return {};
+            p += 0.5 * (superieure ? s1.avecComplement : s1.avecJ);
+        }
+        return {p, std::isfinite(p)};
+    });
+}
+
+bm::quadrature::tanh_sinh<double, PolitiqueKprime>& TanhSinh() {
+    static bm::quadrature::tanh_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
+    return q;
+}
+bm::quadrature::exp_sinh<double, PolitiqueKprime>& ExpSinh() {
+    static bm::quadrature::exp_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
+    return q;
+}
+
+// The density of tau = log S, S = U / V (U when nu2 is infinite, 1 / V when nu1 is), times
+// P(K > x | S): a positive integrand, so that the rule's tolerance, relative to the integral
+// of |f|, is relative to the tail itself.
+class IntegrandeQueue {
+  public:
+    IntegrandeQueue(double x, double nu1, double nu2, double lambda)
+        : x_(x),
+          nu1_(nu1),
+          nu2_(nu2),
+          lambda_(lambda),
+          nu1Infini_(Nu1Infini(nu1, lambda)),
+          nu2Infini_(nu2 >= kNu2Infini),
+          student_(nu1Infini_ || nu2Infini_ ? 1.0 : nu1 + nu2) {}
+
+    double operator()(double tau) const {
+        const double v = Densite(tau) * Conditionnelle(tau);
+        return std::isfinite(v) ? v : 0.0;
+    }
+
+  private:
+    double Densite(double tau) const {
+        const PolitiqueKprime pol;
+        if (nu2Infini_ || nu1Infini_) {
+            // nu U^2 / 2 (nu V^2 / 2, with V = 1 / S) ~ Gamma(nu / 2).
+            const double nu = nu2Infini_ ? nu1_ : nu2_;
+            const double u = nu / 2 * std::exp(nu2Infini_ ? 2 * tau : -2 * tau);
+            if (!std::isfinite(u)) return 0.0;
+            return 2 * u * bm::gamma_p_derivative(nu / 2, u, pol);
+        }
+        // W = nu1 S^2 / (nu1 S^2 + nu2) ~ Beta(nu1/2, nu2/2), dW/dtau = 2 W (1 - W).
+        const double z = nu1_ / nu2_ * std::exp(2 * tau);
+        if (!std::isfinite(z)) return 0.0;
+        const double w = z / (1 + z), unMoinsW = 1 / (1 + z);
+        const double densiteW = w <= 0.5 ? bm::ibeta_derivative(nu1_ / 2, nu2_ / 2, w, pol)
+                                         : bm::ibeta_derivative(nu2_ / 2, nu1_ / 2, unMoinsW, pol);
+        return 2 * w * unMoinsW * densiteW;
+    }
+
+    // P(K > x | S = e^tau): K > x is Z > x - lambda S (nu2 infinite), Z > x / S - lambda
+    // (nu1 infinite), T > (x - lambda S) sqrt((nu1 + nu2) / (nu2 + nu1 S^2)) with T Student
+    // of nu1 + nu2 df otherwise; the last written for S > 1 as (x / S - lambda) times
+    // sqrt((nu1 + nu2) / (nu2 / S^2 + nu1)), which neither overflows.
+    double Conditionnelle(double tau) const {
+        const PolitiqueKprime pol;
+        const double s = std::exp(tau);
+        if (nu2Infini_) return 0.5 * bm::erfc((x_ - lambda_ * s) / std::numbers::sqrt2, pol);
+        if (nu1Infini_)
+            return 0.5 * bm::erfc((x_ * std::exp(-tau) - lambda_) / std::numbers::sqrt2, pol);
+        const double n = nu1_ + nu2_;
+        const double t = s <= 1 ? (x_ - lambda_ * s) * std::sqrt(n / (nu2_ + nu1_ * s * s))
+                                : (x_ / s - lambda_) * std::sqrt(n / (nu2_ / (s * s) + nu1_));
+        if (std::isnan(t)) return 0.0;
+        if (std::isinf(t)) return t > 0 ? 0.0 : 1.0;
+        return bm::cdf(complement(student_, t));
+    }
+
+    double x_, nu1_, nu2_, lambda_;
+    bool nu1Infini_, nu2Infini_;
+    bm::students_t_distribution<double, PolitiqueKprime> student_;
+};
+
+}  // namespace
+
+ValeurMethode QueueSuperieureParIntegrale(double x, double nu1, double nu2, double lambda) {
+    const IntegrandeQueue f(x, nu1, nu2, lambda);
+    // Cuts: the density's peak (tau = 0) and where the conditional tail steps from one level
+    // to the other, S = x / lambda.
+    double a = 0, b = 0;
+    const double racine = x / lambda;
+    if (racine > 0 && std::isfinite(std::log(racine))) {
+        a = std::fmin(0.0, std::log(racine));
+        b = std::fmax(0.0, std::log(racine));
+    }
+    constexpr double kTolerance = 1e-15;
+    const double inf = std::numeric_limits<double>::infinity();
+    double e = 0, l1 = 0, erreur = 0, p = 0;
+    p += ExpSinh().integrate([&](double u) { return f(a - u); }, 0.0, inf, kTolerance, &e, &l1);
+    erreur += e;
+    if (b > a) {
+        p += TanhSinh().integrate(f, a, b, kTolerance, &e, &l1);
+        erreur += e;
+    }
+    p += ExpSinh().integrate([&](double u) { return f(b + u); }, 0.0, inf, kTolerance, &e, &l1);
+    erreur += e;
+    return {p, p > 0 && std::isfinite(p) && erreur <= kErreurRelativeAdmise * p};
+}
+
+ValeurMethode PetiteQueueSuperieure(double x, double nu1, double nu2, double lambda) {
+    if (x == 0) {
+        // P(K > 0) = P(Z / U > -lambda), small only for lambda < 0: half the two-sided
+        // Student tail 1 - M.
+        if (!(lambda < 0)) return {};
+        const double p = 0.5 * Poids(nu1, lambda).UnMoinsMasseDemi();
+        return {p, p > 0 && std::isfinite(p)};
+    }
+    ValeurMethode v;
+    // Upper tail at x > 0 with lambda >= 0, or (reflected) lower tail at -x > 0 with -lambda >=
+    // 0: the positive series. An upper tail at x > 0 with lambda < 0 is a difference of two
+    // sums there, and is left to the integral.
+    if (x > 0 && lambda >= 0) v = SeriePositive(x, nu1, nu2, lambda, true);
+    if (x < 0 && lambda <= 0) v = SeriePositive(-x, nu1, nu2, -lambda, false);
+    if (!v.ok) v = QueueSuperieureParIntegrale(x, nu1, nu2, lambda);
+    return v;
+}
+
+}  // namespace basfun_interne

@@ -1,0 +1,145 @@
+#include "kprime_start.h"
+
+#include <boost/math/policies/policy.hpp>
+#include <boost/math/special_functions/beta.hpp>
+#include <boost/math/special_functions/erf.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <cmath>
+#include <numbers>
+
+#include "student_quantile.h"
+
+namespace ormane {
+namespace {
+
+namespace bm = boost::math;
+namespace pol = boost::math::policies;
+
+using Politique =
+    pol::policy<pol::domain_error<pol::ignore_error>, pol::pole_error<pol::ignore_error>,
+                pol::overflow_error<pol::ignore_error>, pol::underflow_error<pol::ignore_error>,
+                pol::denorm_error<pol::ignore_error>, pol::evaluation_error<pol::ignore_error>,
+                pol::rounding_error<pol::ignore_error>,
+                pol::indeterminate_result_error<pol::ignore_error>, pol::promote_double<false>>;
+
+// Degrees of freedom from here on are infinite, as in libbasfun.
+constexpr double kInfini = 1e20;
+// N is close enough to normal once the chi variable it is matched to has this many degrees
+// of freedom (skewness below 0.1), or when its mean is less than this many standard
+// deviations from 0 (a chi variable cannot take its negative values).
+constexpr double kChiNormal = 50;
+constexpr double kEcartsChi = 2;
+
+// Mean and variance of sqrt(chi2_nu / nu); for a large nu from their series in 1 / nu, where
+// 1 minus the squared mean would cancel.
+struct MomentsChi {
+    double moyenne, variance;
+};
+MomentsChi Chi(double nu) {
+    if (nu >= kInfini) return {1.0, 0.0};
+    if (nu > 1e4) {
+        const double i = 1 / nu;
+        return {1 - i / 4 + i * i / 32, i / 2 - i * i / 8};
+    }
+    const double c = std::sqrt(2 / nu) / bm::tgamma_delta_ratio(nu / 2, 0.5, Politique());
+    return {c, (1 - c) * (1 + c)};
+}
+
+// The degrees of freedom m whose sqrt(chi2_m / m) has the variance v (0 < v < 1): that
+// variance falls from 1 to 0 as m grows, nearly as 1 / (2 m) for large m. Regula falsi
+// (Illinois) on its logarithm over log m.
+double DegresDeVariance(double v) {
+    if (v < 1 / (2 * 1e4)) return 1 / (2 * v) - 0.25;
+    const double cible = std::log(v);
+    const auto ecart = [&](double logM) { return std::log(Chi(std::exp(logM)).variance) - cible; };
+    double a = std::log(1e-10), b = std::log(1e5), fa = ecart(a), fb = ecart(b);
+    if (!(fa >= 0)) return std::exp(a);
+    if (!(fb <= 0)) return std::exp(b);
+    int cote = 0;
+    for (int i = 0; i < 40 && b - a > 1e-3; ++i) {
+        const double c = (a * fb - b * fa) / (fb - fa);
+        const double fc = ecart(c);
+        if (fc > 0) {
+            a = c;
+            fa = fc;
+            if (cote == -1) fb /= 2;
+            cote = -1;
+        } else {
+            b = c;
+            fb = fc;
+            if (cote == 1) fa /= 2;
+            cote = 1;
+        }
+    }
+    return std::exp(0.5 * (a + b));
+}
+
+double QuantileNormal(double q) {
+    return q < 0.5 ? -std::numbers::sqrt2 * bm::erfc_inv(2 * q, Politique())
+                   : std::numbers::sqrt2 * bm::erfc_inv(2 * (1 - q), Politique());
+}
+
+// sqrt of the q-quantile of chi2_m / m divided by chi2_nu2 / nu2 (an F variable; nu2 infinite:
+// chi2_m / m).
+double RacineQuantileF(double q, double m, double nu2) {
+    if (nu2 >= kInfini) return std::sqrt(2 * bm::gamma_p_inv(m / 2, q, Politique()) / m);
+    double unMoinsW = 0;
+    const double w = bm::ibeta_inv(m / 2, nu2 / 2, q, &unMoinsW, Politique());
+    return std::sqrt(nu2 / m) * std::sqrt(w) / std::sqrt(unMoinsW);
+}
+
+}  // namespace
+
+double ScoreNormal(double F) {
+    constexpr double kZMax = 40;
+    if (!(F > 0)) return -kZMax;
+    if (!(F < 1)) return kZMax;
+    return std::fmax(-kZMax, std::fmin(kZMax, QuantileNormal(F)));
+}
+
+double ProbabiliteNormale(double z) {
+    return 0.5 * std::erfc(-z / std::numbers::sqrt2);
+}
+
+std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, double lambda) {
+    if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
+        return std::nullopt;
+    // Mean, standard deviation and root mean square of N = Z + lambda U.
+    const MomentsChi u = Chi(nu1);
+    const double moyenne = lambda * u.moyenne;
+    const double ecartType = std::hypot(1.0, lambda * std::sqrt(u.variance));
+    const double quadratique = std::hypot(1.0, lambda);
+    const double m = DegresDeVariance(
+        std::fmin((ecartType / quadratique) * (ecartType / quadratique), 1 - 1e-16));
+    double x = 0;
+    if (std::fabs(moyenne) >= kEcartsChi * ecartType && m < kChiNormal) {
+        // N as rms times a chi variable with m degrees of freedom, of N's sign; a negative N
+        // reflects the quantile.
+        const double r = lambda > 0 ? RacineQuantileF(q, m, nu2) : -RacineQuantileF(1 - q, m, nu2);
+        x = quadratique * r;
+    } else if (nu2 >= kInfini) {
+        x = moyenne + ecartType * QuantileNormal(q);
+    } else {
+        // (Z + delta) / V, delta = mean / sd: the normal approximation of Z - y V solved for y,
+        // where it has a root; far in the tails of a small nu2 it has none, and Student's
+        // quantile shifted by delta E[1 / V] stands in.
+        const double delta = moyenne / ecartType;
+        const MomentsChi v = Chi(nu2);
+        const double z = QuantileNormal(q);
+        const double denominateur = v.moyenne * v.moyenne - z * z * v.variance;
+        const double radical = v.moyenne * v.moyenne + v.variance * (delta * delta - z * z);
+        double y;
+        if (denominateur > 0.1 * v.moyenne * v.moyenne && radical >= 0) {
+            y = (delta * v.moyenne + z * std::sqrt(radical)) / denominateur;
+        } else {
+            const std::optional<double> t = QuantileStudentDirect(q, nu2);
+            if (!t) return std::nullopt;
+            y = *t + delta / v.moyenne;
+        }
+        x = ecartType * y;
+    }
+    if (!std::isfinite(x)) return std::nullopt;
+    return x;
+}
+
+}  // namespace ormane
