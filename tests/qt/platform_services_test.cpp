@@ -96,8 +96,10 @@ class PlatformServicesTest : public QObject {
                                       << "";
         QTest::newRow("French 7") << 7 << "not-found-fr.html"
                                   << "numéro 7 n’existe pas";
-        QTest::newRow("English 14") << 14 << "not-found-en.html"
-                                    << "number 14 does not exist";
+        QTest::newRow("K-prime calculator, English") << 14 << "en/14.html"
+                                                     << "Ormane – The K-prime calculator";
+        QTest::newRow("English 16") << 16 << "not-found-en.html"
+                                    << "number 16 does not exist";
         QTest::newRow("other 40") << 40 << "not-found-en.html"
                                   << "number 40 does not exist";
         QTest::newRow("negative") << -3 << "not-found-en.html"
