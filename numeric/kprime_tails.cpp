@@ -1,10 +1,8 @@
 #include "kprime_tails.h"
 
 #include <cmath>
-#include <cstdint>
 
-#include "basfun_loader.h"
-#include "erreur_execution.h"
+#include "special_functions.h"
 
 namespace ormane {
 namespace {
@@ -18,17 +16,6 @@ double DegresDeLiberte(double nu) {
     return nu >= kInfini ? kInfini : nu;
 }
 
-// Function `fonction` (5 or 6) at the arguments; false on a non-zero status.
-bool Appelle(std::int32_t fonction, double x, double nu1, double nu2, double lambda,
-             double& valeur) {
-    const basfun_fn basfun = PointEntreeBasfun();
-    std::int32_t statut = 0, limite = 10000;
-    double tolerance = kTolerance, a10 = 0.0;
-    valeur = 0.0;
-    basfun(&fonction, &valeur, &statut, &limite, &x, &nu1, &nu2, &lambda, &tolerance, &a10);
-    return statut == 0;
-}
-
 }  // namespace
 
 QueuesKprime CalculeQueuesKprime(double x, double nu1, double nu2, double lambda,
@@ -38,15 +25,10 @@ QueuesKprime CalculeQueuesKprime(double x, double nu1, double nu2, double lambda
         code = kEchec;
         return {0.0, 0.0};
     }
-    try {
-        QueuesKprime q{0.0, 0.0};
-        const double n1 = DegresDeLiberte(nu1), n2 = DegresDeLiberte(nu2);
-        if (Appelle(BASFUN_KPRIME, x, n1, n2, lambda, q.inferieure) &&
-            Appelle(BASFUN_KPRIME_QUEUE_SUPERIEURE, x, n1, n2, lambda, q.superieure))
-            return q;
-    } catch (const ErreurExecution&) {
-        // The library cannot be reached.
-    }
+    const double n1 = DegresDeLiberte(nu1), n2 = DegresDeLiberte(nu2);
+    QueuesKprime q{RepartitionKprime(x, n1, n2, lambda, kTolerance, code), 0.0};
+    if (code == kSucces) q.superieure = QueueSuperieureKprime(x, n1, n2, lambda, kTolerance, code);
+    if (code == kSucces) return q;
     code = kEchec;
     return {0.0, 0.0};
 }

@@ -9,6 +9,7 @@
 
 #include "arithmetique_controlee.h"
 #include "distribution.h"
+#include "kprime_quantile_polish.h"
 #include "kprime_start.h"
 #include "moments.h"
 #include "student_quantile.h"
@@ -297,8 +298,11 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
             borneSup >= kBorneK) {
             const auto depart = [&](double q) { return QuantileKprimeApproche(q, P2, P3, P5); };
             const std::optional<double> x0 = depart(p);
-            if (x0 && std::fabs(*x0) < kBorneK)
-                return ChercheKprime(F, p, tol, *x0, depart, erreur);
+            if (x0 && std::fabs(*x0) < kBorneK) {
+                const double x = ChercheKprime(F, p, tol, *x0, depart, erreur);
+                if (erreur != kSucces || !(std::fmin(p, 1.0 - p) < kQueueAAffiner)) return x;
+                return AffineQuantileKprime(x, p, P2, P3, P5);
+            }
         }
 
         double x0 = Fini(centre + DepartNormal(p) * pas);

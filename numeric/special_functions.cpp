@@ -54,6 +54,18 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     return 0.0;
 }
 
+double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                             CodeErreur& erreur) {
+    try {
+        const Retour retour = AppelleBasfun(BASFUN_KPRIME_QUEUE_SUPERIEURE, 0, 10000,
+                                            {x, nu1, nu2, lambda, tolerance, 0.0});
+        if (retour.statut == 0) return retour.valeur;
+    } catch (const ErreurExecution&) {
+    }
+    erreur = kEchec;
+    return 0.0;
+}
+
 double RepartitionNormale(double x, CodeErreur& erreur) {
     const Retour retour = AppelleBasfun(BASFUN_NORMALE, 0, 0, {x, 0.0, 0.0, 0.0, 0.0, 0.0});
     if (retour.statut < std::numeric_limits<CodeErreur>::min() ||

@@ -1,4 +1,4 @@
-// The three thin routines through which the program reaches libbasfun (loaded at run
+// The thin routines through which the program reaches libbasfun (loaded at run
 // time): nothing else calls the library.
 #pragma once
 
@@ -17,6 +17,12 @@ double BetaIncomplete(double x, double a, double b, CodeErreur& erreur);
 // untouched. Non-zero status or library unreachable: code -1, result 0.
 double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
                          CodeErreur& erreur);
+
+// P(K > x) through function 6 (limit 10000), computed directly where it is small. Status 0:
+// the value, the error code untouched. Non-zero status or library unreachable: code -1,
+// result 0.
+double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                             CodeErreur& erreur);
 
 // Phi(x) through function 9; copies the status into the error code and returns the value.
 // It has no trap of its own: an unreachable library, or a status that does not fit in 16

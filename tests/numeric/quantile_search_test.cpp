@@ -218,3 +218,37 @@ TEST_F(RechercheFactice, WalksEnlargeWithinTheEvaluationBound) {
 
 }  // namespace
 }  // namespace ormane
+
+namespace ormane {
+namespace {
+
+// Far in either tail the quantile keeps its last digits: the smaller tail at x (libbasfun's
+// function 5 or 6, checked against independent values in tests/basfun) meets min(p, 1 - p)
+// within 1e-12 relative on the x scale, that is within 1e-12 |x| times the density.
+TEST(QuantileKprime, ExactToTwelveDigitsDownToTinyTails) {
+    // clang-format off
+    const double lois[][3] = {{9, 9, 0.7776}, {2.5, 4, -5}, {9, 1e300, 20}, {30, 1e300, 1.1},
+        {9, 60, 20}, {2, 3, 8}, {1, 1, 3}, {20, 20, 1.5}};
+    // clang-format on
+    for (const auto& [nu1, nu2, lambda] : lois)
+        for (const double p : {1e-12, 1e-8, 0.001, 0.3, 0.975, 1.0 - 1e-8}) {
+            SCOPED_TRACE(testing::Message()
+                         << "p=" << p << " K(" << nu1 << ", " << nu2 << ", " << lambda << ")");
+            const Resultat r = Quantile("K", p, nu1, nu2, lambda);
+            ASSERT_EQ(r.erreur, kSucces);
+            const bool haut = p > 0.5;
+            const auto queue = [&](double x) {
+                CodeErreur code = kSucces;
+                return haut ? QueueSuperieureKprime(x, nu1, nu2, lambda, 1e-16, code)
+                            : RepartitionKprime(x, nu1, nu2, lambda, 1e-16, code);
+            };
+            // The target lies between the tails at x (1 - 1e-12) and x (1 + 1e-12).
+            const double d = 1e-12 * std::fabs(r.x);
+            const double a = queue(r.x - d), b = queue(r.x + d), cible = haut ? 1.0 - p : p;
+            EXPECT_LE(std::fmin(a, b), cible);
+            EXPECT_GE(std::fmax(a, b), cible);
+        }
+}
+
+}  // namespace
+}  // namespace ormane
