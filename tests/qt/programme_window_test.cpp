@@ -112,8 +112,9 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(control<QLabel>("Etialpha")->text(), QStringLiteral("α"));
         QStringList menus;
         for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
-        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "&Graph",
-                                     "&Language", "e&Xit", "&?"}));
+        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "R&esults",
+                                     "&Graph", "Plan a replicatio&n...", "&Language", "e&Xit",
+                                     "&?"}));
         QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
         QVERIFY(!action("MenuLangue", 1)->isChecked());
         for (window::Control* shown : F().controls()) {
