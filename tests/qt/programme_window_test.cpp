@@ -113,7 +113,7 @@ class ProgrammeWindowTest : public QObject {
         QStringList menus;
         for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
         QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard",
-                                     "&Language", "e&Xit", "&?"}));
+                                     "R&esults", "&Language", "e&Xit", "&?"}));
         QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
         QVERIFY(!action("MenuLangue", 1)->isChecked());
         for (window::Control* shown : F().controls()) {
