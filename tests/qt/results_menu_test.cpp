@@ -1,0 +1,250 @@
+// The Results menu in real widgets, reached by its access keys in both languages: the
+// report and the results on the clipboard, the files saved through the real save dialog
+// (typed into as a person types), and what a screen reader is told of each item.
+#include <QAccessible>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "support/programme_window.h"
+#include "support/qt_test_main.h"
+#include "support/tidiness.h"
+
+using namespace ormane;
+using qt::testing::ProgrammeWindow;
+
+namespace {
+
+const QString nbsp = QStringLiteral("\u00A0");
+
+// Clicks a check box's indicator.
+void tick(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Runs `act` on the next modal widget of type W once it is up (polling, since it may open
+// after the key that asks for it has been handled); gives up after two seconds.
+template <class W>
+void whenModalOpens(std::function<void(W&)> act) {
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
+        auto* shown = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (shown == nullptr && ++*tries < 200) return;
+        poll->stop();
+        poll->deleteLater();
+        if (shown != nullptr) act(*shown);
+    });
+    poll->start();
+}
+
+}  // namespace
+
+class ResultsMenuTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgrammeWindow> w_;
+    QString message_;
+
+    window::FeuilleOrmane& F() { return w_->F(); }
+    template <class W = QWidget>
+    W* control(const char* name, std::int16_t index = -1) {
+        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
+    }
+    QAction* action(const char* name) { return w_->action(F().control(name)); }
+
+    // Opens the Results menu by its access key, as a person does.
+    QMenu* openResultsMenu(Qt::Key key) {
+        w_->window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(w_->window())) return nullptr;
+        QTest::keyClick(w_->window(), key, Qt::AltModifier);
+        if (!QTest::qWaitFor(
+                [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+                2000))
+            return nullptr;
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    // Opens the menu and presses an item's key; the message that follows is read and closed.
+    void chooseInResultsMenu(Qt::Key menuKey, Qt::Key itemKey) {
+        message_.clear();
+        QMenu* menu = openResultsMenu(menuKey);
+        QVERIFY(menu != nullptr);
+        whenModalOpens<QMessageBox>([this](QMessageBox& box) {
+            message_ = box.text();
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        QTest::keyClick(menu, itemKey);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    }
+    void showEveryProbabilityAndTheIntervals() {
+        tick(control("CasePsrep"));
+        tick(control("CasePreprep"));
+        tick(control("OptionIC", 1));
+        QVERIFY(F().checkBox("CasePsrep").value() != 0 && F().checkBox("OptionIC", 1).value() != 0);
+    }
+    // Saves through the real dialog, typing `name` into its file name box.
+    QByteArray saveAs(Qt::Key menuKey, const QString& name, QString* saved) {
+        bool typed = false;
+        whenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (edit == nullptr) return dialog.reject();
+            // The dialog lists its folder in the background: let it settle first.
+            dialog.activateWindow();
+            (void)QTest::qWaitForWindowActive(&dialog);
+            QTest::qWait(200);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edit, name);
+            typed = true;
+            auto* box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            QPushButton* save = box ? box->button(QDialogButtonBox::Save) : nullptr;
+            if (save == nullptr) return dialog.reject();
+            QTest::mouseClick(save, Qt::LeftButton);
+            // Never left hanging: a dialog that did not take the name fails the test.
+            if (dialog.isVisible()) {
+                typed = false;
+                dialog.reject();
+            }
+        });
+        QMenu* menu = openResultsMenu(menuKey);
+        if (menu == nullptr) return {};
+        QTest::keyClick(menu, menuKey == Qt::Key_E ? Qt::Key_S : Qt::Key_E);
+        if (!typed) return {};
+        QFile file(*saved);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return file.readAll();
+    }
+
+  private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
+        w_ = std::make_unique<ProgrammeWindow>();
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+    }
+    void cleanup() { w_.reset(); }
+
+    void theMenuSitsAfterTheCopyCommandAndNamesItsItemsInBothLanguages() {
+        for (bool french : {false, true}) {
+            if (french) w_->action(F().menuItem("MenuLangue", 1))->trigger();
+            QStringList bar;
+            for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions())
+                bar << menu->text();
+            QCOMPARE(bar.indexOf(action("MenuResultats")->text()), 2);
+            QMenu* menu = openResultsMenu(french ? Qt::Key_T : Qt::Key_E);
+            QVERIFY(menu != nullptr);
+            QCOMPARE(menu->menuAction()->text(),
+                     french ? QStringLiteral("Résul&tats") : QStringLiteral("R&esults"));
+            QStringList items, spoken;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < accessible->childCount(); ++i) {
+                spoken << accessible->child(i)->text(QAccessible::Name);
+            }
+            for (QAction* item : menu->actions()) items << item->text();
+            QTest::keyClick(menu, Qt::Key_Escape);
+            if (french) {
+                QCOMPARE(items,
+                         (QStringList{"&Copier les résultats", "&Enregistrer les résultats...",
+                                      "Copier le &rapport"}));
+                QCOMPARE(spoken,
+                         (QStringList{"Copier les résultats", "Enregistrer les résultats...",
+                                      "Copier le rapport"}));
+            } else {
+                QCOMPARE(items,
+                         (QStringList{"&Copy results", "&Save results...", "Copy the &report"}));
+                QCOMPARE(spoken,
+                         (QStringList{"Copy results", "Save results...", "Copy the report"}));
+            }
+        }
+    }
+
+    void theReportKeyCopiesTheSentenceInEachLanguage() {
+        showEveryProbabilityAndTheIntervals();
+        chooseInResultsMenu(Qt::Key_E, Qt::Key_R);
+        const QString english = QStringLiteral(
+            "t(9) = 1.10, two-tailed p = .30: prep = .772, psrep (α = .05, two-tailed) = .230, "
+            "ppreprep (γ = .90) = .426, 95% prediction interval of the replication's t "
+            "[−1.93, 4.68], 95% prediction interval of the replication's one-tailed p "
+            "[.001, .957]");
+        QCOMPARE(QGuiApplication::clipboard()->text(), english);
+        QCOMPARE(message_,
+                 QStringLiteral("The report has been copied to the clipboard:\n\n") + english);
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        chooseInResultsMenu(Qt::Key_T, Qt::Key_R);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("t(9) = 1,10") + nbsp + "; p bilatéral = 0,30" + nbsp +
+                     ": prep = 0,772" + nbsp + "; psrep (α = 0,05 bilatéral) = 0,230" + nbsp +
+                     "; ppreprep (γ = 0,90) = 0,426" + nbsp + "; intervalle de prédiction à 95" +
+                     nbsp + "% du t de la réplique [−1,93" + nbsp + "; 4,68]" + nbsp +
+                     "; intervalle de prédiction à 95" + nbsp +
+                     "% du p unilatéral de la réplique [0,001" + nbsp + "; 0,957]");
+        QVERIFY(message_.startsWith(QStringLiteral("Le rapport a été copié")));
+    }
+
+    void theCopyKeyCopiesTheResultsAsTheLabelsRead() {
+        chooseInResultsMenu(Qt::Key_E, Qt::Key_C);
+        const QString prep = control<QLabel>("EtiPrep")->text().trimmed();
+        QCOMPARE(prep, QStringLiteral("prep = 0.772"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("prep = probability of finding a same-sign effect in a "
+                                "replication\n  ") +
+                     prep + "\n");
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        chooseInResultsMenu(Qt::Key_T, Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("prep = probabilité de trouver un effet de même signe dans une "
+                                "réplique\n  ") +
+                     control<QLabel>("EtiPrep")->text().trimmed() + "\n");
+        QVERIFY(message_.startsWith(QStringLiteral("Les résultats affichés ont été copiés")));
+    }
+
+    // A name typed without an extension takes the first format's (CSV); one typed with
+    // ".json" is saved as JSON. Both read back as the results the window keeps.
+    void theSaveKeyWritesCsvOrJsonThroughTheDialog() {
+        showEveryProbabilityAndTheIntervals();
+        QTemporaryDir folder;
+        QString csvPath = folder.filePath(QStringLiteral("results.csv"));
+        const QByteArray csv =
+            saveAs(Qt::Key_E, folder.filePath(QStringLiteral("results")), &csvPath);
+        const QList<QByteArray> rows = csv.trimmed().split('\n');
+        QCOMPARE(rows.size(), 2);
+        const QList<QByteArray> header = rows[0].split(','), cells = rows[1].split(',');
+        QCOMPARE(header.size(), cells.size());
+        const ResultatsConserves& kept = w_->programme().module().resultats;
+        QCOMPARE(cells[header.indexOf("prep")].toDouble(), *kept.valeur(Resultat::Prep));
+        QCOMPARE(cells[header.indexOf("t_pred_hi")].toDouble(), kept[Resultat::tReplique]->haut);
+        QCOMPARE(cells[header.indexOf("p2")], QByteArray("0.30"));
+
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        QString jsonPath = folder.filePath(QStringLiteral("results.json"));
+        const QJsonObject json =
+            QJsonDocument::fromJson(saveAs(Qt::Key_T, jsonPath, &jsonPath)).object();
+        QCOMPARE(json.value("prep").toDouble(), *kept.valeur(Resultat::Prep));
+        QCOMPARE(json.value("psrep").toDouble(), *kept.valeur(Resultat::Psrep));
+        QCOMPARE(json.value("t_prediction").toArray().at(0).toDouble(),
+                 kept[Resultat::tReplique]->bas);
+        QCOMPARE(json.value("entries").toObject().value("df").toString(), QStringLiteral("9"));
+        QCOMPARE(json.value("labels").toObject().value("prep").toString(),
+                 control<QLabel>("EtiPrep")->text());
+    }
+};
+
+ORMANE_QTEST_MAIN(ResultsMenuTest)
+#include "results_menu_test.moc"
