@@ -14,7 +14,8 @@ DrawingCanvas::DrawingCanvas(const window::Picture& picture) : picture_(picture)
 
 QSize DrawingCanvas::sizeHint() const {
     const window::Dessin& d = picture_.drawing();
-    return d.largeur > 0 ? QSize(d.largeur, d.hauteur) : QSize(640, 260);
+    // Before its first drawing: the size of the main window's pane, so that nothing moves then.
+    return d.largeur > 0 ? QSize(d.largeur, d.hauteur) : QSize(640, 280);
 }
 
 void DrawingCanvas::paintEvent(QPaintEvent*) {
