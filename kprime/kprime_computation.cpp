@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "numeric/kprime_tails.h"
 #include "numeric/basfun_loader.h"
 #include "numeric/kprime_moments.h"
 #include "numeric/quantile_retry.h"
@@ -68,13 +69,12 @@ std::optional<double> Quantile(double p, double nu1, double nu2, double lambda) 
 
 }  // namespace
 
-// Until the library gives the upper tail, the upper tail is the complement of the lower
-// one.
+// Each tail from the library directly, so that a small one keeps its relative accuracy.
 DeuxQueues QueuesDe(double x, double nu1, double nu2, double lambda, CodeErreur& code) {
     code = kSucces;
-    const double F = RepartitionKprime(x, nu1, nu2, lambda, kToleranceRepartition, code);
+    const QueuesKprime q = CalculeQueuesKprime(x, nu1, nu2, lambda, code);
     if (code < 0) return {};
-    return {F, 1 - F};
+    return {q.inferieure, q.superieure};
 }
 
 ResultatsKprime CalculeKprime(const EntreesKprime& e) {
