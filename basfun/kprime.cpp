@@ -188,6 +188,22 @@ bool CasImmediat(double x, double nu1, double nu2, double lambda, double toleran
         valeur = lambda > 0 ? 0.0 : 1.0;
         return true;
     }
+    // Both df huge: K = Z + lambda U / V spreads about lambda by about s = sqrt(1 + lambda^2
+    // (1/(2 nu1) + 1/(2 nu2))). Beyond 70 s one of Z, U, V is 40 of its deviations out, a
+    // probability below the smallest double; the integrals there would take seconds.
+    if (nu1 >= kNu2Infini && nu2 >= kNu2Infini) {
+        const double s = std::hypot(1.0, std::fabs(lambda) * std::sqrt(0.5 / nu1 + 0.5 / nu2));
+        if (std::fabs(x - lambda) > 70 * s) {
+            valeur = x > lambda ? 1.0 : 0.0;
+            return true;
+        }
+        // A spread of 1e15 or more (lambda of 1e25 and more): the law is normal to within its
+        // skewness, below 1e-10.
+        if (s >= 1e15) {
+            valeur = 0.5 * std::erfc(-((x - lambda) / s) / std::sqrt(2.0));
+            return true;
+        }
+    }
     return false;
 }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "numeric/kprime_tails.h"
 #include "numeric/basfun_loader.h"
 #include "numeric/kprime_moments.h"
+#include "numeric/kprime_tails.h"
 #include "numeric/quantile_retry.h"
 #include "numeric/special_functions.h"
 
