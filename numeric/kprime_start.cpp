@@ -1,26 +1,18 @@
 #include "kprime_start.h"
 
-#include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 #include <numbers>
 
+#include "boost_policy.h"
 #include "student_quantile.h"
 
 namespace ormane {
 namespace {
 
 namespace bm = boost::math;
-namespace pol = boost::math::policies;
-
-using Politique =
-    pol::policy<pol::domain_error<pol::ignore_error>, pol::pole_error<pol::ignore_error>,
-                pol::overflow_error<pol::ignore_error>, pol::underflow_error<pol::ignore_error>,
-                pol::denorm_error<pol::ignore_error>, pol::evaluation_error<pol::ignore_error>,
-                pol::rounding_error<pol::ignore_error>,
-                pol::indeterminate_result_error<pol::ignore_error>, pol::promote_double<false>>;
 
 // Degrees of freedom from here on are infinite, as in libbasfun.
 constexpr double kInfini = 1e20;
