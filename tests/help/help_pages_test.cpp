@@ -26,10 +26,12 @@ struct Page {
 
 const Page kPages[] = {{1, "fr/1.html", "fr", 11},       {2, "fr/2.html", "fr", 12},
                        {3, "fr/3.html", "fr", 13},       {4, "fr/4.html", "fr", 14},
-                       {5, "fr/5.html", "fr", 15},
+                       {5, "fr/5.html", "fr", 15},       {6, "fr/6.html", "fr", 16},
+                       {7, "fr/7.html", "fr", 17},
                        {11, "en/11.html", "en", 1},      {12, "en/12.html", "en", 2},
                        {13, "en/13.html", "en", 3},      {14, "en/14.html", "en", 4},
-                       {15, "en/15.html", "en", 5},
+                       {15, "en/15.html", "en", 5},      {16, "en/16.html", "en", 6},
+                       {17, "en/17.html", "en", 7},
                        {22, "22.html", "", 22},          {8, "fr/8.html", "fr", 18},
                        {18, "en/18.html", "en", 8},      {0, "not-found-fr.html", "fr", 0},
                        {0, "not-found-en.html", "en", 0}};
