@@ -1,6 +1,7 @@
 // Checks the help folder as the help window will use it: every numbered topic has its
 // file in its language, pages are titled, nested and linked correctly, each topic points
-// to its counterpart in the other language, and the Use pages quote the window's captions.
+// to its counterpart in the other language, and the Use pages (and those of the Graph and
+// Results menus) quote the window's captions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -160,6 +161,31 @@ TEST(UsePages, QuoteEveryCaptionOfBothLanguages) {
         for (const char* caption : kCaptions)
             EXPECT_NE(text.find(caption), std::string::npos)
                 << file << " lacks \"" << caption << '"';
+    }
+}
+
+// The pages of the Graph and Results menus quote each item of their menu as the window
+// shows it in their language.
+struct MenuPage {
+    const char* file;
+    std::vector<const char*> captions;
+};
+const MenuPage kMenuPages[] = {
+    {"en/16.html",
+     {"Graph", "Show the picture", "t scale", "Effect-size scale", "Export the picture..."}},
+    {"fr/6.html",
+     {"Graphique", "Afficher l'image", "échelle du t", "échelle de l'effet",
+      "Exporter l'image..."}},
+    {"en/17.html", {"Results", "Copy results", "Save results...", "Copy the report"}},
+    {"fr/7.html",
+     {"Résultats", "Copier les résultats", "Enregistrer les résultats...", "Copier le rapport"}}};
+
+TEST(MenuPages, QuoteEveryItemOfTheirMenu) {
+    for (const MenuPage& page : kMenuPages) {
+        const std::string text = load(page.file).visibleText();
+        for (const char* caption : page.captions)
+            EXPECT_NE(text.find(caption), std::string::npos)
+                << page.file << " lacks \"" << caption << '"';
     }
 }
 
