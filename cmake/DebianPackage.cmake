@@ -1,6 +1,7 @@
 # The Debian package (cpack -G DEB in the build folder): everything `cmake --install` lays
 # out, under /usr, stripped, with the shared-library dependencies (Qt, libc, libstdc++)
-# computed by dpkg-shlibdeps.
+# computed by dpkg-shlibdeps. The manual page is installed already compressed
+# (share/man/man1/ormane.1.gz), as Debian wants.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ormane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

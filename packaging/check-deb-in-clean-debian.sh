@@ -73,11 +73,12 @@ echo "== ormane --version"
 in_root ormane --version
 echo "== ormane compute --t 2.5 --df 20"
 in_root ormane compute --t 2.5 --df 20
-echo "== help pages and desktop files"
+echo "== help pages, manual page and desktop files"
 for file in /usr/share/ormane/help/en/11.html /usr/share/ormane/help/fr/1.html \
   /usr/lib/ormane/libbasfun.so /usr/share/applications/ormane.desktop \
   /usr/share/metainfo/io.github.ormane.Ormane.metainfo.xml \
-  /usr/share/icons/hicolor/48x48/apps/ormane.png /usr/share/doc/ormane/copyright; do
+  /usr/share/icons/hicolor/48x48/apps/ormane.png /usr/share/doc/ormane/copyright \
+  /usr/share/man/man1/ormane.1.gz; do
   if [[ -e "$root$file" ]]; then echo "   $file"; else echo "check-deb: $file is missing" >&2; exit 1; fi
 done
 echo "== the window, on Qt's offscreen platform, for 3 seconds"

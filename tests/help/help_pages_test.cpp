@@ -1,6 +1,7 @@
 // Checks the help folder as the help window will use it: every numbered topic has its
 // file in its language, pages are titled, nested and linked correctly, each topic points
-// to its counterpart in the other language, and the Use pages quote the window's captions.
+// to its counterpart in the other language, and the Use pages (and those of the Graph and
+// Results menus) quote the window's captions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,10 +27,11 @@ struct Page {
 
 const Page kPages[] = {{1, "fr/1.html", "fr", 11},       {2, "fr/2.html", "fr", 12},
                        {3, "fr/3.html", "fr", 13},       {4, "fr/4.html", "fr", 14},
-                       {5, "fr/5.html", "fr", 15},
-                       {11, "en/11.html", "en", 1},      {12, "en/12.html", "en", 2},
-                       {13, "en/13.html", "en", 3},      {14, "en/14.html", "en", 4},
-                       {15, "en/15.html", "en", 5},
+                       {5, "fr/5.html", "fr", 15},       {6, "fr/6.html", "fr", 16},
+                       {7, "fr/7.html", "fr", 17},       {11, "en/11.html", "en", 1},
+                       {12, "en/12.html", "en", 2},      {13, "en/13.html", "en", 3},
+                       {14, "en/14.html", "en", 4},      {15, "en/15.html", "en", 5},
+                       {16, "en/16.html", "en", 6},      {17, "en/17.html", "en", 7},
                        {22, "22.html", "", 22},          {8, "fr/8.html", "fr", 18},
                        {18, "en/18.html", "en", 8},      {0, "not-found-fr.html", "fr", 0},
                        {0, "not-found-en.html", "en", 0}};
@@ -159,6 +161,31 @@ TEST(UsePages, QuoteEveryCaptionOfBothLanguages) {
         for (const char* caption : kCaptions)
             EXPECT_NE(text.find(caption), std::string::npos)
                 << file << " lacks \"" << caption << '"';
+    }
+}
+
+// The pages of the Graph and Results menus quote each item of their menu as the window
+// shows it in their language.
+struct MenuPage {
+    const char* file;
+    std::vector<const char*> captions;
+};
+const MenuPage kMenuPages[] = {
+    {"en/16.html",
+     {"Graph", "Show the picture", "t scale", "Effect-size scale", "Export the picture..."}},
+    {"fr/6.html",
+     {"Graphique", "Afficher l'image", "échelle du t", "échelle de l'effet",
+      "Exporter l'image..."}},
+    {"en/17.html", {"Results", "Copy results", "Save results...", "Copy the report"}},
+    {"fr/7.html",
+     {"Résultats", "Copier les résultats", "Enregistrer les résultats...", "Copier le rapport"}}};
+
+TEST(MenuPages, QuoteEveryItemOfTheirMenu) {
+    for (const MenuPage& page : kMenuPages) {
+        const std::string text = load(page.file).visibleText();
+        for (const char* caption : page.captions)
+            EXPECT_NE(text.find(caption), std::string::npos)
+                << page.file << " lacks \"" << caption << '"';
     }
 }
 

@@ -35,7 +35,8 @@ set(expected
     share/ormane/help/style.css share/ormane/help/22.html share/ormane/help/en/11.html
     share/ormane/help/fr/1.html share/applications/ormane.desktop
     share/metainfo/io.github.ormane.Ormane.metainfo.xml
-    share/icons/hicolor/scalable/apps/ormane.svg share/doc/ormane/copyright)
+    share/icons/hicolor/scalable/apps/ormane.svg share/doc/ormane/copyright
+    share/man/man1/ormane.1.gz)
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${file})
         fail("${file} is not installed")
@@ -48,6 +49,19 @@ endif()
 file(READ ${PREFIX}/share/doc/ormane/copyright copyright)
 if(NOT copyright MATCHES "\nLicense: Expat\n Permission is hereby granted")
     fail("share/doc/ormane/copyright does not carry the licence:\n${copyright}")
+endif()
+
+# The manual page is compressed (gzip's signature), as Debian wants, and is the page of this
+# version.
+set(man_page ${PREFIX}/share/man/man1/ormane.1.gz)
+file(READ ${man_page} head LIMIT 2 HEX)
+if(NOT head STREQUAL "1f8b")
+    fail("${man_page} is not compressed with gzip (starts ${head})")
+endif()
+find_program(GZIP gzip REQUIRED)
+run_or_fail(${GZIP} -dc ${man_page})
+if(NOT out MATCHES "\n\\.TH ORMANE 1 [^\n]*\"Ormane 2\\.1\\.0\"")
+    fail("${man_page} is not the manual page of ormane 2.1.0:\n${out}")
 endif()
 
 # Each icon is a PNG of its size: the PNG signature, then the header chunk's width and height.

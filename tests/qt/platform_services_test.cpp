@@ -94,12 +94,16 @@ class PlatformServicesTest : public QObject {
                                           << "";
         QTest::newRow("bibliography") << 22 << "22.html"
                                       << "";
-        QTest::newRow("French 7") << 7 << "not-found-fr.html"
-                                  << "numéro 7 n’existe pas";
+        QTest::newRow("results, French") << 7 << "fr/7.html"
+                                         << "Ormane – Le menu Résultats";
+        QTest::newRow("French 9") << 9 << "not-found-fr.html"
+                                  << "numéro 9 n’existe pas";
         QTest::newRow("K-prime calculator, English") << 14 << "en/14.html"
                                                      << "Ormane – The K-prime calculator";
-        QTest::newRow("English 16") << 16 << "not-found-en.html"
-                                    << "number 16 does not exist";
+        QTest::newRow("picture, English") << 16 << "en/16.html"
+                                          << "Ormane – The picture of the predictive distribution";
+        QTest::newRow("English 19") << 19 << "not-found-en.html"
+                                    << "number 19 does not exist";
         QTest::newRow("other 40") << 40 << "not-found-en.html"
                                   << "number 40 does not exist";
         QTest::newRow("negative") << -3 << "not-found-en.html"
