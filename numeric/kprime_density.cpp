@@ -95,9 +95,9 @@ double Mode(const Serie& s, double piY, double piYb) {
     return std::isfinite(racine) && racine > 0 ? std::min(racine, 1e9) : 0;
 }
 
-// Beyond this many degrees of freedom U or V is 1 to within 1e-6: the integral, which cannot
+// Beyond this many degrees of freedom U or V is 1 to within 1e-4: the integral, which cannot
 // resolve a narrower spread, takes this many.
-constexpr double kDegresInfinis = 1e12;
+constexpr double kDegresInfinis = 1e8;
 
 std::optional<double> DensiteParIntegrale(double x, double nu1, double nu2, double lambda) {
     return DensiteKprimeParIntegrale(x, std::min(nu1, kDegresInfinis),
