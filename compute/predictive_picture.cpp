@@ -13,6 +13,11 @@ namespace {
 // The range drawn holds all but this share of the distribution on each side.
 constexpr double kQueueHorsImage = 0.001;
 constexpr double kMarge = 0.04;  // of the range, on each side
+// The density is computed every this many samples, and between them only where straight
+// lines between its values would be off by more than this share of its largest value (a
+// tenth of a pixel of a plot 200 pixels high).
+constexpr int kPasGrossier = 16;
+constexpr double kEcartTolere = 5e-4;
 
 struct Variable {
     double S;       // the future t is S K
@@ -28,8 +33,60 @@ std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
     CodeErreur erreur = kSucces;
     const double q = QuantileAvecReprise("K", p, ParametresLoi{0, k.df, k.dfR, 0, v.lambda},
                                          kRepriseIntervalles, erreur);
-    if (erreur != kSucces || !std::isfinite(q)) return std::nullopt;
+    if (erreur != kSucces || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
     return v.S * q;
+}
+
+// The density at the abscissas a + (b - a) i / (n - 1): computed every kPasGrossier samples,
+// then in each gap at its middle, and in halves of the gap again wherever the middle is off
+// the straight line between the ends by more than the tolerance; elsewhere interpolated.
+std::optional<std::vector<double>> Echantillons(const DernierCalcul& k, double a, double b, int n) {
+    const auto abscisse = [&](int i) { return a + (b - a) * i / (n - 1); };
+    std::vector<double> f(static_cast<std::size_t>(n), 0.0);
+    std::vector<char> connu(static_cast<std::size_t>(n), 0);
+    bool echec = false;
+    const auto calcule = [&](int i) {
+        const std::size_t j = static_cast<std::size_t>(i);
+        if (connu[j]) return f[j];
+        const std::optional<double> v = DensiteTFutur(abscisse(i), k);
+        if (!v) echec = true;
+        f[j] = v.value_or(0.0);
+        connu[j] = 1;
+        return f[j];
+    };
+    double plusGrand = 0;
+    for (int i = 0; i < n; i += kPasGrossier) plusGrand = std::max(plusGrand, calcule(i));
+    plusGrand = std::max(plusGrand, calcule(n - 1));
+    if (echec) return std::nullopt;
+    // Intervals still to settle, as pairs of known ends.
+    std::vector<std::pair<int, int>> aFaire;
+    for (int i = 0; i < n - 1; i += kPasGrossier)
+        aFaire.push_back({i, std::min(i + kPasGrossier, n - 1)});
+    while (!aFaire.empty()) {
+        const auto [g, d] = aFaire.back();
+        aFaire.pop_back();
+        if (d - g < 2) continue;
+        const int m = (g + d) / 2;
+        const double fm = calcule(m);
+        if (echec) return std::nullopt;
+        plusGrand = std::max(plusGrand, fm);
+        const double lineaire =
+            f[static_cast<std::size_t>(g)] +
+            (f[static_cast<std::size_t>(d)] - f[static_cast<std::size_t>(g)]) * (m - g) / (d - g);
+        if (std::abs(fm - lineaire) > kEcartTolere * plusGrand) {
+            aFaire.push_back({g, m});
+            aFaire.push_back({m, d});
+            continue;
+        }
+        // Straight enough: the samples in between on the two lines through the middle.
+        for (int i = g + 1; i < d; ++i) {
+            const std::size_t j = static_cast<std::size_t>(i);
+            if (connu[j]) continue;
+            const int e = i < m ? g : d;
+            f[j] = fm + (f[static_cast<std::size_t>(e)] - fm) * (i - m) / (e - m);
+        }
+    }
+    return f;
 }
 
 }  // namespace
@@ -62,12 +119,13 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
 
     // The range, on the future t's scale: nearly all of the distribution, 0, the observed
     // t, the limits and the interval.
+    // When a tail lies beyond any double (a tiny df), the marks alone set that end.
     const std::optional<double> bas = QuantileTFutur(kQueueHorsImage, k);
     const std::optional<double> haut = QuantileTFutur(1 - kQueueHorsImage, k);
-    if (!bas || !haut) return std::nullopt;
     // On the effect's scale the observed effect sits where the future t is t sqrt(c).
     const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
-    double a = std::min({*bas, 0.0, observeT}), b = std::max({*haut, 0.0, observeT});
+    double a = std::min({bas.value_or(0.0), 0.0, observeT});
+    double b = std::max({haut.value_or(0.0), 0.0, observeT});
 
     std::vector<double> limites;
     if (k.alpha > 0) {
@@ -97,15 +155,14 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     b += marge;
     if (!(b > a) || !std::isfinite(b - a)) return std::nullopt;
 
+    const std::optional<std::vector<double>> densites = Echantillons(k, a, b, points);
+    if (!densites) return std::nullopt;
     image.x.reserve(static_cast<std::size_t>(points));
     image.densite.reserve(static_cast<std::size_t>(points));
     const double jacobien = 1 / std::abs(facteur);
     for (int i = 0; i < points; ++i) {
-        const double x = a + (b - a) * i / (points - 1);
-        const std::optional<double> f = DensiteTFutur(x, k);
-        if (!f) return std::nullopt;
-        image.x.push_back(x * facteur);
-        image.densite.push_back(*f * jacobien);
+        image.x.push_back((a + (b - a) * i / (points - 1)) * facteur);
+        image.densite.push_back((*densites)[static_cast<std::size_t>(i)] * jacobien);
     }
 
     // Everything to the shown scale; a negative factor turns the axis round.

@@ -1,6 +1,9 @@
 #include "numeric/kprime_density.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "numeric/kprime_density_integral.h"
 
 namespace ormane {
 
@@ -16,7 +19,8 @@ namespace {
 // For x < 0, f(x; lambda) = f(-x; -lambda).
 
 constexpr double kPrecision = 1e-17;
-constexpr int kTermesMax = 200000;
+// Beyond this many terms on either side of the largest, the single integral is cheaper.
+constexpr int kTermesMax = 300;
 
 // ln(Gamma(a + d) / Gamma(a)) for a > 0, d >= 0, without the cancellation of two large
 // log-gammas when a is large.
@@ -91,13 +95,18 @@ double Mode(const Serie& s, double piY, double piYb) {
     return std::isfinite(racine) && racine > 0 ? std::min(racine, 1e9) : 0;
 }
 
-}  // namespace
+// Beyond this many degrees of freedom U or V is 1 to within 1e-4: the integral, which cannot
+// resolve a narrower spread, takes this many.
+constexpr double kDegresInfinis = 1e8;
 
-std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lambda) {
-    if (!(nu1 > 0) || !(nu2 > 0) || !std::isfinite(x) || !std::isfinite(lambda) ||
-        !std::isfinite(nu1) || !std::isfinite(nu2)) {
-        return std::nullopt;
-    }
+std::optional<double> DensiteParIntegrale(double x, double nu1, double nu2, double lambda) {
+    return DensiteKprimeParIntegrale(x, std::min(nu1, kDegresInfinis),
+                                     std::min(nu2, kDegresInfinis), lambda);
+}
+
+// The mixture series, nullopt when it does not settle within its bound of terms.
+
+std::optional<double> DensiteKprimeParSerie(double x, double nu1, double nu2, double lambda) {
     if (x < 0) {
         x = -x;
         lambda = -lambda;
@@ -127,8 +136,30 @@ std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lam
     if (!entiers || !demis) return std::nullopt;
     const double signe = lambda < 0 ? -1.0 : 1.0;
     const double f = 0.5 * (*entiers + signe * *demis);
+    if (!std::isfinite(f)) return std::nullopt;
     // Cancellation far on the side opposite lambda can leave a tiny negative.
     return f > 0 ? f : 0.0;
+}
+
+}  // namespace
+
+std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lambda) {
+    if (!(nu1 > 0) || !(nu2 > 0) || !std::isfinite(x) || !std::isfinite(lambda) ||
+        !std::isfinite(nu1) || !std::isfinite(nu2)) {
+        return std::nullopt;
+    }
+    // The series goes wrong for a huge nu1 with a moderate nu2, where the integral holds.
+    if (nu1 > 1e6 && nu2 <= 1e6) {
+        if (const std::optional<double> f = DensiteParIntegrale(x, nu1, nu2, lambda)) return f;
+    }
+    if (const std::optional<double> f = DensiteKprimeParSerie(x, nu1, nu2, lambda)) return f;
+    if (nu1 > kDegresInfinis && nu2 > kDegresInfinis) {
+        // U and V are 1 but for spreads of 1 / sqrt(2 nu): K is normal about lambda.
+        const double variance = 1 + lambda * lambda * (0.5 / nu1 + 0.5 / nu2);
+        const double z = (x - lambda) / std::sqrt(variance);
+        return std::exp(-z * z / 2) / std::sqrt(2 * M_PI * variance);
+    }
+    return DensiteParIntegrale(x, nu1, nu2, lambda);
 }
 
 }  // namespace ormane

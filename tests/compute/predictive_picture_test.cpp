@@ -88,6 +88,51 @@ INSTANTIATE_TEST_SUITE_P(Cas, ImagePredictiveTest,
                                            Cas{-2.1, 12, 12, 1, 0.05}, Cas{0.4, 3, 30, 2, 0.005},
                                            Cas{6, 40, 40, 1, 0.025}));
 
+// Steep entries (a large t with few degrees of freedom, a tiny or a huge df): the density's
+// areas are still prep and psrep, and the picture at the pane's width marks the limits and
+// the observed t. Where the curve spans many pixels its sampled shares are prep and psrep
+// too, but for the 0.1 % tails left out of the range and the sampling.
+TEST(ImagePredictive, SteepEntriesKeepTheirAreasAndTheirMarks) {
+    struct Raide {
+        Cas cas;
+        bool courbeLarge;  // the curve spans many pixels
+    };
+    for (const Raide r :
+         {Raide{{10, 1, 1, 1, 0.025}, false}, Raide{{1000, 2, 2, 1, 0.025}, false},
+          Raide{{-40, 3, 1, 100, 0.025}, false}, Raide{{30, 1, 30, 0.01, 0.025}, true},
+          Raide{{40, 1e300, 2, 100, 0.025}, true}, Raide{{3, 0.001, 1, 1, 0.025}, false},
+          Raide{{1e4, 2, 1e300, 1, 0.025}, true}}) {
+        const Cas cas = r.cas;
+        const DernierCalcul k = Calcul(cas);
+        const int cote = cas.t < 0 ? -1 : 1;
+        CodeErreur erreur = kSucces;
+        const double prep = CalculPrep(cas.t, cas.df, cas.c, erreur);
+        const double psrep = CalculePsrep(cas.alpha, cas.t, cas.df, cas.dfR, cas.c, erreur);
+        ASSERT_EQ(erreur, kSucces);
+        const double q = QuantileStudent(1 - cas.alpha, cas.dfR);
+        EXPECT_NEAR(Queue(k, 0, cote), prep, 1e-6) << cas.t << " " << cas.df;
+        EXPECT_NEAR(Queue(k, q, cote), psrep, 1e-6) << cas.t << " " << cas.df;
+
+        const auto image = CalculeImagePredictive(k, ResultatsConserves{}, EchelleImage::T, 640);
+        ASSERT_TRUE(image) << cas.t << " " << cas.df;
+        ASSERT_EQ(image->limites.size(), 2u);
+        EXPECT_NEAR(image->limites[1], q, 1e-9 * q);
+        EXPECT_GE(image->observe, image->xmin);
+        EXPECT_LE(image->observe, image->xmax);
+        if (!r.courbeLarge) continue;
+        double memeSigne = 0, significatif = 0;
+        for (std::size_t i = 1; i < image->x.size(); ++i) {
+            const double milieu = (image->x[i] + image->x[i - 1]) / 2;
+            const double aire =
+                (image->x[i] - image->x[i - 1]) * (image->densite[i] + image->densite[i - 1]) / 2;
+            if (cote * milieu > 0) memeSigne += aire;
+            if (cote * milieu > q) significatif += aire;
+        }
+        EXPECT_NEAR(memeSigne, prep - 0.001, 5e-3) << cas.t << " " << cas.df;
+        EXPECT_NEAR(significatif, psrep - 0.001, 1e-2) << cas.t << " " << cas.df;
+    }
+}
+
 TEST(ImagePredictive, TheEffectScaleMapsEveryAbscissaByTheEffectsScale) {
     DernierCalcul k = Calcul({2.5, 20, 80, 4, 0.025});
     k.effet = 0.55;
