@@ -6,6 +6,7 @@
 
 #include "compute/entry_names.h"
 #include "compute/output/report_sentence.h"
+#include "compute/output/text_report.h"
 #include "compute/results_table.h"
 #include "compute/status_line.h"
 #include "window/model/controls.h"
@@ -13,13 +14,6 @@
 namespace ormane {
 
 namespace {
-
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
 
 template <class Kind = window::CaptionedControl>
 Kind& Controle(window::FeuilleOrmane& F, const NomControle& nom) {
