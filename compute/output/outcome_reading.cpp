@@ -34,11 +34,13 @@ std::string Caption(window::FeuilleOrmane& F, const Intitule& intitule) {
 // ticked choice's caption stands above its blocks whatever they show.
 std::vector<ShownBlock> shownBlocks(window::FeuilleOrmane& F) {
     std::vector<ShownBlock> shown;
-    std::optional<ShownBlock> block;
+    ShownBlock block;
+    bool open = false;  // a caption is read, its lines are being gathered
     const LigneResultat* previous = nullptr;
     auto close = [&] {
-        if (block && !block->lines.empty()) shown.push_back(std::move(*block));
-        block.reset();
+        if (open && !block.lines.empty()) shown.push_back(std::move(block));
+        block = ShownBlock{};
+        open = false;
     };
     for (const LigneResultat* row : ResultatsDansLaFenetre()) {
         const PlaceResultat& place = row->place;
@@ -49,12 +51,15 @@ std::vector<ShownBlock> shownBlocks(window::FeuilleOrmane& F) {
                 shown.push_back(ShownBlock{Caption(F, place.choix), {}});
             }
         }
-        if (!block) block = ShownBlock{Caption(F, place.titre), {}};
+        if (!open) {
+            block.heading = Caption(F, place.titre);
+            open = true;
+        }
         window::Label& label = EtiquetteDe(F, row->nom);
         if (label.effectivelyVisible()) {
             const std::string title =
                 place.ligne ? Controle(F, place.ligne).caption() : std::string();
-            block->lines.push_back({title, label.caption()});
+            block.lines.push_back({title, label.caption()});
         }
         previous = row;
     }
