@@ -2,9 +2,7 @@
 
 namespace ormane::app {
 
-WindowProgram::WindowProgram() : programme_(platform_.services()) {
-    programme_.definitExportImage(&platform_.pictureExport);
-}
+WindowProgram::WindowProgram() : programme_(platform_.services()) {}
 
 // The forms go with the Programme, before the platform: let go of their windows first.
 WindowProgram::~WindowProgram() {

@@ -1,13 +1,12 @@
 #include "integrale_kprime.h"
 
 #include <boost/math/distributions/students_t.hpp>
-#include <boost/math/quadrature/exp_sinh.hpp>
-#include <boost/math/quadrature/tanh_sinh.hpp>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 
+#include "integrale_tau.h"
 #include "politique_boost.h"
 
 namespace basfun_interne {
@@ -19,49 +18,31 @@ namespace {
 // Bounded work: at most this many halvings of the step.
 constexpr std::size_t kRaffinementsMax = 8;
 
-// The node tables do not depend on the integrand: building them once only saves time, and
-// never changes a result. (Boost 1.74 declares `integrate` non-const, hence no const here.)
-bm::quadrature::tanh_sinh<double, PolitiqueKprime>& TanhSinh() {
-    static bm::quadrature::tanh_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
-    return q;
-}
-bm::quadrature::exp_sinh<double, PolitiqueKprime>& ExpSinh() {
-    static bm::quadrature::exp_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
+QuadratureTau& Quadrature() {
+    static QuadratureTau q(kRaffinementsMax);
     return q;
 }
 
-// The integrand over tau = log(U / V): the density of tau times P(K <= x | tau). In tau the
-// density is a smooth bump at 0 with exponential tails (rates nu1 and nu2), which the
+// The integrand over tau = log(U / V): the density of tau times P(K <= x | tau), which the
 // double-exponential rules handle whatever the degrees of freedom.
 class Integrande {
   public:
     Integrande(double x, double nu1, double nu2, bool nu2Infini, double lambda)
-        : x_(x), nu1_(nu1), nu2_(nu2), infini_(nu2Infini), lambda_(lambda), student_(nu1 + nu2) {}
+        : x_(x),
+          nu1_(nu1),
+          nu2_(nu2),
+          infini_(nu2Infini),
+          lambda_(lambda),
+          densite_(nu1, nu2, false, nu2Infini),
+          student_(nu1 + nu2) {}
 
     double operator()(double tau) const {
-        const double v = Densite(tau) * Conditionnelle(tau);
+        const double v = densite_(tau) * Conditionnelle(tau);
         // Far in the tails the density cannot be formed, and carries no mass worth counting.
         return std::isfinite(v) ? v : 0.0;
     }
 
   private:
-    double Densite(double tau) const {
-        const PolitiqueKprime pol;
-        if (infini_) {
-            // U^2 nu1 / 2 ~ Gamma(nu1 / 2).
-            const double u = nu1_ / 2 * std::exp(2 * tau);
-            return 2 * u * bm::gamma_p_derivative(nu1_ / 2, u, pol);
-        }
-        // W = nu1 Q / (nu1 Q + nu2) ~ Beta(nu1/2, nu2/2), Q = exp(2 tau), dW/dtau = 2 W (1 - W).
-        const double z = nu1_ / nu2_ * std::exp(2 * tau);
-        if (!std::isfinite(z)) return 0.0;
-        const double w = z / (1 + z), unMoinsW = 1 / (1 + z);
-        // The beta density on whichever of W and 1 - W keeps its digits.
-        const double densiteW = w <= 0.5 ? bm::ibeta_derivative(nu1_ / 2, nu2_ / 2, w, pol)
-                                         : bm::ibeta_derivative(nu2_ / 2, nu1_ / 2, unMoinsW, pol);
-        return 2 * w * unMoinsW * densiteW;
-    }
-
     // P(K <= x | U / V = exp(tau)).
     double Conditionnelle(double tau) const {
         const double s = std::exp(tau);
@@ -76,6 +57,7 @@ class Integrande {
     double x_, nu1_, nu2_;
     bool infini_;
     double lambda_;
+    DensiteTau densite_;
     bm::students_t_distribution<double, PolitiqueKprime> student_;
 };
 
@@ -105,29 +87,10 @@ ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini
     const Integrande integrande(x, nu1, nu2, nu2Infini, lambda);
     // Relative to the integral of |f|, which is at most 1.
     const double tolerance = std::fmax(precision, 1e-15);
-    // Cuts: the density's peak (tau = 0) and, when x / lambda > 0, the point where the
-    // conditional probability steps from one level to another.
-    double a = 0, b = 0;
-    const double racine = x / lambda;
-    if (racine > 0 && std::isfinite(std::log(racine))) {
-        a = std::fmin(0.0, std::log(racine));
-        b = std::fmax(0.0, std::log(racine));
-    }
-    double erreur = 0, l1 = 0, e = 0;
-    const double inf = std::numeric_limits<double>::infinity();
+    const QuadratureTau::Somme somme = Quadrature().Integre(integrande, x, lambda, tolerance);
     ValeurIntegrale v;
-    v.p = ExpSinh().integrate([&](double u) { return integrande(a - u); }, 0.0, inf, tolerance, &e,
-                              &l1);
-    erreur += e;
-    if (b > a) {
-        v.p +=
-            TanhSinh().integrate([&](double t) { return integrande(t); }, a, b, tolerance, &e, &l1);
-        erreur += e;
-    }
-    v.p += ExpSinh().integrate([&](double u) { return integrande(b + u); }, 0.0, inf, tolerance, &e,
-                               &l1);
-    erreur += e;
-    v.erreur = erreur + horsDePortee;
+    v.p = somme.p;
+    v.erreur = somme.erreur + horsDePortee;
     v.ok = std::isfinite(v.p) && std::isfinite(v.erreur);
     return v;
 }

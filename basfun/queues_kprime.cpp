@@ -1,16 +1,12 @@
 #include "queues_kprime.h"
 
 #include <boost/math/distributions/students_t.hpp>
-#include <boost/math/quadrature/exp_sinh.hpp>
-#include <boost/math/quadrature/tanh_sinh.hpp>
-#include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
-#include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 #include "fonction_incomplete.h"
+#include "integrale_tau.h"
 #include "poids_melange.h"
 #include "politique_boost.h"
 #include "serie_melange.h"
@@ -82,18 +78,13 @@ ValeurMethode SeriePositive(double x, double nu1, double nu2, double lambda, boo
     });
 }
 
-bm::quadrature::tanh_sinh<double, PolitiqueKprime>& TanhSinh() {
-    static bm::quadrature::tanh_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
-    return q;
-}
-bm::quadrature::exp_sinh<double, PolitiqueKprime>& ExpSinh() {
-    static bm::quadrature::exp_sinh<double, PolitiqueKprime> q(kRaffinementsMax);
+QuadratureTau& Quadrature() {
+    static QuadratureTau q(kRaffinementsMax);
     return q;
 }
 
-// The density of tau = log S, S = U / V (U when nu2 is infinite, 1 / V when nu1 is), times
-// P(K > x | S): a positive integrand, so that the rule's tolerance, relative to the integral
-// of |f|, is relative to the tail itself.
+// The density of tau = log S times P(K > x | S): a positive integrand, so that the rule's
+// tolerance, relative to the integral of |f|, is relative to the tail itself.
 class IntegrandeQueue {
   public:
     IntegrandeQueue(double x, double nu1, double nu2, double lambda)
@@ -103,32 +94,15 @@ class IntegrandeQueue {
           lambda_(lambda),
           nu1Infini_(Nu1Infini(nu1, lambda)),
           nu2Infini_(nu2 >= kNu2Infini),
+          densite_(nu1, nu2, nu1Infini_, nu2Infini_),
           student_(nu1Infini_ || nu2Infini_ ? 1.0 : nu1 + nu2) {}
 
     double operator()(double tau) const {
-        const double v = Densite(tau) * Conditionnelle(tau);
+        const double v = densite_(tau) * Conditionnelle(tau);
         return std::isfinite(v) ? v : 0.0;
     }
 
   private:
-    double Densite(double tau) const {
-        const PolitiqueKprime pol;
-        if (nu2Infini_ || nu1Infini_) {
-            // nu U^2 / 2 (nu V^2 / 2, with V = 1 / S) ~ Gamma(nu / 2).
-            const double nu = nu2Infini_ ? nu1_ : nu2_;
-            const double u = nu / 2 * std::exp(nu2Infini_ ? 2 * tau : -2 * tau);
-            if (!std::isfinite(u)) return 0.0;
-            return 2 * u * bm::gamma_p_derivative(nu / 2, u, pol);
-        }
-        // W = nu1 S^2 / (nu1 S^2 + nu2) ~ Beta(nu1/2, nu2/2), dW/dtau = 2 W (1 - W).
-        const double z = nu1_ / nu2_ * std::exp(2 * tau);
-        if (!std::isfinite(z)) return 0.0;
-        const double w = z / (1 + z), unMoinsW = 1 / (1 + z);
-        const double densiteW = w <= 0.5 ? bm::ibeta_derivative(nu1_ / 2, nu2_ / 2, w, pol)
-                                         : bm::ibeta_derivative(nu2_ / 2, nu1_ / 2, unMoinsW, pol);
-        return 2 * w * unMoinsW * densiteW;
-    }
-
     // P(K > x | S = e^tau): K > x is Z > x - lambda S (nu2 infinite), Z > x / S - lambda
     // (nu1 infinite), T > (x - lambda S) sqrt((nu1 + nu2) / (nu2 + nu1 S^2)) with T Student
     // of nu1 + nu2 df otherwise; the last written for S > 1 as (x / S - lambda) times
@@ -149,6 +123,7 @@ class IntegrandeQueue {
 
     double x_, nu1_, nu2_, lambda_;
     bool nu1Infini_, nu2Infini_;
+    DensiteTau densite_;
     bm::students_t_distribution<double, PolitiqueKprime> student_;
 };
 
@@ -156,25 +131,8 @@ class IntegrandeQueue {
 
 ValeurMethode QueueSuperieureParIntegrale(double x, double nu1, double nu2, double lambda) {
     const IntegrandeQueue f(x, nu1, nu2, lambda);
-    // Cuts: the density's peak (tau = 0) and where the conditional tail steps from one level
-    // to the other, S = x / lambda.
-    double a = 0, b = 0;
-    const double racine = x / lambda;
-    if (racine > 0 && std::isfinite(std::log(racine))) {
-        a = std::fmin(0.0, std::log(racine));
-        b = std::fmax(0.0, std::log(racine));
-    }
     constexpr double kTolerance = 1e-15;
-    const double inf = std::numeric_limits<double>::infinity();
-    double e = 0, l1 = 0, erreur = 0, p = 0;
-    p += ExpSinh().integrate([&](double u) { return f(a - u); }, 0.0, inf, kTolerance, &e, &l1);
-    erreur += e;
-    if (b > a) {
-        p += TanhSinh().integrate(f, a, b, kTolerance, &e, &l1);
-        erreur += e;
-    }
-    p += ExpSinh().integrate([&](double u) { return f(b + u); }, 0.0, inf, kTolerance, &e, &l1);
-    erreur += e;
+    const auto [p, erreur] = Quadrature().Integre(f, x, lambda, kTolerance);
     return {p, p > 0 && std::isfinite(p) && erreur <= kErreurRelativeAdmise * p};
 }
 

@@ -3,18 +3,12 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/option_reader.h"
 #include "numeric/number_reading.h"
 
 namespace ormane::cli {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // A number typed as into the dialog's boxes; a text the dialog would read as some other
 // number (or as nothing) is refused.
@@ -35,70 +29,59 @@ std::variant<KprimeCommand, std::string> parseKprimeArguments(
     KprimeCommand command;
     std::optional<double> df1, df2, lambda, x, p;
     bool decimalsGiven = false, languageGiven = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--json") {
-            if (command.json) return std::string("--json is given twice");
-            command.json = true;
-            continue;
-        }
-        if (!argument.starts_with("--")) {
-            return "unexpected argument \"" + argument +
-                   "\" (every value follows its option, as in --df1 9)";
-        }
-        std::string name = argument;
-        std::optional<std::string> value;
-        if (const auto equals = name.find('='); equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
-            value = arguments[++i];
-        }
-        const bool known = name == "--df1" || name == "--df2" || name == "--lambda" ||
-                           name == "--x" || name == "--p" || name == "--decimals" ||
-                           name == "--lang";
-        if (!known) return "unknown option \"" + name + "\" for kprime";
-        if (!value) return name + " needs a value";
+    const auto error = readOptions(
+        arguments, "--df1 9", command.json,
+        [&](const Option& option) -> std::optional<std::string> {
+            const std::string& name = option.name;
+            const std::optional<std::string>& value = option.value;
+            const bool known = name == "--df1" || name == "--df2" || name == "--lambda" ||
+                               name == "--x" || name == "--p" || name == "--decimals" ||
+                               name == "--lang";
+            if (!known) return "unknown option \"" + name + "\" for kprime";
+            if (!value) return name + " needs a value";
 
-        auto twice = [&name] { return name + " is given twice"; };
-        if (name == "--df1" || name == "--df2") {
-            std::optional<double>& df = name == "--df1" ? df1 : df2;
-            if (df) return twice();
-            if (trimmed(*value) == "inf") {
-                df = kDdlInfini;
-                continue;
+            auto twice = [&name] { return name + " is given twice"; };
+            if (name == "--df1" || name == "--df2") {
+                std::optional<double>& df = name == "--df1" ? df1 : df2;
+                if (df) return twice();
+                if (withoutBlanks(*value) == "inf") {
+                    df = kDdlInfini;
+                    return std::nullopt;
+                }
+                df = number(*value);
+                if (!df) return notANumber(name, *value) + " (or inf)";
+                if (!(*df > 0)) return name + " must be positive (or inf), not \"" + *value + "\"";
+            } else if (name == "--lambda" || name == "--x" || name == "--p") {
+                std::optional<double>& v = name == "--lambda" ? lambda : (name == "--x" ? x : p);
+                if (v) return twice();
+                v = number(*value);
+                if (!v) return notANumber(name, *value);
+                if (name == "--p" && !(*v > 0 && *v < 1)) {
+                    return "--p must lie strictly between 0 and 1, not \"" + *value + "\"";
+                }
+            } else if (name == "--decimals") {
+                if (decimalsGiven) return twice();
+                decimalsGiven = true;
+                const std::string_view digits = withoutBlanks(*value);
+                const bool oneOrTwo =
+                    !digits.empty() && digits.size() <= 2 &&
+                    digits.find_first_not_of("0123456789") == std::string_view::npos;
+                const int n = oneOrTwo ? std::stoi(std::string(digits)) : 0;
+                if (n < 1 || n > 15) {
+                    return "--decimals must be a whole number from 1 to 15, not \"" + *value + "\"";
+                }
+                command.decimals = static_cast<std::int16_t>(n);
+            } else {
+                if (languageGiven) return twice();
+                languageGiven = true;
+                const std::string_view code = withoutBlanks(*value);
+                if (code != "en" && code != "fr")
+                    return "--lang must be en or fr, not \"" + *value + "\"";
+                command.language = code == "en" ? Langue::Anglais : Langue::Francais;
             }
-            df = number(*value);
-            if (!df) return notANumber(name, *value) + " (or inf)";
-            if (!(*df > 0)) return name + " must be positive (or inf), not \"" + *value + "\"";
-        } else if (name == "--lambda" || name == "--x" || name == "--p") {
-            std::optional<double>& v = name == "--lambda" ? lambda : (name == "--x" ? x : p);
-            if (v) return twice();
-            v = number(*value);
-            if (!v) return notANumber(name, *value);
-            if (name == "--p" && !(*v > 0 && *v < 1)) {
-                return "--p must lie strictly between 0 and 1, not \"" + *value + "\"";
-            }
-        } else if (name == "--decimals") {
-            if (decimalsGiven) return twice();
-            decimalsGiven = true;
-            const std::string_view digits = trimmed(*value);
-            const bool oneOrTwo = !digits.empty() && digits.size() <= 2 &&
-                                  digits.find_first_not_of("0123456789") == std::string_view::npos;
-            const int n = oneOrTwo ? std::stoi(std::string(digits)) : 0;
-            if (n < 1 || n > 15) {
-                return "--decimals must be a whole number from 1 to 15, not \"" + *value + "\"";
-            }
-            command.decimals = static_cast<std::int16_t>(n);
-        } else {
-            if (languageGiven) return twice();
-            languageGiven = true;
-            const std::string_view code = trimmed(*value);
-            if (code != "en" && code != "fr")
-                return "--lang must be en or fr, not \"" + *value + "\"";
-            command.language = code == "en" ? Langue::Anglais : Langue::Francais;
-        }
-    }
+            return std::nullopt;
+        });
+    if (error) return *error;
     if (!df1) return std::string("kprime needs --df1 (a positive number or inf)");
     if (!df2) return std::string("kprime needs --df2 (a positive number or inf)");
     if (!lambda) return std::string("kprime needs --lambda, the noncentrality");

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/calculator.h"
+#include "cli/option_reader.h"
 #include "cli/output_check.h"
 #include "cli/request_builder.h"
 #include "compute/plan_observation.h"
@@ -87,51 +88,36 @@ std::variant<PlanCommand, std::string> parsePlan(std::span<const std::string> ar
     PlanCommand command;
     RequestBuilder builder(Naming::Option);
     bool targetGiven = false, probabilityGiven = false, cellsGiven = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--json") {
-            if (command.json) return std::string("--json is given twice");
-            command.json = true;
-            continue;
-        }
-        if (!argument.starts_with("--")) {
-            return "unexpected argument \"" + argument +
-                   "\" (every value follows its option, as in --df 9)";
-        }
-        std::string name = argument.substr(2);
-        std::optional<std::string> value;
-        if (const auto equals = name.find('='); equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
-            value = arguments[++i];
-        }
-        const auto once = [&](bool& given) -> std::optional<std::string> {
-            if (given) return "--" + name + " is given twice";
-            given = true;
-            if (!value) return "--" + name + " needs a value";
-            return std::nullopt;
-        };
-        std::optional<std::string> error;
-        if (name == "target") {
-            error = once(targetGiven);
-            if (!error) error = readTarget(*value, command.target);
-        } else if (name == "probability") {
-            error = once(probabilityGiven);
-            if (!error) error = readProbability(*value, command.probability);
-        } else if (name == "cells") {
-            error = once(cellsGiven);
-            if (!error) error = readCells(*value, command.cells);
-        } else {
+    const auto error = readOptions(
+        arguments, "--df 9", command.json, [&](const Option& option) -> std::optional<std::string> {
+            const std::string name(option.bare());
+            const std::optional<std::string>& value = option.value;
+            const auto once = [&](bool& given) -> std::optional<std::string> {
+                if (given) return "--" + name + " is given twice";
+                given = true;
+                if (!value) return "--" + name + " needs a value";
+                return std::nullopt;
+            };
+            if (name == "target") {
+                if (auto error = once(targetGiven)) return error;
+                return readTarget(*value, command.target);
+            }
+            if (name == "probability") {
+                if (auto error = once(probabilityGiven)) return error;
+                return readProbability(*value, command.probability);
+            }
+            if (name == "cells") {
+                if (auto error = once(cellsGiven)) return error;
+                return readCells(*value, command.cells);
+            }
             const auto field = fieldOfOption(name);
             if (!field || !sharedWithCompute(*field)) {
-                return "unknown option \"" + argument + "\" for plan";
+                return "unknown option \"" + option.argument + "\" for plan";
             }
             if (!value) return "--" + name + " needs a value";
-            error = builder.set(*field, *value);
-        }
-        if (error) return *error;
-    }
+            return builder.set(*field, *value);
+        });
+    if (error) return *error;
     auto request = builder.finish();
     if (auto* error = std::get_if<std::string>(&request)) return *error;
     command.request = std::get<Request>(std::move(request));

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "cli/option_reader.h"
 #include "numeric/number_reading.h"
 
 namespace ormane::cli {
@@ -39,14 +40,6 @@ const FieldNames& namesOf(Field field) {
         if (names.field == field) return names;
     }
     return kNames.front();  // unreachable: every field is listed
-}
-
-// Choices typed in a CSV cell may carry blanks around them.
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
 }
 
 // A value in a message: quoted, control bytes shown as \xNN (a NUL would end the line for
@@ -164,7 +157,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
                 request_.alpha = std::move(value);
                 break;
             case Field::AlphaTails: {
-                const auto choice = trimmed(value);
+                const auto choice = withoutBlanks(value);
                 if (choice != "1" && choice != "2") {
                     return name(field) + " must be 1 or 2, not " + quoted(value);
                 }
@@ -181,7 +174,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
                 request_.predictionLevel = std::move(value);
                 break;
             case Field::Decimals: {
-                const auto digits = trimmed(value);
+                const auto digits = withoutBlanks(value);
                 if (digits.size() != 1 || digits[0] < '2' || digits[0] > '9') {
                     return name(field) + " must be a whole number from 2 to 9, not " +
                            quoted(value);
@@ -190,7 +183,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
                 break;
             }
             case Field::Language: {
-                const auto code = trimmed(value);
+                const auto code = withoutBlanks(value);
                 if (code != "en" && code != "fr") {
                     return name(field) + " must be en or fr, not " + quoted(value);
                 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "compute/entry_names.h"
 #include "compute/interval_text.h"
 #include "compute/results_table.h"
 #include "numeric/failure_trap.h"

@@ -8,17 +8,10 @@
 #include <span>
 #include <string>
 
-#include "compute/kept_results.h"
+#include "compute/results_table.h"
 #include "window/design/feuille_ormane.h"
 
 namespace ormane {
-
-struct NomBilingue {
-    const char* controle;               // the control's name in the window
-    std::optional<std::int16_t> index;  // its index in its control array
-    const char* francais;
-    const char* anglais;
-};
 
 // Every entry box of the main window (text and combo boxes), in the window's order.
 std::span<const NomBilingue> NomsEntrees();

@@ -8,19 +8,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace ormane {
+#include "compute/results_table.h"
 
-// The results a computation shows, in the order the command line reports them.
-enum class Resultat : std::int16_t {
-    Prep,
-    Psrep,
-    Ppreprep,
-    tReplique,      // prediction interval of the future t
-    pReplique,      // the same as one-tailed p values
-    Effet,          // interval estimate of the effect size
-    EffetReplique,  // prediction interval of the effect size
-};
-inline constexpr std::size_t kNombreResultats = 7;
+namespace ormane {
 
 // Why a result is missing after a computation.
 enum class Raison : std::int16_t {

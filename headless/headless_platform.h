@@ -21,10 +21,11 @@ struct HeadlessPlatform {
     ScriptedPopupMenu popupMenu;
     RecordingProgramEnd programEnd;
     ScriptedSaveDialog saveDialog;
+    RecordingPictureExport pictureExport;
 
     PlatformServices services() {
-        return {settings, clipboard, messageBox, help,      mousePointer,
-                windows,  popupMenu, programEnd, saveDialog};
+        return {settings, clipboard, messageBox, help,       mousePointer,
+                windows,  popupMenu, programEnd, saveDialog, pictureExport};
     }
 };
 

@@ -1,6 +1,6 @@
 // Headless stand-ins that record what the program asked of the platform: the clipboard
 // (which can be told to fail), the message box, the help viewer, the mouse pointer and
-// the end of the program.
+// the end of the program, and the writing of pictures.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "window/platform/help_viewer.h"
 #include "window/platform/message_box.h"
 #include "window/platform/mouse_pointer.h"
+#include "window/platform/picture_export.h"
 #include "window/platform/program_end.h"
 
 namespace ormane::platform {
@@ -60,6 +61,26 @@ class RecordingMousePointer : public MousePointer {
 
   private:
     std::vector<std::int16_t> history_;
+};
+
+// Keeps each drawing it is asked to write, with its path, and writes no file; it can be
+// told to fail.
+class RecordingPictureExport : public PictureExport {
+  public:
+    struct Written {
+        window::Dessin drawing;
+        std::string path;
+    };
+    bool write(const window::Dessin& drawing, const std::string& path) override {
+        written_.push_back({drawing, path});
+        return !failing_;
+    }
+    void setFailing(bool failing) { failing_ = failing; }
+    const std::vector<Written>& written() const { return written_; }
+
+  private:
+    std::vector<Written> written_;
+    bool failing_ = false;
 };
 
 class RecordingProgramEnd : public ProgramEnd {

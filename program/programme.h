@@ -6,14 +6,13 @@
 #pragma once
 
 #include "about/apropos.h"
-#include "plan/feuille_plan.h"
 #include "compute/module_state.h"
 #include "kprime/feuille_kprime.h"
+#include "plan/feuille_plan.h"
 #include "program/programme_state.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/form_instance.h"
 #include "window/model/session.h"
-#include "window/platform/picture_export.h"
 #include "window/platform/platform_services.h"
 
 namespace ormane {
@@ -40,11 +39,6 @@ class Programme {
     // away. Each statement that fails is skipped.
     void SauveEtQuitte(window::FeuilleOrmane& F);
 
-    // Where "Export the picture..." saves; none (the default): the command does nothing.
-    // Not owned; it must outlive the program.
-    void definitExportImage(platform::PictureExport* exportImage) { exportImage_ = exportImage; }
-    platform::PictureExport* exportImage() const { return exportImage_; }
-
   private:
     // Declared in this order so that the windows go before the session they refer to.
     EtatModule module_;
@@ -56,7 +50,6 @@ class Programme {
     window::FormInstance<window::FeuilleOrmane> feuilleOrmane_;
     // The main window the start routine showed, if any.
     const window::FeuilleOrmane* ouverteParDemarre_ = nullptr;
-    platform::PictureExport* exportImage_ = nullptr;
 };
 
 }  // namespace ormane

@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "compute/entry_names.h"
 #include "compute/output/report_sentence.h"
+#include "compute/output/text_report.h"
 #include "compute/results_table.h"
 #include "compute/status_line.h"
 #include "window/model/controls.h"
@@ -13,17 +15,56 @@ namespace ormane {
 
 namespace {
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+template <class Kind = window::CaptionedControl>
+Kind& Controle(window::FeuilleOrmane& F, const NomControle& nom) {
+    return nom.index ? F.get<Kind>(nom.nom, *nom.index) : F.get<Kind>(nom.nom);
 }
 
-// The caption of a choice followed by its guarantee level and unit, as the window's row
-// reads: "inter&Val estimates 95 %".
-std::string withLevel(window::CheckBox& choice, window::ComboBox& level, window::Label& unit) {
-    return trimmed(choice.caption()) + " " + level.text() + " " + trimmed(unit.caption());
+// A caption as the window holds it; a choice with a guarantee level reads with its level and
+// unit, as the window's row does: "inter&Val estimates 95 %".
+std::string Caption(window::FeuilleOrmane& F, const Intitule& intitule) {
+    const std::string& caption = Controle(F, intitule.controle).caption();
+    if (!intitule.niveau) return caption;
+    return trimmed(caption) + " " + Controle<window::TextControl>(F, intitule.niveau).text() + " " +
+           trimmed(Controle(F, intitule.unite).caption());
+}
+
+// The window top to bottom as far as results go: a block per caption, a line per result
+// whose label shows (a hidden frame hides its rows), a caption only with a line under it; a
+// ticked choice's caption stands above its blocks whatever they show.
+std::vector<ShownBlock> shownBlocks(window::FeuilleOrmane& F) {
+    std::vector<ShownBlock> shown;
+    ShownBlock block;
+    bool open = false;  // a caption is read, its lines are being gathered
+    const LigneResultat* previous = nullptr;
+    auto close = [&] {
+        if (open && !block.lines.empty()) shown.push_back(std::move(block));
+        block = ShownBlock{};
+        open = false;
+    };
+    for (const LigneResultat* row : ResultatsDansLaFenetre()) {
+        const PlaceResultat& place = row->place;
+        if (!previous || !(place.titre == previous->place.titre)) close();
+        if (place.choix.controle && (!previous || !(place.choix == previous->place.choix))) {
+            close();
+            if (Controle<window::CheckBox>(F, place.choix.controle).value() != 0) {
+                shown.push_back(ShownBlock{Caption(F, place.choix), {}});
+            }
+        }
+        if (!open) {
+            block.heading = Caption(F, place.titre);
+            open = true;
+        }
+        window::Label& label = EtiquetteDe(F, row->nom);
+        if (label.effectivelyVisible()) {
+            const std::string title =
+                place.ligne ? Controle(F, place.ligne).caption() : std::string();
+            block.lines.push_back({title, label.caption()});
+        }
+        previous = row;
+    }
+    close();
+    return shown;
 }
 
 // Each result missing from `results` and why: the state of the whole computation when it
@@ -83,40 +124,7 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     outcome.missing = missingResults(outcome.results, module);
     outcome.report = PhraseRapport(F, module);
 
-    window::Label& prep = F.label("EtiPrep");
-    window::Label& psrep = F.label("EtiPrept");
-    window::Label& ppreprep = F.label("EtiPreprep");
-    window::Label& estimate = F.label("EtiIC", 0);
-    window::Label& effectPrediction = F.label("EtiIC", 1);
-    window::Label& tPrediction = F.label("EtiICt", 1);
-    window::Label& pPrediction = F.label("EtiICt", 2);
-
-    // The window top to bottom as far as results go; a row shows only when its result
-    // label does (a hidden frame hides its rows), a heading only with a row under it.
-    auto block = [&](std::string heading,
-                     std::initializer_list<std::pair<std::string, window::Label*>> rows) {
-        ShownBlock shown{std::move(heading), {}};
-        for (const auto& [title, label] : rows) {
-            if (label->effectivelyVisible()) shown.lines.push_back({title, label->caption()});
-        }
-        if (!shown.lines.empty()) outcome.shown.push_back(std::move(shown));
-    };
-    block(F.label("EtiRepliqued").caption(), {{"", &prep}});
-    block(F.checkBox("CasePsrep").caption(), {{"", &psrep}});
-    block(F.checkBox("CasePreprep").caption(), {{"", &ppreprep}});
-    block(withLevel(F.checkBox("OptionIC", 0), F.comboBox("TexteGarantie", 0), F.label("Eti2", 2)),
-          {{"", &estimate}});
-    window::CheckBox& predictionChoice = F.checkBox("OptionIC", 1);
-    if (predictionChoice.value() != 0) {
-        outcome.shown.push_back(ShownBlock{
-            withLevel(predictionChoice, F.comboBox("TexteGarantie", 1), F.label("Eti2", 5)), {}});
-    }
-    block(F.frame("CadreIntervalle", 0).caption(), {{F.label("Eti2", 0).caption(), &tPrediction},
-                                                    {F.label("Eti2", 1).caption(), &pPrediction}});
-    block(F.frame("CadreIntervalle", 1).caption(), {{"", &effectPrediction}});
-    block(F.frame("CadreIntervalle", 2).caption(),
-          {{F.label("EtiL", 1).caption(), &F.label("EtiICL", 1)},
-           {F.label("EtiL", 2).caption(), &F.label("EtiICL", 2)}});
+    outcome.shown = shownBlocks(F);
     return outcome;
 }
 

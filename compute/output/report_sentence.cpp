@@ -178,8 +178,13 @@ std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsR
                    : prediction + futur + (e.effetBrut ? " raw effect" : " d");
             return nom + " " + Intervalle(v, kDecimalesStatistique, langue, false);
         }
+        default:
+            break;
     }
-    return {};
+    // A result with no wording of its own reads as its name and its value.
+    const std::string nom = NomResultat(resultat, fr);
+    if (LigneDe(resultat).intervalle()) return nom + " " + Intervalle(v, n, langue, false);
+    return nom + " = " + Fixe(v.bas, n, langue);
 }
 
 }  // namespace

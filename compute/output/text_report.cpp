@@ -5,16 +5,12 @@
 
 namespace ormane {
 
-namespace {
-
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
-
-}  // namespace
 
 std::string shownCaption(std::string_view caption) {
     std::string shown;

@@ -10,6 +10,9 @@
 
 namespace ormane {
 
+// The text without the blanks around it.
+std::string trimmed(std::string_view text);
+
 // A caption as the window shows it: the access-key "&" dropped ("&&" shows one "&") and
 // the blanks around it trimmed.
 std::string shownCaption(std::string_view caption);

@@ -44,20 +44,21 @@ void MenuEchelle_Click(const Contexte& c, std::int16_t Index) {
 }
 
 void MenuExporteImage_Click(const Contexte& c) {
-    platform::PictureExport* exportImage = c.programme.exportImage();
-    if (exportImage == nullptr) return;
+    const platform::PlatformServices& services = c.feuille.session().services();
     const bool francais = EnFrancais(c.module.LangueChoisie);
     window::Dessin dessin = DessinDuCalcul(c.module, kLargeurImage, kHauteurImage);
     if (dessin.vide()) return;
-    const std::optional<std::string> fichier =
-        exportImage->chooseFile(francais ? "Exporter l'image" : "Export the picture", "ormane.svg");
-    if (!fichier) return;
-    if (!exportImage->write(dessin, *fichier)) {
-        c.feuille.session().services().messageBox.show(
-            (francais ? "L'image n'a pas pu être écrite dans "
-                      : "The picture could not be written to ") +
-                *fichier,
-            "Ormane");
+    // The file's extension chooses what is written: the dialog adds the chosen format's
+    // to a name typed without one.
+    const std::optional<platform::SaveChoice> choix =
+        services.saveDialog.chooseSaveFile(francais ? "Exporter l'image" : "Export the picture",
+                                           "ormane.svg", {{"SVG", "svg"}, {"PNG", "png"}});
+    if (!choix) return;
+    if (!services.pictureExport.write(dessin, choix->path)) {
+        services.messageBox.show((francais ? "L'image n'a pas pu être écrite dans "
+                                           : "The picture could not be written to ") +
+                                     choix->path,
+                                 "Ormane");
     }
 }
 

@@ -17,6 +17,7 @@
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_binding.h"
 #include "qt/binding/label_views.h"
+#include "qt/layout/arranger.h"
 #include "qt/layout/form_layouts.h"
 #include "window/model/form.h"
 
@@ -27,86 +28,29 @@ namespace {
 // What a result label must hold without clipping.
 constexpr const char* kWidestResult = " P(K ≤ x) = -9.9999E-300 ";
 
-class Placer {
-  public:
-    explicit Placer(FormBinding& binding) : binding_(binding), form_(binding.form()) {}
-
-    ControlView& view(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        window::Control& control = index ? form_.control(name, *index) : form_.control(name);
-        ControlView* found = binding_.view(control);
-        placed_.push_back(found);
-        return *found;
-    }
-    QWidget* take(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        return view(name, index).widget();
-    }
-    // A label naming the entry placed next: Alt with its letter reaches that entry.
-    QWidget* caption(const std::string& label, std::optional<std::int16_t> labelIndex,
-                     QWidget* entry) {
-        auto& shown = static_cast<LabelView&>(view(label, labelIndex));
-        shown.nameEntry(entry);
-        return shown.widget();
-    }
-    QWidget* entry(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        QWidget* box = take(name, index);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0.123456789")) +
-                             box->fontMetrics().averageCharWidth() * 2);
-        return box;
-    }
-    QWidget* result(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        QWidget* label = take(name, index);
-        label->setMinimumWidth(
-            std::max(label->fontMetrics().horizontalAdvance(QString::fromUtf8(kWidestResult)),
-                     label->minimumSizeHint().width()));
-        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        return label;
-    }
-
-    // Tab order: the order in which the controls were placed, top to bottom.
-    void chainTabOrder() {
-        QWidget* previous = nullptr;
-        for (ControlView* placed : placed_) {
-            if (!window::canHoldFocus(placed->control().kind())) continue;
-            QWidget* target = placed->focusTarget();
-            if (previous != nullptr) QWidget::setTabOrder(previous, target);
-            previous = target;
-        }
-    }
-
-  private:
-    FormBinding& binding_;
-    window::Form& form_;
-    std::vector<ControlView*> placed_;
-};
-
-QLayout* entries(Placer& p) {
+QLayout* entries(Arranger& p) {
     auto* grid = new QGridLayout;
     int row = 0;
     for (std::int16_t i = 1; i <= 2; ++i, ++row) {
         QWidget* box = p.entry("Textedl", i);
-        grid->addWidget(p.caption("Etidl", i, box), row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(p.take("CaseDl", i), row, 2);
+        addEntryRow(grid, row, {p.caption("Etidl", i, box), box, p.take("CaseDl", i)});
     }
     QWidget* lambda = p.entry("TexteNC");
-    grid->addWidget(p.caption("EtiNC", std::nullopt, lambda), row, 0);
-    grid->addWidget(lambda, row++, 1);
-    grid->addWidget(p.take("OptionLimite", 0), row, 0);
-    grid->addWidget(p.entry("TexteLimite"), row++, 1);
-    grid->addWidget(p.take("OptionLimite", 1), row, 0);
-    grid->addWidget(p.entry("TexteProbabilite"), row++, 1);
+    addEntryRow(grid, row++, {p.caption("EtiNC", std::nullopt, lambda), lambda});
+    addEntryRow(grid, row++, {p.take("OptionLimite", 0), p.entry("TexteLimite")});
+    addEntryRow(grid, row++, {p.take("OptionLimite", 1), p.entry("TexteProbabilite")});
     grid->setColumnStretch(2, 1);
     return grid;
 }
 
-QLayout* results(Placer& p) {
+QLayout* results(Arranger& p) {
     auto* grid = new QGridLayout;
-    grid->addWidget(p.result("EtiQueue", 1), 0, 0, 1, 2);
-    grid->addWidget(p.result("EtiQueue", 2), 1, 0, 1, 2);
-    grid->addWidget(p.result("EtiQuantile"), 2, 0, 1, 2);
+    grid->addWidget(p.result("EtiQueue", 1, kWidestResult), 0, 0, 1, 2);
+    grid->addWidget(p.result("EtiQueue", 2, kWidestResult), 1, 0, 1, 2);
+    grid->addWidget(p.result("EtiQuantile", std::nullopt, kWidestResult), 2, 0, 1, 2);
     for (std::int16_t i = 1; i <= 3; ++i) {
         grid->addWidget(p.take("Eti", i), 2 + i, 0);
-        grid->addWidget(p.result("EtiMoment", i), 2 + i, 1);
+        grid->addWidget(p.result("EtiMoment", i, kWidestResult), 2 + i, 1);
     }
     auto* compute = new QVBoxLayout;
     compute->addStretch();
@@ -117,7 +61,7 @@ QLayout* results(Placer& p) {
     return grid;
 }
 
-QLayout* list(Placer& p) {
+QLayout* list(Arranger& p) {
     auto* column = new QVBoxLayout;
     auto* buttons = new QHBoxLayout;
     for (const char* name : {"BoutonAjouter", "BoutonCopier", "BoutonEffacer"}) {
@@ -139,7 +83,7 @@ QLayout* list(Placer& p) {
 }  // namespace
 
 void arrangeFeuilleKprime(FormBinding& binding, QWidget& client) {
-    Placer p(binding);
+    Arranger p(binding);
     auto* page = new QVBoxLayout(&client);
     page->addLayout(entries(p));
     page->addLayout(results(p));

@@ -23,6 +23,7 @@
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_binding.h"
 #include "qt/binding/label_views.h"
+#include "qt/layout/arranger.h"
 #include "qt/layout/form_layouts.h"
 #include "window/model/form.h"
 
@@ -34,86 +35,26 @@ namespace {
 constexpr const char* kWidestProbability = " ppreprep = 0.999999999 ";
 constexpr const char* kWidestInterval = " [-99.999999999 ; 99.999999999] ";
 
-// A minimum width replaces the widget's own minimum in a layout: never go below that.
-void atLeast(QWidget* widget, int width) {
-    widget->setMinimumWidth(std::max(width, widget->minimumSizeHint().width()));
+// A suggestion box: wide enough for its levels ("0.975") and the list's arrow.
+QWidget* levelBox(Arranger& a, const std::string& name,
+                  std::optional<std::int16_t> index = std::nullopt, bool keepRoom = false) {
+    QWidget* box = keepRoom ? a.keep(name, index) : a.take(name, index);
+    atLeast(box, box->fontMetrics().horizontalAdvance(QStringLiteral("0.0001")) +
+                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) * 2);
+    return box;
 }
 
-class Arranger {
-  public:
-    Arranger(FormBinding& binding) : binding_(binding), form_(binding.form()) {}
+QWidget* wrappingCheckBox(Arranger& a, const std::string& name) {
+    auto& box = static_cast<CheckBoxView&>(a.view(name));
+    box.useWrappingCaption();
+    return box.widget();
+}
 
-    ControlView& view(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        window::Control& control = index ? form_.control(name, *index) : form_.control(name);
-        ControlView* found = binding_.view(control);
-        placed_.push_back(found);
-        return *found;
-    }
-    QWidget* take(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        return view(name, index).widget();
-    }
-    // The same, keeping the widget's room while the program hides it.
-    QWidget* keep(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        QWidget* shown = take(name, index);
-        QSizePolicy policy = shown->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        shown->setSizePolicy(policy);
-        return shown;
-    }
-    QGroupBox* frame(const std::string& name, std::optional<std::int16_t> index = std::nullopt) {
-        return static_cast<FrameView&>(view(name, index)).groupBox();
-    }
-    QLabel* result(const std::string& name, std::optional<std::int16_t> index, const char* widest) {
-        auto* label = static_cast<QLabel*>(keep(name, index));
-        atLeast(label, label->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)));
-        QSizePolicy policy = label->sizePolicy();
-        policy.setVerticalPolicy(QSizePolicy::Fixed);
-        label->setSizePolicy(policy);
-        return label;
-    }
-    // An entry wide enough for the numbers people type and the program writes back.
-    QWidget* entry(const std::string& name, std::optional<std::int16_t> index = std::nullopt,
-                   bool keepRoom = false) {
-        QWidget* box = keepRoom ? keep(name, index) : take(name, index);
-        atLeast(box, box->fontMetrics().horizontalAdvance(QStringLiteral("-0.123456789")) +
-                         box->fontMetrics().averageCharWidth() * 2);
-        return box;
-    }
-    // A suggestion box: wide enough for its levels ("0.975") and the list's arrow.
-    QWidget* levelBox(const std::string& name, std::optional<std::int16_t> index = std::nullopt,
-                      bool keepRoom = false) {
-        QWidget* box = keepRoom ? keep(name, index) : take(name, index);
-        atLeast(box, box->fontMetrics().horizontalAdvance(QStringLiteral("0.0001")) +
-                         box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) * 2);
-        return box;
-    }
-    QWidget* wrappingCheckBox(const std::string& name) {
-        auto& box = static_cast<CheckBoxView&>(view(name));
-        box.useWrappingCaption();
-        return box.widget();
-    }
-    QLabel* wrappingLabel(const std::string& name) {
-        auto* label = static_cast<QLabel*>(take(name));
-        label->setWordWrap(true);
-        return label;
-    }
-
-    // Tab order: the order in which the controls were placed, top to bottom.
-    void chainTabOrder() {
-        QWidget* previous = nullptr;
-        for (ControlView* placed : placed_) {
-            if (!window::canHoldFocus(placed->control().kind())) continue;
-            QWidget* target = placed->focusTarget();
-            if (previous != nullptr) QWidget::setTabOrder(previous, target);
-            previous = target;
-        }
-    }
-
-  private:
-    FormBinding& binding_;
-    window::Form& form_;
-    std::vector<ControlView*> placed_;
-};
+QLabel* wrappingLabel(Arranger& a, const std::string& name) {
+    auto* label = static_cast<QLabel*>(a.take(name));
+    label->setWordWrap(true);
+    return label;
+}
 
 QHBoxLayout* row(QWidget* parent = nullptr) {
     auto* line = new QHBoxLayout(parent);
@@ -130,7 +71,7 @@ QLayout* replicationRow(Arranger& a) {
     grid->addWidget(a.entry("TextedfR", std::nullopt, true), 1, 2);
     grid->setColumnStretch(3, 1);
     grid->addWidget(a.take("OptionIC", 1), 0, 4);
-    grid->addWidget(a.levelBox("TexteGarantie", 1), 0, 5);
+    grid->addWidget(levelBox(a, "TexteGarantie", 1), 0, 5);
     grid->addWidget(a.take("Eti2", 5), 0, 6);
     return grid;
 }
@@ -138,15 +79,13 @@ QLayout* replicationRow(Arranger& a) {
 QWidget* dataFrame(Arranger& a) {
     QGroupBox* donnees = a.frame("CadreDonnees");
     auto* grid = new QGridLayout(donnees);
-    grid->addWidget(a.take("Etidf", 0), 0, 0);
-    grid->addWidget(a.entry("Textedf"), 0, 1);
+    addEntryRow(grid, 0, {a.take("Etidf", 0), a.entry("Textedf")});
     for (std::int16_t i = 1; i <= 4; ++i) {
-        grid->addWidget(a.take("Optiont", i), i, 0);
-        grid->addWidget(a.entry("Textet", i), i, 1);
+        addEntryRow(grid, i, {a.take("Optiont", i), a.entry("Textet", i)});
     }
     grid->addWidget(a.take("OptionIC", 0), 5, 0);
     auto* level = row();
-    level->addWidget(a.levelBox("TexteGarantie", 0));
+    level->addWidget(levelBox(a, "TexteGarantie", 0));
     level->addWidget(a.take("Eti2", 2));
     grid->addLayout(level, 5, 1);
     grid->addWidget(a.result("EtiIC", 0, kWidestInterval), 6, 0, 1, 2);
@@ -156,10 +95,9 @@ QWidget* dataFrame(Arranger& a) {
     policy.setRetainSizeWhenHidden(true);
     effet->setSizePolicy(policy);
     auto* inside = new QGridLayout(effet);
-    inside->addWidget(a.take("OptionEffet", 0), 0, 0);
-    inside->addWidget(a.entry("TexteEffet", 0, true), 0, 1);
-    inside->addWidget(a.take("OptionEffet", 1), 1, 0);
-    inside->addWidget(a.entry("TexteEffet", 1, true), 1, 1);
+    for (std::int16_t i = 0; i <= 1; ++i) {
+        addEntryRow(inside, i, {a.take("OptionEffet", i), a.entry("TexteEffet", i, true)});
+    }
     grid->addWidget(effet, 3, 2, 4, 1, Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
     return donnees;
@@ -169,10 +107,9 @@ QLayout* intervalFrames(Arranger& a) {
     auto* column = new QVBoxLayout;
     QGroupBox* studentT = a.frame("CadreIntervalle", 0);
     auto* tRows = new QGridLayout(studentT);
-    tRows->addWidget(a.take("Eti2", 0), 0, 0);
-    tRows->addWidget(a.result("EtiICt", 1, kWidestInterval), 0, 1);
-    tRows->addWidget(a.take("Eti2", 1), 1, 0);
-    tRows->addWidget(a.result("EtiICt", 2, kWidestInterval), 1, 1);
+    for (std::int16_t i = 0; i <= 1; ++i) {
+        addEntryRow(tRows, i, {a.take("Eti2", i), a.result("EtiICt", i + 1, kWidestInterval)});
+    }
     column->addWidget(studentT);
 
     QGroupBox* effect = a.frame("CadreIntervalle", 1);
@@ -183,10 +120,9 @@ QLayout* intervalFrames(Arranger& a) {
 
     QGroupBox* limits = a.frame("CadreIntervalle", 2);
     auto* limitRows = new QGridLayout(limits);
-    limitRows->addWidget(a.take("EtiL", 1), 0, 0);
-    limitRows->addWidget(a.result("EtiICL", 1, kWidestInterval), 0, 1);
-    limitRows->addWidget(a.take("EtiL", 2), 1, 0);
-    limitRows->addWidget(a.result("EtiICL", 2, kWidestInterval), 1, 1);
+    for (std::int16_t i = 1; i <= 2; ++i) {
+        addEntryRow(limitRows, i - 1, {a.take("EtiL", i), a.result("EtiICL", i, kWidestInterval)});
+    }
     column->addWidget(limits);
     column->addStretch();
 
@@ -201,16 +137,16 @@ QLayout* intervalFrames(Arranger& a) {
 QLayout* resultRows(Arranger& a) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
-    grid->addWidget(a.wrappingLabel("EtiRepliqued"), 0, 0);
+    grid->addWidget(wrappingLabel(a, "EtiRepliqued"), 0, 0);
     grid->addWidget(a.result("EtiPrep", std::nullopt, kWidestProbability), 1, 0, Qt::AlignLeft);
     grid->setRowStretch(3, 1);  // the decimals bar's extra height goes under psrep
 
-    grid->addWidget(a.wrappingCheckBox("CasePsrep"), 2, 0);
+    grid->addWidget(wrappingCheckBox(a, "CasePsrep"), 2, 0);
     auto* alpha = row();
     alpha->addWidget(a.result("EtiPrept", std::nullopt, kWidestProbability));
     alpha->addSpacing(12);
     alpha->addWidget(a.keep("Etialpha"));
-    alpha->addWidget(a.levelBox("Textealpha", std::nullopt, true));
+    alpha->addWidget(levelBox(a, "Textealpha", std::nullopt, true));
     auto& alphaFrame = static_cast<FrameView&>(a.view("CadreAlpha"));
     alphaFrame.hideCaption();  // it only groups the two alpha options
     QGroupBox* cadreAlpha = alphaFrame.groupBox();
@@ -225,12 +161,12 @@ QLayout* resultRows(Arranger& a) {
     alpha->addStretch();
     grid->addLayout(alpha, 3, 0);
 
-    grid->addWidget(a.wrappingCheckBox("CasePreprep"), 4, 0);
+    grid->addWidget(wrappingCheckBox(a, "CasePreprep"), 4, 0);
     auto* gamma = row();
     gamma->addWidget(a.result("EtiPreprep", std::nullopt, kWidestProbability));
     gamma->addSpacing(12);
     gamma->addWidget(a.keep("EtiGamma"));
-    gamma->addWidget(a.levelBox("TexteGamma", std::nullopt, true));
+    gamma->addWidget(levelBox(a, "TexteGamma", std::nullopt, true));
     gamma->addStretch();
     grid->addLayout(gamma, 5, 0);
 

@@ -32,12 +32,11 @@ struct QtPlatform {
     QtPopupMenu popupMenu;
     QtProgramEnd programEnd;
     QtSaveFileDialog saveDialog;
-    // Not one of the shared services: the program is handed it (definitExportImage).
     QtPictureExport pictureExport;
 
     platform::PlatformServices services() {
-        return {settings, clipboard, messageBox, help,      mousePointer,
-                windows,  popupMenu, programEnd, saveDialog};
+        return {settings, clipboard, messageBox, help,       mousePointer,
+                windows,  popupMenu, programEnd, saveDialog, pictureExport};
     }
 };
 

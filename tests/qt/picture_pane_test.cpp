@@ -13,34 +13,16 @@
 #include <QtTest>
 #include <memory>
 
+#include "headless/scripted_save_dialog.h"
 #include "ormane/version.h"
-#include "qt/drawing/drawing_painter.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
 #include "support/tidiness.h"
-#include "window/platform/picture_export.h"
 
 using namespace ormane;
 using qt::testing::ProgrammeWindow;
 
 namespace {
-
-// Saves where the test says, with the real painter.
-class ExportDansDossier : public platform::PictureExport {
-  public:
-    explicit ExportDansDossier(QString path) : path_(std::move(path)) {}
-    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
-        ++asked;
-        return path_.toStdString();
-    }
-    bool write(const window::Dessin& drawing, const std::string& path) override {
-        return qt::writeDrawing(drawing, QString::fromStdString(path));
-    }
-    int asked = 0;
-
-  private:
-    QString path_;
-};
 
 bool near(const QColor& c, int r, int g, int b) {
     return std::abs(c.red() - r) <= 2 && std::abs(c.green() - g) <= 2 &&
@@ -53,6 +35,8 @@ class PicturePaneTest : public QObject {
     Q_OBJECT
 
   private:
+    // The person's answers to the save dialog.
+    platform::ScriptedSaveDialog saveDialog_;
     std::unique_ptr<ProgrammeWindow> w_;
     window::FeuilleOrmane& F() { return w_->F(); }
     QWidget* pane() { return w_->widget(F().picture("ImagePredictive")); }
@@ -73,7 +57,7 @@ class PicturePaneTest : public QObject {
 
   private slots:
     void init() {
-        w_ = std::make_unique<ProgrammeWindow>();
+        w_ = std::make_unique<ProgrammeWindow>(QString(), &saveDialog_);
         w_->programme().Demarre();
         QVERIFY(QTest::qWaitForWindowActive(w_->window()));
         qt::testing::settle(*w_->window());
@@ -160,14 +144,15 @@ class PicturePaneTest : public QObject {
     void theExportWritesAnSvgThatParses() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("image.svg"));
-        ExportDansDossier exportation(chemin);
-        w_->programme().definitExportImage(&exportation);
+        saveDialog_.chooseNext(chemin.toStdString(), 0);
+        const std::size_t asked = saveDialog_.requests().size();
         w_->action(F().menuItem("MenuExporteImage"))->trigger();
-        QCOMPARE(exportation.asked, 1);
+        QCOMPARE(saveDialog_.requests().size(), asked + 1);
+        const std::vector<platform::FileFormat> offered{{"SVG", "svg"}, {"PNG", "png"}};
+        QVERIFY(saveDialog_.requests().back().formats == offered);
         QSvgRenderer svg(chemin);
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox().size(), QSize(640, 280));
-        w_->programme().definitExportImage(nullptr);
     }
 };
 

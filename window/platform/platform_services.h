@@ -7,6 +7,7 @@
 #include "window/platform/help_viewer.h"
 #include "window/platform/message_box.h"
 #include "window/platform/mouse_pointer.h"
+#include "window/platform/picture_export.h"
 #include "window/platform/popup_menu.h"
 #include "window/platform/program_end.h"
 #include "window/platform/save_file_dialog.h"
@@ -25,6 +26,7 @@ struct PlatformServices {
     PopupMenu& popupMenu;
     ProgramEnd& programEnd;
     SaveFileDialog& saveDialog;
+    PictureExport& pictureExport;
 };
 
 }  // namespace ormane::platform

@@ -8,10 +8,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "program/programme.h"
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_binding.h"
 #include "qt/platform/qt_platform.h"
-#include "program/programme.h"
 #include "window/model/controls.h"
 
 namespace ormane::qt::testing {
@@ -31,11 +31,14 @@ class CountingPointer : public platform::MousePointer {
 
 class ProgrammeWindow {
   public:
-    // `settingsFolder` empty: a fresh temporary folder.
-    explicit ProgrammeWindow(QString settingsFolder = {})
+    // `settingsFolder` empty: a fresh temporary folder. `saveDialog` (not owned) stands for
+    // the Qt save dialog when given.
+    explicit ProgrammeWindow(QString settingsFolder = {},
+                             platform::SaveFileDialog* saveDialog = nullptr)
         : folder_(settingsFolder.isEmpty() ? temporary_.path() : std::move(settingsFolder)),
           platform_(folder_),
           pointer_(platform_.mousePointer),
+          saveDialog_(saveDialog),
           programme_(services()) {}
     ~ProgrammeWindow() { platform_.windows.detachAll(); }
     ProgrammeWindow(const ProgrammeWindow&) = delete;
@@ -62,14 +65,18 @@ class ProgrammeWindow {
   private:
     platform::PlatformServices services() {
         platform::PlatformServices qt = platform_.services();
-        return {qt.settings, qt.clipboard, qt.messageBox, qt.help,
-                pointer_,    qt.windows,   qt.popupMenu,  qt.programEnd, qt.saveDialog};
+        return {
+            qt.settings,     qt.clipboard,  qt.messageBox,
+            qt.help,         pointer_,      qt.windows,
+            qt.popupMenu,    qt.programEnd, saveDialog_ != nullptr ? *saveDialog_ : qt.saveDialog,
+            qt.pictureExport};
     }
 
     QTemporaryDir temporary_;
     QString folder_;
     QtPlatform platform_;
     CountingPointer pointer_;
+    platform::SaveFileDialog* saveDialog_;
     Programme programme_;
 };
 
