@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "politique_boost.h"
+#include "rapport_gamma_demi.h"
 #include "serie_beta_demi.h"
 
 namespace basfun_interne {
@@ -69,7 +70,7 @@ FonctionIncomplete::Debut FonctionIncomplete::ValeursDebut() const {
     }
     // log(1 - y) from whichever of y and 1 - y was formed without loss.
     const double e = std::exp(b_ * (y_ <= 0.5 ? std::log1p(-y_) : std::log(unMoinsY_)));
-    const double rapportGamma = bm::tgamma_delta_ratio(b_, 0.5, PolitiqueKprime());
+    const double rapportGamma = RapportGammaDemi(b_);
     return {e, deuxSurRacinePi * std::sqrt(y_) * e / rapportGamma, b_ * y_ * e};
 }
 

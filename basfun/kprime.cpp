@@ -1,6 +1,10 @@
 #include "kprime.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
 
 #include "fonction_incomplete.h"
@@ -224,13 +228,50 @@ ValeurMethode RepartitionAbsolue(double x, double nu1, double nu2, double lambda
     return v;
 }
 
-}  // namespace
+// The last values computed in this thread. The value does not depend on the tolerance (see
+// kPrecisionVisee), and a caller often asks again for one it already had: a quantile search
+// retried with a looser tolerance walks through the same points, and the polish of a quantile
+// starts where the search ended. Arguments are compared bit for bit.
+class Souvenirs {
+  public:
+    template <class Calcul>
+    double Valeur(bool superieure, double x, double nu1, double nu2, double lambda,
+                  std::int32_t& statut, const Calcul& calcul) {
+        const Cle cle{superieure, std::bit_cast<std::uint64_t>(x),
+                      std::bit_cast<std::uint64_t>(nu1), std::bit_cast<std::uint64_t>(nu2),
+                      std::bit_cast<std::uint64_t>(lambda)};
+        for (std::size_t i = 0; i < nombre_; ++i) {
+            if (souvenirs_[i].cle == cle) {
+                statut = souvenirs_[i].statut;
+                return souvenirs_[i].valeur;
+            }
+        }
+        const double valeur = calcul(statut);
+        souvenirs_[prochain_] = {cle, valeur, statut};
+        prochain_ = (prochain_ + 1) % kNombre;
+        if (nombre_ < kNombre) ++nombre_;
+        return valeur;
+    }
 
-double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
-                         std::int32_t limite, std::int32_t& statut) {
-    (void)limite;
-    double valeur = 0.0;
-    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut)) return valeur;
+  private:
+    static constexpr std::size_t kNombre = 32;
+    struct Cle {
+        bool superieure;
+        std::uint64_t x, nu1, nu2, lambda;
+        bool operator==(const Cle&) const = default;
+    };
+    struct Souvenir {
+        Cle cle;
+        double valeur;
+        std::int32_t statut;
+    };
+    std::array<Souvenir, kNombre> souvenirs_{};
+    std::size_t nombre_ = 0, prochain_ = 0;
+};
+
+thread_local Souvenirs souvenirs;
+
+double RepartitionCalculee(double x, double nu1, double nu2, double lambda, std::int32_t& statut) {
     // U = V = 1: K is normal about lambda.
     if (Normale(nu1, nu2, lambda)) return 0.5 * std::erfc(-(x / 2 - lambda / 2) * std::sqrt(2.0));
     const ValeurMethode v = RepartitionAbsolue(x, nu1, nu2, lambda);
@@ -246,12 +287,8 @@ double RepartitionKprime(double x, double nu1, double nu2, double lambda, double
     return v.p;
 }
 
-double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, double tolerance,
-                             std::int32_t limite, std::int32_t& statut) {
-    (void)limite;
-    double valeur = 0.0;
-    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut))
-        return statut == kOk ? 1.0 - valeur : 0.0;
+double QueueSuperieureCalculee(double x, double nu1, double nu2, double lambda,
+                               std::int32_t& statut) {
     if (Normale(nu1, nu2, lambda)) return 0.5 * std::erfc((x / 2 - lambda / 2) * std::sqrt(2.0));
     const ValeurMethode v = RepartitionAbsolue(x, nu1, nu2, lambda);
     if (!v.ok) {
@@ -263,6 +300,29 @@ double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, do
         if (q.ok) return q.p;
     }
     return 1.0 - v.p;
+}
+
+}  // namespace
+
+double RepartitionKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                         std::int32_t limite, std::int32_t& statut) {
+    (void)limite;
+    double valeur = 0.0;
+    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut)) return valeur;
+    return souvenirs.Valeur(false, x, nu1, nu2, lambda, statut, [&](std::int32_t& s) {
+        return RepartitionCalculee(x, nu1, nu2, lambda, s);
+    });
+}
+
+double QueueSuperieureKprime(double x, double nu1, double nu2, double lambda, double tolerance,
+                             std::int32_t limite, std::int32_t& statut) {
+    (void)limite;
+    double valeur = 0.0;
+    if (CasImmediat(x, nu1, nu2, lambda, tolerance, valeur, statut))
+        return statut == kOk ? 1.0 - valeur : 0.0;
+    return souvenirs.Valeur(true, x, nu1, nu2, lambda, statut, [&](std::int32_t& s) {
+        return QueueSuperieureCalculee(x, nu1, nu2, lambda, s);
+    });
 }
 
 }  // namespace basfun_interne

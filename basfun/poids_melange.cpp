@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "politique_boost.h"
+#include "rapport_gamma_demi.h"
 #include "serie_beta_demi.h"
 
 namespace basfun_interne {
@@ -118,7 +119,7 @@ PoidsMelange::Debut PoidsMelange::ValeursDebut() const {
         return {e, deuxSurRacinePi * std::sqrt(mu_) * e};
     }
     const double e = std::exp(r_ * (pi_ <= 0.5 ? std::log1p(-pi_) : std::log(unMoinsPi_)));
-    const double rapportGamma = bm::tgamma_delta_ratio(r_, 0.5, PolitiqueKprime());
+    const double rapportGamma = RapportGammaDemi(r_);
     return {e, deuxSurRacinePi * std::sqrt(pi_) * e / rapportGamma};
 }
 

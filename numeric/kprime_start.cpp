@@ -1,9 +1,11 @@
 #include "kprime_start.h"
 
+#include <array>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
+#include <cstddef>
 #include <numbers>
 
 #include "boost_policy.h"
@@ -66,6 +68,24 @@ double DegresDeVariance(double v) {
     return std::exp(0.5 * (a + b));
 }
 
+// DegresDeVariance remembered for the last few variances: a search asks for two starts with
+// the same law, and an interval for two quantiles of it, each start costing a hundred gamma
+// ratios. Per thread, since computations may run in several threads at once.
+double DegresDeVarianceRetenus(double v) {
+    constexpr std::size_t kRetenus = 4;
+    struct Retenu {
+        double v = std::nan(""), m = 0;
+    };
+    thread_local std::array<Retenu, kRetenus> retenus;
+    thread_local std::size_t prochain = 0;
+    for (const Retenu& r : retenus)
+        if (r.v == v) return r.m;
+    const double m = DegresDeVariance(v);
+    retenus[prochain] = {v, m};
+    prochain = (prochain + 1) % kRetenus;
+    return m;
+}
+
 double QuantileNormal(double q) {
     return q < 0.5 ? -std::numbers::sqrt2 * bm::erfc_inv(2 * q, Politique())
                    : std::numbers::sqrt2 * bm::erfc_inv(2 * (1 - q), Politique());
@@ -101,7 +121,7 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
     const double moyenne = lambda * u.moyenne;
     const double ecartType = std::hypot(1.0, lambda * std::sqrt(u.variance));
     const double quadratique = std::hypot(1.0, lambda);
-    const double m = DegresDeVariance(
+    const double m = DegresDeVarianceRetenus(
         std::fmin((ecartType / quadratique) * (ecartType / quadratique), 1 - 1e-16));
     double x = 0;
     if (std::fabs(moyenne) >= kEcartsChi * ecartType && m < kChiNormal) {

@@ -65,54 +65,91 @@ class Repartition {
 // The points of the walk from the centre, in order: steps of `pas`, enlarged after every
 // 101 steps that failed to bracket p, to (10 step)^m at the m-th time, at most 11 times. A
 // downward walk stops at the lower bound, where it would stay; the points end where the
-// walk would overflow.
+// walk would overflow. They are made as the search reaches them: it usually stops within
+// the first few of the 1212.
 struct PointDeMarche {
     double x;
     double pas;  // the step in force once the walk is there
 };
 
-std::vector<PointDeMarche> PointsDeMarche(double centre, double pas, bool versLeBas,
-                                          double borneInf) {
-    std::vector<PointDeMarche> points;
-    points.reserve(kPasParTour * (kAgrandissementsMax + 1));
-    double x = centre;
-    int pasFaits = 0;
-    int agrandissements = 0;
-    try {
-        for (;;) {
-            x = versLeBas ? Fini(x - pas) : Fini(x + pas);
-            const bool borne = versLeBas && x <= borneInf;
-            if (borne) x = borneInf;
-            points.push_back({x, pas});
-            if (borne) break;
-            if (++pasFaits < kPasParTour) continue;
-            if (agrandissements == kAgrandissementsMax) break;
-            ++agrandissements;
-            pas = Puissance(10.0 * pas, agrandissements);
-            pasFaits = 0;
-        }
-    } catch (const ErreurExecution&) {
-        // The walk would fail here: the points before are all it can visit.
+class Marche {
+  public:
+    Marche(double centre, double pas, bool versLeBas, double borneInf)
+        : x_(centre), pas_(pas), versLeBas_(versLeBas), borneInf_(borneInf) {
+        points_.reserve(16);
     }
-    return points;
-}
+
+    // Whether the walk has a point of index i, made if need be.
+    bool Existe(std::size_t i) {
+        while (points_.size() <= i && !fini_) Avance();
+        return i < points_.size();
+    }
+    std::size_t Taille() const { return points_.size(); }
+    const PointDeMarche& operator[](std::size_t i) const { return points_[i]; }
+
+  private:
+    void Avance() {
+        if (agrandirAvant_) {
+            // The enlargement comes before the next point, and the walk ends where it overflows.
+            agrandirAvant_ = false;
+            if (agrandissements_ == kAgrandissementsMax) {
+                fini_ = true;
+                return;
+            }
+            ++agrandissements_;
+            const double base = 10.0 * pas_;
+            const double pas = std::isfinite(base) ? std::pow(base, agrandissements_) : base;
+            if (!std::isfinite(pas)) {
+                fini_ = true;
+                return;
+            }
+            pas_ = pas;
+            pasFaits_ = 0;
+        }
+        const double x = versLeBas_ ? x_ - pas_ : x_ + pas_;
+        if (!std::isfinite(x)) {
+            fini_ = true;
+            return;
+        }
+        x_ = x;
+        const bool borne = versLeBas_ && x_ <= borneInf_;
+        if (borne) x_ = borneInf_;
+        points_.push_back({x_, pas_});
+        if (borne) {
+            fini_ = true;
+            return;
+        }
+        if (++pasFaits_ >= kPasParTour) agrandirAvant_ = true;
+    }
+
+    std::vector<PointDeMarche> points_;
+    double x_, pas_;
+    bool versLeBas_;
+    double borneInf_;
+    int pasFaits_ = 0;
+    int agrandissements_ = 0;
+    bool agrandirAvant_ = false;
+    bool fini_ = false;
+};
 
 // Where the walk stops: the first of its points whose F fails, meets p or lies beyond it.
 // F is monotone along the walk, so that point is found by doubling the index and then
 // bisecting: a dozen evaluations instead of up to 1212, and the same point.
 template <class Arret>
-std::optional<std::size_t> PremierArret(std::size_t n, const Arret& arret) {
-    if (n == 0) return std::nullopt;
+std::optional<std::size_t> PremierArret(Marche& marche, const Arret& arret) {
     std::ptrdiff_t dernierSans = -1;
     std::size_t avec = 0;
     for (std::size_t i = 0;; i = 2 * i + 1) {
-        if (i >= n) i = n - 1;
+        if (!marche.Existe(i)) {
+            if (marche.Taille() == 0) return std::nullopt;
+            i = marche.Taille() - 1;
+        }
         if (arret(i)) {
             avec = i;
             break;
         }
         dernierSans = static_cast<std::ptrdiff_t>(i);
-        if (i == n - 1) return std::nullopt;
+        if (!marche.Existe(i + 1)) return std::nullopt;
     }
     while (avec - static_cast<std::size_t>(dernierSans + 1) > 0) {
         const std::size_t milieu = static_cast<std::size_t>(dernierSans + 1) +
@@ -316,19 +353,19 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
         // The walk from the centre: the point where it stops (its F failed, met p or passed
         // it) and what F gave there.
         const auto marche = [&](bool versLeBas) {
-            const std::vector<PointDeMarche> points =
-                PointsDeMarche(centre, pas, versLeBas, borneInf);
+            Marche points(centre, pas, versLeBas, borneInf);
             struct Essai {
                 bool echec = false;
                 double F = 0.0;
             };
-            std::vector<Essai> essais(points.size());
+            std::vector<Essai> essais;
             const auto arret = [&](std::size_t i) {
+                if (essais.size() <= i) essais.resize(points.Taille());
                 Essai& e = essais[i];
                 e.echec = !F.Evalue(points[i].x, e.F);
                 return e.echec || atteint(e.F) || (versLeBas ? e.F <= p : e.F >= p);
             };
-            const std::optional<std::size_t> i = PremierArret(points.size(), arret);
+            const std::optional<std::size_t> i = PremierArret(points, arret);
             // The walk ran out of steps or overflowed without bracketing p.
             if (!i) throw Abandon{};
             pas = points[*i].pas;
