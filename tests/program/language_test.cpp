@@ -30,52 +30,12 @@ TEST_F(Language, EachSwitchMovesTheCheckMarkAndTheHelpContexts) {
     }
 }
 
-struct Attendu {
-    const char* controle;
-    int index;  // -1: not an array member
-    const char* francais;
-    const char* anglais;
-};
-
-// A sample of the stored captions, chosen for their blanks, accents and access keys.
-const Attendu kLegendes[] = {
-    {"BoutonQuitter", -1, "&Quitter", "e&Xit"},
-    {"boutonOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
-    {"OptionReplique", 1, "expérience &Future avec effectifs multipliés par",
-     "&Future experiment with cell counts multiplied by"},
-    {"Optiont", 3, "p bilatéral", "two-tailed p"},
-    {"CadreDonnees", -1, " Données ", " Data "},
-    {"CadreEffet", -1, " effet observé ", " observed effect size "},
-    {"OptionIC", 1, "intervalles de &Prédiction ", "&Prediction intervals"},
-    {"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
-    {"MenuApropos", -1, "à &Propos de Ormane", "&About Ormane"},
-    {"MenuAuteurs", -1, "au&Teurs", "au&Thors"},
-    {"EtiL", 1, "Linf", "Llow"},
-    {"MenuLangue", 1, "&Français", "&Français"},
-    // Copied from other controls.
-    {"BoutonAide", -1, "&Aide [F1]", "&Help [F1]"},
-    {"BoutonKprime", -1, "Distribution &K-prime", "&K-prime Distribution"},
-    {"MenuAide1", 3, "Distribution &K-prime", "&K-prime Distribution"},
-    {"MenuOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
-    {"MenuQuitter", -1, "&Quitter", "e&Xit"},
-    // Composed with the replication option's word.
-    {"EtiRepliqued", -1, "prep = probabilité de trouver un effet de même signe dans une réplique",
-     "prep = probability of finding a same-sign effect in a replication"},
-    {"CasePreprep", -1,
-     "ppreprep = probabilité de trouver un effet de même signe avec prep > gamma  dans une "
-     "réplique",
-     "ppreprep = probability of finding a same-sign effect with prep > gamma in a replication"},
-    {"CadreIntervalle", 0, " t de Student/p unilatéral dans réplique ",
-     " Student t/one-tailed p in a replication "},
-};
-
 TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
     for (bool francais : {true, false, true}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
-        for (const Attendu& a : kLegendes) {
-            const std::string& vu = a.index < 0
-                                        ? Legende(a.controle)
-                                        : Legende(a.controle, static_cast<std::int16_t>(a.index));
+        for (const TexteDesDeuxLangues& a : LitTextes(PROGRAM_DATA_DIR "/captions.tsv")) {
+            const std::string& vu =
+                a.index < 0 ? Legende(a.controle.c_str()) : Legende(a.controle.c_str(), a.index);
             EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
         }
     }
@@ -84,30 +44,12 @@ TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
 // A screen reader announces each box and result by what it holds, in the interface
 // language; a caption label is announced by its caption (no name of its own).
 TEST_F(Language, EachSwitchNamesTheBoxesResultsStatusAndDecimalsForScreenReaders) {
-    struct Nom {
-        const char* controle;
-        int index;
-        const char* francais;
-        const char* anglais;
-    };
-    const Nom echantillon[] = {
-        {"Textedf", -1, "degrés de liberté", "degrees of freedom"},
-        {"Textet", 3, "p bilatéral", "two-tailed p"},
-        {"Textealpha", -1, "alpha", "alpha"},
-        {"TexteGarantie", 1, "garantie des intervalles de prédiction",
-         "guarantee of the prediction intervals"},
-        {"EtiPrep", -1, "prep", "prep"},
-        {"EtiICt", 1, "intervalle de prédiction de t", "t prediction interval"},
-        {"EtiEtat", -1, "état", "status"},
-        {"Ascenseur", -1, "décimales", "decimals"},
-        {"Etidf", 0, "", ""},
-    };
+    const auto echantillon = LitTextes(PROGRAM_DATA_DIR "/accessible-names.tsv");
     for (bool francais : {true, false}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
-        for (const Nom& n : echantillon) {
-            window::Control& c = n.index < 0
-                                     ? F().control(n.controle)
-                                     : F().control(n.controle, static_cast<std::int16_t>(n.index));
+        for (const TexteDesDeuxLangues& n : echantillon) {
+            window::Control& c =
+                n.index < 0 ? F().control(n.controle) : F().control(n.controle, n.index);
             EXPECT_EQ(c.accessibleName(), francais ? n.francais : n.anglais) << c.displayName();
         }
         // Every entry and result label has a name of its own.
