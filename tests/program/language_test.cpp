@@ -1,12 +1,11 @@
 // Switching the interface language from the Language menu: the check mark, every caption
 // in the other language exactly as stored, the sentences composed with the chosen kind of
-// future experiment, the copied captions and the help context numbers.
+// future experiment, the copied captions and the help context numbers (data/*.tsv holds the
+// tables of captions and of screen-reader names).
 #include <map>
 #include <string>
 
-#include "program/captions/kprime_vocabulary.h"
 #include "programme_fixture.h"
-#include "window/model/session.h"
 
 namespace ormane::testing {
 namespace {
@@ -100,55 +99,6 @@ TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {
     EXPECT_EQ(Etat(), avant);
     EXPECT_EQ(M().LangueChoisie, Langue::Anglais);
     EXPECT_EQ(Sabliers(), sabliers);
-}
-
-template <class T>
-void Ajoute(window::Form& dialogue, const TexteBilingue& ligne) {
-    ligne.index ? (void)dialogue.addMember<T>(ligne.controle, *ligne.index)
-                : (void)dialogue.add<T>(ligne.controle);
-}
-
-// The K-prime dialog's vocabulary given to a dialog built here with the same control names.
-class KprimeVocabulary : public Language {
-  protected:
-    KprimeVocabulary() : dialogue(programme.session(), "FeuilleKprime") {
-        dialogue.add<window::CommandButton>("BoutonAide");
-        for (const TexteBilingue& ligne : LegendesKprime()) {
-            std::string nom = ligne.controle;
-            if (nom.empty()) continue;
-            if (nom.starts_with("Option"))
-                Ajoute<window::OptionButton>(dialogue, ligne);
-            else if (nom.starts_with("Case"))
-                Ajoute<window::CheckBox>(dialogue, ligne);
-            else if (nom.starts_with("Bouton"))
-                Ajoute<window::CommandButton>(dialogue, ligne);
-            else
-                Ajoute<window::Label>(dialogue, ligne);
-        }
-    }
-    window::Form dialogue;
-};
-
-TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
-    InitialiseLangueKprime(&dialogue, F(), Langue::Francais);
-    EXPECT_EQ(dialogue.caption(), "Distribution K-prime");
-    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "&Help [F1]");
-    EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "&Effacer");
-    EXPECT_EQ(dialogue.label("Eti", 3).caption(), "écart-type");
-    InitialiseLangueKprime(&dialogue, F(), Langue::Anglais);
-    EXPECT_EQ(dialogue.caption(), "K-prime distribution ");
-    EXPECT_EQ(dialogue.checkBox("CaseDl", 1).caption(), "infinity : &Noncentral t");
-    EXPECT_EQ(dialogue.optionButton("OptionLimite", 1).caption(), "Pro&bability");
-}
-
-TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
-    auto avant = Etat();
-    EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), Langue::Anglais));
-    EXPECT_EQ(Etat(), avant);
-    // A language switch reaches only the program's own dialog, and only while it is loaded.
-    ChoisitFrancais();
-    EXPECT_EQ(dialogue.caption(), "");
-    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "");
 }
 
 }  // namespace
