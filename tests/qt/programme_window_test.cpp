@@ -233,6 +233,19 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(w_->window()->size().height(), size.height());
     }
 
+    // Each option shows its parts and hides them again when it is unticked.
+    void anOptionHidesAgainWhatItShowed() {
+        for (bool shown : {true, false}) {
+            tick(control("OptionReplique", shown ? 1 : 0));
+            tick(control("CasePsrep"));
+            QCOMPARE(control("Textec")->isVisible(), shown);
+            QCOMPARE(control("TextedfR")->isVisible(), shown);
+            QCOMPARE(control("Etidf", 1)->isVisible(), shown);
+            QCOMPARE(control("Textealpha")->isVisible(), shown);
+            QCOMPARE(control("EtiPrept")->isVisible(), shown);
+        }
+    }
+
     void theDecimalsBarRendersTheResultsAgainWithoutComputing() {
         auto* bar = control<QScrollBar>("Ascenseur");
         int computed = w_->computations();
