@@ -209,9 +209,9 @@ TEST_F(CalculeResultatsTest, GammaIsCorrectedAndGivesPpreprep) {
     struct Cas {
         const char *texte, *texteEnsuite;
         double gamma;  // 0: ppreprep fails
-    } const table[] = {{"0.3", "0.5", 0.5}, {"-0.2", "0.5", 0.5},   {"1", "0.9", 0.9},
-                       {"1.5", "0.9", 0.9}, {"0.95", "0.95", 0.95}, {"0.5", "0.5", 0.5},
-                       {"", "", 0},         {"0", "0", 0}};
+    } const table[] = {{"0.3", "0.5", 0.5}, {"0.45", "0.5", 0.5}, {"-0.2", "0.5", 0.5},
+                       {"1", "0.9", 0.9},   {"1.5", "0.9", 0.9},  {"0.95", "0.95", 0.95},
+                       {"0.5", "0.5", 0.5}, {"", "", 0},          {"0", "0", 0}};
     for (const Cas& cas : table) {
         SCOPED_TRACE(std::string("gamma \"") + cas.texte + "\"");
         Liste("TexteGamma").setText(cas.texte);

@@ -133,6 +133,11 @@ TEST_F(MiseAJOURTest, AnEntryNotReadAsWrittenIsMarkedAndNamedByTheStatusLine) {
     module.LangueChoisie = Langue::Francais;
     Rafraichit(1);
     EXPECT_EQ(Eti("EtiEtat").caption(), "gamma « 0.9x » est lu comme 0.9");
+    // A long text is quoted by its first 24 bytes.
+    module.LangueChoisie = Langue::Anglais;
+    Liste("TexteGamma").setText("0.95 is what the study used");
+    Rafraichit(1);
+    EXPECT_EQ(Eti("EtiEtat").caption(), "gamma \"0.95 is what the study u…\" is read as 0.95");
     Liste("TexteGamma").setText("0.9");
     Rafraichit(1);
     EXPECT_FALSE(Liste("TexteGamma").marked());

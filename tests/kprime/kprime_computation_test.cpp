@@ -71,11 +71,6 @@ TEST(KprimeComputation, TheLowerTailMatchesStudentNoncentralTAndNormalWithin1e14
     }
 }
 
-TEST(KprimeComputation, ThePublishedLambdaPrimeValue) {
-    const ResultatsKprime r = CalculeKprime(Limite(9, kInf, 10, 11.1));
-    EXPECT_NEAR(*r.inferieure, 0.7134134188, 5e-11);
-}
-
 TEST(KprimeComputation, TheQuantileMatchesStudentAndNormalQuantiles) {
     for (double p : {1e-6, 0.01, 0.3, 0.5, 0.9, 0.999}) {
         // In a far tail x is as good as the tail the distribution function gives there:

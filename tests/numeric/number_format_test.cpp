@@ -1,13 +1,9 @@
-// FormateNombre against exact texts (a table of edge cases and texts computed independently in
-// exact decimals, see reference/make_format_reference.py), properties that hold for any double,
-// the decimal symbol of the locale, and the helpers RemplaceTexte and MinimumReel.
+// FormateNombre against exact texts (data/format-cases.csv, edge cases, and
+// data/format-reference.csv, texts computed independently in exact decimals), properties that hold
+// for any double, the decimal symbol of the locale, and the helpers RemplaceTexte and MinimumReel.
 #include "numeric/number_format.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
-
-#include <fstream>
 
 #include <charconv>
 #include <clocale>
@@ -15,124 +11,64 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <limits>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ormane {
 namespace {
 
-struct Rendu {
-    double valeur;
-    int decimales;
-    const char* attendu;
-};
-
 constexpr double kTiers = 1.0 / 3.0;
-constexpr double kMax = std::numeric_limits<double>::max();
 
 std::string Formate(double v, int d, const char* symbole) {
     return FormateNombre(v, static_cast<std::int16_t>(d), symbole);
 }
 
-// Halves go away from zero, also where the double lies just below the tie (1.005, 2.675) but
-// reaches it at 15 significant digits; carries reach a new digit or the exponent; above 1 a
-// cut keeps ten characters (eleven with the sign) or every integer digit; below 1, 15
-// significant digits after the leading zeros; near one, never scientific.
-// clang-format off
-const Rendu kSousPoint[] = {
-    {0.0, 3, "0"}, {-0.0, 3, "0"}, {0.0, -16, "0"}, {-0.0, -32768, "0"}, {0.75, 3, "0.750"},
-    {0.75, -3, "0.75"}, {-0.75, 3, "-0.750"}, {2, -3, "2"}, {3.7, 0, "4"}, {-2.5, 0, "-3"},
-    {0.000123, 3, "1.2300E-04"}, {0.000123, 4, "0.0001"}, {0.5, 9, "0.500000000"},
-    {0.5, 10, "5.00000000000000E-01"}, {0.5, 11, "0.50000000000"},
-    {0.99999999999999, 10, "1.0000000000"}, {1e15, 3, "1.00000000E+15"},
-    {1e100, 3, "1.00000000E+100"}, {1e101, 3, "1.0000000E+101"}, {123456789, 3, "123456789"},
-    {kTiers, -20, "0.333333333333333"}, {1.5e20, 3, "1.50000000E+20"},
-    {1.5e120, 3, "1.5000000E+120"}, {2.5e-150, 3, "2.5000E-150"}, {0.05, 0, "5.0000E-02"},
-    {123.456789, 12, "123.456789"}, {0.5, 0, "5.0000E-01"},
-    // Ties.
-    {2.5, 0, "3"}, {0.5, -1, "0.5"}, {1.5, 0, "2"}, {-1.5, 0, "-2"}, {0.125, 2, "0.13"},
-    {-0.125, 2, "-0.13"}, {0.375, 2, "0.38"}, {1.005, 2, "1.01"}, {2.675, 2, "2.68"},
-    {1.0000000000000049, 14, "1.00000000"}, {0.00015, 4, "0.0002"}, {0.000125, 3, "1.2500E-04"},
-    {1.25e-7, 0, "1.2500E-07"}, {1.234565e-7, 2, "1.2346E-07"}, {4.35, 1, "4.4"},
-    // Carries.
-    {9.9999999999999982, 3, "10.000"}, {9.9999999999999982, -16, "10"}, {999.9995, 3, "1000.000"},
-    {-999.9995, 3, "-1000.000"}, {9.99996e-5, 4, "1.0000E-04"}, {9.99996e-5, -4, "1E-04"},
-    {0.99996, 3, "1.000"}, {0.999996, 0, "1.0000E+00"}, {9.9999999e14, 3, "999999990000000"},
-    {999999999999999.9, 3, "1.00000000E+15"}, {9.999999995e99, 3, "1.00000000E+100"},
-    {99999999999999.95, 3, "100000000000000"}, {9999999999.5, 3, "9999999999"},
-    {9999999999.9996, 3, "10000000000"},
-    // Integer digits.
-    {1234567890.5, 3, "1234567890"}, {-1234567890.5, 3, "-1234567890"},
-    {12345678901.5, 3, "12345678901"}, {-12345678901.5, 3, "-12345678901"},
-    {1e10, 3, "10000000000"}, {123456789012345.0, -16, "123456789012345"},
-    {123.4567890123, 16, "123.456789"}, {-123.4567890123, 16, "-123.456789"},
-    {1.2340000000001, -14, "1.23400000"},
-    // Below one.
-    {kTiers, 20, "0.333333333333333"}, {-kTiers, 20, "-0.333333333333333"},
-    {kTiers / 1000, 20, "0.000333333333333333"}, {kTiers / 1000, 3, "3.3333E-04"},
-    {kTiers / 1000, 10, "3.33333333333333E-04"}, {kTiers / 10000, 12, "3.33333333333333E-05"},
-    {0.0123, -16, "0.0123"}, {0.00005, -16, "5E-05"}, {0.00005, 16, "5.00000000000000E-05"},
-    {0.3, 1, "0.3"}, {0.25, 1, "0.3"}, {0.04, 1, "4.0000E-02"},
-    // Near one.
-    {1.0, 10, "1.0000000000"}, {1.0, 3, "1.000"}, {1.0, -16, "1"},
-    {0.99999999999991, 10, "1.0000000000"}, {0.99999999999991, 0, "1"},
-    {1.0 - 1e-13, 0, "1.0000E+00"}, {1.0 + 1e-13, 14, "1.00000000"},
-    {0.9999999999998, 10, "9.99999999999800E-01"}, {0.9999999999999999, 10, "1.0000000000"},
-    {-1.0, 3, "-1.000"},
-    // The largest and smallest doubles.
-    {1e308, 3, "1.0000000E+308"}, {1e308, 10, "1.00000000000000E+308"}, {1e308, -16, "1E+308"},
-    {-1e308, 3, "-1.0000000E+308"}, {kMax, 3, "1.7976931E+308"},
-    {kMax, 12, "1.79769313486232E+308"}, {5e-324, 3, "4.9407E-324"},
-    {5e-324, 10, "4.94065645841247E-324"}, {5e-324, 12, "4.94065645841247E-324"},
-    {5e-324, -16, "4.94065645841247E-324"}, {5e-324, -20, "4.94065645841247E-324"},
-    {1e-300, 3, "1.0000E-300"}, {1e-300, 10, "1.00000000000000E-300"},
-    {1e-300, 12, "1.00000000000000E-300"}, {1e-300, -16, "1E-300"}, {1e-300, -20, "1E-300"},
-    {-1e-300, -20, "-1E-300"}, {1e-100, 3, "1.0000E-100"}, {1e-101, 3, "1.0000E-101"},
-    {1.5e100, 3, "1.50000000E+100"}, {1e-5, 10, "1.00000000000000E-05"}
-};
-// clang-format on
-
-// clang-format off
-const Rendu kSousVirgule[] = {
-    {0.0, 3, "0"}, {123456789, 3, "123456789.000"}, {0.75, 3, "0.750"}, {0.75, -3, "0.75"},
-    {123.456789, 12, "123.456789000000"}, {3.7, 0, "4"}, {2, -3, "2"}, {-2.5, 0, "-3"},
-    {0.000123, 3, "1.2300E-04"}, {kTiers, -20, "0.333333333333333"},
-    {kTiers, 20, "0.33333333333333300000"}, {1.5e20, -3, "1.5E+20"},
-    {12345678901.5, 3, "12345678901.500"}, {-12345678901.5, 3, "-12345678901.500"},
-    {123456789012345.0, 3, "123456789012345"}, {1.2340000000001, -14, "1.2340000000001"},
-    {1.0 + 1e-13, 14, "1.00000000000010"}, {1.0000000000000049, 14, "1.00000000000000"}
-};
-// clang-format on
-
-TEST(FormateNombre, WritesTheExpectedTexts) {
-    for (const Rendu& r : kSousPoint) EXPECT_EQ(Formate(r.valeur, r.decimales, "."), r.attendu);
-    for (const Rendu& r : kSousVirgule) EXPECT_EQ(Formate(r.valeur, r.decimales, ","), r.attendu);
+// One row per line, '#' lines and the header skipped; each row's fields split at the commas.
+std::vector<std::vector<std::string>> LitTable(const char* chemin) {
+    std::ifstream fichier(chemin);
+    EXPECT_TRUE(fichier) << chemin;
+    std::vector<std::vector<std::string>> lignes;
+    bool entete = true;
+    for (std::string ligne; std::getline(fichier, ligne);) {
+        if (ligne.empty() || ligne[0] == '#') continue;
+        if (std::exchange(entete, false)) continue;
+        std::vector<std::string> champs;
+        std::istringstream texte(ligne);
+        for (std::string champ; std::getline(texte, champ, ',');) champs.push_back(champ);
+        lignes.push_back(std::move(champs));
+    }
+    return lignes;
 }
 
-// data/format-reference.csv: value (hexadecimal), count, the texts under "." and under ",".
-TEST(FormateNombre, MatchesTextsComputedInExactDecimals) {
-    std::ifstream fichier(FORMAT_REFERENCE_CSV);
-    ASSERT_TRUE(fichier) << FORMAT_REFERENCE_CSV;
-    std::string ligne;
-    std::getline(fichier, ligne);  // the header
-    int lues = 0;
-    while (std::getline(fichier, ligne)) {
-        std::istringstream champs(ligne);
-        std::string valeur, decimales, sousPoint, sousVirgule;
-        std::getline(champs, valeur, ',');
-        std::getline(champs, decimales, ',');
-        std::getline(champs, sousPoint, ',');
-        std::getline(champs, sousVirgule, ',');
-        const double x = std::strtod(valeur.c_str(), nullptr);
-        const auto d = static_cast<std::int16_t>(std::stoi(decimales));
-        SCOPED_TRACE(ligne);
-        EXPECT_EQ(Formate(x, d, "."), sousPoint);
-        EXPECT_EQ(Formate(x, d, ","), sousVirgule);
-        ++lues;
+// data/format-cases.csv: the edge cases, value, count, symbol and text.
+TEST(FormateNombre, WritesTheExpectedTexts) {
+    const auto cas = LitTable(FORMAT_CASES_CSV);
+    EXPECT_GT(cas.size(), 120u);
+    for (const auto& c : cas) {
+        ASSERT_EQ(c.size(), 4u);
+        const char* symbole = c[2] == "comma" ? "," : ".";
+        EXPECT_EQ(Formate(std::strtod(c[0].c_str(), nullptr), std::stoi(c[1]), symbole), c[3])
+            << c[0] << " " << c[1] << " " << c[2];
     }
-    EXPECT_GT(lues, 500);
+}
+
+// data/format-reference.csv: value (hexadecimal), count, the texts under "." and under ",",
+// computed in exact decimals.
+TEST(FormateNombre, MatchesTextsComputedInExactDecimals) {
+    const auto cas = LitTable(FORMAT_REFERENCE_CSV);
+    EXPECT_GT(cas.size(), 500u);
+    for (const auto& c : cas) {
+        ASSERT_EQ(c.size(), 4u);
+        const double x = std::strtod(c[0].c_str(), nullptr);
+        EXPECT_EQ(Formate(x, std::stoi(c[1]), "."), c[2]) << c[0] << " " << c[1];
+        EXPECT_EQ(Formate(x, std::stoi(c[1]), ","), c[3]) << c[0] << " " << c[1];
+    }
 }
 
 TEST(FormateNombre, EmptyTextForANonFiniteValueOrACountWithoutMagnitude) {

@@ -2,6 +2,7 @@
 // program behind it: the person types a t, computes and dismisses the window, and the
 // caller gets the prep caption back.
 #include "compute/automation.h"
+#include "numeric/erreur_execution.h"
 #include "programme_fixture.h"
 
 namespace ormane::testing {
@@ -44,6 +45,12 @@ TEST_F(Automation, TheCloseControlHandsBackTheResultShownWithoutEndingTheProgram
     EXPECT_FALSE(programme.feuilleOrmane().exists());
     EXPECT_FALSE(platform.programEnd.ended());
     EXPECT_EQ(platform.settings.writeCount(), 0);
+}
+
+TEST_F(Automation, AWindowAlreadyShownModelessFailsToTheCaller) {
+    Demarre();
+    EXPECT_THROW(OrmaneClasse(programme.feuilleOrmane()).CalculeOrmane(), ErreurExecution);
+    EXPECT_TRUE(programme.feuilleOrmane().exists());
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 // Switching the interface language from the Language menu: the check mark, every caption
 // in the other language exactly as stored, the sentences composed with the chosen kind of
-// future experiment, the copied captions and the help context numbers.
+// future experiment, the copied captions and the help context numbers (data/*.tsv holds the
+// tables of captions and of screen-reader names).
 #include <map>
 #include <string>
 
-#include "program/captions/kprime_vocabulary.h"
 #include "programme_fixture.h"
-#include "window/model/session.h"
 
 namespace ormane::testing {
 namespace {
@@ -30,52 +29,12 @@ TEST_F(Language, EachSwitchMovesTheCheckMarkAndTheHelpContexts) {
     }
 }
 
-struct Attendu {
-    const char* controle;
-    int index;  // -1: not an array member
-    const char* francais;
-    const char* anglais;
-};
-
-// A sample of the stored captions, chosen for their blanks, accents and access keys.
-const Attendu kLegendes[] = {
-    {"BoutonQuitter", -1, "&Quitter", "e&Xit"},
-    {"boutonOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
-    {"OptionReplique", 1, "expérience &Future avec effectifs multipliés par",
-     "&Future experiment with cell counts multiplied by"},
-    {"Optiont", 3, "p bilatéral", "two-tailed p"},
-    {"CadreDonnees", -1, " Données ", " Data "},
-    {"CadreEffet", -1, " effet observé ", " observed effect size "},
-    {"OptionIC", 1, "intervalles de &Prédiction ", "&Prediction intervals"},
-    {"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
-    {"MenuApropos", -1, "à &Propos de Ormane", "&About Ormane"},
-    {"MenuAuteurs", -1, "au&Teurs", "au&Thors"},
-    {"EtiL", 1, "Linf", "Llow"},
-    {"MenuLangue", 1, "&Français", "&Français"},
-    // Copied from other controls.
-    {"BoutonAide", -1, "&Aide [F1]", "&Help [F1]"},
-    {"BoutonKprime", -1, "Distribution &K-prime", "&K-prime Distribution"},
-    {"MenuAide1", 3, "Distribution &K-prime", "&K-prime Distribution"},
-    {"MenuOK", -1, "co&Pie prep dans le presse-papier", "co&Py prep to clipboard"},
-    {"MenuQuitter", -1, "&Quitter", "e&Xit"},
-    // Composed with the replication option's word.
-    {"EtiRepliqued", -1, "prep = probabilité de trouver un effet de même signe dans une réplique",
-     "prep = probability of finding a same-sign effect in a replication"},
-    {"CasePreprep", -1,
-     "ppreprep = probabilité de trouver un effet de même signe avec prep > gamma  dans une "
-     "réplique",
-     "ppreprep = probability of finding a same-sign effect with prep > gamma in a replication"},
-    {"CadreIntervalle", 0, " t de Student/p unilatéral dans réplique ",
-     " Student t/one-tailed p in a replication "},
-};
-
 TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
     for (bool francais : {true, false, true}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
-        for (const Attendu& a : kLegendes) {
-            const std::string& vu = a.index < 0
-                                        ? Legende(a.controle)
-                                        : Legende(a.controle, static_cast<std::int16_t>(a.index));
+        for (const TexteDesDeuxLangues& a : LitTextes(PROGRAM_DATA_DIR "/captions.tsv")) {
+            const std::string& vu =
+                a.index < 0 ? Legende(a.controle.c_str()) : Legende(a.controle.c_str(), a.index);
             EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
         }
     }
@@ -84,30 +43,12 @@ TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
 // A screen reader announces each box and result by what it holds, in the interface
 // language; a caption label is announced by its caption (no name of its own).
 TEST_F(Language, EachSwitchNamesTheBoxesResultsStatusAndDecimalsForScreenReaders) {
-    struct Nom {
-        const char* controle;
-        int index;
-        const char* francais;
-        const char* anglais;
-    };
-    const Nom echantillon[] = {
-        {"Textedf", -1, "degrés de liberté", "degrees of freedom"},
-        {"Textet", 3, "p bilatéral", "two-tailed p"},
-        {"Textealpha", -1, "alpha", "alpha"},
-        {"TexteGarantie", 1, "garantie des intervalles de prédiction",
-         "guarantee of the prediction intervals"},
-        {"EtiPrep", -1, "prep", "prep"},
-        {"EtiICt", 1, "intervalle de prédiction de t", "t prediction interval"},
-        {"EtiEtat", -1, "état", "status"},
-        {"Ascenseur", -1, "décimales", "decimals"},
-        {"Etidf", 0, "", ""},
-    };
+    const auto echantillon = LitTextes(PROGRAM_DATA_DIR "/accessible-names.tsv");
     for (bool francais : {true, false}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
-        for (const Nom& n : echantillon) {
-            window::Control& c = n.index < 0
-                                     ? F().control(n.controle)
-                                     : F().control(n.controle, static_cast<std::int16_t>(n.index));
+        for (const TexteDesDeuxLangues& n : echantillon) {
+            window::Control& c =
+                n.index < 0 ? F().control(n.controle) : F().control(n.controle, n.index);
             EXPECT_EQ(c.accessibleName(), francais ? n.francais : n.anglais) << c.displayName();
         }
         // Every entry and result label has a name of its own.
@@ -158,55 +99,6 @@ TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {
     EXPECT_EQ(Etat(), avant);
     EXPECT_EQ(M().LangueChoisie, Langue::Anglais);
     EXPECT_EQ(Sabliers(), sabliers);
-}
-
-template <class T>
-void Ajoute(window::Form& dialogue, const TexteBilingue& ligne) {
-    ligne.index ? (void)dialogue.addMember<T>(ligne.controle, *ligne.index)
-                : (void)dialogue.add<T>(ligne.controle);
-}
-
-// The K-prime dialog's vocabulary given to a dialog built here with the same control names.
-class KprimeVocabulary : public Language {
-  protected:
-    KprimeVocabulary() : dialogue(programme.session(), "FeuilleKprime") {
-        dialogue.add<window::CommandButton>("BoutonAide");
-        for (const TexteBilingue& ligne : LegendesKprime()) {
-            std::string nom = ligne.controle;
-            if (nom.empty()) continue;
-            if (nom.starts_with("Option"))
-                Ajoute<window::OptionButton>(dialogue, ligne);
-            else if (nom.starts_with("Case"))
-                Ajoute<window::CheckBox>(dialogue, ligne);
-            else if (nom.starts_with("Bouton"))
-                Ajoute<window::CommandButton>(dialogue, ligne);
-            else
-                Ajoute<window::Label>(dialogue, ligne);
-        }
-    }
-    window::Form dialogue;
-};
-
-TEST_F(KprimeVocabulary, ADialogGetsItsCaptionsInTheLanguageOfTheMoment) {
-    InitialiseLangueKprime(&dialogue, F(), Langue::Francais);
-    EXPECT_EQ(dialogue.caption(), "Distribution K-prime");
-    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "&Help [F1]");
-    EXPECT_EQ(dialogue.commandButton("BoutonEffacer").caption(), "&Effacer");
-    EXPECT_EQ(dialogue.label("Eti", 3).caption(), "écart-type");
-    InitialiseLangueKprime(&dialogue, F(), Langue::Anglais);
-    EXPECT_EQ(dialogue.caption(), "K-prime distribution ");
-    EXPECT_EQ(dialogue.checkBox("CaseDl", 1).caption(), "infinity : &Noncentral t");
-    EXPECT_EQ(dialogue.optionButton("OptionLimite", 1).caption(), "Pro&bability");
-}
-
-TEST_F(KprimeVocabulary, WithoutADialogNothingChangesAndNothingIsReported) {
-    auto avant = Etat();
-    EXPECT_NO_THROW(InitialiseLangueKprime(nullptr, F(), Langue::Anglais));
-    EXPECT_EQ(Etat(), avant);
-    // A language switch reaches only the program's own dialog, and only while it is loaded.
-    ChoisitFrancais();
-    EXPECT_EQ(dialogue.caption(), "");
-    EXPECT_EQ(dialogue.commandButton("BoutonAide").caption(), "");
 }
 
 }  // namespace

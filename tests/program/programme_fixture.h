@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "headless/headless_platform.h"
 #include "program/programme.h"
@@ -78,6 +80,36 @@ class ProgrammeTest : public ::testing::Test, public Lancement {};
 // " prep = " followed by a number with exactly `decimales` decimals.
 inline ::testing::Matcher<std::string> ResultatPrep(int decimales) {
     return ::testing::MatchesRegex(" prep = 0\\.[0-9]{" + std::to_string(decimales) + "}");
+}
+
+// A row of a data/*.tsv table: a control (index -1 when it is no array member) and a text
+// in each language.
+struct TexteDesDeuxLangues {
+    std::string controle;
+    std::int16_t index;
+    std::string francais, anglais;
+};
+
+inline std::vector<TexteDesDeuxLangues> LitTextes(const char* chemin) {
+    std::ifstream fichier(chemin);
+    EXPECT_TRUE(fichier.good()) << chemin;
+    std::vector<TexteDesDeuxLangues> lignes;
+    for (std::string ligne; std::getline(fichier, ligne);) {
+        if (ligne.empty() || ligne[0] == '#') continue;
+        std::vector<std::string> champs;
+        for (std::size_t debut = 0;;) {
+            std::size_t tab = ligne.find('\t', debut);
+            champs.push_back(ligne.substr(debut, tab - debut));
+            if (tab == std::string::npos) break;
+            debut = tab + 1;
+        }
+        EXPECT_EQ(champs.size(), 4u) << ligne;
+        if (champs.size() != 4) continue;
+        lignes.push_back(
+            {champs[0], static_cast<std::int16_t>(std::stoi(champs[1])), champs[2], champs[3]});
+    }
+    EXPECT_FALSE(lignes.empty()) << chemin;
+    return lignes;
 }
 
 }  // namespace ormane::testing

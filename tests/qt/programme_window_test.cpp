@@ -112,16 +112,20 @@ class ProgrammeWindowTest : public QObject {
         QCOMPARE(control<QLabel>("Etialpha")->text(), QStringLiteral("α"));
         QStringList menus;
         for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
-        QCOMPARE(menus, (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "R&esults",
-                                     "&Graph", "Plan a replicatio&n...", "&Language", "e&Xit",
-                                     "&?"}));
+        QCOMPARE(menus,
+                 (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "R&esults",
+                              "&Graph", "Plan a replicatio&n...", "&Language", "e&Xit", "&?"}));
         QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
         QVERIFY(!action("MenuLangue", 1)->isChecked());
         for (window::Control* shown : F().controls()) {
             if (shown->kind() != window::Kind::MenuItem)
                 QCOMPARE(w_->widget(*shown)->isVisible(), shown->effectivelyVisible());
         }
+        QCOMPARE(control<QComboBox>("TexteGamma")->currentText(), QStringLiteral("0.90"));
+        // psrep and the future experiment's entries wait for their options.
         QVERIFY(!control("Textec")->isVisible());
+        QVERIFY(!control("Etidf", 1)->isVisible());
+        QVERIFY(!control("EtiPrept")->isVisible());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // no hourglass left behind
         expectTidy(QStringLiteral("en"));
     }
@@ -227,6 +231,19 @@ class ProgrammeWindowTest : public QObject {
         switchToFrench();
         expectTidy(QStringLiteral("fr-all"));
         QCOMPARE(w_->window()->size().height(), size.height());
+    }
+
+    // Each option shows its parts and hides them again when it is unticked.
+    void anOptionHidesAgainWhatItShowed() {
+        for (bool shown : {true, false}) {
+            tick(control("OptionReplique", shown ? 1 : 0));
+            tick(control("CasePsrep"));
+            QCOMPARE(control("Textec")->isVisible(), shown);
+            QCOMPARE(control("TextedfR")->isVisible(), shown);
+            QCOMPARE(control("Etidf", 1)->isVisible(), shown);
+            QCOMPARE(control("Textealpha")->isVisible(), shown);
+            QCOMPARE(control("EtiPrept")->isVisible(), shown);
+        }
     }
 
     void theDecimalsBarRendersTheResultsAgainWithoutComputing() {
