@@ -28,12 +28,18 @@ Variable VariableDe(const DernierCalcul& k) {
     return {std::sqrt(k.c + 1), k.t * std::sqrt(k.c / (k.c + 1))};
 }
 
+// The range's ends need a fraction of a pixel only: the search for them stops once F is within
+// this share of the tail left out, which moves an end by about that share of the tail's width,
+// at a few evaluations of a distribution function asked to that tolerance.
+constexpr double kPrecisionQueue = 1e-4;
+
 std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
+    double pas = 1;
     CodeErreur erreur = kSucces;
-    const double q = QuantileAvecReprise("K", p, ParametresLoi{0, k.df, k.dfR, 0, v.lambda},
-                                         kRepriseIntervalles, erreur);
-    if (erreur != kSucces || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
+    const double q = QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, p, 0, k.df, k.dfR, 0,
+                                 v.lambda, 0, 1, kPrecisionQueue * std::min(p, 1 - p), erreur);
+    if (erreur < 0 || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
     return v.S * q;
 }
 
