@@ -97,11 +97,26 @@ std::optional<std::vector<double>> Echantillons(const DernierCalcul& k, double a
 
 }  // namespace
 
+// K = (Z + lambda U) / V. Once lambda U spreads over thousands of units Z no longer shapes K,
+// and K / r is K for lambda / r: its density is then taken at a lambda the series handle. U / V
+// spreads by about the root of 1 / (2 nu1) + 1 / (2 nu2); below nu1 = 1 too much of U lies
+// near 0 for Z to be left out.
+constexpr double kLambdaRamene = 1e4;
+constexpr double kEtalementSuffisant = 1e3;
+
 std::optional<double> DensiteTFutur(double x, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
-    const std::optional<double> f = DensiteKprime(x / v.S, k.df, k.dfR, v.lambda);
+    double echelle = v.S, lambda = v.lambda;
+    const double etalement = std::sqrt(0.5 / k.df + 0.5 / k.dfR);
+    const double lambdaRamene = std::max(kLambdaRamene, kEtalementSuffisant / etalement);
+    if (k.df >= 1 && std::abs(lambda) > lambdaRamene) {
+        const double r = std::abs(lambda) / lambdaRamene;
+        echelle *= r;
+        lambda /= r;
+    }
+    const std::optional<double> f = DensiteKprime(x / echelle, k.df, k.dfR, lambda);
     if (!f) return std::nullopt;
-    return *f / v.S;
+    return *f / echelle;
 }
 
 std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
