@@ -60,6 +60,9 @@ Mots MotsDe(Langue langue, bool replication, bool standardise) {
             "No observed effect: this scale needs one."};
 }
 
+// More ticks than a pane can hold: a step that small has lost its meaning.
+constexpr int kGraduationsMax = 200;
+
 // A round step giving about `cible` ticks across `etendue`.
 double PasRond(double etendue, double cible) {
     const double brut = etendue / cible;
@@ -177,13 +180,18 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
     d.traits.push_back(Ligne({z.gauche, base}, {z.gauche + z.largeur, base}, kAxe));
     d.traits.push_back(Ligne({z.gauche, z.haut}, {z.gauche, base}, kAxe));
     const double pasX = PasRond(im.xmax - im.xmin, std::max(2.0, z.largeur / 80));
-    for (double v = std::ceil(im.xmin / pasX) * pasX; v <= im.xmax + pasX * 1e-9; v += pasX) {
+    // Ticks counted in whole steps: a step too small against its abscissas (a curve of the
+    // 1e300 or of a density near the smallest doubles) must not stall the loop.
+    const double premierX = std::ceil(im.xmin / pasX);
+    for (int i = 0; i <= kGraduationsMax && (premierX + i) * pasX <= im.xmax + pasX * 1e-9; ++i) {
+        const double v = (premierX + i) * pasX;
         const double x = z.px(v);
         d.traits.push_back(Ligne({x, base}, {x, base + 4}, kAxe));
         d.textes.push_back(Texte(x, base + 16, Graduation(v, pasX, n), Alignment::Centre));
     }
     const double pasY = PasRond(z.ymax, std::max(2.0, z.hauteur / 40));
-    for (double v = 0; v <= z.ymax; v += pasY) {
+    for (int i = 0; i <= kGraduationsMax && i * pasY <= z.ymax; ++i) {
+        const double v = i * pasY;
         const double y = z.py(v);
         d.traits.push_back(Ligne({z.gauche - 4, y}, {z.gauche, y}, kAxe));
         d.textes.push_back(Texte(z.gauche - 6, y + 4, Graduation(v, pasY, n), Alignment::Right));

@@ -28,12 +28,18 @@ Variable VariableDe(const DernierCalcul& k) {
     return {std::sqrt(k.c + 1), k.t * std::sqrt(k.c / (k.c + 1))};
 }
 
+// The range's ends need a fraction of a pixel only: the search for them stops once F is within
+// this share of the tail left out, which moves an end by about that share of the tail's width,
+// at a few evaluations of a distribution function asked to that tolerance.
+constexpr double kPrecisionQueue = 1e-4;
+
 std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
+    double pas = 1;
     CodeErreur erreur = kSucces;
-    const double q = QuantileAvecReprise("K", p, ParametresLoi{0, k.df, k.dfR, 0, v.lambda},
-                                         kRepriseIntervalles, erreur);
-    if (erreur != kSucces || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
+    const double q = QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, p, 0, k.df, k.dfR, 0,
+                                 v.lambda, 0, 1, kPrecisionQueue * std::min(p, 1 - p), erreur);
+    if (erreur < 0 || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
     return v.S * q;
 }
 
@@ -91,11 +97,26 @@ std::optional<std::vector<double>> Echantillons(const DernierCalcul& k, double a
 
 }  // namespace
 
+// K = (Z + lambda U) / V. Once lambda U spreads over thousands of units Z no longer shapes K,
+// and K / r is K for lambda / r: its density is then taken at a lambda the series handle. U / V
+// spreads by about the root of 1 / (2 nu1) + 1 / (2 nu2); below nu1 = 1 too much of U lies
+// near 0 for Z to be left out.
+constexpr double kLambdaRamene = 1e4;
+constexpr double kEtalementSuffisant = 1e3;
+
 std::optional<double> DensiteTFutur(double x, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
-    const std::optional<double> f = DensiteKprime(x / v.S, k.df, k.dfR, v.lambda);
+    double echelle = v.S, lambda = v.lambda;
+    const double etalement = std::sqrt(0.5 / k.df + 0.5 / k.dfR);
+    const double lambdaRamene = std::max(kLambdaRamene, kEtalementSuffisant / etalement);
+    if (k.df >= 1 && std::abs(lambda) > lambdaRamene) {
+        const double r = std::abs(lambda) / lambdaRamene;
+        echelle *= r;
+        lambda /= r;
+    }
+    const std::optional<double> f = DensiteKprime(x / echelle, k.df, k.dfR, lambda);
     if (!f) return std::nullopt;
-    return *f / v.S;
+    return *f / echelle;
 }
 
 std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
