@@ -136,6 +136,13 @@ TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
             EXPECT_NEAR(r.x, attendu, 1e-8 * std::fmax(1.0, std::fabs(attendu)));
         }
     }
+    // A p within a loose tolerance of 0 or 1 is searched at 1e-13, not met by a bound.
+    for (const double p : {1e-12, 1.0 - 1e-12}) {
+        const Resultat r = Quantile("K", p, 9, 9, 0.7776, 1e-10);
+        ASSERT_EQ(r.erreur, kSucces) << p;
+        CodeErreur erreur = kSucces;
+        EXPECT_NEAR(RepartitionKprime(r.x, 9, 9, 0.7776, 1e-12, erreur), p, 1e-13) << p;
+    }
     // Standard deviation near 1, quantile near 200: the walk needs more than 101 steps of 1.
     const Resultat r = Quantile("K", 0.8, 1e8, 1e300, 200.0);
     EXPECT_EQ(r.erreur, kSucces);
