@@ -7,7 +7,7 @@
 namespace ormane::testing {
 namespace {
 
-class ChangeDecimalesTest : public ComputeTest {};
+using ChangeDecimalesTest = ComputeTest;
 
 TEST_F(ChangeDecimalesTest, WithNoResultOnlyTheDecimalsLabelChanges) {
     MarqueEtiquettes("avant");

@@ -84,12 +84,6 @@ TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
     }
 }
 
-}  // namespace
-}  // namespace ormane
-
-namespace ormane {
-namespace {
-
 // Against 40-digit values (data/psrep_reference.py): both to 1e-12 relative, although the
 // K-prime function is asked a tolerance of 1e-9 only.
 TEST(CalculePsrep, ExactToTheLastDigitsAgainstTheReferenceValues) {

@@ -1,6 +1,6 @@
-// The quantile search: its starting value, bounds and argument checks, round trips against
-// Boost.Math's Student and normal quantiles and through libbasfun's K-prime distribution
-// function, and its rarer paths on a stand-in libbasfun (basfun_factice.cpp).
+// The quantile search: its starting value, bounds and argument checks, Student's quantile
+// against closed forms and Boost.Math in long double, round trips through libbasfun's K-prime
+// distribution function, and its rarer paths on a stand-in libbasfun (basfun_factice.cpp).
 #include "numeric/quantile_search.h"
 
 #include <dlfcn.h>
@@ -10,6 +10,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 
 #include "numeric/special_functions.h"
@@ -69,17 +70,12 @@ TEST(QuantileLoi, BoundsAndImpossibleArgumentsFailAtOnce) {
     }
 }
 
-TEST(QuantileLoi, StepIsLeftAtTheStandardDeviationAndTheMedianAtZero) {
+TEST(QuantileLoi, StepIsLeftAtTheStandardDeviation) {
     double pas = 1.0;
     CodeErreur erreur = 99;
     QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, 0.7, 0.0, 10.0, 0.0, 0.0, 0.0, 0.0, 1.0,
                 1e-16, erreur);
     EXPECT_NEAR(pas, std::sqrt(1.25), 1e-15);
-    for (const double nu : {0.5, 1.0, 10.0, 1e6}) {
-        const Resultat r = Quantile("t", 0.5, nu, 0.0, 0.0, 1e-16);
-        EXPECT_EQ(r.erreur, kSucces);
-        EXPECT_EQ(r.x, 0.0);
-    }
 }
 
 TEST(QuantileLoi, StudentMatchesBoostAndRoundTripsOverTheTails) {
@@ -107,9 +103,6 @@ TEST(QuantileLoi, StudentMatchesBoostAndRoundTripsOverTheTails) {
 // Far quantiles come as directly as near ones; one beyond the doubles, or beyond the open
 // bounds, fails.
 TEST(QuantileLoi, StudentFarTailsAndOverflow) {
-    // Cauchy: t = tan(pi (p - 1/2)) = -1 / tan(pi p).
-    EXPECT_NEAR(Quantile("t", 1e-4, 1.0, 0, 0).x, -1 / std::tan(std::numbers::pi * 1e-4),
-                1e-15 * 3183.1);
     const Resultat r = Quantile("t", 1e-12, 0.5, 0, 0);
     EXPECT_EQ(r.erreur, kSucces);
     EXPECT_NEAR(r.x / -1.0284911563163401e23, 1.0, 1e-15);
@@ -142,6 +135,13 @@ TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
                 nu2 >= 1e300 ? Normale(p) : boost::math::quantile(boost::math::students_t(nu2), p);
             EXPECT_NEAR(r.x, attendu, 1e-8 * std::fmax(1.0, std::fabs(attendu)));
         }
+    }
+    // A p within a loose tolerance of 0 or 1 is searched at 1e-13, not met by a bound.
+    for (const double p : {1e-12, 1.0 - 1e-12}) {
+        const Resultat r = Quantile("K", p, 9, 9, 0.7776, 1e-10);
+        ASSERT_EQ(r.erreur, kSucces) << p;
+        CodeErreur erreur = kSucces;
+        EXPECT_NEAR(RepartitionKprime(r.x, 9, 9, 0.7776, 1e-12, erreur), p, 1e-13) << p;
     }
     // Standard deviation near 1, quantile near 200: the walk needs more than 101 steps of 1.
     const Resultat r = Quantile("K", 0.8, 1e8, 1e300, 200.0);
@@ -216,12 +216,6 @@ TEST_F(RechercheFactice, WalksEnlargeWithinTheEvaluationBound) {
     EXPECT_LE(*appels_, 1 + 2 * 11 + 2 * 60);
 }
 
-}  // namespace
-}  // namespace ormane
-
-namespace ormane {
-namespace {
-
 // Far in either tail the quantile keeps its last digits: the smaller tail at x (libbasfun's
 // function 5 or 6, checked against independent values in tests/basfun) meets min(p, 1 - p)
 // within 1e-12 relative on the x scale, that is within 1e-12 |x| times the density.
@@ -248,6 +242,95 @@ TEST(QuantileKprime, ExactToTwelveDigitsDownToTinyTails) {
             EXPECT_LE(std::fmin(a, b), cible);
             EXPECT_GE(std::fmax(a, b), cible);
         }
+}
+
+// Student's quantile as QuantileLoi computes it directly, with the tolerance given: closed
+// forms (df 1, 2 and 4, infinite df as the normal), a published value, and Boost.Math's
+// quantile evaluated in long double, over df from 1e-6 to 1e5 and p down to the smallest
+// doubles.
+using Long = long double;
+
+Resultat StudentDirect(double p, double nu, double tolerance) {
+    Resultat r{0.0, 99};
+    double pas = 1.0;
+    r.x = QuantileLoi("t", Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu, 0.0, 0.0, 0.0, 0.0, 1.0,
+                      tolerance, r.erreur);
+    return r;
+}
+
+constexpr double kUlp = std::numeric_limits<double>::epsilon();
+
+void AttendUlps(double p, double nu, Long attendu, double ulps) {
+    SCOPED_TRACE(testing::Message() << "p=" << p << " nu=" << nu);
+    // Tolerance 0: every p in (0, 1) is searched.
+    const Resultat r = StudentDirect(p, nu, 0.0);
+    ASSERT_EQ(r.erreur, kSucces);
+    EXPECT_NEAR(r.x / static_cast<double>(attendu), 1.0, ulps * kUlp)
+        << r.x << " vs " << static_cast<double>(attendu);
+}
+
+TEST(QuantileStudent, ClosedFormsAndAPublishedValue) {
+    const Long pi = std::numbers::pi_v<Long>;
+    for (const double p : {1e-300, 1e-100, 1e-12, 0.001, 0.025, 0.3, 0.499, 0.7, 0.975}) {
+        const Long pl = p;
+        // df 1: -1 / tan(pi p); df 2: (2p - 1) / sqrt(2 p (1 - p)); df 4: with
+        // a = 4 p (1 - p), t = sign(p - 1/2) 2 sqrt(cos(acos(sqrt a) / 3) / sqrt a - 1), whose
+        // acos loses its digits as p nears 1/2.
+        if (p > 1e-299) AttendUlps(p, 1.0, -1 / std::tan(pi * pl), 4);
+        AttendUlps(p, 2.0, (2 * pl - 1) / std::sqrt(2 * pl * (1 - pl)), 4);
+        const Long a = 4 * pl * (1 - pl);
+        const Long t4 = 2 * std::sqrt(std::cos(std::acos(std::sqrt(a)) / 3) / std::sqrt(a) - 1);
+        if (p > 1e-200 && std::fabs(p - 0.5) > 0.1) AttendUlps(p, 4.0, p < 0.5 ? -t4 : t4, 4);
+        const Long z = boost::math::quantile(boost::math::normal_distribution<Long>(), pl);
+        for (const double infini : {1e5, 1e300}) AttendUlps(p, infini, z, 4);
+    }
+    AttendUlps(0.975, 10.0, 2.228138851986274L, 2);
+    // The median is 0 exactly, whatever df.
+    for (const double nu : {1e-6, 0.5, 1.0, 10.0, 30.0, 1e6, 1e300}) {
+        EXPECT_EQ(StudentDirect(0.5, nu, 1e-16).x, 0.0) << nu;
+        EXPECT_EQ(StudentDirect(0.5, nu, 1e-16).erreur, kSucces) << nu;
+    }
+}
+
+TEST(QuantileStudent, MatchesBoostInLongDoubleToAFewUlps) {
+    for (const double nu : {1e-6, 1e-3, 0.05, 0.5, 1.5, 3.0, 9.0, 30.0, 1e3, 99999.0}) {
+        for (const double p : {4.9e-324, 1e-310, 1e-300, 1e-40, 5e-13, 1e-4, 0.025, 0.15, 0.4999,
+                               0.4999999, 0.5000001, 0.7, 0.975, 1 - 1e-10}) {
+            Long attendu = 0;
+            try {
+                attendu = boost::math::quantile(boost::math::students_t_distribution<Long>(nu), p);
+            } catch (const std::exception&) {
+                continue;  // beyond long double: beyond double too, checked below
+            }
+            if (std::fabs(attendu) >= 1e300L) {
+                const Resultat r = StudentDirect(p, nu, 0.0);
+                EXPECT_EQ(r.erreur, kEchec) << p << " " << nu;
+                EXPECT_EQ(r.x, 0.0);
+                continue;
+            }
+            AttendUlps(p, nu, attendu, 4);
+        }
+    }
+}
+
+// The tolerance keeps its meaning at the ends: a p within it of 0 or 1 gives the open bound
+// with -1 (the tolerance being first tightened to 1e-13 when looser), as for any search.
+// Only p = 0 and p = 1 meet the (open) ends of the support; any p between has its t, however
+// close to 0 or 1 it is and whatever the tolerance.
+TEST(QuantileStudent, OnlyZeroAndOneMeetTheEndsOfTheSupport) {
+    EXPECT_EQ(StudentDirect(1 - 1e-14, 30.0, 1e-10).erreur, kSucces);
+    for (const double p : {1e-17, 1e-300}) {
+        const Resultat tiny = StudentDirect(p, 30.0, 1e-16);
+        EXPECT_EQ(tiny.erreur, kSucces) << p;
+        const Long attendu =
+            boost::math::quantile(boost::math::students_t_distribution<Long>(30.0), Long(p));
+        EXPECT_NEAR(tiny.x / static_cast<double>(attendu), 1.0, 4 * kUlp) << p;
+    }
+    const Resultat r = StudentDirect(1e-12, 30.0, 1e-10);
+    EXPECT_EQ(r.erreur, kSucces);
+    const Long attendu =
+        boost::math::quantile(boost::math::students_t_distribution<Long>(30.0), 1e-12L);
+    EXPECT_NEAR(r.x / static_cast<double>(attendu), 1.0, 4 * kUlp);
 }
 
 }  // namespace

@@ -10,12 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
 
 namespace {
 
@@ -26,17 +24,10 @@ QString accessible(QWidget* widget, QAccessible::Text kind) {
 
 }  // namespace
 
-class EntriesWindowTest : public QObject {
+class EntriesWindowTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgrammeWindow> w_;
-
-    window::FeuilleOrmane& F() { return w_->F(); }
-    template <class W = QWidget>
-    W* control(const char* name, std::int16_t index = -1) {
-        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
-    }
     QLineEdit* box(const char* name, std::int16_t index = -1) {
         return control<QLineEdit>(name, index);
     }
@@ -67,10 +58,7 @@ class EntriesWindowTest : public QObject {
 
   private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        w_ = std::make_unique<ProgrammeWindow>();
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        QVERIFY(start());
         // Nine decimals tell apart values that three would not.
         auto* bar = control<QScrollBar>("Ascenseur");
         bar->setFocus();

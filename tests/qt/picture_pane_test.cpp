@@ -15,12 +15,10 @@
 
 #include "headless/scripted_save_dialog.h"
 #include "ormane/version.h"
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
 
 namespace {
 
@@ -31,14 +29,12 @@ bool near(const QColor& c, int r, int g, int b) {
 
 }  // namespace
 
-class PicturePaneTest : public QObject {
+class PicturePaneTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
     // The person's answers to the save dialog.
     platform::ScriptedSaveDialog saveDialog_;
-    std::unique_ptr<ProgrammeWindow> w_;
-    window::FeuilleOrmane& F() { return w_->F(); }
     QWidget* pane() { return w_->widget(F().picture("ImagePredictive")); }
 
     // Alt+G opens the Graph menu; then the item's own key.
@@ -56,12 +52,7 @@ class PicturePaneTest : public QObject {
     QString description() { return pane()->accessibleDescription(); }
 
   private slots:
-    void init() {
-        w_ = std::make_unique<ProgrammeWindow>(QString(), &saveDialog_);
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
-    }
+    void init() { QVERIFY(start(&saveDialog_)); }
     void cleanup() { w_.reset(); }
 
     void theGraphMenuShowsAndHidesThePaneAndKeepsTheChoice() {
@@ -85,7 +76,7 @@ class PicturePaneTest : public QObject {
         QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
                             dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
         w_.reset();
-        w_ = std::make_unique<ProgrammeWindow>(dossier.path());
+        w_ = std::make_unique<qt::testing::ProgrammeWindow>(dossier.path());
         w_->programme().Demarre();
         QVERIFY(QTest::qWaitForWindowActive(w_->window()));
         qt::testing::settle(*w_->window());

@@ -11,21 +11,16 @@
 
 #include "plan/feuille_plan.h"
 #include "qt/platform/help_window.h"
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 #include "window/model/controls.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
 
-class PlanDialogTest : public QObject {
+class PlanDialogTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgrammeWindow> w_;
-
-    window::FeuilleOrmane& F() { return w_->F(); }
     FeuillePlan& plan() { return *w_->programme().plan().existing(); }
     template <class W = QWidget>
     W* inPlan(const char* name, std::int16_t index = -1) {
@@ -67,13 +62,7 @@ class PlanDialogTest : public QObject {
     }
 
   private slots:
-    void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        w_ = std::make_unique<ProgrammeWindow>();
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
-    }
+    void init() { QVERIFY(start()); }
     void cleanup() { w_.reset(); }
 
     // The default example (t(9) = 1.10): psrep 0.80 needs 547 per cell; P = 0.70, 82.

@@ -22,13 +22,12 @@
 
 #include "qt/layout/twips_layout.h"
 #include "qt/platform/help_window.h"
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 #include "window/model/user_actions.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
+using qt::testing::tick;
 
 namespace {
 
@@ -40,28 +39,13 @@ bool shows(const QString& text, const char* pattern) {
     return QRegularExpression(QString::fromLatin1(pattern)).match(text).hasMatch();
 }
 
-// Clicks a radio button's or check box's indicator (the rest of its width takes no click).
-void tick(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 }  // namespace
 
-class ProgrammeWindowTest : public QObject {
+class ProgrammeWindowTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgrammeWindow> w_;
-
-    window::FeuilleOrmane& F() { return w_->F(); }
-    template <class W = QWidget>
-    W* control(const char* name, std::int16_t index = -1) {
-        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
-    }
     QString prep() { return control<QLabel>("EtiPrep")->text(); }
-    QAction* action(const char* name, std::int16_t index = -1) {
-        return w_->action(index < 0 ? F().control(name) : F().control(name, index));
-    }
     void expectTidy(const QString& when) {
         qt::testing::settle(*w_->window());
         QStringList problems = qt::testing::clippedWidgets(*w_->window());
@@ -87,13 +71,7 @@ class ProgrammeWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        w_ = std::make_unique<ProgrammeWindow>();
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
-    }
+    void init() { QVERIFY(start()); }
     void cleanup() { w_.reset(); }
 
     void theFirstStartShowsTheDefaultExampleComputed() {

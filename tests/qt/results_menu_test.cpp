@@ -20,21 +20,15 @@
 #include <functional>
 #include <memory>
 
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
+using qt::testing::tick;
 
 namespace {
 
 const QString nbsp = QStringLiteral("\u00A0");
-
-// Clicks a check box's indicator.
-void tick(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
 
 // Runs `act` on the next modal widget of type W once it is up (polling, since it may open
 // after the key that asks for it has been handled); gives up after two seconds.
@@ -55,19 +49,11 @@ void whenModalOpens(std::function<void(W&)> act) {
 
 }  // namespace
 
-class ResultsMenuTest : public QObject {
+class ResultsMenuTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgrammeWindow> w_;
     QString message_;
-
-    window::FeuilleOrmane& F() { return w_->F(); }
-    template <class W = QWidget>
-    W* control(const char* name, std::int16_t index = -1) {
-        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
-    }
-    QAction* action(const char* name) { return w_->action(F().control(name)); }
 
     // Opens the Results menu by its access key, as a person does.
     QMenu* openResultsMenu(Qt::Key key) {
@@ -132,13 +118,7 @@ class ResultsMenuTest : public QObject {
     }
 
   private slots:
-    void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        w_ = std::make_unique<ProgrammeWindow>();
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
-    }
+    void init() { QVERIFY(start()); }
     void cleanup() { w_.reset(); }
 
     void theMenuSitsAfterTheCopyCommandAndNamesItsItemsInBothLanguages() {

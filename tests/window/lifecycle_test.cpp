@@ -144,17 +144,5 @@ TEST_F(ProgramEnding, EveryFormClosesOnceAndNothingMoreIsHandled) {
     EXPECT_THAT(log, IsEmpty());
 }
 
-TEST_F(ProgramEnding, AModalLoopReturnsWhenTheProgramEndsInside) {
-    form->on("Bouton", Notification::Click, [&](const Event&) { session.endProgram(); });
-    platform.windows.scriptModal("Essai", [](Form& shownForm) {
-        UserActions::click(shownForm.commandButton("Bouton"));
-        UserActions::type(shownForm.textBox("Texte"), "ignored");
-    });
-    form->show(Modality::Modal);
-    EXPECT_TRUE(form->unloaded());
-    EXPECT_EQ(form->textBox("Texte").text(), "");
-    EXPECT_EQ(platform.windows.closedAfterScript(), 0);
-}
-
 }  // namespace
 }  // namespace ormane::window::testing

@@ -1,0 +1,45 @@
+// What the tests of the whole program in widgets share: the program started as the
+// executable starts it, its main window's widgets and menu commands by control name, and a
+// click on a check box's or radio button's indicator.
+#pragma once
+
+#include <QObject>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+#include "support/programme_window.h"
+#include "support/tidiness.h"
+
+namespace ormane::qt::testing {
+
+// Clicks a radio button's or check box's indicator (the rest of its width takes no click).
+inline void tick(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+class WindowTest : public QObject {
+  protected:
+    std::unique_ptr<ProgrammeWindow> w_;
+
+    // Starts the program (a warning of the program fails the test) and waits until its main
+    // window is active and keeps its size.
+    bool start(platform::SaveFileDialog* saveDialog = nullptr) {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
+        w_ = std::make_unique<ProgrammeWindow>(QString(), saveDialog);
+        w_->programme().Demarre();
+        if (!QTest::qWaitForWindowActive(w_->window())) return false;
+        settle(*w_->window());
+        return true;
+    }
+    window::FeuilleOrmane& F() { return w_->F(); }
+    template <class W = QWidget>
+    W* control(const char* name, std::int16_t index = -1) {
+        return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
+    }
+    QAction* action(const char* name, std::int16_t index = -1) {
+        return w_->action(index < 0 ? F().control(name) : F().control(name, index));
+    }
+};
+
+}  // namespace ormane::qt::testing
