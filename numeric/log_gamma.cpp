@@ -1,4 +1,4 @@
-// ln Gamma(x) from rational approximations on (0, 12) and Stirling's series beyond, with a
+// ln Gamma(x) from rational approximations on (0, 12) and the asymptotic series beyond, with a
 // three-entry cache; and the ratio ln(Gamma(a + 1/2) / Gamma(a)) that the variances need.
 #include <array>
 #include <cmath>

@@ -203,8 +203,8 @@ struct PointZ {
 
 // The K-prime quantile from a rough start: a second start whose probability is shifted on the
 // normal scale by what the first missed, secant steps on that scale (at most 16 times the last
-// move) until p is bracketed, the bound probed when they do not reach it, then Chandrupatla's
-// inverse quadratic interpolation with bisection inside the bracket. On the normal scale F is
+// move) until p is bracketed, the bound probed when they do not reach it, then inverse
+// quadratic interpolation, guarded by bisection, inside the bracket. On the normal scale F is
 // nearly straight, so a usual search takes five to eight evaluations.
 template <class Depart>
 double ChercheKprime(const Repartition& F, double p, double tol, double x0, const Depart& depart,

@@ -24,8 +24,8 @@ constexpr double kQPetit = 1e-290;
 
 using Long = long double;
 
-// z with Phi(z) = q <= 1/2: the inverse complementary error function, then one Halley step
-// in long double on erfc, which brings it to the last bit.
+// z with Phi(z) = q <= 1/2: the inverse complementary error function, then one third-order
+// correction step in long double on erfc, which brings it to the last bit.
 double QuantileNormalBas(double q) {
     const Long racine2 = std::numbers::sqrt2_v<Long>;
     Long z = -racine2 * bm::erfc_inv(2 * q, Politique());

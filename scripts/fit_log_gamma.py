@@ -7,7 +7,7 @@ coefficients) and Q monic of degree 7:
 The fit minimises the relative error by iterated reweighted linear least squares
 (Sanathanan-Koerner) at 60 digits, then a few Lawson reweightings towards minimax.
 Prints the tables as C++ and the worst relative error of the rational part, both in
-exact arithmetic and when P/Q is evaluated in double precision by Horner's rule.
+exact arithmetic and when P/Q is evaluated in double precision by nested multiplication.
 
 Usage: python3 scripts/fit_log_gamma.py   (needs mpmath)
 """

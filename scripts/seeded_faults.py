@@ -60,7 +60,7 @@ MUTANTS = [
     ("numeric/log_gamma.cpp", "if (x < 12.0) return", "if (x < 11.0) return",
      "LogGamma rational range ends at 11"),
     ("numeric/log_gamma.cpp", "- x + 0.918938533204673;", "- x - 0.918938533204673;",
-     "LogGamma Stirling constant with the wrong sign"),
+     "LogGamma asymptotic series constant with the wrong sign"),
     ("numeric/log_gamma.cpp", "u < r || a > 100000.0", "u < r || a > 1000.0",
      "gamma ratio falls back to its bound above 1000"),
     ("numeric/psrep.cpp", "if (alpha == 0.0 || nu <= 0.0) {", "if (alpha == 0.0) {",
