@@ -22,7 +22,8 @@ constexpr std::int16_t kDecimalesCorrection = -20;
 
 // The degrees of freedom, taken positive. What is being typed is never rewritten: a
 // negative value is written back positive only once the box has lost the focus, and a
-// fractional one stays as typed (degrees of freedom corrected for unequal variances are fractional).
+// fractional one stays as typed (degrees of freedom corrected for unequal variances are
+// fractional).
 double LitDegresDeLiberte(window::TextBox& Textedf) {
     const double lu = LitValeur(Textedf);
     if (lu < 0 && !Textedf.hasFocus()) {
