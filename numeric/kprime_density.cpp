@@ -27,7 +27,8 @@ constexpr int kTermesMax = 300;
 double LogRapportGammas(double a, double d) {
     if (d == 0) return 0;
     if (a < 1e6) return std::lgamma(a + d) - std::lgamma(a);
-    // The asymptotic series of ln Gamma: the difference of (z - 1/2) ln z - z + 1/(12 z) - 1/(360 z^3).
+    // The asymptotic series of ln Gamma: the difference of (z - 1/2) ln z - z + 1/(12 z) - 1/(360
+    // z^3).
     const double ad = a + d;
     const double correction =
         1 / (12 * ad) - 1 / (12 * a) - (1 / (360 * ad * ad * ad) - 1 / (360 * a * a * a));
