@@ -42,69 +42,35 @@ Rows records(const std::string& csv) {
     return all;
 }
 
-TEST(Batch, ComputesEachRowAndAppendsItsResults) {
-    const auto r = run({"batch"}, "df,p2,raw\n9,0.30,5\n20,,\n");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
-    const auto rows = records(r.out);
-    ASSERT_EQ(rows.size(), 3U);
-    EXPECT_EQ(rows[0], records("df,p2,raw," + kResultHeader).front());
-    ASSERT_EQ(rows[1].size(), 15U);
-    EXPECT_NEAR(std::stod(rows[1][3]), 0.771626, 5e-7);
-    EXPECT_NEAR(std::stod(rows[1][4]), 0.230177, 5e-7);
-    EXPECT_NEAR(std::stod(rows[1][5]), 0.425859, 5e-7);
-    EXPECT_NEAR(std::stod(rows[1][10]), -5.285, 5e-4);  // raw effect estimate
-    EXPECT_NEAR(std::stod(rows[1][13]), 19.545, 5e-4);  // raw effect prediction
-    EXPECT_EQ(rows[1][14], "");
-    // Empty cells keep the defaults: p2 0.30, with 20 degrees of freedom now.
-    EXPECT_GT(std::stod(rows[2][3]), 0.7);
-    EXPECT_NE(rows[2][3], rows[1][3]);
-    EXPECT_EQ(run({"batch"}, "df,t\n").out, "df,t," + kResultHeader + "\n");  // header only
-}
-
-TEST(Batch, QuotedDecimalCommaBomAndCrlf) {
-    const auto r = run({"batch", "-"},
-                       "\xEF\xBB\xBF"
-                       "t,df\r\n\"2,5\",20\r\n2.5,20");
-    EXPECT_EQ(r.status, 0);
-    const auto rows = records(r.out);
-    ASSERT_EQ(rows.size(), 3U);
-    EXPECT_EQ(rows[0][0], "t");
-    EXPECT_THAT(r.out, HasSubstr("\n\"2,5\",20,"));
-    // "2,5" reads as 2.5: the two rows give the same results.
-    EXPECT_TRUE(std::equal(rows[1].begin() + 2, rows[1].end(), rows[2].begin() + 2));
-}
-
+// The golden runs batch_file, batch_mixed and batch_trailing_comma hold whole outputs;
+// here the reasons they do not show.
 TEST(Batch, BadRowsSayWhyAndTheOthersGoOn) {
     const auto r = run({"batch"},
-                       "t,p2,c,dfR,alpha_tails,d,raw\n2.5,,,,,,\n2.5,0.3,,,,,\n,,2,,,,\n"
-                       ",,,,3,,\n,,,,,0.5,5\n\"2.5\"x,,,,,,\n2.5,,\n2.5,,,,,,,,\n,0.1,2,30,1,,\n"
-                       "\"2.5,,,,,,\n");
+                       "t,p2,c,dfR,alpha_tails,d,raw\n2.5,,,,,,\n,,,,3,,\n\"2.5\"x,,,,,,\n2.5,,\n"
+                       "2.5,,,,,,,,\n,0.1,2,30,1,,\n");
     EXPECT_EQ(r.status, 1);
     const auto rows = records(r.out);
-    ASSERT_EQ(rows.size(), 11U);
+    ASSERT_EQ(rows.size(), 7U);
     const char* const errors[] = {"error",
                                   "",
-                                  "two statistics given (t and p2)",
-                                  "c given without dfR",
                                   "alpha_tails must be 1 or 2",
-                                  "both d and raw given",
                                   "malformed CSV: text after the closing quote",
                                   "the row has 3 fields but the header 7",
                                   "the row has 9 fields but the header 7",
-                                  "",
-                                  "malformed CSV: unterminated quoted field, opened on line 11"};
+                                  ""};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ASSERT_EQ(rows[i].size(), 19U);  // padded or cut to the header
         if (*errors[i] == '\0') {
             EXPECT_EQ(rows[i].back(), "") << i;
+        } else {
+            EXPECT_THAT(rows[i].back(), HasSubstr(errors[i])) << i;
         }
-        EXPECT_THAT(rows[i].back(), HasSubstr(errors[i]));
     }
     // A failed row has no result.
     EXPECT_TRUE(std::all_of(rows[2].begin() + 7, rows[2].end() - 1,
                             [](const std::string& cell) { return cell.empty(); }));
-    EXPECT_FALSE(rows[9][7].empty());
+    EXPECT_FALSE(rows[6][7].empty());
+    EXPECT_EQ(run({"batch"}, "df,t\n").out, "df,t," + kResultHeader + "\n");  // header only
 }
 
 TEST(Batch, BadHeadersFailEveryRow) {
@@ -141,28 +107,22 @@ TEST(Batch, TrailingEmptyHeaderCellsAreIgnored) {
 
 TEST(Batch, OverlongRowsAndFailedComputationsSayWhy) {
     const std::string input = "df,t\n" + std::string(70000, '9') + "\n" + std::string(1000, ',') +
-                              "\n9,1e200\n0,2\n10000,50\n9,abc\n" + std::string("9,1\0\n", 5) +
-                              "9,2.5\n";
+                              "\n10000,50\n" + std::string("9,1\0\n", 5) + "9,2.5\n";
     const char* const errors[] = {
-        "the row is longer than 65536 bytes",
-        "the row has 1001 fields but the header 2",
-        "t is too large to compute",
-        "enter the degrees of freedom",
+        "the row is longer than 65536 bytes", "the row has 1001 fields but the header 2",
         "p prediction interval cannot be computed accurately for these entries",
-        "t \"abc\" is not a number",
-        "t \"1\\x00\" is not a number",
-        ""};
+        "t \"1\\x00\" is not a number", ""};
     const auto r = run({"batch"}, input);
     EXPECT_EQ(r.status, 1);
     const auto rows = records(r.out);
-    ASSERT_EQ(rows.size(), 9U);
+    ASSERT_EQ(rows.size(), 6U);
     for (std::size_t i = 0; i < std::size(errors); ++i) {
         ASSERT_EQ(rows[i + 1].size(), 14U);
         EXPECT_EQ(rows[i + 1].back(), errors[i]) << i;
     }
     EXPECT_EQ(rows[1][0], "");  // an overlong row is not echoed
-    EXPECT_NE(rows[5][2], "");  // a numerical failure keeps the other results
-    EXPECT_NE(rows[8][2], "");
+    EXPECT_NE(rows[3][2], "");  // a numerical failure keeps the other results
+    EXPECT_NE(rows[5][2], "");
 }
 
 // Keeps what each flush delivers; fails the flush number `failAt` (from 0).

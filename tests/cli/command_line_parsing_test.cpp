@@ -1,11 +1,14 @@
 // The arguments of the executable: every option of compute reaches the request, every
-// malformed command line becomes a usage error with a message naming what is wrong, and
-// batch columns carry the names of the options.
+// malformed command line (data/usage-errors.tsv) becomes a usage error with a message
+// naming what is wrong, and batch columns carry the names of the options.
 #include "cli/command_line_parsing.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,15 @@ namespace {
 
 using ::testing::HasSubstr;
 
-Command parse(std::vector<std::string> arguments) {
-    return parseCommandLine(arguments);
+// The arguments of a command line written as words separated by single spaces.
+Command parse(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; std::getline(in, word, ' ');) words.push_back(word);
+    return parseCommandLine(words);
+}
+Request requestOf(const std::string& line) {
+    return std::get<ComputeCommand>(parse(line)).request;
 }
 
 // The statistic, the future experiment and the effect of a request, as "kind text" words.
@@ -31,39 +41,15 @@ std::string Effet(const Request& r) {
     return r.effect ? std::to_string(int(r.effect->kind)) + " " + r.effect->text : "-";
 }
 
-TEST(ComputeOptions, NoOptionLeavesEveryEntryAtItsStartUpValue) {
-    const auto compute = std::get<ComputeCommand>(parse({"compute"}));
-    EXPECT_FALSE(compute.json);
-    const Request& r = compute.request;
-    EXPECT_FALSE(r.df || r.statistic || r.future || r.alpha || r.alphaTails || r.gamma ||
-                 r.estimateLevel || r.predictionLevel || r.effect || r.decimals || r.language);
-}
-
 TEST(ComputeOptions, EveryOptionReachesTheRequestAsTyped) {
-    const auto compute = std::get<ComputeCommand>(parse({"compute",
-                                                         "--df",
-                                                         "20",
-                                                         "--t",
-                                                         "-2,5",
-                                                         "--future",
-                                                         "2",
-                                                         "30",
-                                                         "--alpha",
-                                                         "0.01",
-                                                         "--alpha-tails",
-                                                         "1",
-                                                         "--gamma",
-                                                         "0.95",
-                                                         "--estimate-level",
-                                                         "90",
-                                                         "--prediction-level",
-                                                         "97.5",
-                                                         "--raw",
-                                                         "3/4",
-                                                         "--decimals",
-                                                         "5",
-                                                         "--lang",
-                                                         "fr"}));
+    const Request none = requestOf("compute");
+    EXPECT_FALSE(none.df || none.statistic || none.future || none.alpha || none.alphaTails ||
+                 none.gamma || none.estimateLevel || none.predictionLevel || none.effect ||
+                 none.decimals || none.language);
+    const auto compute = std::get<ComputeCommand>(
+        parse("compute --df 20 --t -2,5 --future 2 30 --alpha 0.01 --alpha-tails 1 --gamma 0.95 "
+              "--estimate-level 90 --prediction-level 97.5 --raw 3/4 --decimals 5 --lang fr"));
+    EXPECT_FALSE(compute.json);
     const Request& r = compute.request;
     EXPECT_EQ(r.df, "20");
     EXPECT_EQ(Statistique(r), "1 -2,5");  // 1: Student t
@@ -77,21 +63,19 @@ TEST(ComputeOptions, EveryOptionReachesTheRequestAsTyped) {
     EXPECT_EQ(r.decimals, 5);
     EXPECT_EQ(r.language, Langue::Francais);
     for (const auto& [option, kind] : {std::pair{"--F", "2"}, {"--p2", "3"}, {"--p1", "4"}})
-        EXPECT_EQ(Statistique(std::get<ComputeCommand>(parse({"compute", option, "0.2"})).request),
+        EXPECT_EQ(Statistique(requestOf(std::string("compute ") + option + " 0.2")),
                   std::string(kind) + " 0.2");
 }
 
 TEST(ComputeOptions, AttachedValuesEmptyValuesAndJson) {
-    const auto compute =
-        std::get<ComputeCommand>(parse({"compute", "--df=", "--d=0.5", "--json", "--p1=-0.1"}));
+    const auto compute = std::get<ComputeCommand>(parse("compute --df= --d=0.5 --json --p1=-0.1"));
     EXPECT_TRUE(compute.json);
     EXPECT_FALSE(compute.report);
-    EXPECT_TRUE(std::get<ComputeCommand>(parse({"compute", "--report", "--lang=fr"})).report);
+    EXPECT_TRUE(std::get<ComputeCommand>(parse("compute --report --lang=fr")).report);
     EXPECT_EQ(compute.request.df, "");           // typing an empty box is a request too
     EXPECT_EQ(Effet(compute.request), "0 0.5");  // 0: standardized
     EXPECT_EQ(Statistique(compute.request), "4 -0.1");
-    EXPECT_EQ(Statistique(std::get<ComputeCommand>(parse({"compute", "--t", "-2.5"})).request),
-              "1 -2.5");  // one dash is a sign
+    EXPECT_EQ(Statistique(requestOf("compute --t -2.5")), "1 -2.5");  // one dash is a sign
 }
 
 // A value the window would read as some other number is refused, named as the user wrote
@@ -132,72 +116,48 @@ TEST(NumberValues, OnlyTextsReadAsWrittenAreTaken) {
 }
 
 TEST(CommandLine, HelpVersionAndBatchSource) {
-    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse({"--help"})));
-    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse({"compute", "--df", "9", "--help"})));
-    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse({"batch", "-h"})));
-    EXPECT_TRUE(std::holds_alternative<VersionCommand>(parse({"--version"})));
-    EXPECT_EQ(std::get<BatchCommand>(parse({"batch"})).source, "-");
-    EXPECT_EQ(std::get<BatchCommand>(parse({"batch", "-"})).source, "-");
-    EXPECT_EQ(std::get<BatchCommand>(parse({"batch", "rows.csv"})).source, "rows.csv");
+    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse("--help")));
+    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse("compute --df 9 --help")));
+    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse("batch -h")));
+    EXPECT_TRUE(std::holds_alternative<VersionCommand>(parse("--version")));
+    EXPECT_EQ(std::get<BatchCommand>(parse("batch")).source, "-");
+    EXPECT_EQ(std::get<BatchCommand>(parse("batch -")).source, "-");
+    EXPECT_EQ(std::get<BatchCommand>(parse("batch rows.csv")).source, "rows.csv");
 }
 
 TEST(CommandLine, MalformedArgumentsAreUsageErrorsWithAClearMessage) {
-    const std::pair<std::vector<std::string>, std::string> table[] = {
-        {{}, "no command"},
-        {{"calcule"}, "unknown command"},
-        {{"--verbose"}, "unknown option \"--verbose\""},
-        {{"--version", "x"}, "takes no argument"},
-        {{"compute", "--dof", "9"}, "unknown option \"--dof\""},
-        {{"compute", "9"}, "unexpected argument \"9\""},
-        {{"compute", "--df"}, "--df needs a value"},
-        {{"compute", "--p2", "--json"}, "--p2 needs a value"},  // an option is never a value
-        {{"compute", "--future", "2", "--json"}, "--future needs two values"},
-        {{"compute", "--t", "abc"}, "--t \"abc\" is not a number"},
-        {{"compute", "--t", "2", "--p2", "0.3"}, "two statistics given (--t and --p2)"},
-        {{"compute", "--F", "4", "--F", "5"}, "--F is given twice"},
-        {{"compute", "--df", "9", "--df", "9"}, "--df is given twice"},
-        {{"compute", "--d", "0.3", "--raw", "5"}, "both --d and --raw"},
-        {{"compute", "--future", "2"}, "--future needs two values"},
-        {{"compute", "--future=2"}, "--future takes two values"},
-        {{"compute", "--future", "2", "30", "--future", "3", "9"}, "--future is given twice"},
-        {{"compute", "--decimals", "12"}, "--decimals must be a whole number"},
-        {{"compute", "--decimals", "1"}, "from 2 to 9"},
-        {{"compute", "--decimals", "3.5"}, "not \"3.5\""},
-        {{"compute", "--lang", "de"}, "--lang must be en or fr"},
-        {{"compute", "--alpha-tails", "3"}, "--alpha-tails must be 1 or 2"},
-        {{"compute", "--json", "--json"}, "--json is given twice"},
-        {{"compute", "--report", "--report"}, "--report is given twice"},
-        {{"compute", "--report", "--json"}, "give only one"},
-        {{"compute", "--json", "--df", "9", "--report"}, "give only one"},
-        {{"batch", "a.csv", "b.csv"}, "not several"},
-        {{"batch", "--tab"}, "unknown option \"--tab\" for batch"}};
-    for (const auto& [arguments, message] : table) {
+    std::ifstream table(USAGE_ERRORS_TSV);
+    ASSERT_TRUE(table) << USAGE_ERRORS_TSV;
+    int cases = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        const std::string arguments = line.substr(0, tab), message = line.substr(tab + 1);
         const Command command = parse(arguments);
         const auto* error = std::get_if<UsageError>(&command);
-        ASSERT_NE(error, nullptr) << message;
-        EXPECT_THAT(error->message, HasSubstr(message));
+        ASSERT_NE(error, nullptr) << arguments;
+        EXPECT_THAT(error->message, HasSubstr(message)) << arguments;
+        ++cases;
     }
+    EXPECT_EQ(cases, 46);
+    const std::vector<std::string> blankJobs{"batch", "--jobs", " 2"};
+    const Command blank = parseCommandLine(blankJobs);
+    ASSERT_TRUE(std::holds_alternative<UsageError>(blank));
+    EXPECT_THAT(std::get<UsageError>(blank).message, HasSubstr("256, not \" 2\""));
 }
 
 TEST(RequestColumns, EveryColumnNameHasItsFieldAndChoicesMayCarryBlanks) {
-    const std::pair<const char*, Field> columns[] = {{"df", Field::Df},
-                                                     {"t", Field::T},
-                                                     {"F", Field::F},
-                                                     {"p2", Field::P2},
-                                                     {"p1", Field::P1},
-                                                     {"c", Field::C},
-                                                     {"dfR", Field::DfR},
-                                                     {"alpha", Field::Alpha},
-                                                     {"alpha_tails", Field::AlphaTails},
-                                                     {"gamma", Field::Gamma},
-                                                     {"estimate_level", Field::EstimateLevel},
-                                                     {"prediction_level", Field::PredictionLevel},
-                                                     {"d", Field::D},
-                                                     {"raw", Field::Raw}};
-    for (const auto& [column, field] : columns) {
-        EXPECT_EQ(fieldOfColumn(column), field) << column;
-        EXPECT_EQ(fieldName(field, Naming::Column), column);
+    // Which field each name means shows in the golden run batch_mixed, which uses them all.
+    std::set<Field> fields;
+    std::istringstream names(
+        "df t F p2 p1 c dfR alpha alpha_tails gamma estimate_level prediction_level d raw");
+    for (std::string column; names >> column;) {
+        const auto field = fieldOfColumn(column);
+        ASSERT_TRUE(field) << column;
+        EXPECT_EQ(fieldName(*field, Naming::Column), column);
+        fields.insert(*field);
     }
+    EXPECT_EQ(fields.size(), 14U);
     for (const char* unknown : {"f", "DF", "dfr", "decimals", "lang", "alpha-tails", ""})
         EXPECT_FALSE(fieldOfColumn(unknown)) << unknown;
     RequestBuilder builder(Naming::Column);

@@ -140,13 +140,11 @@ TEST_F(Executable, OutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(ran.err, "ormane: cannot write the output: Broken pipe\n");
 }
 
+// A directory named as the file is a case of tests/cli/command_line_test.cpp.
 TEST_F(Executable, ADirectoryIsNoInput) {
-    Ran ran = run(program_, {"batch", "/"});
-    EXPECT_EQ(ran.status, 1);
-    EXPECT_EQ(ran.err, "ormane: cannot read /: Is a directory\n");
     How directory;
     directory.input = "/";
-    ran = run(program_, {"batch"}, directory);
+    const Ran ran = run(program_, {"batch"}, directory);
     EXPECT_EQ(ran.status, 1);
     EXPECT_EQ(ran.err, "ormane: cannot read the standard input: Is a directory\n");
 }
@@ -219,29 +217,6 @@ TEST_F(Executable, BatchGivesTheSameBytesWhateverTheNumberOfJobs) {
         const bool bad = kind >= 3 && kind <= 6;
         EXPECT_EQ(out[i].back() != ',', bad) << out[i];
     }
-}
-
-TEST_F(Executable, BatchRefusesAJobsCountThatIsNotAWholeNumberFromOne) {
-    for (const std::string value : {"0", "-1", "1.5", "abc", "", "257", "+2", " 2", "1e1"}) {
-        for (const std::vector<std::string>& arguments :
-             {std::vector<std::string>{"batch", "--jobs", value}, {"batch", "--jobs=" + value}}) {
-            const Ran ran = run(program_, arguments);
-            EXPECT_EQ(ran.status, 2) << arguments.back();
-            EXPECT_EQ(ran.out, "");
-            EXPECT_THAT(ran.err, ::testing::StartsWith(
-                                     "ormane: --jobs takes a whole number from 1 to 256, not \"" +
-                                     value + "\"\n"));
-        }
-    }
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"batch", "--jobs"}, {"batch", "--jobs", "--jobs", "2"}}) {
-        const Ran ran = run(program_, arguments);
-        EXPECT_EQ(ran.status, 2);
-        EXPECT_THAT(ran.err, ::testing::StartsWith("ormane: --jobs needs a value\n"));
-    }
-    const Ran twice = run(program_, {"batch", "--jobs", "2", "--jobs=2"});
-    EXPECT_EQ(twice.status, 2);
-    EXPECT_THAT(twice.err, ::testing::StartsWith("ormane: --jobs is given twice\n"));
 }
 
 }  // namespace

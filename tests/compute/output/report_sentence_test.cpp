@@ -3,14 +3,13 @@
 // checked whole through the window's Results menu and the command line.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "compute/output/report_sentence.h"
 
 namespace ormane {
 namespace {
-
-const std::string nbsp = "\u00A0";
 
 TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
     // The default example's statistic: p2 = 0.30 with 9 degrees of freedom.
@@ -46,22 +45,14 @@ TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
     e.resultats[static_cast<std::size_t>(Resultat::pReplique)] = ValeurConservee{0.00002, 0.4};
     e.resultats[static_cast<std::size_t>(Resultat::Effet)] = ValeurConservee{-0.004, 9.996};
     e.resultats[static_cast<std::size_t>(Resultat::EffetReplique)] = ValeurConservee{-3.5, 13.5};
-    EXPECT_EQ(PhraseRapport(e),
-              "F(1, 17.5) = 6.25, p = .022; for a future experiment with cell counts multiplied "
-              "by 2 (df = 37): psrep (α = .01, one-tailed) = .6123, 99.5% prediction interval "
-              "of the future experiment's one-tailed p [.0000, .4000], 90% interval estimate of "
-              "the raw effect [0.00, 10.00], 99.5% prediction interval of the future "
-              "experiment's raw effect [−3.50, 13.50]");
+    // The sentence in English, then in French (whose blanks before ";", ":" and "%" are
+    // no-break spaces), one a line.
+    std::ifstream attendues(FUTURE_EXPERIMENT_SENTENCES_TXT);
+    std::string anglaise, francaise;
+    ASSERT_TRUE(std::getline(attendues, anglaise) && std::getline(attendues, francaise));
+    EXPECT_EQ(PhraseRapport(e), anglaise);
     e.langue = Langue::Francais;
-    EXPECT_EQ(PhraseRapport(e),
-              "F(1" + nbsp + "; 17,5) = 6,25" + nbsp + "; p = 0,022" + nbsp +
-                  "; pour une expérience future aux effectifs multipliés par 2 (dl = 37)" + nbsp +
-                  ": psrep (α = 0,01 unilatéral) = 0,6123" + nbsp +
-                  "; intervalle de prédiction à 99,5" + nbsp +
-                  "% du p unilatéral de l'expérience future [0,0000" + nbsp + "; 0,4000]" + nbsp +
-                  "; intervalle d'estimation à 90" + nbsp + "% de l'effet brut [0,00" + nbsp +
-                  "; 10,00]" + nbsp + "; intervalle de prédiction à 99,5" + nbsp +
-                  "% de l'effet brut de l'expérience future [−3,50" + nbsp + "; 13,50]");
+    EXPECT_EQ(PhraseRapport(e), francaise);
 }
 
 // Two decimals from .10 up, three below, "< .001" below that; a one-tailed p entered is
