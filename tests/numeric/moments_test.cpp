@@ -22,7 +22,7 @@ double LogGammaEtendu(double x) {
 
 TEST(LogGamma, RelativeErrorBelowOnePointTwoTimesTenToTheMinusFifteenAndMarkersOutOfRange) {
     // A geometric grid across the reciprocal shift, the three rational approximations and
-    // Stirling's series with and without its correction, then each range's boundaries, some
+    // the asymptotic series with and without its correction, then each range's boundaries, some
     // of them repeated to check that the cache returns each argument's own value.
     // clang-format off
     std::vector<double> arguments{1e-300, 0.4999999999999999, 0.5, 0.9999999, 1.0000001,

@@ -120,7 +120,7 @@ TEST(RepartitionStudent, VanishingDegreesOfFreedomTendToOneHalf) {
     EXPECT_NEAR(CalculPrep(2.0, 1e-20, 1.0, erreur), 0.5, 1e-12);
 }
 
-double PrepCauchy(double t, double c) {
+double PrepUnDegre(double t, double c) {
     return 0.5 + std::atan(std::fabs(t) * std::sqrt(c / (c + 1.0))) / std::numbers::pi;
 }
 
@@ -134,9 +134,9 @@ TEST(CalculPrep, MatchesClosedFormsWhateverTheSignOfT) {
         double t, nu, c, attendu;
     } const cas[] = {
         // clang-format off
-        {0.0, 9, 1, 0.5}, {2.5, 9, 0, 0.5}, {1.7, 1, 1, PrepCauchy(1.7, 1)},
-        {2e-7, 1, 1, PrepCauchy(2e-7, 1)}, {3e-7, 2, 1, PrepDeuxDegres(3e-7, 1)},
-        {-40, 1, 3, PrepCauchy(40, 3)}, {0.2, 1, 0.25, PrepCauchy(0.2, 0.25)},
+        {0.0, 9, 1, 0.5}, {2.5, 9, 0, 0.5}, {1.7, 1, 1, PrepUnDegre(1.7, 1)},
+        {2e-7, 1, 1, PrepUnDegre(2e-7, 1)}, {3e-7, 2, 1, PrepDeuxDegres(3e-7, 1)},
+        {-40, 1, 3, PrepUnDegre(40, 3)}, {0.2, 1, 0.25, PrepUnDegre(0.2, 0.25)},
         {1.0997, 2, 1, PrepDeuxDegres(1.0997, 1)}, {-6, 2, 10, PrepDeuxDegres(6, 10)},
         {2, 1e5, 1, Phi(2 * std::sqrt(0.5))}, {-2, 1e6, 4, Phi(2 * std::sqrt(0.8))},
         {3, 12, -3, boost::math::cdf(boost::math::students_t(12.0), 3 * std::sqrt(1.5))}};
