@@ -65,15 +65,8 @@ TEST_P(MomentsClosedForms, MeanAndStandardDeviationMatchTheGammaRecurrence) {
 INSTANTIATE_TEST_SUITE_P(Table, MomentsClosedForms,
                          ::testing::Values(Cas{1, 3, 1.0}, Cas{2, 5, -2.5}, Cas{9, 20, 1.0},
                                            Cas{30, 7, 4.0}, Cas{101, 200, 0.3}, Cas{4, 0, 2.0},
-                                           Cas{0, 12, -1.0}, Cas{7, 9, 0.0}, Cas{1, 0, 10.0}));
-
-TEST(Moments, LambdaZeroIsStudentWithDf2) {
-    for (double nu2 : {2.5, 3.0, 10.0, 1e6}) {
-        const MomentsKprime m = MomentsDeKprime(5, nu2, 0);
-        EXPECT_EQ(*m.moyenne, 0.0);
-        EXPECT_LT(Relative(*m.ecartType, std::sqrt(nu2 / (nu2 - 2))), 1e-15) << nu2;
-    }
-}
+                                           Cas{0, 12, -1.0}, Cas{7, 9, 0.0}, Cas{5, 3, 0.0},
+                                           Cas{1, 0, 10.0}));
 
 TEST(Moments, BothInfiniteIsTheNormalLawAboutLambda) {
     for (double infini : {kInf, HUGE_VAL}) {
@@ -91,9 +84,7 @@ TEST(Moments, TheMeanNeedsDf2AboveOneAndTheStandardDeviationAboveTwo) {
     EXPECT_FALSE(entre.ecartType.has_value());
     EXPECT_FALSE(MomentsDeKprime(5, 2, 1).ecartType.has_value());
     EXPECT_TRUE(MomentsDeKprime(5, 2.0001, 1).ecartType.has_value());
-}
-
-TEST(Moments, NothingForDegreesOfFreedomThatAreNotPositive) {
+    // Nothing for degrees of freedom that are not positive.
     for (double nu : {0.0, -3.0, std::nan("")}) {
         EXPECT_FALSE(MomentsDeKprime(nu, 10, 1).moyenne.has_value());
         EXPECT_FALSE(MomentsDeKprime(10, nu, 1).moyenne.has_value());

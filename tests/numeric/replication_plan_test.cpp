@@ -1,7 +1,8 @@
 // Planning a replication, checked independently of the search: the n' found reaches P and
 // n' - 1 does not, by prep, psrep and ppreprep called directly at those sizes; prep's n'
 // against its closed form; the limits against Student's distribution (Boost.Math) and
-// against the probabilities at a billion per cell; one-sample designs; unreachable targets.
+// against the probabilities at a billion per cell; one-sample designs among them; unreachable
+// targets.
 #include "numeric/replication_plan.h"
 
 #include <gtest/gtest.h>
@@ -154,18 +155,6 @@ TEST(PlanifieReplique, EveryTargetGrowsWithTheSizeOfTheReplication) {
             }
         }
     }
-}
-
-TEST(PlanifieReplique, OneCellHasDfPlusOneObservations) {
-    DemandePlan d;
-    d.t = 2.0;
-    d.df = 15;
-    d.cellules = 1;
-    const ResultatPlan r = PlanifieReplique(d);
-    ASSERT_TRUE(r.nFutur);
-    EXPECT_EQ(r.nObserve, 16);
-    EXPECT_DOUBLE_EQ(r.c, static_cast<double>(*r.nFutur) / 16);
-    EXPECT_EQ(r.dfR, static_cast<double>(*r.nFutur - 1));
 }
 
 TEST(PlanifieReplique, ATargetAtOrAboveItsLimitCannotBeReached) {
