@@ -1,5 +1,6 @@
-// Rendering the kept results: prefixes, decimals, the " , " separator, and the rule that a
-// result not kept never touches its label.
+// Rendering the kept results: the rule that a result not kept never touches its label, and a
+// failing step. The prefixes, the decimals and the " , " separator of every result are in
+// data/startup-example-shown.csv (startup_example_test.cpp).
 #include "compute/change_decimales.h"
 
 #include "compute_fixture.h"
@@ -20,31 +21,6 @@ TEST_F(ChangeDecimalesTest, WithNoResultOnlyTheDecimalsLabelChanges) {
     module.TexteDecimales.clear();  // before any language: only the digits
     ChangeDecimales(*feuille, module);
     EXPECT_EQ(Eti("EtiDecimales").caption(), "5");
-}
-
-TEST_F(ChangeDecimalesTest, IntervalsUseABlankCommaBlankAndNoResultLeavesTheirLabel) {
-    struct Cas {
-        Resultat resultat;
-        const char* etiquette;
-        std::int16_t index;
-    } const table[] = {{Resultat::Effet, "EtiIC", 0},
-                       {Resultat::EffetReplique, "EtiIC", 1},
-                       {Resultat::tReplique, "EtiICt", 1},
-                       {Resultat::pReplique, "EtiICt", 2}};
-    module.NbDecimales = 2;
-    for (const Cas& cas : table) {
-        window::Label& etiquette = Eti(cas.etiquette, cas.index);
-        SCOPED_TRACE(cas.etiquette + std::to_string(cas.index));
-        etiquette.setCaption("avant");
-        module.resultats = R{};
-        ChangeDecimales(*feuille, module);
-        EXPECT_EQ(etiquette.caption(), "avant");
-        module.resultats.garde(cas.resultat, 4.567, 0.123);
-        ChangeDecimales(*feuille, module);
-        EXPECT_EQ(etiquette.caption(), "[0.12 , 4.57]");
-    }
-    // The two rows of limits are never computed: their labels are never written.
-    for (std::int16_t i : {1, 2}) EXPECT_EQ(Eti("EtiICL", i).caption(), "");
 }
 
 TEST_F(ChangeDecimalesTest, AFailingStepIsSkippedAndTheNextOnesRun) {

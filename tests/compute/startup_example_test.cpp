@@ -84,7 +84,7 @@ TEST_F(ExempleDemarrageTest, ShowsItsResultsAndRendersThemAgainWithOtherDecimals
                                        : static_cast<window::TextControl&>(c).text();
         EXPECT_EQ(montre, texte) << ligne;
     }
-    EXPECT_EQ(lues, 26);
+    EXPECT_EQ(lues, 28);
     EXPECT_EQ(module.NbDecimales, 4);
 }
 
