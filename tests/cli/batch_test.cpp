@@ -5,14 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <ios>
 #include <limits>
 #include <map>
 #include <sstream>
 #include <streambuf>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -152,22 +149,7 @@ class FlushRecorder : public std::streambuf {
     std::string pending_;
 };
 
-// Serves its text, then fails as a failing disk does.
-class FailingInput : public std::streambuf {
-  public:
-    explicit FailingInput(std::string text) : text_(std::move(text)) {
-        setg(text_.data(), text_.data(), text_.data() + text_.size());
-    }
-
-  protected:
-    int underflow() override {
-        throw std::ios_base::failure("read", std::error_code(EIO, std::system_category()));
-    }
-
-  private:
-    std::string text_;
-};
-
+// An input that cannot be read is a case of tests/cli/executable_test.cpp.
 TEST(BatchStreams, EachRowGoesOutWhenDoneAndAFailureStopsTheBatch) {
     const std::vector<std::string> batch{"batch"};
     const std::string input = "df,p2\n9,0.3\n10,0.3\n11,0.3\n";
@@ -189,14 +171,6 @@ TEST(BatchStreams, EachRowGoesOutWhenDoneAndAFailureStopsTheBatch) {
     EXPECT_EQ(full.flushes.size(), 2U);
     EXPECT_THAT(err.str(), StartsWith("ormane: cannot write the output: "));
     EXPECT_GT(rest.rdbuf()->in_avail(), 0);
-
-    FailingInput broken("df,p2\n9,0.3\n");
-    std::istream unreadable(&broken);
-    std::ostringstream written;
-    std::ostringstream said;
-    EXPECT_EQ(runCommandLine(batch, unreadable, written, said), 1);
-    EXPECT_EQ(records(written.str()).size(), 2U);
-    EXPECT_EQ(said.str(), "ormane: cannot read the standard input: Input/output error\n");
 }
 
 TEST(Batch, RowsAreIndependentOfTheirOrder) {
