@@ -86,6 +86,21 @@ class ComputeTest : public ::testing::Test {
     void AttendIntervalles(const std::string& texte) {
         for (window::Label* e : EtiquettesIntervalles()) EXPECT_EQ(e->caption(), texte);
     }
+    // Every result label, the three probabilities' and the intervals', reads `texte`.
+    void AttendEtiquettes(const std::string& texte) {
+        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
+            EXPECT_EQ(Eti(nom).caption(), texte) << nom;
+        AttendIntervalles(texte);
+    }
+    // Nothing of an earlier computation left, results, labels and statistics other than the
+    // entered one `choix`, and the state saying why.
+    void AttendToutEfface(EtatCalcul etat, std::int16_t choix) {
+        EXPECT_EQ(module.resultats.etat, etat);
+        EXPECT_EQ(module.resultats.valeurs, ResultatsConserves{}.valeurs);
+        AttendEtiquettes("");
+        for (std::int16_t i = 1; i <= 4; ++i)
+            EXPECT_TRUE(i == choix || Textet(i).text().empty()) << "Textet(" << i << ")";
+    }
 
     void Choisit(std::int16_t choix) {
         module.ChoixStatistique = choix;

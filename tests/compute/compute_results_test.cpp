@@ -28,25 +28,6 @@ class CalculeResultatsTest : public ComputeTest {
         MarqueEtiquettes("avant");
         for (std::int16_t i = 1; i <= 4; ++i) Textet(i).setText("avant");
     }
-    // Nothing of the earlier computation left, and the state saying why.
-    void AttendToutEfface(EtatCalcul etat, std::int16_t choix) {
-        EXPECT_EQ(module.resultats.etat, etat);
-        EXPECT_EQ(module.resultats.valeurs, R{}.valeurs);
-        AttendIntervalles("");
-        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
-            EXPECT_EQ(Eti(nom).caption(), "") << nom;
-        for (std::int16_t i = 1; i <= 4; ++i) {
-            if (i != choix) {
-                EXPECT_EQ(Textet(i).text(), "") << "Textet(" << i << ")";
-            }
-        }
-    }
-    // Every kept result as marked.
-    void AttendValeursIntactes() {
-        EXPECT_EQ(module.resultats.valeurs, Avant().valeurs);
-        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
-            EXPECT_EQ(Eti(nom).caption(), "avant") << nom;
-    }
 };
 
 TEST_F(CalculeResultatsTest, WithCCalculeZeroEveryResultAndDerivedStatisticIsCleared) {
@@ -68,8 +49,8 @@ TEST_F(CalculeResultatsTest, WhileAComputationRunsANestedCallChangesNothing) {
     Calcule(1, 2.5);
     EXPECT_EQ(module.NbDecimales, 0);
     EXPECT_EQ(module.CalculEnCours, Vrai);
-    AttendIntervalles("avant");
-    AttendValeursIntactes();
+    EXPECT_EQ(module.resultats.valeurs, Avant().valeurs);
+    AttendEtiquettes("avant");
     EXPECT_EQ(Textet(2).text(), "avant");
 }
 
@@ -239,9 +220,8 @@ TEST_F(CalculeResultatsTest, AFailedControlAccessStopsTheComputationAndNothingSt
     Calcule(1, 2.5);
     feuille->removeObserver(echec);
     EXPECT_EQ(module.CalculEnCours, Faux);
-    AttendIntervalles("");
     EXPECT_EQ(module.resultats.valeurs, R{}.valeurs);
-    for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"}) EXPECT_EQ(Eti(nom).caption(), "");
+    AttendEtiquettes("");
     // Every result not reached says it could not be computed.
     for (const Raison raison : module.resultats.raisons) EXPECT_EQ(raison, Raison::EchecNumerique);
 }

@@ -23,17 +23,11 @@ class MiseAJOURTest : public ComputeTest {
         return calcule;
     }
     const std::vector<std::int16_t>& Pointeur() { return platform.mousePointer.history(); }
-    // Nothing of an earlier computation left: results, labels, derived statistics; the
-    // state and the status line say why.
+    // Nothing of an earlier computation left (the statistic entered is t); the status line
+    // says why.
     void AttendEffacement(EtatCalcul etat, const std::string& statut) {
-        EXPECT_EQ(module.resultats.etat, etat);
+        AttendToutEfface(etat, 1);
         EXPECT_EQ(Eti("EtiEtat").caption(), statut);
-        EXPECT_EQ(Bas(module.resultats, Resultat::Prep), 0);
-        EXPECT_EQ(Bas(module.resultats, Resultat::tReplique), 0);
-        AttendIntervalles("");
-        for (const char* nom : {"EtiPrep", "EtiPrept", "EtiPreprep"})
-            EXPECT_EQ(Eti(nom).caption(), "") << nom;
-        for (std::int16_t i = 2; i <= 4; ++i) EXPECT_EQ(Textet(i).text(), "") << i;
     }
     // prep of t = 2 with df degrees of freedom and multiplier c (Boost.Math).
     static double Prep(double df, double c) { return StudentF(2 * std::sqrt(c / (c + 1)), df); }
