@@ -149,16 +149,20 @@ TEST_F(Executable, ADirectoryIsNoInput) {
     EXPECT_EQ(ran.err, "ormane: cannot read the standard input: Is a directory\n");
 }
 
+std::vector<std::string> lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
 TEST_F(Executable, AHugeLineCostsNoMemory) {
     const long baseline = run(program_, {"compute"}).maxRssKb;
     const std::string rows =
         file("huge.csv", "df,p2\n" + std::string(10'000'000, ',') + "\n9,0.30\n").string();
     const Ran ran = run(program_, {"batch", rows});
     EXPECT_EQ(ran.status, 1);
-    std::istringstream lines(ran.out);
-    std::string line;
-    std::vector<std::string> all;
-    while (std::getline(lines, line)) all.push_back(line);
+    const std::vector<std::string> all = lines(ran.out);
     ASSERT_EQ(all.size(), 3U);
     EXPECT_THAT(all[1], HasSubstr("the row is longer than 65536 bytes"));
     EXPECT_THAT(all[2], ::testing::StartsWith("9,0.30,0.77"));
@@ -183,13 +187,6 @@ std::string mixedRows() {
         csv += df + ",,6,,,,,,,,,,0.5,\n";                        // good
     }
     return csv;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> all;
-    for (std::string line; std::getline(in, line);) all.push_back(line);
-    return all;
 }
 
 TEST_F(Executable, BatchGivesTheSameBytesWhateverTheNumberOfJobs) {
