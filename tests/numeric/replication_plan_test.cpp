@@ -48,15 +48,13 @@ double Directe(const Cas& k, std::int64_t nFutur) {
 }
 
 DemandePlan Demande(const Cas& k) {
-    DemandePlan d;
-    d.t = k.t;
-    d.df = k.df;
-    d.cellules = k.K;
-    d.cible = k.cible;
-    d.alpha = k.alpha;
-    d.gamma = k.gamma;
-    d.probabilite = k.P;
-    return d;
+    return {.t = k.t,
+            .df = k.df,
+            .alpha = k.alpha,
+            .gamma = k.gamma,
+            .cible = k.cible,
+            .probabilite = k.P,
+            .cellules = k.K};
 }
 
 const std::vector<Cas>& Cas_() {
@@ -105,11 +103,7 @@ TEST(PlanifieReplique, PrepFollowsItsClosedForm) {
                 const double cMin = s * s / (1 - s * s);
                 const auto attendu = std::max<std::int64_t>(
                     kNFuturMinimum, static_cast<std::int64_t>(std::ceil(n * cMin - 1e-9)));
-                DemandePlan d;
-                d.t = t;
-                d.df = df;
-                d.cible = CiblePlan::Prep;
-                d.probabilite = P;
+                const DemandePlan d{.t = t, .df = df, .cible = CiblePlan::Prep, .probabilite = P};
                 EXPECT_EQ(PlanifieReplique(d).nFutur, attendu) << df << " " << t << " " << P;
             }
         }
@@ -158,9 +152,7 @@ TEST(PlanifieReplique, EveryTargetGrowsWithTheSizeOfTheReplication) {
 }
 
 TEST(PlanifieReplique, ATargetAtOrAboveItsLimitCannotBeReached) {
-    DemandePlan d;
-    d.t = 1.0997;
-    d.df = 9;
+    DemandePlan d{.t = 1.0997, .df = 9};
     CodeErreur erreur = kSucces;
     const double limite = LimiteCible(d, erreur);
     for (const CiblePlan cible : {CiblePlan::Prep, CiblePlan::Psrep, CiblePlan::Ppreprep}) {
@@ -183,11 +175,7 @@ TEST(PlanifieReplique, ATargetAtOrAboveItsLimitCannotBeReached) {
 }
 
 TEST(PlanifieReplique, WithoutAnEffectNothingAboveOneHalfIsReached) {
-    DemandePlan d;
-    d.t = 0;
-    d.df = 9;
-    d.cible = CiblePlan::Prep;
-    d.probabilite = 0.4;
+    DemandePlan d{.t = 0, .df = 9, .cible = CiblePlan::Prep, .probabilite = 0.4};
     EXPECT_EQ(PlanifieReplique(d).nFutur, kNFuturMinimum);  // prep is 1/2 at any size
     d.probabilite = 0.6;
     const ResultatPlan r = PlanifieReplique(d);
@@ -196,16 +184,11 @@ TEST(PlanifieReplique, WithoutAnEffectNothingAboveOneHalfIsReached) {
 }
 
 TEST(PlanifieReplique, RefusedRequestsAndFailedProbabilitiesGiveNoSize) {
-    DemandePlan base;
-    base.t = 2;
-    base.df = 9;
-    std::vector<DemandePlan> refusees(5, base);
-    refusees[0].probabilite = 1;
-    refusees[1].probabilite = 0;
-    refusees[2].df = 0;
-    refusees[3].cellules = 0;
-    refusees[4].alpha = 0;  // psrep fails for alpha 0
-    for (const DemandePlan& d : refusees) {
+    // psrep fails for alpha 0.
+    for (const DemandePlan& d :
+         {DemandePlan{.t = 2, .df = 9, .probabilite = 1},
+          DemandePlan{.t = 2, .df = 9, .probabilite = 0}, DemandePlan{.t = 2, .df = 0},
+          DemandePlan{.t = 2, .df = 9, .cellules = 0}, DemandePlan{.t = 2, .df = 9, .alpha = 0}}) {
         const ResultatPlan r = PlanifieReplique(d);
         EXPECT_EQ(r.issue, IssuePlan::EchecNumerique);
         EXPECT_FALSE(r.nFutur);

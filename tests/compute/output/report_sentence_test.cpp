@@ -13,12 +13,12 @@ namespace {
 
 TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
     // The default example's statistic: p2 = 0.30 with 9 degrees of freedom.
-    ElementsRapport e;
-    e.statistique = 3;
-    e.df = 9;
-    e.t = 1.0997161854;
-    e.p2 = 0.30;
-    e.p1 = 0.15;
+    ElementsRapport e{.statistique = 3,
+                      .df = 9,
+                      .t = 1.0997161854,
+                      .p2 = 0.30,
+                      .p1 = 0.15,
+                      .future = std::nullopt};
     EXPECT_EQ(PhraseRapport(e), "t(9) = 1.10, two-tailed p = .30");
     e.resultats[static_cast<std::size_t>(Resultat::Ppreprep)] = ValeurConservee{0.5, 0.5};
     EXPECT_EQ(PhraseRapport(e), "t(9) = 1.10, two-tailed p = .30: ppreprep (γ = .90) = .500");
@@ -27,20 +27,19 @@ TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
 // An F, a one-tailed alpha, a future experiment, a raw effect, four decimals; a limit that
 // rounds to zero loses its minus sign.
 TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
-    ElementsRapport e;
-    e.statistique = 2;
-    e.df = 17.5;
-    e.F = 6.25;
-    e.t = 2.5;
-    e.p2 = 0.0224;
-    e.nbDecimales = 4;
-    e.future = ElementsRapport::ExperienceFuture{2, 37};
-    e.alpha = 0.01;
-    e.alphaBilateral = false;
-    e.gamma = 0.975;
-    e.garantieEstimation = 90;
-    e.garantiePrediction = 99.5;
-    e.effetBrut = true;
+    ElementsRapport e{.nbDecimales = 4,
+                      .statistique = 2,
+                      .df = 17.5,
+                      .t = 2.5,
+                      .F = 6.25,
+                      .p2 = 0.0224,
+                      .future = ElementsRapport::ExperienceFuture{2, 37},
+                      .alpha = 0.01,
+                      .alphaBilateral = false,
+                      .gamma = 0.975,
+                      .garantieEstimation = 90,
+                      .garantiePrediction = 99.5,
+                      .effetBrut = true};
     e.resultats[static_cast<std::size_t>(Resultat::Psrep)] = ValeurConservee{0.61234, 0.61234};
     e.resultats[static_cast<std::size_t>(Resultat::pReplique)] = ValeurConservee{0.00002, 0.4};
     e.resultats[static_cast<std::size_t>(Resultat::Effet)] = ValeurConservee{-0.004, 9.996};
@@ -71,12 +70,12 @@ TEST(ReportSentence, HowTheObservedPIsWritten) {
         {3, 0, 1, 0.5, "t(9) = 0.00, two-tailed p = 1.00"},
     };
     for (const Cas& cas : table) {
-        ElementsRapport e;
-        e.statistique = cas.statistique;
-        e.df = 9;
-        e.t = cas.t;
-        e.p2 = cas.p2;
-        e.p1 = cas.p1;
+        const ElementsRapport e{.statistique = cas.statistique,
+                                .df = 9,
+                                .t = cas.t,
+                                .p2 = cas.p2,
+                                .p1 = cas.p1,
+                                .future = std::nullopt};
         EXPECT_EQ(PhraseRapport(e), cas.attendu);
     }
 }
