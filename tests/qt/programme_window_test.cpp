@@ -389,11 +389,8 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
         withAboutBox(lookAndClose);
         withAboutBox(lookAndClose);
         QVERIFY(text.contains(QStringLiteral("licence MIT")));
-        QVERIFY(text.contains(QStringLiteral("Les contributeurs d'Ormane*")));
-        QVERIFY(text.contains(QStringLiteral("** les rubriques d'aide")));
         QVERIFY2(!shows(text, "\\b(The|the|and|its)\\b"), qPrintable(text));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        QCOMPARE(action("MenuAuteurs")->text(), QStringLiteral("au&Teurs"));
     }
 };
 
