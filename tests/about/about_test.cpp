@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,11 +65,6 @@ TEST(AboutText, HasSeventeenLinesWithTheTermsInItsLanguageOnly) {
     for (const std::string& line : en) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
 }
 
-std::array<int, 4> Place(const std::optional<window::Twips>& where) {
-    window::Twips t = where.value_or(window::Twips{-1, -1, -1, -1});
-    return {t.left, t.top, t.width, t.height};
-}
-
 class AboutBox : public ::testing::Test {
   protected:
     AboutBox()
@@ -89,23 +83,6 @@ class AboutBox : public ::testing::Test {
     window::Session session;
     window::FormInstance<Apropos> apropos;
 };
-
-TEST_F(AboutBox, IsABorderedCentredTextAbovePictureIconAndButton) {
-    Apropos& boite = apropos.create();
-    EXPECT_EQ(Place(boite.clientSize()), (std::array{0, 0, 8610, 4470}));
-    const window::Presentation& copyr = boite.label("Copyr").presentation();
-    EXPECT_TRUE(copyr.border);
-    EXPECT_EQ(copyr.alignment, window::Alignment::Centre);
-    EXPECT_EQ(Place(copyr.geometry), (std::array{300, 150, 8000, 2850}));
-    // 85 and 32 pixels square, at 15 twips to a pixel.
-    const window::Presentation& image = boite.picture("Image1").presentation();
-    const window::Presentation& icone = boite.picture("IconeArdix").presentation();
-    EXPECT_EQ(image.image, "ormane-about");
-    EXPECT_EQ(Place(image.geometry), (std::array{3450, 3075, 85 * 15, 85 * 15}));
-    EXPECT_EQ(icone.image, "ormane");
-    EXPECT_EQ(Place(icone.geometry), (std::array{4725, 3480, 32 * 15, 32 * 15}));
-    EXPECT_EQ(boite.commandButton("OK").caption(), "&Ok");
-}
 
 TEST_F(AboutBox, LoadsHiddenThenEachUseShowsTheTextsOfTheLanguageOfThatMomentUntilClosed) {
     langue = Langue::Anglais;

@@ -10,41 +10,31 @@ namespace {
 
 using Automation = ProgrammeTest;
 
+// Dismissed by the program's hiding it or by the window's close control: the caller gets
+// the result shown, the program goes on and nothing is saved.
 TEST_F(Automation, ReturnsThePrepCaptionShownWhenTheWindowIsDismissed) {
-    std::string vu;
-    platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
-        auto& feuille = static_cast<window::FeuilleOrmane&>(form);
-        window::TextBox& t = feuille.textBox("Textet", 1);
-        UserActions::type(t, "2.5");
-        UserActions::keyUp(t, 0);
-        UserActions::click(feuille.commandButton("BoutonCalculer"));
-        vu = feuille.label("EtiPrep").caption();
-        feuille.hide();
-    });
-    OrmaneClasse classe(programme.feuilleOrmane());
-    std::string prep = classe.CalculeOrmane();
-    EXPECT_THAT(prep, ResultatPrep(3));
-    EXPECT_EQ(prep, vu);
-    EXPECT_FALSE(programme.feuilleOrmane().exists());
-    EXPECT_FALSE(platform.programEnd.ended());
-}
-
-TEST_F(Automation, TheCloseControlHandsBackTheResultShownWithoutEndingTheProgram) {
-    std::string premier, vu;
-    platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
-        premier = form.label("EtiPrep").caption();
-        UserActions::type(form.textBox("Textet", 1), "2.5");
-        UserActions::click(form.commandButton("BoutonCalculer"));
-        vu = form.label("EtiPrep").caption();
-        UserActions::close(form);
-    });
-    OrmaneClasse classe(programme.feuilleOrmane());
-    std::string prep = classe.CalculeOrmane();
-    EXPECT_NE(vu, premier);  // the typed p was computed before the close
-    EXPECT_EQ(prep, vu);
-    EXPECT_FALSE(programme.feuilleOrmane().exists());
-    EXPECT_FALSE(platform.programEnd.ended());
-    EXPECT_EQ(platform.settings.writeCount(), 0);
+    for (bool parFermeture : {false, true}) {
+        SCOPED_TRACE(parFermeture ? "close control" : "hidden");
+        Lancement run;
+        std::string premier, vu;
+        run.platform.windows.scriptModal("FeuilleOrmane", [&](window::Form& form) {
+            premier = form.label("EtiPrep").caption();
+            window::TextBox& t = form.textBox("Textet", 1);
+            UserActions::type(t, "2.5");
+            UserActions::keyUp(t, 0);
+            UserActions::click(form.commandButton("BoutonCalculer"));
+            vu = form.label("EtiPrep").caption();
+            parFermeture ? void(UserActions::close(form)) : form.hide();
+        });
+        OrmaneClasse classe(run.programme.feuilleOrmane());
+        std::string prep = classe.CalculeOrmane();
+        EXPECT_THAT(prep, ResultatPrep(3));
+        EXPECT_NE(vu, premier);  // the typed t was computed before the window went
+        EXPECT_EQ(prep, vu);
+        EXPECT_FALSE(run.programme.feuilleOrmane().exists());
+        EXPECT_FALSE(run.platform.programEnd.ended());
+        EXPECT_EQ(run.platform.settings.writeCount(), 0);
+    }
 }
 
 TEST_F(Automation, AWindowAlreadyShownModelessFailsToTheCaller) {

@@ -18,21 +18,16 @@ class Language : public ProgrammeTest {
     void ChoisitAnglais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 0))); }
 };
 
-TEST_F(Language, EachSwitchMovesTheCheckMarkAndTheHelpContexts) {
-    for (bool francais : {true, false}) {
+TEST_F(Language, EachSwitchMovesTheCheckMarkTheHelpContextsAndWritesTheCaptionsAsStored) {
+    const auto legendes = LitTextes(PROGRAM_DATA_DIR "/captions.tsv");
+    for (bool francais : {true, false, true}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
         EXPECT_EQ(M().LangueChoisie, francais ? Langue::Francais : Langue::Anglais);
         EXPECT_EQ(F().menuItem("MenuLangue", 1).checked(), francais);
         EXPECT_EQ(F().menuItem("MenuLangue", 0).checked(), !francais);
         EXPECT_EQ(F().helpContextId(), francais ? 2 : 12);
         EXPECT_EQ(programme.apropos().existing()->helpContextId(), francais ? 1 : 11);
-    }
-}
-
-TEST_F(Language, EachSwitchWritesTheCaptionsAsStored) {
-    for (bool francais : {true, false, true}) {
-        francais ? ChoisitFrancais() : ChoisitAnglais();
-        for (const TexteDesDeuxLangues& a : LitTextes(PROGRAM_DATA_DIR "/captions.tsv")) {
+        for (const TexteDesDeuxLangues& a : legendes) {
             const std::string& vu =
                 a.index < 0 ? Legende(a.controle.c_str()) : Legende(a.controle.c_str(), a.index);
             EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";

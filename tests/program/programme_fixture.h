@@ -51,8 +51,6 @@ struct Lancement {
     const std::string& Texte(const char* nom, std::int16_t index) {
         return F().textControl(nom, index).text();
     }
-    bool Visible(const char* nom) { return F().control(nom).visible(); }
-    bool Visible(const char* nom, std::int16_t index) { return F().control(nom, index).visible(); }
 
     // Everything a person sees of each control, to tell that a command changed nothing.
     std::map<std::string, std::string> Etat() {

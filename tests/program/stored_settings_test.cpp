@@ -1,6 +1,8 @@
 // What a previous run left in the settings store, how the load copes with odd values,
 // and how the program ends: the quit commands save exactly the seven settings, the
 // window's own close control saves nothing.
+#include <array>
+
 #include "program/startup/settings.h"
 #include "programme_fixture.h"
 
@@ -9,70 +11,49 @@ namespace {
 
 using StoredSettings = ProgrammeTest;
 
-TEST_F(StoredSettings, ALanguageThatIsNotANumberStartsInFrench) {
-    Stocke("L", "anglais");
-    Demarre();
-    EXPECT_EQ(M().LangueChoisie, Langue::Francais);
-    EXPECT_TRUE(F().menuItem("MenuLangue", 1).checked());
-    EXPECT_FALSE(F().menuItem("MenuLangue", 0).checked());
-    EXPECT_EQ(Legende("EtiDecimales"), "décimales 3");
-    EXPECT_EQ(F().helpContextId(), 2);
-    EXPECT_EQ(programme.apropos().existing()->helpContextId(), 1);
-}
-
-// Any other code would leave the Help and K-prime buttons blank and the design's captions.
-TEST_F(StoredSettings, ALanguageCodeOtherThan0Or1StartsInEnglishAndIsWrittenBackAs1) {
-    for (const char* code : {"2", "-1", "32767", "-32768"}) {
-        SCOPED_TRACE(code);
+// One setting as a previous run (or a person) left it: what the start shows and what the
+// quit writes back. A language that is not a number is French; any code other than 0 or 1
+// is English (else the Help and K-prime buttons were blank and the design's captions
+// stayed); stored decimals outside the bar's 2 to 9 (results blank at -32768, wider than the
+// screen at 99) take 3; any stored statistic ends as the two-tailed p.
+TEST_F(StoredSettings, OddValuesStartWithTheDefaultAndAreWrittenBackAsUsed) {
+    // key, stored, written back by the quit
+    const std::array<const char*, 3> cas[] = {
+        {"L", "anglais", "0"}, {"L", "2", "1"},     {"L", "-1", "1"}, {"L", "32767", "1"},
+        {"L", "-32768", "1"},  {"D", "2", "2"},     {"D", "5", "5"},  {"D", "9", "9"},
+        {"D", "1", "3"},       {"D", "10", "3"},    {"D", "99", "3"}, {"D", "0", "3"},
+        {"D", "-32768", "3"},  {"D", "trois", "3"}, {"O", "1", "3"},  {"O", "2", "3"},
+        {"O", "4", "3"},       {"O", "9", "3"},     {"O", "0", "3"},  {"O", "-1", "3"},
+        {"O", "32767", "3"}};
+    for (auto [cle, stocke, relu] : cas) {
+        SCOPED_TRACE(std::string(cle) + "=" + stocke);
+        const bool fr = std::string(cle) == "L" && std::string(relu) == "0";
+        const int decimales = std::string(cle) == "D" ? std::stoi(relu) : 3;
         Lancement run;
-        run.Stocke("L", code);
+        run.Stocke(cle, stocke);
         run.Demarre();
-        EXPECT_EQ(run.M().LangueChoisie, Langue::Anglais);
-        EXPECT_TRUE(run.F().menuItem("MenuLangue", 0).checked());
-        EXPECT_EQ(run.Legende("BoutonAide"), "&Help [F1]");
-        EXPECT_EQ(run.Legende("BoutonKprime"), "&K-prime Distribution");
+        EXPECT_EQ(run.M().LangueChoisie, fr ? Langue::Francais : Langue::Anglais);
+        EXPECT_TRUE(run.F().menuItem("MenuLangue", fr ? 1 : 0).checked());
+        EXPECT_FALSE(run.F().menuItem("MenuLangue", fr ? 0 : 1).checked());
+        EXPECT_EQ(run.Legende("BoutonAide"), fr ? "&Aide [F1]" : "&Help [F1]");
+        EXPECT_EQ(run.Legende("BoutonKprime"),
+                  fr ? "Distribution &K-prime" : "&K-prime Distribution");
         EXPECT_EQ(run.Legende("OptionReplique", 1),
-                  "&Future experiment with cell counts multiplied by");
-        EXPECT_EQ(run.Legende("EtiDecimales"), "decimals 3");
-        EXPECT_EQ(run.F().helpContextId(), 12);
-        EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(3));
-        UserActions::click(run.F().commandButton("BoutonQuitter"));
-        EXPECT_EQ(run.Stocke("L"), "1");
-    }
-}
-
-// Outside the bar's 2 to 9 the results were blank (-32768) or wider than the screen (99).
-TEST_F(StoredSettings, StoredDecimalsOutside2To9TakeTheDefault3) {
-    struct Cas {
-        const char* stocke;
-        std::int16_t decimales;
-    };
-    for (Cas c : {Cas{"2", 2}, Cas{"5", 5}, Cas{"9", 9}, Cas{"1", 3}, Cas{"10", 3}, Cas{"99", 3},
-                  Cas{"0", 3}, Cas{"-32768", 3}, Cas{"trois", 3}}) {
-        SCOPED_TRACE(c.stocke);
-        Lancement run;
-        run.Stocke("D", c.stocke);
-        run.Demarre();
-        EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), c.decimales);
-        EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(c.decimales));
-        EXPECT_EQ(run.Legende("EtiDecimales"), "decimals " + std::to_string(c.decimales));
-        UserActions::click(run.F().commandButton("BoutonQuitter"));
-        EXPECT_EQ(run.Stocke("D"), std::to_string(c.decimales));
-    }
-}
-
-TEST_F(StoredSettings, AnyStoredStatisticEndsAsTheTwoTailedP) {
-    for (const char* choix : {"1", "2", "4", "9", "0", "-1", "32767"}) {
-        SCOPED_TRACE(choix);
-        Lancement run;
-        run.Stocke("O", choix);
-        run.Demarre();
-        for (std::int16_t i = 1; i <= 4; ++i) {
-            EXPECT_EQ(run.F().optionButton("Optiont", i).value() != Faux, i == 3);
+                  fr ? "expérience &Future avec effectifs multipliés par"
+                     : "&Future experiment with cell counts multiplied by");
+        EXPECT_EQ(run.F().helpContextId(), fr ? 2 : 12);
+        EXPECT_EQ(run.programme.apropos().existing()->helpContextId(), fr ? 1 : 11);
+        EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), decimales);
+        EXPECT_EQ(run.Legende("EtiDecimales"),
+                  (fr ? "décimales " : "decimals ") + std::to_string(decimales));
+        if (!fr) {
+            EXPECT_THAT(run.Legende("EtiPrep"), ResultatPrep(decimales));
         }
+        for (std::int16_t i = 1; i <= 4; ++i)
+            EXPECT_EQ(run.F().optionButton("Optiont", i).value() != Faux, i == 3);
         EXPECT_EQ(run.Texte("Textet", 1), "1.09971619");
         UserActions::click(run.F().commandButton("BoutonQuitter"));
-        EXPECT_EQ(run.Stocke("O"), "3");
+        EXPECT_EQ(run.Stocke(cle), relu);
     }
 }
 

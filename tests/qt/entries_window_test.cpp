@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSet>
 #include <QtTest>
 #include <memory>
 
@@ -143,66 +142,50 @@ class EntriesWindowTest : public qt::testing::WindowTest {
         QCOMPARE(status(), QString());
     }
 
+    // How a mark looks and is told is the binding's (binding_test.cpp); here, that the
+    // window marks what it did not read as written, says how it read it, and still fits.
     void aBoxNotReadAsWrittenIsMarkedForTheEyeAndTheScreenReader() {
         QLineEdit* df = box("Textedf");
-        const QColor plain = df->palette().color(QPalette::Base);
         const QString nine = label("EtiPrep");
         retype(df, "9abc");
         QVERIFY(F().textBox("Textedf").marked());
-        QVERIFY(df->palette().color(QPalette::Base) != plain);
-        QCOMPARE(df->toolTip(), QStringLiteral("read as 9"));
         QCOMPARE(accessible(df, QAccessible::Description), QStringLiteral("read as 9"));
         QCOMPARE(status(), QStringLiteral("degrees of freedom \"9abc\" is read as 9"));
         QCOMPARE(label("EtiPrep"), nine);
         QStringList problems = qt::testing::clippedWidgets(*w_->window());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
         qt::testing::saveScreenshot(*w_->window(), QStringLiteral("entries-marked"));
-        QCOMPARE(box("Textet", 3)->palette().color(QPalette::Base), plain);
+        QVERIFY(!F().textBox("Textet", 3).marked());
         retype(df, "abc");
         QCOMPARE(df->toolTip(), QStringLiteral("read as 0"));
         QCOMPARE(status(), QStringLiteral("enter the degrees of freedom"));
         retype(df, "9");
-        QCOMPARE(df->palette().color(QPalette::Base), plain);
+        QVERIFY(!F().textBox("Textedf").marked());
         QCOMPARE(df->toolTip(), QString());
-        QCOMPARE(accessible(df, QAccessible::Description), QString());
         QCOMPARE(status(), QString());
         QCOMPARE(label("EtiPrep"), nine);
     }
 
+    // The names themselves are checked on the model (tests/program, data/accessible-names.tsv)
+    // and their way to the screen reader on a small form (binding_test.cpp); here, that the
+    // real window's widgets carry them, in the interface language.
     void aScreenReaderHearsWhatEachBoxAndResultIsInTheInterfaceLanguage() {
         auto* prep = control<QLabel>("EtiPrep");
         QCOMPARE(accessible(prep, QAccessible::Name), QStringLiteral("prep"));
         QCOMPARE(accessible(prep, QAccessible::Description), prep->text());
         QCOMPARE(accessible(box("Textet", 3), QAccessible::Name), QStringLiteral("two-tailed p"));
         QCOMPARE(accessible(box("Textet", 3), QAccessible::Value), QStringLiteral("0.30"));
-        auto* alpha = control<QComboBox>("Textealpha");
-        QCOMPARE(accessible(alpha, QAccessible::Name), QStringLiteral("alpha"));
-        QCOMPARE(accessible(alpha, QAccessible::Value), QStringLiteral("0.05"));
+        QCOMPARE(accessible(control("Textealpha"), QAccessible::Name), QStringLiteral("alpha"));
         QCOMPARE(accessible(control("Etidf", 0), QAccessible::Name),
                  QStringLiteral("degrees of freedom"));
-        QCOMPARE(accessible(control("Ascenseur"), QAccessible::Name), QStringLiteral("decimals"));
-        // The status line: named, what it says as its description.
         QLineEdit* df = box("Textedf");
         retype(df, "");
         QTest::keyClick(df, Qt::Key_Delete);
-        auto* line = control<QLabel>("EtiEtat");
-        QCOMPARE(accessible(line, QAccessible::Name), QStringLiteral("status"));
-        QCOMPARE(accessible(line, QAccessible::Description),
-                 QStringLiteral("enter the degrees of freedom"));
-        // Every name is different: no two boxes are announced alike.
-        QStringList names;
-        for (window::Control* c : F().controls()) {
-            if (c->kind() == window::Kind::TextBox || c->kind() == window::Kind::ComboBox)
-                names << accessible(w_->widget(*c), QAccessible::Name);
-        }
-        for (QLabel* result : resultLabels()) names << accessible(result, QAccessible::Name);
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
-
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        auto* line = control<QLabel>("EtiEtat");
         QCOMPARE(accessible(line, QAccessible::Name), QStringLiteral("état"));
         QCOMPARE(accessible(line, QAccessible::Description),
                  QStringLiteral("entrez les degrés de liberté"));
-        QCOMPARE(accessible(box("Textet", 3), QAccessible::Name), QStringLiteral("p bilatéral"));
         QCOMPARE(accessible(control("EtiICt", 1), QAccessible::Name),
                  QStringLiteral("intervalle de prédiction de t"));
         QCOMPARE(accessible(control("Ascenseur"), QAccessible::Name), QStringLiteral("décimales"));

@@ -11,23 +11,19 @@
 #include <memory>
 
 #include "kprime/feuille_kprime.h"
-#include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
+#include "support/window_test.h"
 
 using namespace ormane;
-using qt::testing::ProgrammeWindow;
 
-class KprimeDialogTest : public QObject {
+class KprimeDialogTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgrammeWindow> w_;
-
     FeuilleKprime& K() { return *w_->programme().feuilleKprime().existing(); }
     QWidget* dialog() { return w_->platform().windows.windowOf(K()); }
     template <class W = QWidget>
-    W* control(const char* name, std::int16_t index = -1) {
+    W* inDialog(const char* name, std::int16_t index = -1) {
         return w_->widget<W>(index < 0 ? K().control(name) : K().control(name, index));
     }
     void alt(Qt::Key key) { QTest::keyClick(dialog(), key, Qt::AltModifier); }
@@ -40,10 +36,7 @@ class KprimeDialogTest : public QObject {
 
   private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^ormane:")));
-        w_ = std::make_unique<ProgrammeWindow>();
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        QVERIFY(start());
         // &K-prime Distribution from the keyboard, as a person opens it.
         QTest::keyClick(w_->window(), Qt::Key_K, Qt::AltModifier);
         QVERIFY(w_->programme().feuilleKprime().exists());
@@ -59,8 +52,8 @@ class KprimeDialogTest : public QObject {
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("K-prime distribution "));
         QVERIFY(w_->window()->isVisible());
         QVERIFY(
-            control<QLabel>("EtiQueue", 1)->text().startsWith(QStringLiteral(" P(K ≤ x) = 0.")));
-        QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("clo&Se"));
+            inDialog<QLabel>("EtiQueue", 1)->text().startsWith(QStringLiteral(" P(K ≤ x) = 0.")));
+        QCOMPARE(inDialog<QPushButton>("BoutonQuitter")->text(), QStringLiteral("clo&Se"));
     }
 
     // Alt with a label's letter reaches its box, with an option's or a check box's the
@@ -78,38 +71,39 @@ class KprimeDialogTest : public QObject {
                     {Qt::Key_C, "BoutonCalculer", -1}};
         for (const auto& k : keys) {
             alt(k.key);
-            QTRY_VERIFY2(control(k.name, k.index)->hasFocus(), k.name);
+            QTRY_VERIFY2(inDialog(k.name, k.index)->hasFocus(), k.name);
         }
         // The two check boxes and automatic computation were toggled by their keys.
         QCOMPARE(K().checkBox("CaseDl", 1).value(), std::int16_t{1});
         QCOMPARE(K().checkBox("CaseAutomatique").value(), std::int16_t{0});
-        QVERIFY(!control("Textedl", 1)->isEnabled());
-        QVERIFY(control<QRadioButton>("OptionLimite", 0)->isChecked());
+        QVERIFY(!inDialog("Textedl", 1)->isEnabled());
+        QVERIFY(inDialog<QRadioButton>("OptionLimite", 0)->isChecked());
     }
 
     void typedKeysRecomputeAndCommaIsADecimalSeparator() {
         alt(Qt::Key_O);
-        retype(control<QLineEdit>("TexteNC"), "0");
+        retype(inDialog<QLineEdit>("TexteNC"), "0");
         alt(Qt::Key_2);
-        retype(control<QLineEdit>("Textedl", 2), "1");
-        retype(control<QLineEdit>("TexteLimite"), "1,0");
+        retype(inDialog<QLineEdit>("Textedl", 2), "1");
+        retype(inDialog<QLineEdit>("TexteLimite"), "1,0");
         // lambda = 0 and df2 = 1: the Cauchy law, P(K <= 1) = 3/4, and no mean.
-        QCOMPARE(control<QLabel>("EtiQueue", 1)->text(), QStringLiteral(" P(K ≤ x) = 0.75"));
-        QCOMPARE(control<QLabel>("EtiMoment", 1)->text(), QString());
-        QCOMPARE(control<QLabel>("EtiMoment", 2)->text(), QStringLiteral("0"));
-        retype(control<QLineEdit>("TexteLimite"), "1x");
+        QCOMPARE(inDialog<QLabel>("EtiQueue", 1)->text(), QStringLiteral(" P(K ≤ x) = 0.75"));
+        QCOMPARE(inDialog<QLabel>("EtiMoment", 1)->text(), QString());
+        QCOMPARE(inDialog<QLabel>("EtiMoment", 2)->text(), QStringLiteral("0"));
+        retype(inDialog<QLineEdit>("TexteLimite"), "1x");
         QVERIFY(K().textBox("TexteLimite").marked());
-        QCOMPARE(control<QLabel>("EtiEtat")->text(), QStringLiteral("limit x \"1x\" is read as 1"));
+        QCOMPARE(inDialog<QLabel>("EtiEtat")->text(),
+                 QStringLiteral("limit x \"1x\" is read as 1"));
     }
 
     void addThenCopyPutsTheListOnTheClipboard() {
         // A button's key presses it as a click does, a moment later.
-        auto* lines = control<QLabel>("EtiListe");
+        auto* lines = inDialog<QLabel>("EtiListe");
         QGuiApplication::clipboard()->clear();
         alt(Qt::Key_A);
         QTRY_VERIFY(!lines->text().isEmpty());
         alt(Qt::Key_B);
-        retype(control<QLineEdit>("TexteProbabilite"), "0.5");
+        retype(inDialog<QLineEdit>("TexteProbabilite"), "0.5");
         alt(Qt::Key_A);
         QTRY_COMPARE(lines->text().count(u'\n'), 1);
         const QString list = lines->text();
@@ -121,16 +115,16 @@ class KprimeDialogTest : public QObject {
     }
 
     void aLanguageSwitchRecaptionsTheOpenDialog() {
-        w_->action(w_->F().menuItem("MenuLangue", 1))->trigger();
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("Distribution K-prime"));
-        QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("&Fermer"));
-        QCOMPARE(control<QLabel>("Eti", 3)->text(), QStringLiteral("écart-type"));
-        QCOMPARE(control<QLabel>("Etidl", 1)->text(), QStringLiteral("dl&1"));
-        QCOMPARE(control("Textedl", 1)->accessibleName(), QStringLiteral("dl1"));
+        QCOMPARE(inDialog<QPushButton>("BoutonQuitter")->text(), QStringLiteral("&Fermer"));
+        QCOMPARE(inDialog<QLabel>("Eti", 3)->text(), QStringLiteral("écart-type"));
+        QCOMPARE(inDialog<QLabel>("Etidl", 1)->text(), QStringLiteral("dl&1"));
+        QCOMPARE(inDialog("Textedl", 1)->accessibleName(), QStringLiteral("dl1"));
         // French keys: a&Jouter.
         alt(Qt::Key_J);
-        QTRY_VERIFY(!control<QLabel>("EtiListe")->text().isEmpty());
-        QVERIFY(control<QLabel>("EtiListe")->text().contains(QStringLiteral("moyenne")));
+        QTRY_VERIFY(!inDialog<QLabel>("EtiListe")->text().isEmpty());
+        QVERIFY(inDialog<QLabel>("EtiListe")->text().contains(QStringLiteral("moyenne")));
     }
 
     void closeByItsKeyUnloadsIt() {

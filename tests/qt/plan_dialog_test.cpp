@@ -67,57 +67,48 @@ class PlanDialogTest : public qt::testing::WindowTest {
 
     // The default example (t(9) = 1.10): psrep 0.80 needs 547 per cell; P = 0.70, 82.
     void theKeysReachEveryEntryAndTheUseButtonComputesTheFutureExperiment() {
-        QString title, first, second, prepLine, oneCell, focusedName;
-        bool modal = false, curveDrawn = false, useEnabled = false, helpShown = false;
-        QStringList problems;
         withPlan(Qt::Key_N, [&](QWidget& dialog) {
-            modal = dialog.windowModality() == Qt::ApplicationModal;
-            title = dialog.windowTitle();
-            first = line("EtiNFutur");
-            problems = qt::testing::clippedWidgets(dialog);
+            QVERIFY(dialog.windowModality() == Qt::ApplicationModal);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Plan a replication"));
+            QCOMPARE(line("EtiNFutur"), QStringLiteral(" n' = 547 per cell (observed: n = 5.5)"));
+            const QStringList problems = qt::testing::clippedWidgets(dialog);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
             qt::testing::saveScreenshot(dialog, QStringLiteral("plan-en"));
             // The curve: its points drawn in the highlight colour.
             QWidget* curve =
                 w_->platform().windows.binding(plan())->widget(plan().control("CourbePlan"));
             const QImage image = curve->grab().toImage();
             const QColor highlight = curve->palette().highlight().color();
+            bool curveDrawn = false;
             for (int x = 0; x < image.width() && !curveDrawn; ++x) {
                 for (int y = 0; y < image.height() && !curveDrawn; ++y) {
                     curveDrawn = image.pixelColor(x, y) == highlight;
                 }
             }
+            QVERIFY(curveDrawn);
             press(dialog, Qt::Key_P, Qt::AltModifier);
-            focusedName = QApplication::focusWidget()->objectName();
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TexteProbabilite"));
             retype(dialog, QStringLiteral("0.70"));
-            second = line("EtiNFutur");
+            QCOMPARE(line("EtiNFutur"), QStringLiteral(" n' = 82 per cell (observed: n = 5.5)"));
             press(dialog, Qt::Key_E, Qt::AltModifier);  // pr&ep
-            prepLine = line("EtiAtteinte");
+            QVERIFY2(line("EtiAtteinte").startsWith(QStringLiteral(" prep = ")),
+                     qPrintable(line("EtiAtteinte")));
             press(dialog, Qt::Key_C, Qt::AltModifier);
             retype(dialog, QStringLiteral("1"));
-            oneCell = line("EtiNFutur");
+            QVERIFY2(line("EtiNFutur").contains(QStringLiteral("(observed: n = 10)")),
+                     qPrintable(line("EtiNFutur")));
             press(dialog, Qt::Key_C, Qt::AltModifier);
             retype(dialog, QStringLiteral("2"));
             press(dialog, Qt::Key_S, Qt::AltModifier);  // p&srep
-            useEnabled = inPlan<QPushButton>("BoutonUtiliser")->isEnabled();
+            QVERIFY(inPlan<QPushButton>("BoutonUtiliser")->isEnabled());
             press(dialog, Qt::Key_H, Qt::AltModifier);
             qt::HelpWindow* help = w_->platform().help.window();
-            helpShown = help != nullptr && help->browser().source().toLocalFile().endsWith(
-                                               QStringLiteral("/en/18.html"));
+            QVERIFY(help != nullptr &&
+                    help->browser().source().toLocalFile().endsWith(QStringLiteral("/en/18.html")));
             dialog.activateWindow();
-            helpShown = QTest::qWaitForWindowActive(&dialog) && helpShown;
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             press(dialog, Qt::Key_U, Qt::AltModifier);
         });
-        QVERIFY(helpShown);
-        QVERIFY(modal);
-        QVERIFY(curveDrawn);
-        QVERIFY(useEnabled);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        QCOMPARE(title, QStringLiteral("Plan a replication"));
-        QCOMPARE(first, QStringLiteral(" n' = 547 per cell (observed: n = 5.5)"));
-        QCOMPARE(focusedName, QStringLiteral("TexteProbabilite"));
-        QCOMPARE(second, QStringLiteral(" n' = 82 per cell (observed: n = 5.5)"));
-        QVERIFY2(prepLine.startsWith(QStringLiteral(" prep = ")), qPrintable(prepLine));
-        QVERIFY2(oneCell.contains(QStringLiteral("(observed: n = 10)")), qPrintable(oneCell));
         // The main window now predicts the future experiment found, and computed it.
         QCOMPARE(F().optionButton("OptionReplique", 1).value(), Vrai);
         QCOMPARE(F().textBox("Textec").text(), std::string("82/5.5"));
@@ -130,30 +121,25 @@ class PlanDialogTest : public qt::testing::WindowTest {
 
     void inFrenchItSpeaksFrenchMarksUnreadTextAndSaysWhatCannotBeReached() {
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
-        QString title, close, unread, beyond, tip;
-        bool marked = false, useDisabled = false;
         withPlan(Qt::Key_I, [&](QWidget& dialog) {
-            title = dialog.windowTitle();
-            close = inPlan<QPushButton>("BoutonFermer")->text();
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Planifier une réplique"));
+            QCOMPARE(inPlan<QPushButton>("BoutonFermer")->text(), QStringLiteral("&Fermer"));
             press(dialog, Qt::Key_P, Qt::AltModifier);
             retype(dialog, QStringLiteral("abc"));
-            marked = plan().textBox("TexteProbabilite").marked();
-            tip = inPlan("TexteProbabilite")->toolTip();
-            unread = line("EtiMessage");
-            useDisabled = !inPlan<QPushButton>("BoutonUtiliser")->isEnabled();
+            QVERIFY(plan().textBox("TexteProbabilite").marked());
+            QCOMPARE(inPlan("TexteProbabilite")->toolTip(), QStringLiteral("lu comme 0"));
+            const QString unread = line("EtiMessage");
+            QVERIFY2(unread.startsWith(QStringLiteral("Donnez une probabilité")),
+                     qPrintable(unread));
+            QVERIFY(!inPlan<QPushButton>("BoutonUtiliser")->isEnabled());
             retype(dialog, QStringLiteral("0,9"));
-            beyond = line("EtiMessage");
+            const QString beyond = line("EtiMessage");
+            QVERIFY2(beyond.contains(QStringLiteral("ne peut être atteint")) &&
+                         beyond.contains(QStringLiteral("0.850")),
+                     qPrintable(beyond));
             qt::testing::saveScreenshot(dialog, QStringLiteral("plan-fr"));
             press(dialog, Qt::Key_F, Qt::AltModifier);  // &Fermer
         });
-        QCOMPARE(title, QStringLiteral("Planifier une réplique"));
-        QCOMPARE(close, QStringLiteral("&Fermer"));
-        QVERIFY(marked && useDisabled);
-        QCOMPARE(tip, QStringLiteral("lu comme 0"));
-        QVERIFY2(unread.startsWith(QStringLiteral("Donnez une probabilité")), qPrintable(unread));
-        QVERIFY2(beyond.contains(QStringLiteral("ne peut être atteint")) &&
-                     beyond.contains(QStringLiteral("0.850")),
-                 qPrintable(beyond));
         // Closing changed nothing in the main window.
         QCOMPARE(F().optionButton("OptionReplique", 0).value(), Vrai);
     }
@@ -162,12 +148,11 @@ class PlanDialogTest : public qt::testing::WindowTest {
         QTest::mouseClick(w_->widget<QLineEdit>(F().control("Textet", 3)), Qt::LeftButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
-        QString said;
         withPlan(Qt::Key_N, [&](QWidget& dialog) {
-            said = line("EtiObservation");
+            QVERIFY2(line("EtiObservation").contains(QStringLiteral("infinite")),
+                     qPrintable(line("EtiObservation")));
             press(dialog, Qt::Key_Escape);
         });
-        QVERIFY2(said.contains(QStringLiteral("infinite")), qPrintable(said));
     }
 };
 

@@ -84,30 +84,12 @@ class PlatformServicesTest : public QObject {
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("says");  // the window's title, or words of a not-found page
-        QTest::newRow("use, English") << 12 << "en/12.html"
-                                      << "Ormane – Use";
-        QTest::newRow("use, French") << 2 << "fr/2.html"
-                                     << "Ormane – Utilisation";
-        QTest::newRow("background, French") << 1 << "fr/1.html"
-                                            << "";
-        QTest::newRow("K-prime, English") << 13 << "en/13.html"
-                                          << "";
-        QTest::newRow("bibliography") << 22 << "22.html"
-                                      << "";
-        QTest::newRow("results, French") << 7 << "fr/7.html"
-                                         << "Ormane – Le menu Résultats";
-        QTest::newRow("French 9") << 9 << "not-found-fr.html"
-                                  << "numéro 9 n’existe pas";
-        QTest::newRow("K-prime calculator, English") << 14 << "en/14.html"
-                                                     << "Ormane – The K-prime calculator";
-        QTest::newRow("picture, English") << 16 << "en/16.html"
-                                          << "Ormane – The picture of the predictive distribution";
-        QTest::newRow("English 19") << 19 << "not-found-en.html"
-                                    << "number 19 does not exist";
-        QTest::newRow("other 40") << 40 << "not-found-en.html"
-                                  << "number 40 does not exist";
-        QTest::newRow("negative") << -3 << "not-found-en.html"
-                                  << "number -3 does not exist";
+        for (const QString& row : qt::testing::dataFile("help-topics.tsv").split(u'\n')) {
+            const QStringList field = row.split(u'\t');
+            if (row.startsWith(u'#') || field.size() != 3) continue;
+            QTest::newRow(qPrintable(field[1] + u' ' + field[0]))
+                << field[0].toInt() << field[1] << field[2];
+        }
     }
     void eachTopicOpensItsPageOrTheNotFoundPageOfItsLanguage() {
         QFETCH(int, topic);

@@ -1,26 +1,17 @@
 // How the program ends in widgets, and what it keeps in the settings file: Exit saves the
-// seven settings, the window's close button saves none, a file prepared as a previous run
-// (or a person) left it is read as the program reads it, and ending the program closes
-// every window and stops the modal loop that was running. Once the program has ended Qt
+// seven settings, the window's close button saves none, and ending the program closes
+// every window and stops the modal loop that was running (what a file holds is read as
+// tests/program and settings_store_test.cpp say). Once the program has ended Qt
 // runs no event loop again in this process: no test here needs one afterwards.
-#include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-#include <sys/stat.h>
-
 #include "qt/platform/help_window.h"
 #include "support/programme_window.h"
 #include "support/qt_test_main.h"
-#include "support/tidiness.h"
 #include "window/model/user_actions.h"
 
 using namespace ormane;
@@ -69,11 +60,11 @@ class ProgrammeQuitTest : public QObject {
         QVERIFY(!QFile::exists(iniFile()));
     }
 
+    // By its access key, which the Exit button and the menu bar's command share.
     void exitSavesTheSevenSettingsAndEndsTheProgram() {
         start();
         QPointer<QWidget> window = w_->window();
-        QTest::mouseClick(w_->widget<QPushButton>(w_->F().commandButton("BoutonQuitter")),
-                          Qt::LeftButton);
+        QTest::keyClick(w_->window(), Qt::Key_X, Qt::AltModifier);
         QVERIFY(w_->programme().session().ended());
         QVERIFY(window.isNull() || !window->isVisible());
         QCOMPARE(stored(), (QStringList{"1", "3", "3", "0.05", "0.90", "95", "95"}));
@@ -84,50 +75,6 @@ class ProgrammeQuitTest : public QObject {
         QVERIFY(w_->window()->close());
         QVERIFY(w_->programme().session().ended());
         QVERIFY(!QFile::exists(iniFile()));
-    }
-
-    void aPreparedFileIsReadAsTheProgramReadsIt() {
-        // "L" not a number: French. "D" 12, outside the bar's 2 to 9: 3 decimals. "O" 1:
-        // replaced by the default example's two-tailed p. "A" kept as typed.
-        QDir().mkpath(QFileInfo(iniFile()).absolutePath());
-        QFile file(iniFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Options]\nL=anglais\nD=12\nO=1\nA=abc\nH=90\n");
-        file.close();
-        start();
-        window::FeuilleOrmane& F = w_->F();
-        QCOMPARE(w_->widget<QPushButton>(F.commandButton("BoutonCalculer"))->text(),
-                 QStringLiteral("&Calculer"));
-        QVERIFY(w_->action(F.menuItem("MenuLangue", 1))->isChecked());
-        QVERIFY(QRegularExpression(QStringLiteral("^ prep = 0[.,]\\d{3}$"))
-                    .match(w_->widget<QLabel>(F.label("EtiPrep"))->text())
-                    .hasMatch());
-        QCOMPARE(w_->widget<QScrollBar>(F.scrollBar("Ascenseur"))->value(), 6);
-        QVERIFY(w_->widget<QRadioButton>(F.optionButton("Optiont", 3))->isChecked());
-        QCOMPARE(w_->widget<QComboBox>(F.comboBox("Textealpha"))->currentText(),
-                 QStringLiteral("abc"));
-        QStringList problems = qt::testing::clippedWidgets(*w_->window());
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-        // Quit by the menu's access key (the menu's "&Quitter", which the button shares).
-        QTest::keyClick(w_->window(), Qt::Key_Q, Qt::AltModifier);
-        QVERIFY(w_->programme().session().ended());
-        QCOMPARE(stored(), (QStringList{"0", "3", "3", "abc", "0.90", "90", "95"}));
-    }
-
-    // A FIFO would hold the start until someone wrote into it: it is no settings file.
-    void aFifoWhereTheSettingsFileShouldBeIsNeitherReadNorWritten() {
-        QDir().mkpath(QFileInfo(iniFile()).absolutePath());
-        QVERIFY(::mkfifo(QFile::encodeName(iniFile()).constData(), 0600) == 0);
-        start();
-        QCOMPARE(w_->widget<QPushButton>(w_->F().commandButton("BoutonAide"))->text(),
-                 QStringLiteral("&Help [F1]"));
-        QTest::mouseClick(w_->widget<QPushButton>(w_->F().commandButton("BoutonQuitter")),
-                          Qt::LeftButton);
-        QVERIFY(w_->programme().session().ended());
-        struct stat info {};
-        QVERIFY(::stat(QFile::encodeName(iniFile()).constData(), &info) == 0);
-        QVERIFY(S_ISFIFO(info.st_mode));
-        QFile::remove(iniFile());
     }
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,3 +19,14 @@
         TestClass test;                                                      \
         return QTest::qExec(&test, argc, argv);                              \
     }
+
+namespace ormane::qt::testing {
+
+// A file of tests/qt/data, without its last line end.
+inline QString dataFile(const char* name) {
+    QFile file(QStringLiteral(QT_TEST_DATA_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1)
+                                          : QString();
+}
+
+}  // namespace ormane::qt::testing
