@@ -69,7 +69,7 @@ compute options (a value may also be attached: --df=9; a value never starts with
   --estimate-level TEXT     guarantee, in percent, of the interval estimate of the
                             effect size (default 95)
   --prediction-level TEXT   guarantee, in percent, of the prediction intervals (default 95)
-  --d TEXT                  the observed effect is standardized (Cohen's d) and equals TEXT
+  --d TEXT                  the observed effect is standardized (d) and equals TEXT
                             (default: standardized, 0.34776080 as start-up places it)
   --raw TEXT                the observed effect is raw (unstandardized) and equals TEXT;
                             give at most one of --d and --raw

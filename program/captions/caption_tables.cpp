@@ -41,7 +41,7 @@ const std::array kLegendesParLangue = {
     TexteBilingue{"MenuEnregistrerResultats", kSeul, "&Enregistrer les résultats...",
                   "&Save results..."},
     TexteBilingue{"MenuCopierRapport", kSeul, "Copier le &rapport", "Copy the &report"},
-    TexteBilingue{"OptionEffet", 0, "&Standardisé (d de Cohen)", "&Standardized (Cohen's d)"},
+    TexteBilingue{"OptionEffet", 0, "&Standardisé (d)", "&Standardized (d)"},
     TexteBilingue{"OptionEffet", 1, "&Non standardisé (effet brut)",
                   "&Unstandardized (raw effect)"},
     TexteBilingue{"CadreEffet", kSeul, " effet observé ", " observed effect size "},

@@ -158,7 +158,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.label("Eti2", 2, &donnees, "%", kVisible);
     d.result("EtiIC", 0, &donnees, kHidden);
     Frame& effet = d.frame("CadreEffet", kNone, &donnees, " observed effect size ", kHidden);
-    d.option("OptionEffet", 0, &effet, "&Standardized (Cohen's d)", true);
+    d.option("OptionEffet", 0, &effet, "&Standardized (d)", true);
     d.text("TexteEffet", 0, &effet, "", kVisible);
     d.option("OptionEffet", 1, &effet, "&Unstandardized (raw effect)", false);
     d.text("TexteEffet", 1, &effet, "", kHidden);
