@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/distribution.h"
 #include "numeric/kprime_density.h"
 #include "numeric/quantile_retry.h"
+#include "numeric/student.h"
 
 namespace ormane {
 
@@ -33,8 +35,19 @@ Variable VariableDe(const DernierCalcul& k) {
 // at a few evaluations of a distribution function asked to that tolerance.
 constexpr double kPrecisionQueue = 1e-4;
 
+// Below one degree of freedom a tail of 0.1 % may lie beyond any double, which a search finds
+// only after a long walk outwards: F at the last double says so at once.
+constexpr double kBorneDouble = 1e300;
+
 std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
+    if (k.df < 1 || k.dfR < 1) {
+        const bool bas = p < 0.5;
+        CodeErreur code = kSucces;
+        const double F = RepartitionLoi("K", bas ? -kBorneDouble : kBorneDouble, 0, k.df, k.dfR, 0,
+                                        v.lambda, kPrecisionQueue * std::min(p, 1 - p), code);
+        if (code >= 0 && (bas ? F > p : F < p)) return std::nullopt;
+    }
     double pas = 1;
     CodeErreur erreur = kSucces;
     const double q = QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, p, 0, k.df, k.dfR, 0,
@@ -141,8 +154,20 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     // The range, on the future t's scale: nearly all of the distribution, 0, the observed
     // t, the limits and the interval.
     // When a tail lies beyond any double (a tiny df), the marks alone set that end.
-    const std::optional<double> bas = QuantileTFutur(kQueueHorsImage, k);
-    const std::optional<double> haut = QuantileTFutur(1 - kQueueHorsImage, k);
+    // K <= 0 where Z / U <= -lambda: F(0) is Student's at -lambda. A side that holds less than
+    // the tail left out has its quantile beyond 0, where 0 sets that end anyway: its costly
+    // search (far in a steep tail) is spared.
+    const Variable v = VariableDe(k);
+    CodeErreur erreurZero = kSucces;
+    const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
+    const double surZero = RepartitionStudent(v.lambda, k.df, kPrecisionStudent, erreurZero);
+    const bool zeroConnu = erreurZero == kSucces;
+    const std::optional<double> bas = zeroConnu && sousZero <= kQueueHorsImage
+                                          ? std::nullopt
+                                          : QuantileTFutur(kQueueHorsImage, k);
+    const std::optional<double> haut = zeroConnu && surZero <= kQueueHorsImage
+                                           ? std::nullopt
+                                           : QuantileTFutur(1 - kQueueHorsImage, k);
     // On the effect's scale the observed effect sits where the future t is t sqrt(c).
     const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
     double a = std::min({bas.value_or(0.0), 0.0, observeT});
