@@ -160,7 +160,7 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     const Variable v = VariableDe(k);
     CodeErreur erreurZero = kSucces;
     const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
-    const double surZero = RepartitionStudent(v.lambda, k.df, kPrecisionStudent, erreurZero);
+    const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
     const bool zeroConnu = erreurZero == kSucces;
     const std::optional<double> bas = zeroConnu && sousZero <= kQueueHorsImage
                                           ? std::nullopt
