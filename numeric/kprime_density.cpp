@@ -131,6 +131,13 @@ std::optional<double> DensiteKprimeParSerie(double x, double nu1, double nu2, do
                      0.5 * std::log(nu2) - 1.5 * std::log1p(rapportX);
 
     const double mode = Mode(s, piY, piYb);
+    // About the largest term the terms fall like a normal curve of width 1 / sqrt(c), c the
+    // drop of ln(T(m + 1) / T(m)) over one step; a sum to full accuracy takes 18 widths of
+    // them. Past the bound of terms the series would only give up after summing them all.
+    if (mode > kTermesMax / 4) {
+        const double c = std::log(s.rapport(mode - 1, piY)) - std::log(s.rapport(mode, piY));
+        if (c > 0 && 18 / std::sqrt(c) > 1.25 * kTermesMax) return std::nullopt;
+    }
     const std::optional<double> entiers = SommeDepuisLeMode(s, 0, piY, mode);
     const std::optional<double> demis =
         lambda == 0 ? std::optional(0.0) : SommeDepuisLeMode(s, 0.5, piY, mode - 0.5);

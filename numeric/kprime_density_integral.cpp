@@ -86,13 +86,18 @@ std::optional<double> DensiteKprimeParIntegrale(double x, double nu1, double nu2
     // The trapezoidal rule in v with t = width sinh(v): exact to rounding for this smooth
     // integrand at a step of 1/8, and its nodes grow fast enough for the long tail of a tiny
     // nu1. Each side stops once its terms are negligible.
+    // e^|v| is carried from node to node: sinh and cosh then cost a division.
+    const double facteurPas = std::exp(kPas);
     double somme = 0;
     for (const double sens : {1.0, -1.0}) {
+        double ev = sens > 0 ? 1.0 : facteurPas;
         for (int j = sens > 0 ? 0 : 1; j <= kNoeudsMax; ++j) {
-            const double v = sens * kPas * j;
-            const double terme = std::exp(ecart(largeur * std::sinh(v))) * std::cosh(v);
+            const double inverse = 1 / ev;
+            const double sinus = sens * 0.5 * (ev - inverse);
+            const double terme = std::exp(ecart(largeur * sinus)) * 0.5 * (ev + inverse);
             somme += terme;
             if (j > 24 && terme < 1e-18 * somme) break;
+            ev *= facteurPas;
         }
     }
     somme *= kPas * largeur;
