@@ -5,6 +5,7 @@
 
 #include "numeric/distribution.h"
 #include "numeric/kprime_density.h"
+#include "numeric/kprime_start.h"
 #include "numeric/quantile_retry.h"
 #include "numeric/student.h"
 
@@ -39,8 +40,17 @@ constexpr double kPrecisionQueue = 1e-4;
 // only after a long walk outwards: F at the last double says so at once.
 constexpr double kBorneDouble = 1e300;
 
+// Once both df reach this, the normal approximation of K's quantiles puts the range's ends
+// within 0.2 % of its width of the exact ones (about a pixel), where each distribution
+// function a search asks for takes a millisecond.
+constexpr double kDdlQuasiNormaux = 1e4;
+
 std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
     const Variable v = VariableDe(k);
+    if (k.df >= kDdlQuasiNormaux && k.dfR >= kDdlQuasiNormaux) {
+        const std::optional<double> n = QuantileKprimeNormal(p, k.df, k.dfR, v.lambda);
+        if (n && std::isfinite(v.S * *n)) return v.S * *n;
+    }
     if (k.df < 1 || k.dfR < 1) {
         const bool bas = p < 0.5;
         CodeErreur code = kSucces;
@@ -54,6 +64,24 @@ std::optional<double> QuantileTFutur(double p, const DernierCalcul& k) {
                                  v.lambda, 0, 1, kPrecisionQueue * std::min(p, 1 - p), erreur);
     if (erreur < 0 || !std::isfinite(q) || !std::isfinite(v.S * q)) return std::nullopt;
     return v.S * q;
+}
+
+// Whether more than p of K lies beyond kBorneDouble on a side that holds `partDuCote` of it (the
+// share of Z + lambda U on that side of 0): the side's quantile then lies beyond any double,
+// and no search need look for it. K is beyond the bound whenever Z + lambda U is beyond d on
+// that side and V < d / B. Z's density, at most 1 / sqrt(2 pi), leaves at most
+// d / sqrt(2 pi) of Z + lambda U between 0 and d; and with a = nu2 / 2 and
+// y = nu2 d^2 / (2 B^2), P(V < d / B) = P(Gamma(a) < y) >= y^a e^-y / Gamma(a + 1). Only a
+// tiny nu2 gets there: V is then almost always below the reciprocal of any double.
+bool QueueAuDelaDesDoubles(double partDuCote, double nu2, double p) {
+    constexpr double d = 1e-3;
+    const double partZ = partDuCote - d / std::sqrt(2 * M_PI);
+    if (!(partZ > p)) return false;
+    const double a = nu2 / 2;
+    const double logY =
+        std::log(nu2) + 2 * std::log(d) - 2 * std::log(kBorneDouble) - std::log(2.0);
+    const double logPartV = a * logY - std::exp(logY) - std::lgamma(a + 1);
+    return partZ * std::exp(logPartV) > p;
 }
 
 // The density at the abscissas a + (b - a) i / (n - 1): computed every kPasGrossier samples,
@@ -161,13 +189,16 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     CodeErreur erreurZero = kSucces;
     const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
     const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
+    // A side whose tail lies beyond any double has its end set by the marks too.
     const bool zeroConnu = erreurZero == kSucces;
-    const std::optional<double> bas = zeroConnu && sousZero <= kQueueHorsImage
-                                          ? std::nullopt
-                                          : QuantileTFutur(kQueueHorsImage, k);
-    const std::optional<double> haut = zeroConnu && surZero <= kQueueHorsImage
-                                           ? std::nullopt
-                                           : QuantileTFutur(1 - kQueueHorsImage, k);
+    const auto cherche = [&](double part, double p) -> std::optional<double> {
+        if (zeroConnu &&
+            (part <= kQueueHorsImage || QueueAuDelaDesDoubles(part, k.dfR, kQueueHorsImage)))
+            return std::nullopt;
+        return QuantileTFutur(p, k);
+    };
+    const std::optional<double> bas = cherche(sousZero, kQueueHorsImage);
+    const std::optional<double> haut = cherche(surZero, 1 - kQueueHorsImage);
     // On the effect's scale the observed effect sits where the future t is t sqrt(c).
     const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
     double a = std::min({bas.value_or(0.0), 0.0, observeT});

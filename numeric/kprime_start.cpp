@@ -131,25 +131,32 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
         x = quadratique * r;
     } else if (nu2 >= kInfini) {
         x = moyenne + ecartType * QuantileNormal(q);
+    } else if (const std::optional<double> n = QuantileKprimeNormal(q, nu1, nu2, lambda)) {
+        x = *n;
     } else {
-        // (Z + delta) / V, delta = mean / sd: the normal approximation of Z - y V solved for y,
-        // where it has a root; far in the tails of a small nu2 it has none, and Student's
-        // quantile shifted by delta E[1 / V] stands in.
-        const double delta = moyenne / ecartType;
-        const MomentsChi v = Chi(nu2);
-        const double z = QuantileNormal(q);
-        const double denominateur = v.moyenne * v.moyenne - z * z * v.variance;
-        const double radical = v.moyenne * v.moyenne + v.variance * (delta * delta - z * z);
-        double y;
-        if (denominateur > 0.1 * v.moyenne * v.moyenne && radical >= 0) {
-            y = (delta * v.moyenne + z * std::sqrt(radical)) / denominateur;
-        } else {
-            const std::optional<double> t = QuantileStudentDirect(q, nu2);
-            if (!t) return std::nullopt;
-            y = *t + delta / v.moyenne;
-        }
-        x = ecartType * y;
+        // Far in the tails of a small nu2: Student's quantile shifted by delta E[1 / V].
+        const std::optional<double> t = QuantileStudentDirect(q, nu2);
+        if (!t) return std::nullopt;
+        x = ecartType * (*t + moyenne / ecartType / Chi(nu2).moyenne);
     }
+    if (!std::isfinite(x)) return std::nullopt;
+    return x;
+}
+
+std::optional<double> QuantileKprimeNormal(double q, double nu1, double nu2, double lambda) {
+    if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
+        return std::nullopt;
+    // (Z + delta) / V with delta = mean / sd of N: the normal approximation of Z - y V solved
+    // for y.
+    const MomentsChi u = Chi(nu1);
+    const double ecartType = std::hypot(1.0, lambda * std::sqrt(u.variance));
+    const double delta = lambda * u.moyenne / ecartType;
+    const MomentsChi v = Chi(nu2);
+    const double z = QuantileNormal(q);
+    const double denominateur = v.moyenne * v.moyenne - z * z * v.variance;
+    const double radical = v.moyenne * v.moyenne + v.variance * (delta * delta - z * z);
+    if (!(denominateur > 0.1 * v.moyenne * v.moyenne && radical >= 0)) return std::nullopt;
+    const double x = ecartType * ((delta * v.moyenne + z * std::sqrt(radical)) / denominateur);
     if (!std::isfinite(x)) return std::nullopt;
     return x;
 }

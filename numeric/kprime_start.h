@@ -14,6 +14,11 @@ namespace ormane {
 // Costs about a Student quantile or an inverse incomplete beta.
 std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, double lambda);
 
+// The same where N is close to normal: N - y V taken as normal, solved for y. Within 0.2 % of
+// the spread between the 0.1 % and 99.9 % quantiles once nu1 and nu2 reach 1e4; nullopt where
+// it has no root (far in the tails of a small nu2) or outside the domain above.
+std::optional<double> QuantileKprimeNormal(double q, double nu1, double nu2, double lambda);
+
 // The normal score of a probability, z with Phi(z) = F, kept within +-40 (F = 0 or 1 gives
 // one of these), and its inverse Phi(z). The K-prime search interpolates on that scale, where
 // the distribution function is nearly straight.
