@@ -93,6 +93,56 @@ double DensiteEn(const ImagePredictive& im, double x) {
     return im.densite[i - 1] + w * (im.densite[i] - im.densite[i - 1]);
 }
 
+// A point within this many pixels of the line between the points kept around it is left
+// out: the curve and its areas then look the same with a fraction of their points, and paint
+// in a fraction of the time.
+constexpr double kEcartPoint = 0.05;
+
+// The points with those that lie within kEcartPoint of a line between kept points left out;
+// the ends are kept. From each kept point, every later point allows the directions that pass
+// within kEcartPoint of it, a cone of angles; the line goes on while the next point lies in
+// the cone of all before it. One pass, an arc tangent and an arc sine a point.
+std::vector<Point> Allege(const std::vector<Point>& points) {
+    if (points.size() < 3) return points;
+    std::vector<Point> gardes{points.front()};
+    std::size_t ancre = 0;
+    double rx = 0, ry = 0;  // the first direction from the anchor; angles are taken from it
+    double bas = -M_PI / 2, haut = M_PI / 2;
+    const auto angleDe = [&](const Point& q, double& distance) {
+        const double dx = q.x - points[ancre].x, dy = q.y - points[ancre].y;
+        distance = std::hypot(dx, dy);
+        if (rx == 0 && ry == 0) {
+            rx = dx;
+            ry = dy;
+        }
+        return std::atan2(rx * dy - ry * dx, rx * dx + ry * dy);
+    };
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        double distance = 0;
+        double angle = angleDe(points[i], distance);
+        if (angle < bas || angle > haut) {
+            ancre = i - 1;
+            gardes.push_back(points[ancre]);
+            rx = ry = 0;
+            bas = -M_PI / 2;
+            haut = M_PI / 2;
+            angle = angleDe(points[i], distance);
+        }
+        if (distance > kEcartPoint) {
+            const double marge = std::asin(kEcartPoint / distance);
+            bas = std::max(bas, angle - marge);
+            haut = std::min(haut, angle + marge);
+        }
+    }
+    // The last point ends the line only if it lies in the cone too.
+    double distance = 0;
+    const double angle = angleDe(points.back(), distance);
+    if ((angle < bas || angle > haut) && ancre + 1 < points.size() - 1)
+        gardes.push_back(points[points.size() - 2]);
+    gardes.push_back(points.back());
+    return gardes;
+}
+
 // The area under the curve between a and b, closed down to the axis.
 window::Polygone Aire(const ImagePredictive& im, const ZoneTrace& z, double a, double b,
                       Colour couleur) {
@@ -107,6 +157,7 @@ window::Polygone Aire(const ImagePredictive& im, const ZoneTrace& z, double a, d
     }
     p.points.push_back({z.px(b), z.py(DensiteEn(im, b))});
     p.points.push_back({z.px(b), z.py(0)});
+    p.points = Allege(p.points);
     return p;
 }
 
@@ -173,6 +224,7 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
     for (std::size_t i = 0; i < im.x.size(); ++i) {
         courbe.points.push_back({z.px(im.x[i]), z.py(im.densite[i])});
     }
+    courbe.points = Allege(courbe.points);
     d.traits.push_back(std::move(courbe));
 
     // Axes with round ticks.
