@@ -84,6 +84,48 @@ bool QueueAuDelaDesDoubles(double partDuCote, double nu2, double p) {
     return partZ * std::exp(logPartV) > p;
 }
 
+// The future t's quantiles of kQueueHorsImage and 1 - kQueueHorsImage, where the range may
+// stop short of them: nullopt for a side whose end 0 or the marks set anyway.
+// - K <= 0 where Z / U <= -lambda: F(0) is Student's at -lambda. A side that holds less than
+//   the tail left out has its quantile beyond 0, where 0 sets that end: its costly search
+//   (far in a steep tail) is spared.
+// - A side whose tail lies beyond any double (a tiny dfR) has its end set by the marks.
+// - On the side opposite lambda (below 0 for lambda > 0), K <= x < 0 needs Z <= x V since
+//   lambda U >= 0: F is below Student's F(x; nu2) there, and the side's quantile lies between
+//   Student's quantile and 0. Where that stretch is within a quarter of the margin of the
+//   range's width (a steep entry, the other side spreading far), Student's quantile ends the
+//   range and its search, the slow one, is spared.
+std::pair<std::optional<double>, std::optional<double>> QueuesHorsImage(const DernierCalcul& k) {
+    const Variable v = VariableDe(k);
+    CodeErreur erreurZero = kSucces;
+    const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
+    const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
+    const bool zeroConnu = erreurZero == kSucces;
+    const auto cherche = [&](double part, double p) -> std::optional<double> {
+        if (zeroConnu &&
+            (part <= kQueueHorsImage || QueueAuDelaDesDoubles(part, k.dfR, kQueueHorsImage)))
+            return std::nullopt;
+        return QuantileTFutur(p, k);
+    };
+    if (v.lambda == 0)
+        return {cherche(sousZero, kQueueHorsImage), cherche(surZero, 1 - kQueueHorsImage)};
+    const bool positif = v.lambda > 0;
+    const std::optional<double> proche =
+        positif ? cherche(surZero, 1 - kQueueHorsImage) : cherche(sousZero, kQueueHorsImage);
+    std::optional<double> loin;
+    CodeErreur erreur = kSucces;
+    const double student =
+        v.S * QuantileAvecReprise("t", positif ? kQueueHorsImage : 1 - kQueueHorsImage,
+                                  ParametresLoi{0, k.dfR, 0, 0, 0}, kRepriseIntervalles, erreur);
+    if (proche && erreur == kSucces && std::isfinite(student) &&
+        std::abs(student) <= kMarge / 4 * std::abs(*proche - student)) {
+        loin = student;
+    } else {
+        loin = positif ? cherche(sousZero, kQueueHorsImage) : cherche(surZero, 1 - kQueueHorsImage);
+    }
+    return positif ? std::pair{loin, proche} : std::pair{proche, loin};
+}
+
 // The density at the abscissas a + (b - a) i / (n - 1): computed every kPasGrossier samples,
 // then in each gap at its middle, and in halves of the gap again wherever the middle is off
 // the straight line between the ends by more than the tolerance; elsewhere interpolated.
@@ -181,24 +223,7 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
 
     // The range, on the future t's scale: nearly all of the distribution, 0, the observed
     // t, the limits and the interval.
-    // When a tail lies beyond any double (a tiny df), the marks alone set that end.
-    // K <= 0 where Z / U <= -lambda: F(0) is Student's at -lambda. A side that holds less than
-    // the tail left out has its quantile beyond 0, where 0 sets that end anyway: its costly
-    // search (far in a steep tail) is spared.
-    const Variable v = VariableDe(k);
-    CodeErreur erreurZero = kSucces;
-    const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
-    const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
-    // A side whose tail lies beyond any double has its end set by the marks too.
-    const bool zeroConnu = erreurZero == kSucces;
-    const auto cherche = [&](double part, double p) -> std::optional<double> {
-        if (zeroConnu &&
-            (part <= kQueueHorsImage || QueueAuDelaDesDoubles(part, k.dfR, kQueueHorsImage)))
-            return std::nullopt;
-        return QuantileTFutur(p, k);
-    };
-    const std::optional<double> bas = cherche(sousZero, kQueueHorsImage);
-    const std::optional<double> haut = cherche(surZero, 1 - kQueueHorsImage);
+    const auto [bas, haut] = QueuesHorsImage(k);
     // On the effect's scale the observed effect sits where the future t is t sqrt(c).
     const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
     double a = std::min({bas.value_or(0.0), 0.0, observeT});
