@@ -3,6 +3,7 @@
 // the marks sit where they must on both scales; nothing is drawn without a result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/quadrature/exp_sinh.hpp>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "compute/picture_scene.h"
 #include "compute/predictive_picture.h"
 #include "numeric/psrep.h"
+#include "numeric/quantile_search.h"
 #include "numeric/student.h"
 
 namespace ormane {
@@ -195,6 +197,72 @@ TEST(ImagePredictive, TheDrawingSpeaksTheLanguageAndTheDecimals) {
                   trait.couleur == window::Colour{200, 30, 30};
     }
     EXPECT_TRUE(marque);
+}
+
+// Where the range's ends need no search they still hold nearly all of what lies within doubles:
+// a tiny dfR's tails lie beyond any double, so the marks set the range; a tiny df with dfR = 1
+// has its upper tail within doubles, found; the side opposite a large lambda ends at Student's
+// quantile, beyond the exact one by less than 1 % of the range.
+TEST(ImagePredictive, RangesWhoseEndsNeedNoSearch) {
+    const auto image = [](const Cas& cas) {
+        return CalculeImagePredictive(Calcul(cas), ResultatsConserves{}, EchelleImage::T, 640);
+    };
+    const auto minuscule = image({3, 1e-6, 1e-6, 1, 0.025});
+    ASSERT_TRUE(minuscule);
+    EXPECT_TRUE(minuscule->limites.empty());  // Student's limit with 1e-6 df is beyond doubles
+    EXPECT_NEAR(minuscule->xmin, -0.04 * 3, 1e-12);
+    EXPECT_NEAR(minuscule->xmax, 3 * 1.04, 1e-12);
+
+    const auto dfRUn = image({3, 1e-3, 1, 1, 0.025});
+    ASSERT_TRUE(dfRUn);
+    EXPECT_GT(dfRUn->xmax, 100.0);
+
+    const Cas raide{1000, 1, 1, 0.01, 0.025};
+    const auto loin = image(raide);
+    ASSERT_TRUE(loin);
+    const DernierCalcul k = Calcul(raide);
+    const double S = std::sqrt(k.c + 1), lambda = k.t * std::sqrt(k.c / (k.c + 1));
+    double pas = 1;
+    CodeErreur erreur = kSucces;
+    const double exact = S * QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, 0.001, 0, k.df,
+                                         k.dfR, 0, lambda, 0, 1, 1e-12, erreur);
+    ASSERT_EQ(erreur, kSucces);
+    const double etendue = loin->xmax - loin->xmin;
+    EXPECT_LT(loin->xmin, exact - 0.04 * etendue);
+    EXPECT_GT(loin->xmin, exact - 0.05 * etendue);
+}
+
+// The drawn curve leaves samples out only where they lie within 1/20 pixel of it; its ends are
+// the first and last samples.
+TEST(ImagePredictive, TheDrawnCurvePassesWithinAFractionOfAPixelOfEverySample) {
+    for (const Cas cas : {Cas{1.0997, 9, 9, 1, 0.025}, Cas{10, 1, 1, 1, 0.025},
+                          Cas{-40, 3, 1, 100, 0.025}, Cas{2.5, 1e4, 1e4, 100, 0.025}}) {
+        const auto image =
+            CalculeImagePredictive(Calcul(cas), ResultatsConserves{}, EchelleImage::T, 640);
+        ASSERT_TRUE(image);
+        const CadreDessin cadre;
+        const ZoneTrace z = ZoneDe(*image, cadre);
+        const window::Dessin d = ComposeDessin(image, cadre);
+        const auto courbe =
+            std::find_if(d.traits.begin(), d.traits.end(), [](const window::Trait& t) {
+                return t.couleur == window::Colour{20, 25, 60};
+            });
+        ASSERT_NE(courbe, d.traits.end());
+        const std::vector<window::Point>& p = courbe->points;
+        ASSERT_GE(p.size(), 2u);
+        EXPECT_LT(p.size(), image->x.size()) << cas.t;
+        EXPECT_DOUBLE_EQ(p.front().x, z.px(image->x.front()));
+        EXPECT_DOUBLE_EQ(p.back().x, z.px(image->x.back()));
+        std::size_t j = 0;
+        for (std::size_t i = 0; i < image->x.size(); ++i) {
+            const window::Point s{z.px(image->x[i]), z.py(image->densite[i])};
+            while (j + 2 < p.size() && p[j + 1].x < s.x) ++j;
+            const window::Point a = p[j], b = p[j + 1];
+            const double ecart = std::abs((b.x - a.x) * (s.y - a.y) - (b.y - a.y) * (s.x - a.x)) /
+                                 std::hypot(b.x - a.x, b.y - a.y);
+            EXPECT_LE(ecart, 0.05 + 1e-9) << cas.t << " sample " << i;
+        }
+    }
 }
 
 }  // namespace
