@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QSvgGenerator>
@@ -38,11 +39,27 @@ void paintDrawing(QPainter& painter, const window::Dessin& drawing, const QSizeF
         painter.drawPolygon(polygon(p.points));
     }
     painter.setBrush(Qt::NoBrush);
-    for (const window::Trait& t : drawing.traits) {
+    // Consecutive single segments of one pen (the ticks) go to the painter in one call.
+    const auto memePlume = [](const window::Trait& a, const window::Trait& b) {
+        return a.couleur == b.couleur && a.epaisseur == b.epaisseur && a.pointille == b.pointille;
+    };
+    const std::vector<window::Trait>& traits = drawing.traits;
+    for (std::size_t i = 0; i < traits.size();) {
+        const window::Trait& t = traits[i];
         QPen pen(colour(t.couleur), t.epaisseur);
         if (t.pointille) pen.setStyle(Qt::DashLine);
         painter.setPen(pen);
-        painter.drawPolyline(polygon(t.points));
+        if (t.points.size() != 2) {
+            painter.drawPolyline(polygon(t.points));
+            ++i;
+            continue;
+        }
+        QVector<QLineF> segments;
+        for (; i < traits.size() && traits[i].points.size() == 2 && memePlume(traits[i], t); ++i) {
+            const std::vector<window::Point>& p = traits[i].points;
+            segments.append(QLineF(p[0].x, p[0].y, p[1].x, p[1].y));
+        }
+        painter.drawLines(segments);
     }
     for (const window::TexteDessine& t : drawing.textes) {
         QFont font = painter.font();
