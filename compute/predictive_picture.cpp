@@ -112,17 +112,19 @@ std::pair<std::optional<double>, std::optional<double>> QueuesHorsImage(const De
     const bool positif = v.lambda > 0;
     const std::optional<double> proche =
         positif ? cherche(surZero, 1 - kQueueHorsImage) : cherche(sousZero, kQueueHorsImage);
-    std::optional<double> loin;
+    const double partLoin = positif ? sousZero : surZero;
+    const double pLoin = positif ? kQueueHorsImage : 1 - kQueueHorsImage;
+    if (zeroConnu && partLoin <= kQueueHorsImage)
+        return positif ? std::pair{std::optional<double>{}, proche}
+                       : std::pair{proche, std::optional<double>{}};
     CodeErreur erreur = kSucces;
-    const double student =
-        v.S * QuantileAvecReprise("t", positif ? kQueueHorsImage : 1 - kQueueHorsImage,
-                                  ParametresLoi{0, k.dfR, 0, 0, 0}, kRepriseIntervalles, erreur);
-    if (proche && erreur == kSucces && std::isfinite(student) &&
-        std::abs(student) <= kMarge / 4 * std::abs(*proche - student)) {
-        loin = student;
-    } else {
-        loin = positif ? cherche(sousZero, kQueueHorsImage) : cherche(surZero, 1 - kQueueHorsImage);
-    }
+    const double student = v.S * QuantileAvecReprise("t", pLoin, ParametresLoi{0, k.dfR, 0, 0, 0},
+                                                     kRepriseIntervalles, erreur);
+    const std::optional<double> loin =
+        proche && erreur == kSucces && std::isfinite(student) &&
+                std::abs(student) <= kMarge / 4 * std::abs(*proche - student)
+            ? std::optional(student)
+            : cherche(partLoin, pLoin);
     return positif ? std::pair{loin, proche} : std::pair{proche, loin};
 }
 
