@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   libboost-math-dev nlohmann-json3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream dpkg-dev file
   locales

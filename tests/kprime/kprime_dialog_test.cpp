@@ -1,10 +1,14 @@
 // The K-prime dialog in the whole program on the headless platform, for what its widget test
 // (tests/qt) leaves out: the probability choice, the infinity boxes, the status line, the
-// list's clear, a failing clipboard, the help topics and the screen-reader names.
+// list's clear, a failing clipboard, the help topics, and the texts of both languages
+// (data/texts.tsv) with the screen-reader names.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/students_t.hpp>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "headless/headless_platform.h"
 #include "kprime/feuille_kprime.h"
@@ -137,6 +141,32 @@ TEST_F(Dialogue, HelpOpensItsTopicInTheLanguage) {
     Francais();
     ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAide")));
     EXPECT_EQ(platform.help.topics(), (std::vector<std::int32_t>{14, 4}));
+}
+
+// The table is data/texts.tsv; the dialog is open while the language changes.
+TEST_F(Dialogue, EachSwitchWritesTheTitleCaptionsAndScreenReaderNamesOfTheOpenDialog) {
+    std::ifstream table(KPRIME_DATA_DIR "/texts.tsv");
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(table, line);) {
+        std::vector<std::string> field(1);
+        for (char c : line) c == '\t' ? void(field.emplace_back()) : field.back().push_back(c);
+        if (line[0] != '#' && field.size() == 5) rows.push_back(field);
+    }
+    ASSERT_GE(rows.size(), 8u);
+    for (bool francais : {true, false}) {
+        ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", francais ? 1 : 0)));
+        for (const auto& r : rows) {
+            const std::int16_t i = static_cast<std::int16_t>(std::stoi(r[2]));
+            window::Control* c = r[1] == "-" ? nullptr
+                                 : i < 0     ? &K().control(r[1])
+                                             : &K().control(r[1], i);
+            const std::string vu = !c ? K().caption()
+                                   : r[0] == "name"
+                                       ? c->accessibleName()
+                                       : dynamic_cast<window::CaptionedControl&>(*c).caption();
+            EXPECT_EQ(vu, r[francais ? 3 : 4]) << r[1] << "(" << r[2] << ")";
+        }
+    }
 }
 
 TEST_F(Dialogue, EveryBoxAndResultHasANameForScreenReaders) {

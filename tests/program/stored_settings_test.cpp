@@ -38,9 +38,6 @@ TEST_F(StoredSettings, OddValuesStartWithTheDefaultAndAreWrittenBackAsUsed) {
         EXPECT_EQ(run.Legende("BoutonAide"), fr ? "&Aide [F1]" : "&Help [F1]");
         EXPECT_EQ(run.Legende("BoutonKprime"),
                   fr ? "Distribution &K-prime" : "&K-prime Distribution");
-        EXPECT_EQ(run.Legende("OptionReplique", 1),
-                  fr ? "expérience &Future avec effectifs multipliés par"
-                     : "&Future experiment with cell counts multiplied by");
         EXPECT_EQ(run.F().helpContextId(), fr ? 2 : 12);
         EXPECT_EQ(run.programme.apropos().existing()->helpContextId(), fr ? 1 : 11);
         EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), decimales);

