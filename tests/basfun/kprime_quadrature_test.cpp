@@ -52,29 +52,16 @@ double ParQuadrature(double x, double nu1, double nu2, double lambda) {
     return somme;
 }
 
+// data/kprime-quadrature-points.csv: x, nu1, nu2, lambda.
 TEST(KprimeQuadrature, MatchesBruteForceIntegral) {
-    // clang-format off
-    const double points[][4] = {  // x, nu1, nu2, lambda
-        // Small nu1 with large |lambda|: the weights of the series decay like pi^j, pi ~ 1.
-        {45, 0.5, 1e300, 50}, {-3, 0.5, 1e300, -50}, {400, 0.5, 1e300, 50},
-        {-120, 0.5, 1e300, -20}, {2, 1.5, 1e300, 20}, {130, 1.5, 1e300, 20}, {45, 0.5, 1.5, 20},
-        {-8, 0.5, 0.5, -20}, {300, 1.5, 0.5, 20}, {-2000, 0.5, 1.5, 20}, {60, 1.5, 30, 50},
-        {-25, 1.5, 30, -50},
-        // Far tails, where the value is tiny or close to 1.
-        {-6, 4, 1e300, 3}, {-40, 1.5, 2.5, 12}, {30, 11, 7, -4.2}, {-1.2, 60, 400, 3},
-        {1e4, 0.5, 0.5, 50},
-        // Huge degrees of freedom.
-        {52, 1e7, 1e7, 50}, {49.5, 1e7, 1e7, 50}, {-3, 0.5, 1e7, 20}, {3, 1, 1e7, 10},
-        {0.7, 200, 1e7, -5},
-        // The program's usual arguments, x inside the central 99.8 %.
-        {2.5, 20, 20, 2}, {5.8, 100, 50, 5}, {6, 5, 12, 2.5}, {-5.1, 29.3, 11.9, -4.3},
-        {0.9, 165.9, 26.6, 0.63}};
-    // clang-format on
-    for (const auto& [x, nu1, nu2, lambda] : points) {
+    const std::vector<LigneCsv> points = LitCsv(KPRIME_QUADRATURE_POINTS_CSV);
+    EXPECT_EQ(points.size(), 27u);
+    for (const LigneCsv& p : points) {
+        const double x = p.valeurs[0], nu1 = p.valeurs[1], nu2 = p.valeurs[2],
+                     lambda = p.valeurs[3];
         const ResultatBasfun r = Kprime(x, nu1, nu2, lambda);
         EXPECT_EQ(r.statut, 0);
-        EXPECT_NEAR(r.valeur, ParQuadrature(x, nu1, nu2, lambda), 1e-12)
-            << x << " " << nu1 << " " << nu2 << " " << lambda;
+        EXPECT_NEAR(r.valeur, ParQuadrature(x, nu1, nu2, lambda), 1e-12) << p.texte;
     }
 }
 

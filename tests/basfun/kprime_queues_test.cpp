@@ -8,9 +8,6 @@
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 #include "appel_basfun.h"
 
@@ -32,46 +29,46 @@ void AttendRelatif(const ResultatBasfun& r, long double exact, double relative) 
 }
 
 TEST(KprimeQueues, ReferenceTailsToTenDigitsAndTheirSumToOne) {
-    std::ifstream fichier(KPRIME_TAILS_REFERENCE_CSV);
-    std::string ligne;
-    std::getline(fichier, ligne);  // header
-    int lues = 0;
-    while (std::getline(fichier, ligne)) {
-        std::istringstream champs(ligne);
-        double x, nu1, nu2, lambda;
-        long double inferieure, superieure;
-        char v;
-        if (!(champs >> x >> v >> nu1 >> v >> nu2 >> v >> lambda >> v >> inferieure >> v >>
-              superieure))
-            continue;
-        ++lues;
-        SCOPED_TRACE(ligne);
+    const std::vector<LigneCsv> lignes = LitCsv(KPRIME_TAILS_REFERENCE_CSV);
+    EXPECT_EQ(lignes.size(), 30u);
+    for (const LigneCsv& l : lignes) {
+        SCOPED_TRACE(l.texte);
+        const double x = l.valeurs[0], nu1 = l.valeurs[1], nu2 = l.valeurs[2],
+                     lambda = l.valeurs[3];
         for (const double tolerance : {1e-16, 1e-9, 1e-6}) {
             const ResultatBasfun bas = Kprime(x, nu1, nu2, lambda, tolerance);
             const ResultatBasfun haut = Queue(x, nu1, nu2, lambda, tolerance);
-            AttendRelatif(bas, inferieure, kRelative);
-            AttendRelatif(haut, superieure, kRelative);
-            EXPECT_NEAR(static_cast<long double>(bas.valeur), inferieure, 1e-14);
+            AttendRelatif(bas, l.valeurs[4], kRelative);
+            AttendRelatif(haut, l.valeurs[5], kRelative);
+            EXPECT_NEAR(static_cast<long double>(bas.valeur), l.valeurs[4], 1e-14);
             EXPECT_NEAR(bas.valeur + haut.valeur, 1.0, 1e-15);
         }
     }
-    EXPECT_EQ(lues, 30);
 }
 
-// lambda = 0: Student's t with nu2 df (the normal for nu2 infinite), whatever nu1; tails from
-// 1e-3 down to far below 1e-30.
+// lambda = 0: Student's t with nu2 df (the normal for nu2 infinite), whatever nu1; near the
+// centre to 1e-14, and both tails from 1e-3 down to far below 1e-30 relatively.
 TEST(KprimeQueues, WithoutLambdaBothTailsAreStudentsTails) {
-    for (const double nu2 : {1.0, 3.5, 12.0, 80.0, kInfini})
-        for (const double nu1 : {0.8, 7.0, kInfini})
+    for (const double nu2 : {0.5, 1.0, 3.5, 12.0, 80.0, 1e7, kInfini})
+        for (const double nu1 : {0.5, 7.0, 1e7, kInfini}) {
+            // Boost's lower tail, accurate far into the tail; the upper one by symmetry.
+            const auto loi = [&](double x) {
+                return nu2 == kInfini ? boost::math::cdf(boost::math::normal(), x)
+                                      : boost::math::cdf(boost::math::students_t(nu2), x);
+            };
+            for (const double x : {-12.0, -0.3, 0.0, 0.7, 2.5, 40.0}) {
+                const ResultatBasfun r = Kprime(x, nu1, nu2, 0.0);
+                EXPECT_EQ(r.statut, 0);
+                EXPECT_NEAR(r.valeur, loi(x), 1e-14) << x << " " << nu1 << " " << nu2;
+            }
             for (const double x : {3.0, 8.0, 30.0, 1e3, 1e8}) {
                 SCOPED_TRACE(testing::Message() << x << " " << nu1 << " " << nu2);
-                const double exact =
-                    nu2 == kInfini ? boost::math::cdf(complement(boost::math::normal(), x))
-                                   : boost::math::cdf(complement(boost::math::students_t(nu2), x));
+                const double exact = loi(-x);
                 if (exact < 1e-300) continue;
                 AttendRelatif(Queue(x, nu1, nu2, 0.0), exact, kRelative);
                 AttendRelatif(Kprime(-x, nu1, nu2, 0.0, 1e-9), exact, kRelative);
             }
+        }
 }
 
 // Both df infinite: K is normal about lambda. Out at 37 standard deviations one ulp of the

@@ -1,12 +1,11 @@
 // ormane batch through the entry function: one computation per row, results appended as
-// CSV, bad rows reported in their error column while the others go on, and rows that do
-// not depend on each other.
+// CSV, bad rows reported in their error column while the others go on. That a row's results
+// do not depend on the rows before it is the calculator's (calculator_test.cpp).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
-#include <map>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -171,37 +170,6 @@ TEST(BatchStreams, EachRowGoesOutWhenDoneAndAFailureStopsTheBatch) {
     EXPECT_EQ(full.flushes.size(), 2U);
     EXPECT_THAT(err.str(), StartsWith("ormane: cannot write the output: "));
     EXPECT_GT(rest.rdbuf()->in_avail(), 0);
-}
-
-TEST(Batch, RowsAreIndependentOfTheirOrder) {
-    std::vector<std::string> rows{"9,,,0.30,,,,,,,,,,",
-                                  "20,2.5,,,,,,,,,,,,",
-                                  "14,,6,,,3,45,0.01,1,,,,,",
-                                  "12,,,0.01,,,,,,,,40,0.8,",
-                                  "30,,,,0.04,,,,,0.95,90,99,,2.5",
-                                  "9,,,0.5,,0,30,,,,,,,",
-                                  "5,-1.2,,,,,,0.6,,0.3,,,,",
-                                  "9,,,,,,,,,,,,,",
-                                  "100,,,,0.2,2,200,,2,,97.5,,,1"};
-    // The results of each input row, whatever its place.
-    auto resultsFor = [](const std::vector<std::string>& order) {
-        std::string input =
-            "df,t,F,p2,p1,c,dfR,alpha,alpha_tails,gamma,estimate_level,prediction_level,d,raw\n";
-        for (const auto& row : order) input += row + "\n";
-        const auto r = run({"batch"}, input);
-        EXPECT_EQ(r.status, 1);  // c = 0 computes nothing
-        std::map<std::vector<std::string>, std::vector<std::string>> byInput;
-        const auto all = records(r.out);
-        for (std::size_t i = 1; i < all.size(); ++i)
-            byInput[{all[i].begin(), all[i].begin() + 14}] = {all[i].begin() + 14, all[i].end()};
-        EXPECT_EQ(byInput.size(), order.size());
-        return byInput;
-    };
-    const auto forward = resultsFor(rows);
-    std::reverse(rows.begin(), rows.end());
-    EXPECT_EQ(forward, resultsFor(rows));
-    std::rotate(rows.begin(), rows.begin() + 4, rows.end());
-    EXPECT_EQ(forward, resultsFor(rows));
 }
 
 }  // namespace

@@ -81,23 +81,18 @@ TEST(ComputeOptions, AttachedValuesEmptyValuesAndJson) {
 // A value the window would read as some other number is refused, named as the user wrote
 // it; one it reads as written, or a blank, is taken.
 TEST(NumberValues, OnlyTextsReadAsWrittenAreTaken) {
+    // Which texts are read as written is tests/numeric's (data/reading-cases.tsv); here how a
+    // refused one is named: quoted, a control byte escaped, a long text cut.
     const std::pair<std::string, std::string> refused[] = {
         {"abc", "\"abc\""},
-        {"nan", "\"nan\""},
-        {"inf", "\"inf\""},
-        {"1e309", "\"1e309\""},
-        {"0x10", "\"0x10\""},
         {"\xE2\x88\x92"
          "2",
          "\"\xE2\x88\x92"
-         "2\""},                               // a Unicode minus
-        {"\xEF\xBC\x91", "\"\xEF\xBC\x91\""},  // a fullwidth 1
+         "2\""},  // a Unicode minus
         {std::string("1\0"
                      "2",
                      3),
          "\"1\\x002\""},
-        {"12/0", "\"12/0\""},
-        {"2.5e2x", "\"2.5e2x\""},
         {std::string(50, 'x'), "\"" + std::string(40, 'x') + "...\""},
     };
     for (const auto& [text, shown] : refused) {

@@ -1,5 +1,6 @@
-// The command line end to end through its entry function: compute's two outputs and the
-// exit statuses. The whole outputs, usage errors included, are the golden runs.
+// The command line end to end through its entry function: the exit statuses and what goes to
+// standard error. The whole outputs, usage errors included, are the golden runs; the text and
+// JSON reports themselves are tests/compute/output's.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,28 +13,7 @@ namespace ormane::cli {
 namespace {
 
 using ::testing::HasSubstr;
-using testing::jsonField;
 using testing::run;
-
-// The default example's whole output is a golden run (golden/compute_default).
-TEST(Compute, ShowsEveryResultUnderItsCaptionAndBlankResultsStayBlank) {
-    const auto r = run({"compute", "--prediction-level", "40", "--decimals", "2", "--lang", "fr"});
-    EXPECT_THAT(r.out, HasSubstr("  prep = 0.77\n"));
-    EXPECT_THAT(r.out, HasSubstr("intervalles de Prédiction 40 %\n"
-                                 "t de Student/p unilatéral dans réplique\n  t\n  p\n"));
-}
-
-// The whole JSON of a computation and of a failed one are the golden runs compute_json and
-// compute_too_large.
-TEST(ComputeJson, HoldsTheEntriesTheNumbersAndTheLabels) {
-    auto r = run({"compute", "--json", "--alpha", "0.6"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(jsonField(r.out, "alpha"), "\"0.05\"");      // corrected as the window corrects it
-    r = run({"compute", "--json", "--future", "1", "0"});  // computes nothing
-    EXPECT_EQ(jsonField(r.out, "prep"), "null");
-    EXPECT_EQ(jsonField(r.out, "effect_prediction"), "null");
-    EXPECT_EQ(jsonField(run({"compute", "--json", "--alpha", "0"}).out, "psrep"), "null");
-}
 
 // 0 computed, results missing only because of the entries included; 1 nothing computed, a
 // numerical failure or an input that cannot be read; 2 a usage error. The reason goes to

@@ -1,102 +1,20 @@
 // The built executable in conditions only a real process meets: its library missing, a
 // full disk or a closed pipe for its output, a directory for its input, a huge line
 // that must not cost memory, and batch rows computed by several workers at once.
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "run_process.h"
+
 namespace {
 
-namespace fs = std::filesystem;
+using namespace ormane::cli::testing;
 using ::testing::HasSubstr;
-
-struct Ran {
-    int status = -1;
-    std::string out;
-    std::string err;
-    long maxRssKb = 0;
-};
-
-struct How {
-    std::string input = "/dev/null";  // a path
-    std::string output;               // a path; empty: captured
-    int outputFd = -1;                // instead of `output`
-    bool ignorePipeSignal = false;
-    bool withoutLibraryPath = false;
-};
-
-class Executable : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ormane-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name, const std::string& text) const {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-
-    static std::string slurp(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    Ran run(const std::string& program, const std::vector<std::string>& arguments,
-            const How& how = {}) const {
-        const fs::path out = how.output.empty() ? dir_ / "stdout" : fs::path(how.output);
-        const fs::path err = dir_ / "stderr";
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            const int in = open(how.input.c_str(), O_RDONLY);
-            const int to = how.outputFd >= 0
-                               ? how.outputFd
-                               : open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (in < 0 || to < 0 || errFd < 0) _exit(126);
-            dup2(in, 0);
-            dup2(to, 1);
-            dup2(errFd, 2);
-            // An ignored signal stays ignored across exec, as under `trap '' PIPE`.
-            if (how.ignorePipeSignal) std::signal(SIGPIPE, SIG_IGN);
-            if (how.withoutLibraryPath) unsetenv("LD_LIBRARY_PATH");
-            execv(program.c_str(), argv.data());
-            _exit(127);
-        }
-        Ran ran;
-        int status = 0;
-        rusage usage{};
-        if (child < 0 || wait4(child, &status, 0, &usage) != child) return ran;
-        ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        ran.maxRssKb = usage.ru_maxrss;
-        if (how.output.empty() && how.outputFd < 0) ran.out = slurp(out);
-        ran.err = slurp(err);
-        return ran;
-    }
-
-    const std::string program_ = ORMANE_PROGRAM;
-    fs::path dir_;
-};
+using Executable = ProcessTest;
 
 TEST_F(Executable, WithoutItsLibraryItComputesNothing) {
     const fs::path copy = dir_ / "ormane";

@@ -1,53 +1,30 @@
 // `ormane plot` as a process: the file written (an SVG that parses as XML with the asked
 // view box, a PNG of the asked size), the effect scale, nothing written when there is
 // nothing to draw, and the options it refuses.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QXmlStreamReader>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "run_process.h"
+
 namespace {
 
-namespace fs = std::filesystem;
+using namespace ormane::cli::testing;
 
-class Plot : public ::testing::Test {
+class Plot : public ProcessTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ormane-plot-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // The exit status; standard error kept in err_.
+    // The exit status of `ormane plot` with these arguments; standard error kept in err_.
     int run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "plot");
-        const std::string program = ORMANE_PROGRAM;
-        const fs::path err = dir_ / "stderr";
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (std::string& a : arguments) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            if (!freopen("/dev/null", "w", stdout) || !freopen(err.c_str(), "w", stderr))
-                _exit(126);
-            execv(program.c_str(), argv.data());
-            _exit(127);
-        }
-        int status = 0;
-        if (child < 0 || waitpid(child, &status, 0) != child) return -1;
-        std::ifstream in(err, std::ios::binary);
-        err_.assign(std::istreambuf_iterator<char>(in), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        How how;
+        how.output = "/dev/null";
+        const Ran ran = ProcessTest::run(program_, arguments, how);
+        err_ = ran.err;
+        return ran.status;
     }
 
     // Width and height from a PNG's header chunk.
@@ -77,7 +54,6 @@ class Plot : public ::testing::Test {
         return xml.hasError() ? "not XML: " + xml.errorString().toStdString() : viewBox;
     }
 
-    fs::path dir_;
     std::string err_;
 };
 

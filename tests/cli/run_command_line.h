@@ -27,15 +27,4 @@ inline Run run(const std::vector<std::string>& arguments, const std::string& inp
     return result;
 }
 
-// The text after `"key": ` at its first occurrence, up to the end of its value: a number,
-// null, a string with its quotes, or an [a, b] pair.
-inline std::string jsonField(const std::string& json, const std::string& key) {
-    const std::string marker = "\"" + key + "\": ";
-    const auto start = json.find(marker);
-    if (start == std::string::npos) return "(missing)";
-    const auto from = start + marker.size();
-    const auto end = json[from] == '[' ? json.find(']', from) + 1 : json.find_first_of(",\n", from);
-    return json.substr(from, end - from);
-}
-
 }  // namespace ormane::cli::testing

@@ -86,18 +86,22 @@ TEST_F(CalculeResultatsTest, TheEnteredStatisticIsWrittenIntoTheOtherBoxes) {
 TEST_F(CalculeResultatsTest, DerivedStatisticsMatchStudentsDistribution) {
     const double q25 = 1 - StudentF(2.5, 10), q2 = 1 - StudentF(2, 10);  // upper tails
     const double t975 = StudentQ(0.975, 10);
+    // The p boxes of a large t hold its tail to the last digits, not 1 - F(t).
+    const double q12 = StudentF(-12, 10), q40 = StudentF(-40, 10);
     // Texts above 1 keep ten characters, so t from a p is shown to 8 decimals.
     struct Cas {
         std::int16_t choix;
         double x;
         std::int16_t boite;
         double attendu, tolerance;
-    } const table[] = {{1, 2.5, 4, q25, 1e-13},   {1, 2.5, 3, 2 * q25, 1e-13},
-                       {1, -2.5, 4, q25, 1e-13},  {1, -2.5, 3, 2 * q25, 1e-13},
-                       {2, 4, 4, q2, 1e-13},      {2, 4, 3, 2 * q2, 1e-13},
-                       {3, 0.05, 1, t975, 1e-8},  {3, 0.05, 2, t975 * t975, 1e-7},
-                       {4, 0.025, 1, t975, 1e-8}, {4, 0.025, 3, 0.05, 0},
-                       {3, 1.2, 1, 0, 1e-6}};  // p1 0.5: t is 0 within the search's resolution
+    } const table[] = {{1, 2.5, 4, q25, 1e-13},      {1, 2.5, 3, 2 * q25, 1e-13},
+                       {1, -2.5, 4, q25, 1e-13},     {1, -2.5, 3, 2 * q25, 1e-13},
+                       {2, 4, 4, q2, 1e-13},         {2, 4, 3, 2 * q2, 1e-13},
+                       {3, 0.05, 1, t975, 1e-8},     {3, 0.05, 2, t975 * t975, 1e-7},
+                       {4, 0.025, 1, t975, 1e-8},    {4, 0.025, 3, 0.05, 0},
+                       {3, 1.2, 1, 0, 1e-6},  // p1 0.5: t is 0 within the search's resolution
+                       {1, 12, 4, q12, 1e-13 * q12}, {1, -12, 3, 2 * q12, 2e-13 * q12},
+                       {1, 40, 4, q40, 1e-13 * q40}};
     for (const Cas& cas : table) {
         Calcule(cas.choix, cas.x);
         EXPECT_THAT(LitValeur(Textet(cas.boite).text()), DoubleNear(cas.attendu, cas.tolerance))
@@ -131,17 +135,6 @@ TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroClearsTheL
     Calcule(1, 2, 0, 9);  // no degrees of freedom: prep 0, returned with success
     EXPECT_EQ(Bas(module.resultats, Resultat::Prep), 0);
     EXPECT_EQ(Eti("EtiPrep").caption(), "");
-}
-
-// The p boxes of a large t hold its tail to the last digits, not 1 - F(t).
-TEST_F(CalculeResultatsTest, TheSmallPOfALargeTKeepsItsDigits) {
-    for (double t : {12.0, -12.0, 40.0}) {
-        SCOPED_TRACE(t);
-        Calcule(1, t, 30, 30);
-        const double queue = StudentF(-std::abs(t), 30);
-        EXPECT_THAT(LitValeur(Textet(4).text()), DoubleNear(queue, 1e-13 * queue));
-        EXPECT_THAT(LitValeur(Textet(3).text()), DoubleNear(2 * queue, 2e-13 * queue));
-    }
 }
 
 // With t = 0 the K-prime variable is Student's t: psrep and ppreprep are 1 - F(q / sqrt 2)

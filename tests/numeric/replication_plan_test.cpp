@@ -135,22 +135,6 @@ TEST(LimiteCible, IsOneMinusTheOneTailedPAndTheProbabilitiesTendToIt) {
     }
 }
 
-TEST(PlanifieReplique, EveryTargetGrowsWithTheSizeOfTheReplication) {
-    for (const CiblePlan cible : {CiblePlan::Prep, CiblePlan::Psrep, CiblePlan::Ppreprep}) {
-        for (const double df : {1.0, 9.0, 200.0}) {
-            for (const std::int32_t K : {1, 2}) {
-                const Cas k{1.3, df, K, cible, 0.025, 0.9, 0.5};
-                double precedente = 0;
-                for (std::int64_t n = 2; n < kNFuturMaximum; n = n < 64 ? n + 1 : n * 3 / 2) {
-                    const double v = Directe(k, n);
-                    EXPECT_GE(v, precedente - 1e-9) << "df=" << df << " K=" << K << " n'=" << n;
-                    precedente = v;
-                }
-            }
-        }
-    }
-}
-
 TEST(PlanifieReplique, ATargetAtOrAboveItsLimitCannotBeReached) {
     DemandePlan d{.t = 1.0997, .df = 9};
     CodeErreur erreur = kSucces;
