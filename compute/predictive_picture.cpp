@@ -101,10 +101,13 @@ std::pair<std::optional<double>, std::optional<double>> QueuesHorsImage(const De
     const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
     const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
     const bool zeroConnu = erreurZero == kSucces;
+    // Whether 0 or the marks set the end of a side holding `part` of K.
+    const auto finFixee = [&](double part) {
+        return zeroConnu &&
+               (part <= kQueueHorsImage || QueueAuDelaDesDoubles(part, k.dfR, kQueueHorsImage));
+    };
     const auto cherche = [&](double part, double p) -> std::optional<double> {
-        if (zeroConnu &&
-            (part <= kQueueHorsImage || QueueAuDelaDesDoubles(part, k.dfR, kQueueHorsImage)))
-            return std::nullopt;
+        if (finFixee(part)) return std::nullopt;
         return QuantileTFutur(p, k);
     };
     if (v.lambda == 0)
@@ -114,17 +117,17 @@ std::pair<std::optional<double>, std::optional<double>> QueuesHorsImage(const De
         positif ? cherche(surZero, 1 - kQueueHorsImage) : cherche(sousZero, kQueueHorsImage);
     const double partLoin = positif ? sousZero : surZero;
     const double pLoin = positif ? kQueueHorsImage : 1 - kQueueHorsImage;
-    if (zeroConnu && partLoin <= kQueueHorsImage)
-        return positif ? std::pair{std::optional<double>{}, proche}
-                       : std::pair{proche, std::optional<double>{}};
-    CodeErreur erreur = kSucces;
-    const double student = v.S * QuantileAvecReprise("t", pLoin, ParametresLoi{0, k.dfR, 0, 0, 0},
-                                                     kRepriseIntervalles, erreur);
-    const std::optional<double> loin =
-        proche && erreur == kSucces && std::isfinite(student) &&
-                std::abs(student) <= kMarge / 4 * std::abs(*proche - student)
-            ? std::optional(student)
-            : cherche(partLoin, pLoin);
+    std::optional<double> loin;
+    if (!finFixee(partLoin)) {
+        CodeErreur erreur = kSucces;
+        const double student =
+            v.S * QuantileAvecReprise("t", pLoin, ParametresLoi{0, k.dfR, 0, 0, 0},
+                                      kRepriseIntervalles, erreur);
+        loin = proche && erreur == kSucces && std::isfinite(student) &&
+                       std::abs(student) <= kMarge / 4 * std::abs(*proche - student)
+                   ? student
+                   : QuantileTFutur(pLoin, k);
+    }
     return positif ? std::pair{loin, proche} : std::pair{proche, loin};
 }
 
