@@ -100,6 +100,19 @@ double RacineQuantileF(double q, double m, double nu2) {
     return std::sqrt(nu2 / m) * std::sqrt(w) / std::sqrt(unMoinsW);
 }
 
+// (Z + delta) / V with delta = mean / sd of N = Z + lambda U: the normal approximation of
+// N - y V solved for y, as x = sd y; nullopt where it has no root (far in the tails of a small
+// nu2).
+std::optional<double> QuantileNormalDeN(double q, double moyenne, double ecartType,
+                                        const MomentsChi& v) {
+    const double delta = moyenne / ecartType;
+    const double z = QuantileNormal(q);
+    const double denominateur = v.moyenne * v.moyenne - z * z * v.variance;
+    const double radical = v.moyenne * v.moyenne + v.variance * (delta * delta - z * z);
+    if (!(denominateur > 0.1 * v.moyenne * v.moyenne && radical >= 0)) return std::nullopt;
+    return ecartType * ((delta * v.moyenne + z * std::sqrt(radical)) / denominateur);
+}
+
 }  // namespace
 
 double ScoreNormal(double F) {
@@ -131,13 +144,16 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
         x = quadratique * r;
     } else if (nu2 >= kInfini) {
         x = moyenne + ecartType * QuantileNormal(q);
-    } else if (const std::optional<double> n = QuantileKprimeNormal(q, nu1, nu2, lambda)) {
-        x = *n;
     } else {
-        // Far in the tails of a small nu2: Student's quantile shifted by delta E[1 / V].
-        const std::optional<double> t = QuantileStudentDirect(q, nu2);
-        if (!t) return std::nullopt;
-        x = ecartType * (*t + moyenne / ecartType / Chi(nu2).moyenne);
+        const MomentsChi v = Chi(nu2);
+        if (const std::optional<double> n = QuantileNormalDeN(q, moyenne, ecartType, v)) {
+            x = *n;
+        } else {
+            // Far in the tails of a small nu2: Student's quantile shifted by delta E[1 / V].
+            const std::optional<double> t = QuantileStudentDirect(q, nu2);
+            if (!t) return std::nullopt;
+            x = ecartType * (*t + moyenne / ecartType / v.moyenne);
+        }
     }
     if (!std::isfinite(x)) return std::nullopt;
     return x;
@@ -146,18 +162,10 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
 std::optional<double> QuantileKprimeNormal(double q, double nu1, double nu2, double lambda) {
     if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
         return std::nullopt;
-    // (Z + delta) / V with delta = mean / sd of N: the normal approximation of Z - y V solved
-    // for y.
     const MomentsChi u = Chi(nu1);
-    const double ecartType = std::hypot(1.0, lambda * std::sqrt(u.variance));
-    const double delta = lambda * u.moyenne / ecartType;
-    const MomentsChi v = Chi(nu2);
-    const double z = QuantileNormal(q);
-    const double denominateur = v.moyenne * v.moyenne - z * z * v.variance;
-    const double radical = v.moyenne * v.moyenne + v.variance * (delta * delta - z * z);
-    if (!(denominateur > 0.1 * v.moyenne * v.moyenne && radical >= 0)) return std::nullopt;
-    const double x = ecartType * ((delta * v.moyenne + z * std::sqrt(radical)) / denominateur);
-    if (!std::isfinite(x)) return std::nullopt;
+    const std::optional<double> x = QuantileNormalDeN(
+        q, lambda * u.moyenne, std::hypot(1.0, lambda * std::sqrt(u.variance)), Chi(nu2));
+    if (!x || !std::isfinite(*x)) return std::nullopt;
     return x;
 }
 
