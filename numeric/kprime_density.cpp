@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/kprime_density_folded.h"
 #include "numeric/kprime_density_integral.h"
 
 namespace ormane {
@@ -161,6 +162,8 @@ std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lam
         if (const std::optional<double> f = DensiteParIntegrale(x, nu1, nu2, lambda)) return f;
     }
     if (const std::optional<double> f = DensiteKprimeParSerie(x, nu1, nu2, lambda)) return f;
+    // Below one degree of freedom on U the single integral's tail is long: folded, it is short.
+    if (const std::optional<double> f = DensiteKprimeRepliee(x, nu1, nu2, lambda)) return f;
     if (nu1 > kDegresInfinis && nu2 > kDegresInfinis) {
         // U and V are 1 but for spreads of 1 / sqrt(2 nu): K is normal about lambda.
         const double variance = 1 + lambda * lambda * (0.5 / nu1 + 0.5 / nu2);

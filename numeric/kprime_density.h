@@ -1,7 +1,8 @@
 // The density of the K-prime variable K = (Z + lambda U) / V: the derivative of its
 // distribution function written as a mixture of beta densities (the same weights as the
-// distribution function's series) where that series is short, else a single integral
-// (kprime_density_integral.h). Bounded work for any input; no library call.
+// distribution function's series) where that series is short, else a single integral: folded
+// onto (0, 1) below one degree of freedom on U (kprime_density_folded.h), over the whole
+// half-line above (kprime_density_integral.h). Bounded work for any input; no library call.
 #pragma once
 
 #include <optional>
@@ -11,7 +12,7 @@ namespace ormane {
 // f_K(x) for nu1 > 0, nu2 > 0 (either may be as large as 1e300) and any lambda; nullopt when
 // the parameters are outside that range or neither way settles (|x| or |lambda| beyond 1e150
 // with a long series). Accurate to about 1e-13 relative to the density's scale by the series,
-// 1e-10 by the integral.
+// 1e-12 by the folded integral, 1e-10 by the other.
 std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lambda);
 
 }  // namespace ormane
