@@ -10,7 +10,6 @@ namespace {
 
 constexpr double kPrecision = 1e-17;
 constexpr double kLimite = 1e150;
-constexpr double kNu2Max = 1e3;
 constexpr int kTermesMax = 2000;
 constexpr int kPanneauxMax = 200;
 
@@ -85,8 +84,8 @@ double Panneau(const Integrand& integrand, double g, double largeur) {
 }  // namespace
 
 std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, double lambda) {
-    if (!(nu1 > 0) || !(nu1 < 1) || !(nu2 > 0) || !(nu2 <= kNu2Max) || !(std::abs(x) < kLimite) ||
-        !(std::abs(lambda) < kLimite)) {
+    if (!(nu1 > 0) || !(nu1 < 1) || !(nu2 > 0) || !(nu2 <= kNu2MaxRepli) ||
+        !(std::abs(x) < kLimite) || !(std::abs(lambda) < kLimite)) {
         return std::nullopt;
     }
     const double a = x * x + nu2, c = lambda * lambda + nu1;

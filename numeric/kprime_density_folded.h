@@ -14,8 +14,10 @@
 
 namespace ormane {
 
-// f_K(x) for 0 < nu1 < 1, 0 < nu2 <= 1e3, |x| and |lambda| below 1e150; nullopt outside that
-// range or when the sums do not settle. Accurate to about 1e-12 relative.
+inline constexpr double kNu2MaxRepli = 1e3;
+
+// f_K(x) for 0 < nu1 < 1, 0 < nu2 <= kNu2MaxRepli, |x| and |lambda| below 1e150; nullopt outside
+// that range or when the sums do not settle. Accurate to about 1e-12 relative.
 std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, double lambda);
 
 }  // namespace ormane
