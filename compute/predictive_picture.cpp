@@ -13,8 +13,10 @@ namespace ormane {
 
 namespace {
 
-// The range drawn holds all but this share of the distribution on each side.
-constexpr double kQueueHorsImage = 0.001;
+// The range drawn holds all but this share of the distribution on each side. Tails below 0.1 %
+// the library computes to their last digits, in up to five times the time: the search for this
+// share's quantiles stays clear of them.
+constexpr double kQueueHorsImage = 0.002;
 constexpr double kMarge = 0.04;  // of the range, on each side
 // The density is computed every this many samples, and between them only where straight
 // lines between its values would be off by more than this share of its largest value (a
@@ -36,7 +38,7 @@ Variable VariableDe(const DernierCalcul& k) {
 // at a few evaluations of a distribution function asked to that tolerance.
 constexpr double kPrecisionQueue = 1e-4;
 
-// Below one degree of freedom a tail of 0.1 % may lie beyond any double, which a search finds
+// Below one degree of freedom a tail of 0.2 % may lie beyond any double, which a search finds
 // only after a long walk outwards: F at the last double says so at once.
 constexpr double kBorneDouble = 1e300;
 
@@ -99,7 +101,7 @@ std::pair<std::optional<double>, std::optional<double>> QueuesHorsImage(const De
     const Variable v = VariableDe(k);
     CodeErreur erreurZero = kSucces;
     const double sousZero = RepartitionStudent(-v.lambda, k.df, kPrecisionStudent, erreurZero);
-    const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.1 % is compared
+    const double surZero = 1 - sousZero;  // Student's law is symmetric; only 0.2 % is compared
     const bool zeroConnu = erreurZero == kSucces;
     // Whether 0 or the marks set the end of a side holding `part` of K.
     const auto finFixee = [&](double part) {
@@ -148,8 +150,12 @@ std::optional<std::vector<double>> Echantillons(const DernierCalcul& k, double a
         connu[j] = 1;
         return f[j];
     };
+    // A density that fails once leaves the picture without a curve: no need to go on.
     double plusGrand = 0;
-    for (int i = 0; i < n; i += kPasGrossier) plusGrand = std::max(plusGrand, calcule(i));
+    for (int i = 0; i < n; i += kPasGrossier) {
+        plusGrand = std::max(plusGrand, calcule(i));
+        if (echec) return std::nullopt;
+    }
     plusGrand = std::max(plusGrand, calcule(n - 1));
     if (echec) return std::nullopt;
     // Intervals still to settle, as pairs of known ends.

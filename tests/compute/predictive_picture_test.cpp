@@ -70,8 +70,9 @@ TEST_P(ImagePredictiveTest, SamplesNearlyAllTheMassAndMarksTheLimits) {
     for (std::size_t i = 1; i < image->x.size(); ++i) {
         aire += (image->x[i] - image->x[i - 1]) * (image->densite[i] + image->densite[i - 1]) / 2;
     }
-    // All but the two tails of 0.1 % left out of the range.
-    EXPECT_NEAR(aire, 0.998, 2e-3);
+    // All but the two tails of 0.2 % left out of the range, which its margins narrow.
+    EXPECT_GT(aire, 0.996 - 1e-3);
+    EXPECT_LT(aire, 1 + 1e-9);
     const double q = QuantileStudent(1 - cas.alpha, cas.dfR);
     ASSERT_EQ(image->limites.size(), 2u);
     EXPECT_NEAR(image->limites[0], -q, 1e-9);
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, ImagePredictiveTest,
 // Steep entries (a large t with few degrees of freedom, a tiny or a huge df): the density's
 // areas are still prep and psrep, and the picture at the pane's width marks the limits and
 // the observed t. Where the curve spans many pixels its sampled shares are prep and psrep
-// too, but for the 0.1 % tails left out of the range and the sampling.
+// too, but for the 0.2 % tails left out of the range and the sampling.
 TEST(ImagePredictive, SteepEntriesKeepTheirAreasAndTheirMarks) {
     struct Raide {
         Cas cas;
@@ -130,8 +131,8 @@ TEST(ImagePredictive, SteepEntriesKeepTheirAreasAndTheirMarks) {
             if (cote * milieu > 0) memeSigne += aire;
             if (cote * milieu > q) significatif += aire;
         }
-        EXPECT_NEAR(memeSigne, prep - 0.001, 5e-3) << cas.t << " " << cas.df;
-        EXPECT_NEAR(significatif, psrep - 0.001, 1e-2) << cas.t << " " << cas.df;
+        EXPECT_NEAR(memeSigne, prep - 0.002, 5e-3) << cas.t << " " << cas.df;
+        EXPECT_NEAR(significatif, psrep - 0.002, 1e-2) << cas.t << " " << cas.df;
     }
 }
 
@@ -224,7 +225,7 @@ TEST(ImagePredictive, RangesWhoseEndsNeedNoSearch) {
     const double S = std::sqrt(k.c + 1), lambda = k.t * std::sqrt(k.c / (k.c + 1));
     double pas = 1;
     CodeErreur erreur = kSucces;
-    const double exact = S * QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, 0.001, 0, k.df,
+    const double exact = S * QuantileLoi("K", Vrai, -1e300, Vrai, 1e300, 0, pas, 0.002, 0, k.df,
                                          k.dfR, 0, lambda, 0, 1, 1e-12, erreur);
     ASSERT_EQ(erreur, kSucces);
     const double etendue = loin->xmax - loin->xmin;
