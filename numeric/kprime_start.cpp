@@ -129,6 +129,16 @@ double ProbabiliteNormale(double z) {
 std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, double lambda) {
     if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
         return std::nullopt;
+    // Below one degree of freedom U is nearly always near 0, and its moments, which its rare
+    // large values set, say little of K. Where lambda U exceeds 1 with a probability w below
+    // half the tail, K is within 1 / V of Z / V but for that share: Student's quantile is
+    // close, where the moments' start can lie where the distribution function fails.
+    if (nu1 < 1) {
+        const double w = bm::gamma_q(nu1 / 2, nu1 / (2 * lambda * lambda), Politique());
+        if (w < 0.5 * std::fmin(q, 1 - q)) {
+            if (const std::optional<double> t = QuantileStudentDirect(q, nu2)) return t;
+        }
+    }
     // Mean, standard deviation and root mean square of N = Z + lambda U.
     const MomentsChi u = Chi(nu1);
     const double moyenne = lambda * u.moyenne;

@@ -2,7 +2,8 @@
 // N = Z + lambda U: N is taken as a normal law of N's mean and variance when it is close to
 // one (lambda small against the spread of U, or nu1 large), K then as a noncentral t scaled
 // by N's standard deviation; otherwise N is taken as a scaled chi variable of N's first two
-// moments, and K as a scaled square root of an F variable.
+// moments, and K as a scaled square root of an F variable. Below one degree of freedom, where
+// lambda U rarely exceeds 1, K is taken as Student's Z / V.
 #pragma once
 
 #include <optional>

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
@@ -108,6 +109,20 @@ TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
         ASSERT_EQ(r.erreur, kSucces) << p;
         CodeErreur erreur = kSucces;
         EXPECT_NEAR(RepartitionKprime(r.x, 9, 9, 0.7776, 1e-12, erreur), p, 1e-13) << p;
+    }
+    // Below one degree of freedom U is mostly near 0 and K mostly Z / V, whatever lambda.
+    for (const auto& [nu1, nu2, lambda] : {std::array{1e-6, 1.0, -7.07e9},
+                                           {1e-3, 1.0, 0.5},
+                                           {1e-4, 30.0, 20.0},
+                                           {0.5, 2.0, 0.001}}) {
+        for (const double p : {0.002, 0.025, 0.5, 0.975}) {
+            SCOPED_TRACE(testing::Message()
+                         << "p=" << p << " K(" << nu1 << ", " << nu2 << ", " << lambda << ")");
+            const Resultat r = Quantile("K", p, nu1, nu2, lambda);
+            ASSERT_EQ(r.erreur, kSucces);
+            CodeErreur erreur = kSucces;
+            EXPECT_NEAR(RepartitionKprime(r.x, nu1, nu2, lambda, 1e-12, erreur), p, 1e-9);
+        }
     }
     // Standard deviation near 1, quantile near 200: the walk needs more than 101 steps of 1.
     const Resultat r = Quantile("K", 0.8, 1e8, 1e300, 200.0);
