@@ -232,11 +232,16 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     image.psrep = resultats.valeur(Resultat::Psrep);
     const int cote = k.t < 0 ? -1 : 1;
 
+    // On the effect's scale the observed effect sits where the future t is t sqrt(c).
+    const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
+    // The density fails for whole families of entries (a t beyond 1e150, or lambda there with
+    // df below 1), and a curve needs it at every sample: the observed t, always in the range,
+    // says so before the range's searches are paid for.
+    if (!DensiteTFutur(observeT, k)) return std::nullopt;
+
     // The range, on the future t's scale: nearly all of the distribution, 0, the observed
     // t, the limits and the interval.
     const auto [bas, haut] = QueuesHorsImage(k);
-    // On the effect's scale the observed effect sits where the future t is t sqrt(c).
-    const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
     double a = std::min({bas.value_or(0.0), 0.0, observeT});
     double b = std::max({haut.value_or(0.0), 0.0, observeT});
 

@@ -166,6 +166,12 @@ TEST(ImagePredictive, NothingToDrawWithoutAResultOrWithoutAnEffect) {
     EXPECT_TRUE(CalculeImagePredictive(k, aucun, EchelleImage::T, 100));
     k.df = 0;
     EXPECT_FALSE(CalculeImagePredictive(k, aucun, EchelleImage::T, 100));
+    // A density that cannot be computed (lambda of 1e300 with df below 1): no curve, and no
+    // picture either. With df = 1 the same t has both.
+    EXPECT_FALSE(
+        CalculeImagePredictive(Calcul({1e300, 1e-6, 1, 1, 0.025}), aucun, EchelleImage::T, 640));
+    EXPECT_TRUE(
+        CalculeImagePredictive(Calcul({1e300, 1, 1, 1, 0.025}), aucun, EchelleImage::T, 640));
 
     CadreDessin cadre;
     EXPECT_TRUE(ComposeDessin(std::nullopt, cadre).vide());
