@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "compute/picture_labels.h"
 #include "numeric/number_format.h"
 
 namespace ormane {
@@ -26,6 +28,7 @@ constexpr Colour kIntervalle{0, 120, 60};
 
 constexpr double kGauche = 52, kDroite = 16, kHaut = 54, kBas = 40;
 constexpr double kTaille = 11;
+constexpr double kInterligneMarques = 14;  // between the rows of the marks' labels
 
 struct Mots {
     const char* titreT;  // "the replication's t"
@@ -252,19 +255,27 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
         Texte(z.gauche + z.largeur / 2, cadre.hauteur - 6.0, nomX, Alignment::Centre, kAxe, true));
     d.textes.push_back(Texte(4, z.haut - 8, m.densite, Alignment::Left));
 
-    // The significance limits, dashed, and the observed value.
+    // The significance limits, dashed, and the observed value, each labelled beside its line
+    // where the label overlaps no other.
+    std::vector<MarqueEtiquetee> marques;
+    std::vector<Colour> couleurs;
     for (double l : im.limites) {
         const double x = z.px(l);
         d.traits.push_back(Ligne({x, z.haut}, {x, base}, kLimite, 1.2, true));
-        d.textes.push_back(Texte(x + 3, z.haut + 8, std::string(m.limite) + " " + Nombre(l, n),
-                                 Alignment::Left, kLimite));
+        marques.push_back({x, std::string(m.limite) + " " + Nombre(l, n), 0});
+        couleurs.push_back(kLimite);
     }
     if (im.observe >= im.xmin && im.observe <= im.xmax) {
         const double x = z.px(im.observe);
         d.traits.push_back(Ligne({x, z.haut + 12}, {x, base}, kObserve, 2));
-        d.textes.push_back(Texte(x + 3, z.haut + 22,
-                                 std::string(m.observe) + " " + Nombre(im.observe, n),
-                                 Alignment::Left, kObserve));
+        marques.push_back({x, std::string(m.observe) + " " + Nombre(im.observe, n), 1});
+        couleurs.push_back(kObserve);
+    }
+    const std::vector<EtiquettePlacee> placees = PlaceEtiquettes(
+        marques, z.gauche, z.gauche + z.largeur, z.haut + 8, kInterligneMarques, 3, kTaille);
+    for (std::size_t i = 0; i < marques.size(); ++i) {
+        d.textes.push_back(Texte(placees[i].ancre.x, placees[i].ancre.y, marques[i].texte,
+                                 placees[i].alignement, couleurs[i]));
     }
 
     // The prediction interval's bracket, below the top.
@@ -278,8 +289,12 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
         texteIntervalle = Nombre(cadre.garantie, -2) + m.intervalle + " [" +
                           Nombre(im.intervalle->first, n) + (francais ? " ; " : ", ") +
                           Nombre(im.intervalle->second, n) + "]";
-        d.textes.push_back(
-            Texte((xa + xb) / 2, y - 3, texteIntervalle, Alignment::Centre, kIntervalle));
+        // Centred on its bracket, but within the plot: clear of the axis' title on the left.
+        const double demiLargeur = LargeurEstimee(texteIntervalle, kTaille) / 2;
+        const double gauche = z.gauche + demiLargeur, droite = z.gauche + z.largeur - demiLargeur;
+        const double centre =
+            gauche <= droite ? std::clamp((xa + xb) / 2, gauche, droite) : z.gauche + z.largeur / 2;
+        d.textes.push_back(Texte(centre, y - 3, texteIntervalle, Alignment::Centre, kIntervalle));
     }
 
     // The legend: what the two shades measure.
