@@ -166,14 +166,17 @@ std::optional<double> DensiteKprime(double x, double nu1, double nu2, double lam
     if (nu1 > 1e6 && nu2 <= 1e6) {
         if (const std::optional<double> f = DensiteParIntegrale(x, nu1, nu2, lambda)) return f;
     }
-    // Below one degree of freedom on U the single integral's tail is long: folded, it is short,
-    // and faster than all but a short series.
-    const bool repliable = nu1 < 1 && nu2 <= kNu2MaxRepli;
+    // With few degrees of freedom on U the single integral's tail is long: folded, it is short,
+    // and below one degree of freedom faster than all but a short series.
+    const bool repliable = nu1 < kNu1MaxRepli && nu2 <= kNu2MaxRepli;
+    const bool serieCourte = repliable && nu1 < 1;
     if (const std::optional<double> f = DensiteKprimeParSerie(
-            x, nu1, nu2, lambda, repliable ? kTermesMaxFaceAuRepli : kTermesMax))
+            x, nu1, nu2, lambda, serieCourte ? kTermesMaxFaceAuRepli : kTermesMax))
         return f;
     if (repliable) {
         if (const std::optional<double> f = DensiteKprimeRepliee(x, nu1, nu2, lambda)) return f;
+    }
+    if (serieCourte) {
         if (const std::optional<double> f = DensiteKprimeParSerie(x, nu1, nu2, lambda, kTermesMax))
             return f;
     }

@@ -1,8 +1,9 @@
 // The density of the K-prime variable K = (Z + lambda U) / V: the derivative of its
 // distribution function written as a mixture of beta densities (the same weights as the
 // distribution function's series) where that series is short, else a single integral: folded
-// onto (0, 1) below one degree of freedom on U (kprime_density_folded.h), over the whole
-// half-line above (kprime_density_integral.h). Bounded work for any input; no library call.
+// onto (0, 1) for up to 100 degrees of freedom on U and 1000 on V (kprime_density_folded.h),
+// over the whole half-line beyond (kprime_density_integral.h). Bounded work for any input; no
+// library call.
 #pragma once
 
 #include <optional>

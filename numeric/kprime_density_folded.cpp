@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/math/quadrature/gauss.hpp>
 #include <cmath>
+#include <utility>
 
 namespace ormane {
 
@@ -49,20 +50,31 @@ std::optional<double> SommeGegenbauer(const Forme& f, double s1) {
     return std::nullopt;
 }
 
-// The integrand in u over [s1, 1], (sigma^nu2 + sigma^(nu1 - 1)) cosh(u)^(1 - 2N), which is
-// d^(2N - 1) d sigma / du times the integrand in sigma; over e^decalage.
+// The integrand in u over [s1, 1], (sigma^nu2 + sigma^(nu1 - 1)) (d cosh u)^(1 - 2N), which
+// is d sigma / du times the integrand in sigma; over e^decalage, so that its values stay
+// within doubles however small it is.
 struct Integrand {
     const Forme& f;
-    double decalage;  // subtracted from the log, so that the values stay within doubles
+    double logD;
+    double decalage = 0;
 
-    double operator()(double u) const {
+    // The logs of its two terms.
+    std::pair<double, double> Exposants(double u) const {
         const double e = std::exp(-std::abs(u));
         const double sinus = std::copysign(0.5 * (1 - e * e), u) / e;
         const double logCosh = std::abs(u) + std::log1p(e * e) - M_LN2;
         const double sigma = f.t + f.d * sinus;
         const double logSigma = std::log(sigma);
-        const double commun = -f.deuxNMoins1 * logCosh - decalage;
-        return std::exp(f.nu2 * logSigma + commun) + std::exp((f.nu1 - 1) * logSigma + commun);
+        const double commun = -f.deuxNMoins1 * (logCosh + logD);
+        return {f.nu2 * logSigma + commun, (f.nu1 - 1) * logSigma + commun};
+    }
+    double Log(double u) const {
+        const auto [a, b] = Exposants(u);
+        return std::max(a, b) + std::log1p(std::exp(-std::abs(a - b)));
+    }
+    double operator()(double u) const {
+        const auto [a, b] = Exposants(u);
+        return std::exp(a - decalage) + std::exp(b - decalage);
     }
 };
 
@@ -84,7 +96,7 @@ double Panneau(const Integrand& integrand, double g, double largeur) {
 }  // namespace
 
 std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, double lambda) {
-    if (!(nu1 > 0) || !(nu1 < 1) || !(nu2 > 0) || !(nu2 <= kNu2MaxRepli) ||
+    if (!(nu1 > 0) || !(nu1 < kNu1MaxRepli) || !(nu2 > 0) || !(nu2 <= kNu2MaxRepli) ||
         !(std::abs(x) < kLimite) || !(std::abs(lambda) < kLimite)) {
         return std::nullopt;
     }
@@ -115,9 +127,8 @@ std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, dou
     // at uPole, each panel is at most 4 times its near end's distance to it.
     const double largeur = std::min(3.0, 3 / std::sqrt(f.deuxNMoins1));
     const double uPole = -std::asinh(f.t / f.d);
-    const double logD = -f.deuxNMoins1 * std::log(f.d);
-    Integrand integrand{f, 0};
-    integrand.decalage = std::log(integrand(u0));
+    Integrand integrand{f, std::log(f.d)};
+    integrand.decalage = integrand.Log(u0);
     if (!std::isfinite(integrand.decalage)) return std::nullopt;
     double reste = 0;
     int panneaux = 0;
@@ -138,8 +149,9 @@ std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, dou
             if (j >= 1 && part * std::max(1.0, (avant - l) / l) <= kPrecision * reste) break;
         }
     }
-    // J = pres + e^(logD + decalage) reste, kept as a log.
-    const double logReste = logD + integrand.decalage + std::log(reste);
+    if (!std::isfinite(reste)) return std::nullopt;
+    // J = pres + e^decalage reste, kept as a log.
+    const double logReste = integrand.decalage + std::log(reste);
     const double logPres = *pres > 0 ? std::log(*pres) : -INFINITY;
     const double logJ =
         std::max(logPres, logReste) + std::log1p(std::exp(-std::abs(logPres - logReste)));

@@ -14,7 +14,7 @@ namespace ormane {
 // f_K(x) for 0 < nu1, nu2 <= 1e8 (beyond, the width of the integrand's maximum is below what
 // a double resolves), |x| and |lambda| below 1e150; nullopt outside that range or when the
 // integral fails. Accurate to about 1e-10 relative for nu1 >= 1; below, the slow tail of the
-// integrand in s leaves errors up to about 1e-3 (the folded integral serves there).
+// integrand in s leaves errors up to about 1e-3 (where the folded integral serves).
 std::optional<double> DensiteKprimeParIntegrale(double x, double nu1, double nu2, double lambda);
 
 }  // namespace ormane
