@@ -108,6 +108,14 @@ MUTANTS = [
      "(BASFUN_KPRIME, 0, 10000, {x, nu1, nu2, lambda, tolerance, 0.0});\n        if (retour.statut == 0)",
      "(BASFUN_KPRIME, 0, 10000, {x, nu1, nu2, lambda, tolerance, 0.0});\n        if (retour.statut != 0)",
      "K-prime status read backwards"),
+    ("numeric/kprime_density_folded.cpp", "(k + f.deuxNMoins1) * cPrecedent",
+     "(k + f.N) * cPrecedent", "Gegenbauer recurrence with a wrong coefficient"),
+    ("numeric/kprime_density_folded.cpp", "0.8 * (g - uPole)", "8 * (g - uPole)",
+     "folded density's panels not graded towards the pole at sigma = 0"),
+    ("numeric/kprime_density_folded.cpp", "0.5 * (nu1 + 1) * M_LN2", "0.5 * nu1 * M_LN2",
+     "folded density's constant off by a factor sqrt(2)"),
+    ("numeric/kprime_start.cpp", "if (w < 0.5 * std::fmin(q, 1 - q)) {", "if (w < 0) {",
+     "K-prime search start below one df from U's moments again"),
     # basfun/
     ("basfun/kprime.cpp", "constexpr double kPrecisionVisee = 1e-17;",
      "constexpr double kPrecisionVisee = 1e-9;", "K-prime series stopped at 1e-9"),
@@ -137,6 +145,8 @@ MUTANTS = [
     ("window/model/utf8.cpp", "& 0xC0U) != 0x80U;", "& 0xC0U) != 0x00U;",
      "UTF-8 character starts misread"),
     # compute/
+    ("compute/predictive_picture.cpp", "constexpr double kQueueHorsImage = 0.002;",
+     "constexpr double kQueueHorsImage = 0.02;", "picture's range leaves out 2 % on each side"),
     ("compute/clear_results.cpp", "if (i != choix) F.textBox(\"Textet\", i).setText(\"\");",
      "if (i != choix && i != 4) F.textBox(\"Textet\", i).setText(\"\");",
      "one-tailed p not cleared"),
