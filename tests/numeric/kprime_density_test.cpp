@@ -2,7 +2,8 @@
 // above 0 is Student's distribution at lambda (the program's own Student function), equal
 // to Student's closed-form density when lambda = 0, and the slope of the library's
 // distribution function (a central difference); for few degrees of freedom on U, against a
-// table computed at 40 digits (data/kprime_density_reference.py).
+// table computed at 40 digits (data/kprime_density_reference.py), which the folded integral
+// meets to its last digits.
 #include <gtest/gtest.h>
 
 #include <boost/math/quadrature/exp_sinh.hpp>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "numeric/kprime_density.h"
+#include "numeric/kprime_density_folded.h"
 #include "numeric/special_functions.h"
 #include "numeric/student.h"
 
@@ -97,6 +99,12 @@ TEST(DensiteKprime, MatchesAFortyDigitTableForFewDegreesOfFreedomOnU) {
         // The series is accurate to 1e-13 of the density's scale: far on the side opposite
         // lambda its tiny values carry that absolute error.
         EXPECT_NEAR(*f, attendu, 1e-10 * attendu + 5e-14) << ligne;
+        // The folded integral alone, where the series would serve too: to its last digits.
+        if (nu1 < kNu1MaxRepli) {
+            const std::optional<double> g = DensiteKprimeRepliee(x, nu1, nu2, lambda);
+            ASSERT_TRUE(g.has_value()) << ligne;
+            EXPECT_NEAR(*g, attendu, 2e-12 * attendu) << ligne;
+        }
     }
     EXPECT_EQ(lues, 1813);
 }
