@@ -10,6 +10,9 @@
 
 namespace ormane {
 
+// Neither integral takes an |x| or a |lambda| beyond this (their squares must stay doubles).
+inline constexpr double kBorneDensiteKprime = 1e150;
+
 // f_K(x) for nu1 > 0, nu2 > 0 (either may be as large as 1e300) and any lambda; nullopt when
 // the parameters are outside that range or neither way settles (|x| or |lambda| beyond 1e150
 // with a long series). Accurate to about 1e-13 relative to the density's scale by the series,

@@ -5,12 +5,13 @@
 #include <cmath>
 #include <utility>
 
+#include "numeric/kprime_density.h"
+
 namespace ormane {
 
 namespace {
 
 constexpr double kPrecision = 1e-17;
-constexpr double kLimite = 1e150;
 constexpr int kTermesMax = 2000;
 constexpr int kPanneauxMax = 200;
 
@@ -97,7 +98,7 @@ double Panneau(const Integrand& integrand, double g, double largeur) {
 
 std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, double lambda) {
     if (!(nu1 > 0) || !(nu1 < kNu1MaxRepli) || !(nu2 > 0) || !(nu2 <= kNu2MaxRepli) ||
-        !(std::abs(x) < kLimite) || !(std::abs(lambda) < kLimite)) {
+        !(std::abs(x) < kBorneDensiteKprime) || !(std::abs(lambda) < kBorneDensiteKprime)) {
         return std::nullopt;
     }
     const double a = x * x + nu2, c = lambda * lambda + nu1;

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/kprime_density.h"
+
 namespace ormane {
 
 namespace {
 
 constexpr double kPas = 0.125;
 constexpr int kNoeudsMax = 440;
-constexpr double kLimite = 1e150;
 
 // ln(Gamma(a + d) / Gamma(a)) for a > 0, d > 0, without the cancellation of two large
 // log-gammas when a is large.
@@ -25,7 +26,7 @@ double LogRapportGammas(double a, double d) {
 
 std::optional<double> DensiteKprimeParIntegrale(double x, double nu1, double nu2, double lambda) {
     if (!(nu1 > 0) || !(nu2 > 0) || !(nu1 <= 1e300) || !(nu2 <= 1e300) ||
-        !(std::abs(x) < kLimite) || !(std::abs(lambda) < kLimite)) {
+        !(std::abs(x) < kBorneDensiteKprime) || !(std::abs(lambda) < kBorneDensiteKprime)) {
         return std::nullopt;
     }
     const double N = nu1 / 2 + (nu2 + 1) / 2;
