@@ -5,6 +5,7 @@
 
 #include "numeric/kprime_density_folded.h"
 #include "numeric/kprime_density_integral.h"
+#include "numeric/log_gamma_ratio.h"
 
 namespace ormane {
 
@@ -24,19 +25,6 @@ constexpr double kPrecision = 1e-17;
 // one degree of freedom on U the folded integral takes 1 to 3 us, the time of about 40 terms.
 constexpr int kTermesMax = 300;
 constexpr int kTermesMaxFaceAuRepli = 40;
-
-// ln(Gamma(a + d) / Gamma(a)) for a > 0, d >= 0, without the cancellation of two large
-// log-gammas when a is large.
-double LogRapportGammas(double a, double d) {
-    if (d == 0) return 0;
-    if (a < 1e6) return std::lgamma(a + d) - std::lgamma(a);
-    // The asymptotic series of ln Gamma: the difference of (z - 1/2) ln z - z + 1/(12 z) - 1/(360
-    // z^3).
-    const double ad = a + d;
-    const double correction =
-        1 / (12 * ad) - 1 / (12 * a) - (1 / (360 * ad * ad * ad) - 1 / (360 * a * a * a));
-    return (a - 0.5) * std::log1p(d / a) + d * std::log(ad) - d + correction;
-}
 
 struct Serie {
     double r, b, nu2, pi;

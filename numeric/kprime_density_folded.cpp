@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "numeric/kprime_density.h"
+#include "numeric/log_gamma_ratio.h"
 
 namespace ormane {
 
@@ -14,11 +15,6 @@ namespace {
 constexpr double kPrecision = 1e-17;
 constexpr int kTermesMax = 2000;
 constexpr int kPanneauxMax = 200;
-
-// ln(Gamma(a + d) / Gamma(a)) for a > 0, d >= 0.
-double LogRapportGammas(double a, double d) {
-    return std::lgamma(a + d) - std::lgamma(a);
-}
 
 struct Forme {
     double nu1, nu2, t, d;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/kprime_density.h"
+#include "numeric/log_gamma_ratio.h"
 
 namespace ormane {
 
@@ -11,16 +12,6 @@ namespace {
 
 constexpr double kPas = 0.125;
 constexpr int kNoeudsMax = 440;
-
-// ln(Gamma(a + d) / Gamma(a)) for a > 0, d > 0, without the cancellation of two large
-// log-gammas when a is large.
-double LogRapportGammas(double a, double d) {
-    if (a < 1e6) return std::lgamma(a + d) - std::lgamma(a);
-    const double ad = a + d;
-    const double correction =
-        1 / (12 * ad) - 1 / (12 * a) - (1 / (360 * ad * ad * ad) - 1 / (360 * a * a * a));
-    return (a - 0.5) * std::log1p(d / a) + d * std::log(ad) - d + correction;
-}
 
 }  // namespace
 
