@@ -22,6 +22,11 @@ struct Forme {
     double deuxNMoins1;  // 2N - 1 = nu1 + nu2, kept apart for its digits when both are tiny
 };
 
+// ln(e^a + e^b), whichever is the larger.
+double LogSomme(double a, double b) {
+    return std::max(a, b) + std::log1p(std::exp(-std::abs(a - b)));
+}
+
 // The integral over [0, s1] by the Gegenbauer expansion
 //   (1 - 2 t sigma + sigma^2)^(-N) = sum C_k(t) sigma^k,
 // which converges like s1^k there (its singularities lie on |sigma| = 1). Its terms are
@@ -67,7 +72,7 @@ struct Integrand {
     }
     double Log(double u) const {
         const auto [a, b] = Exposants(u);
-        return std::max(a, b) + std::log1p(std::exp(-std::abs(a - b)));
+        return LogSomme(a, b);
     }
     double operator()(double u) const {
         const auto [a, b] = Exposants(u);
@@ -130,9 +135,9 @@ std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, dou
     double reste = 0;
     int panneaux = 0;
     for (const double sens : {1.0, -1.0}) {
+        const double fin = sens > 0 ? uB : uA;
         double g = u0;
         for (int j = 0;; ++j) {
-            const double fin = sens > 0 ? uB : uA;
             const double avant = std::abs(fin - g);
             const double l =
                 std::min({largeur, avant, sens > 0 ? 4 * (g - uPole) : 0.8 * (g - uPole)});
@@ -150,8 +155,7 @@ std::optional<double> DensiteKprimeRepliee(double x, double nu1, double nu2, dou
     // J = pres + e^decalage reste, kept as a log.
     const double logReste = integrand.decalage + std::log(reste);
     const double logPres = *pres > 0 ? std::log(*pres) : -INFINITY;
-    const double logJ =
-        std::max(logPres, logReste) + std::log1p(std::exp(-std::abs(logPres - logReste)));
+    const double logJ = LogSomme(logPres, logReste);
     // ln C - (nu1/2) ln c - ((nu2 + 1)/2) ln a, each large part paired with its opposite.
     const double logF = -0.5 * std::log(2 * M_PI) + M_LN2 + 0.5 * nu1 * std::log(nu1 / 2) -
                         std::lgamma(nu1 / 2) + LogRapportGammas(nu2 / 2, (nu1 + 1) / 2) -
