@@ -3,12 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "basfun.h"
+#include "csv_numbers.h"
 
 struct ResultatBasfun {
     double valeur;
@@ -27,26 +24,4 @@ inline ResultatBasfun AppelBasfun(std::int32_t code, double a5, double a6 = 0, d
 inline ResultatBasfun Kprime(double x, double nu1, double nu2, double lambda,
                              double tolerance = 1e-16) {
     return AppelBasfun(BASFUN_KPRIME, x, nu1, nu2, lambda, tolerance, 10000);
-}
-
-// The rows of a CSV file of numbers, its header and '#' lines skipped; each row also as its
-// text.
-struct LigneCsv {
-    std::string texte;
-    std::vector<long double> valeurs;
-};
-inline std::vector<LigneCsv> LitCsv(const char* chemin) {
-    std::ifstream fichier(chemin);
-    std::vector<LigneCsv> lignes;
-    std::string ligne;
-    std::getline(fichier, ligne);  // header
-    while (std::getline(fichier, ligne)) {
-        if (ligne.starts_with('#')) continue;
-        std::istringstream champs(ligne);
-        LigneCsv l{ligne, {}};
-        for (std::string champ; std::getline(champs, champ, ',');)
-            l.valeurs.push_back(std::stold(champ));
-        if (!l.valeurs.empty()) lignes.push_back(std::move(l));
-    }
-    return lignes;
 }

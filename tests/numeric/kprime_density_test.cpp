@@ -8,9 +8,9 @@
 
 #include <boost/math/quadrature/exp_sinh.hpp>
 #include <cmath>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <vector>
+
+#include "csv_numbers.h"
 
 #include "numeric/kprime_density.h"
 #include "numeric/kprime_density_folded.h"
@@ -84,29 +84,24 @@ TEST(DensiteKprime, WithLambdaZeroIsStudentsDensity) {
 }
 
 TEST(DensiteKprime, MatchesAFortyDigitTableForFewDegreesOfFreedomOnU) {
-    std::ifstream fichier(KPRIME_DENSITY_REFERENCE_CSV);
-    std::string ligne;
-    std::getline(fichier, ligne);  // header
-    int lues = 0;
-    while (std::getline(fichier, ligne)) {
-        std::istringstream champs(ligne);
-        double x, nu1, nu2, lambda, attendu;
-        char v;
-        if (!(champs >> x >> v >> nu1 >> v >> nu2 >> v >> lambda >> v >> attendu)) continue;
-        ++lues;
+    const std::vector<LigneCsv> lignes = LitCsv(KPRIME_DENSITY_REFERENCE_CSV);
+    ASSERT_EQ(lignes.size(), 1813u);
+    for (const LigneCsv& l : lignes) {
+        const auto& v = l.valeurs;
+        ASSERT_EQ(v.size(), 5u) << l.texte;
+        const double x = v[0], nu1 = v[1], nu2 = v[2], lambda = v[3], attendu = v[4];
         const std::optional<double> f = DensiteKprime(x, nu1, nu2, lambda);
-        ASSERT_TRUE(f.has_value()) << ligne;
+        ASSERT_TRUE(f.has_value()) << l.texte;
         // The series is accurate to 1e-13 of the density's scale: far on the side opposite
         // lambda its tiny values carry that absolute error.
-        EXPECT_NEAR(*f, attendu, 1e-10 * attendu + 5e-14) << ligne;
+        EXPECT_NEAR(*f, attendu, 1e-10 * attendu + 5e-14) << l.texte;
         // The folded integral alone, where the series would serve too: to its last digits.
         if (nu1 < kNu1MaxRepli) {
             const std::optional<double> g = DensiteKprimeRepliee(x, nu1, nu2, lambda);
-            ASSERT_TRUE(g.has_value()) << ligne;
-            EXPECT_NEAR(*g, attendu, 2e-12 * attendu) << ligne;
+            ASSERT_TRUE(g.has_value()) << l.texte;
+            EXPECT_NEAR(*g, attendu, 2e-12 * attendu) << l.texte;
         }
     }
-    EXPECT_EQ(lues, 1813);
 }
 
 TEST(DensiteKprime, RefusesParametersOutsideItsRange) {

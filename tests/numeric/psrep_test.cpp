@@ -6,9 +6,9 @@
 
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <vector>
+
+#include "csv_numbers.h"
 
 namespace ormane {
 namespace {
@@ -56,25 +56,19 @@ TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
 // Against 40-digit values (data/psrep_reference.py): both to 1e-12 relative, although the
 // K-prime function is asked a tolerance of 1e-9 only.
 TEST(CalculePsrep, ExactToTheLastDigitsAgainstTheReferenceValues) {
-    std::ifstream fichier(PSREP_REFERENCE_CSV);
-    std::string ligne;
-    std::getline(fichier, ligne);  // header
-    int lues = 0;
-    while (std::getline(fichier, ligne)) {
-        std::istringstream champs(ligne);
-        double t, df, dfR, c, psrep, ppreprep;
-        char v;
-        if (!(champs >> t >> v >> df >> v >> dfR >> v >> c >> v >> psrep >> v >> ppreprep))
-            continue;
-        ++lues;
-        SCOPED_TRACE(ligne);
+    const std::vector<LigneCsv> lignes = LitCsv(PSREP_REFERENCE_CSV);
+    ASSERT_EQ(lignes.size(), 10u);
+    for (const LigneCsv& l : lignes) {
+        const auto& v = l.valeurs;
+        ASSERT_EQ(v.size(), 6u) << l.texte;
+        const double t = v[0], df = v[1], dfR = v[2], c = v[3], psrep = v[4], ppreprep = v[5];
+        SCOPED_TRACE(l.texte);
         CodeErreur erreur = 99;
         EXPECT_NEAR(CalculePsrep(0.025, t, df, dfR, c, erreur), psrep, 1e-12 * psrep);
         EXPECT_EQ(erreur, kSucces);
         EXPECT_NEAR(CalculePpreprep(0.9, t, df, dfR, c, erreur), ppreprep, 1e-12 * ppreprep);
         EXPECT_EQ(erreur, kSucces);
     }
-    EXPECT_EQ(lues, 10);
 }
 
 }  // namespace
