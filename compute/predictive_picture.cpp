@@ -213,6 +213,16 @@ std::optional<double> DensiteTFutur(double x, const DernierCalcul& k) {
     return *f / echelle;
 }
 
+namespace {
+
+// Whether DensiteTFutur can have a value for these entries: below one df it does not bring
+// lambda down, and the density's methods stop at kBorneDensiteKprime.
+bool DensitePossible(const DernierCalcul& k) {
+    return k.df >= 1 || std::abs(VariableDe(k).lambda) < kBorneDensiteKprime;
+}
+
+}  // namespace
+
 std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
                                                       const ResultatsConserves& resultats,
                                                       EchelleImage echelle, int points) {
@@ -234,11 +244,10 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
 
     // On the effect's scale the observed effect sits where the future t is t sqrt(c).
     const double observeT = echelle == EchelleImage::Effet ? k.t * std::sqrt(k.c) : k.t;
-    // Below one df the density cannot bring lambda down to a size its methods take (see
-    // DensiteTFutur), and a curve needs it at every sample: no picture, and no range searches
-    // paid for first. (A density computed here, before the searches, doubled the time of the
-    // benchmark's pictures.)
-    if (k.df < 1 && !(std::abs(VariableDe(k).lambda) < kBorneDensiteKprime)) return std::nullopt;
+    // A curve needs the density at every sample: without one, no picture, and no range
+    // searches paid for first. (A density computed here, before the searches, doubled the time
+    // of the benchmark's pictures.)
+    if (!DensitePossible(k)) return std::nullopt;
 
     // The range, on the future t's scale: nearly all of the distribution, 0, the observed
     // t, the limits and the interval.
