@@ -12,7 +12,6 @@ namespace ormane::window::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using Showing = platform::ScriptedWindowSystem::Showing;
 
 using FormLifecycle = ModelTest;
@@ -115,33 +114,6 @@ TEST_F(FormInstanceTest, AHandlerMayUnloadItsOwnFormAndUseAFreshOne) {
     first.show();
     UserActions::click(first.commandButton("BoutonQuitter"));
     EXPECT_EQ(readAfterUnload, "|old");
-}
-
-using ProgramEnding = ModelTest;
-
-TEST_F(ProgramEnding, EveryFormClosesOnceAndNothingMoreIsHandled) {
-    record("Texte", Notification::Change);
-    record("Bouton", Notification::Click);
-    int unloads = 0;
-    form->onUnload([&] { ++unloads; });
-    Form other(session, "Autre");
-    other.show();
-    form->on("Case", Notification::Click, [&](const Event&) {
-        session.endProgram();
-        form->textBox("Texte").setText("after the end");
-    });
-    showForm();
-    UserActions::click(form->checkBox("Case"));
-    EXPECT_TRUE(form->unloaded());
-    EXPECT_TRUE(other.unloaded());
-    EXPECT_FALSE(UserActions::click(form->commandButton("Bouton")));
-    session.endProgram();
-    EXPECT_EQ(platform.programEnd.count(), 1);
-    Form late(session, "Tardive");
-    late.onLoad([&] { ++unloads; });
-    late.load();
-    EXPECT_EQ(unloads, 0);
-    EXPECT_THAT(log, IsEmpty());
 }
 
 }  // namespace

@@ -38,20 +38,6 @@ TEST_F(ControlLookup, AMissingMemberIsARunTimeErrorAndOtherMisuseAProgrammingErr
     EXPECT_NO_THROW(form->get<CaptionedControl>("Case"));
 }
 
-TEST_F(ControlLookup, TheDesignRefusesDuplicatesMixedArraysAndWrongContainers) {
-    EXPECT_THROW(form->add<TextBox>("Texte"), ProgrammingError);
-    EXPECT_THROW(form->addMember<TextBox>("Serie", 2), ProgrammingError);
-    EXPECT_THROW(form->addMember<Label>("Serie", 3), ProgrammingError);
-    EXPECT_THROW(form->add<TextBox>("Serie"), ProgrammingError);
-    EXPECT_THROW(form->addMember<TextBox>("Texte", 1), ProgrammingError);
-    EXPECT_THROW(form->add<TextBox>("DansBouton", &form->commandButton("Bouton")),
-                 ProgrammingError);
-    EXPECT_THROW(form->add<MenuItem>("DansCadre", &form->frame("Cadre")), ProgrammingError);
-    Form other(session, "Autre");
-    EXPECT_THROW(other.add<Label>("Ailleurs", &form->frame("Cadre")), ProgrammingError);
-    EXPECT_NO_THROW(form->addMember<TextBox>("Serie", -4));
-}
-
 TEST_F(ControlLookup, HandlersAttachOnceAndOnlyForNotificationsTheKindRaises) {
     auto nothing = [](const Event&) {};
     EXPECT_THROW(form->on("Textes", Notification::Change, nothing), UnknownControlError);

@@ -1,5 +1,6 @@
 // Observers hear every change of state, whoever made it, before the notification it
-// causes, and may not change the model themselves.
+// causes, and may not change the model themselves. (That what they hear reaches the
+// widgets, list items, focus and forms included, is binding_test.cpp's.)
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,26 +10,15 @@ namespace ormane::window::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // In the order of the enumerations.
 const char* const kProperties[] = {"Text",  "Caption",  "Visible",   "Enabled", "Tag",
                                    "Value", "SelStart", "SelLength", "Checked"};
-const char* const kFormChanges[] = {"Caption", "HelpContext", "Shown", "Hidden", "Unloaded"};
 
 class Journal : public FormObserver {
   public:
     void controlChanged(Control& control, Property property) override {
         entries.push_back(control.displayName() + "." + kProperties[static_cast<int>(property)]);
-    }
-    void itemAppended(ComboBox& box, std::size_t position) override {
-        entries.push_back(box.displayName() + ".item " + box.items()[position]);
-    }
-    void focusChanged(Form&, Control* focused) override {
-        entries.push_back("focus " + (focused ? focused->displayName() : std::string("none")));
-    }
-    void formChanged(Form& form, FormChange change) override {
-        entries.push_back(form.name() + "." + kFormChanges[static_cast<int>(change)]);
     }
     std::vector<std::string> entries;
 };
@@ -59,22 +49,6 @@ TEST_F(ObserverTest, EachChangeIsToldOnceBeforeTheHandlerAndUnchangedValuesAreNo
                             "Texte.SelStart", "handler", "Texte.SelStart", "Texte.SelLength"));
 }
 
-TEST_F(ObserverTest, ListItemsFocusFormChangesAndUserActionsAreTold) {
-    form->comboBox("Liste").addItem("0.90");
-    form->setCaption("Ormane version 2.1.0");
-    form->setHelpContextId(12);
-    form->show();
-    UserActions::type(form->textBox("Texte"), "42");
-    UserActions::dragThumb(form->scrollBar("Barre"), 6);
-    form->hide();
-    form->unload();
-    form->label("Eti", 0).setCaption("after the unload");
-    EXPECT_THAT(journal.entries,
-                ElementsAre("Liste.item 0.90", "Essai.Caption", "Essai.HelpContext", "Essai.Shown",
-                            "focus Texte", "Texte.Text", "Texte.SelStart", "focus Barre",
-                            "Barre.Value", "focus none", "Essai.Hidden", "Essai.Unloaded"));
-}
-
 TEST_F(ObserverTest, AnObserverThatChangesTheModelIsAProgrammingError) {
     class Meddler : public FormObserver {
       public:
@@ -89,12 +63,6 @@ TEST_F(ObserverTest, AnObserverThatChangesTheModelIsAProgrammingError) {
     EXPECT_NO_THROW(form->label("Eti", 7).setCaption("y"));
     EXPECT_EQ(form->label("Eti", 0).caption(), "");
     EXPECT_THAT(journal.entries, ElementsAre("Eti(7).Caption"));
-}
-
-TEST_F(ObserverTest, TheEndOfTheProgramClosesEveryWindow) {
-    form->show();
-    session.endProgram();
-    EXPECT_THAT(journal.entries, ElementsAre("Essai.Shown", "Essai.Unloaded"));
 }
 
 }  // namespace

@@ -1,33 +1,17 @@
-// What a person can do to a form, and when the model refuses because no person could.
+// What a person can do to a form, when the model refuses because no person could, and
+// the characters a selection counts.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "model_fixture.h"
 #include "numeric/erreur_execution.h"
+#include "window/model/utf8.h"
 
 namespace ormane::window::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-using UserClicks = ModelTest;
-
-TEST_F(UserClicks, ButtonsMenusAndPicturesRaiseClickLabelsAndTextBoxesDoNothing) {
-    record("Bouton", Notification::Click);
-    record("Article", Notification::Click);
-    record("Image", Notification::Click);
-    showForm();
-    EXPECT_TRUE(UserActions::click(form->commandButton("Bouton")));
-    EXPECT_TRUE(form->commandButton("Bouton").hasFocus());
-    EXPECT_TRUE(UserActions::click(form->menuItem("Article", 1)));
-    EXPECT_TRUE(UserActions::click(form->picture("Image")));
-    EXPECT_FALSE(UserActions::click(form->label("Eti", 0)));
-    EXPECT_FALSE(UserActions::click(form->textBox("Texte")));
-    form->frame("Cadre").setEnabled(false);  // disables its content
-    EXPECT_FALSE(UserActions::click(form->optionButton("Groupe", 2)));
-    EXPECT_THAT(log, ElementsAre("Bouton.Click", "Article(1).Click", "Image.Click"));
-}
 
 // The situations in which no person could act: every action is refused.
 struct Blocker {
@@ -128,6 +112,21 @@ TEST_F(TextSelection, TypingLeavesTheCaretWhereTheEditEnded) {
     UserActions::select(box, 1, 10);
     EXPECT_EQ(box.selStart(), 1);
     EXPECT_EQ(box.selLength(), 1);
+}
+
+TEST(CharacterTest, CountsAndCutsOnCodePoints) {
+    struct Row {
+        const char* text;
+        std::size_t characters;
+    };
+    for (Row r : {Row{"", 0}, Row{"0.30", 4}, Row{"décimales ", 10}, Row{"αγ", 2}, Row{"€5", 2},
+                  Row{"\xF0\x9D\x9B\xBC", 1}, Row{"\x80\x80", 1} /* stray continuation */,
+                  Row{"a\xC3", 2} /* cut sequence */}) {
+        EXPECT_EQ(characterCount(r.text), r.characters) << r.text;
+    }
+    EXPECT_EQ(characterSlice("préférée", 1, 3), "réf");
+    EXPECT_EQ(characterSlice("préférée", 6, 10), "ée");
+    EXPECT_EQ(characterSlice("abc", 5, 1), "");
 }
 
 }  // namespace
