@@ -1,6 +1,6 @@
 // The K-prime dialog in real widgets, opened from the main window and driven by key
 // presses: its access keys, typing that recomputes, the list copied to the real
-// clipboard, closing it, and the language switch that re-captions it while it is open.
+// clipboard, and the language switch that re-captions it while it is open, then closing it.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -27,12 +27,6 @@ class KprimeDialogTest : public qt::testing::WindowTest {
         return w_->widget<W>(index < 0 ? K().control(name) : K().control(name, index));
     }
     void alt(Qt::Key key) { QTest::keyClick(dialog(), key, Qt::AltModifier); }
-    // Replaces the text of a box as a person does: select all, then type.
-    void retype(QLineEdit* box, const char* text) {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, QString::fromUtf8(text));
-    }
 
   private slots:
     void init() {
@@ -112,7 +106,7 @@ class KprimeDialogTest : public qt::testing::WindowTest {
     }
 
     // The texts themselves are the K-prime tests' (tests/kprime/data/texts.tsv); here, that
-    // the open dialog's widgets show them and take the new access keys.
+    // the open dialog's widgets show them and take the new access keys, &Fermer unloading it.
     void aLanguageSwitchRecaptionsTheOpenDialog() {
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("Distribution K-prime"));
@@ -122,10 +116,7 @@ class KprimeDialogTest : public qt::testing::WindowTest {
         alt(Qt::Key_J);
         QTRY_VERIFY(!inDialog<QLabel>("EtiListe")->text().isEmpty());
         QVERIFY(inDialog<QLabel>("EtiListe")->text().contains(QStringLiteral("moyenne")));
-    }
-
-    void closeByItsKeyUnloadsIt() {
-        alt(Qt::Key_S);
+        alt(Qt::Key_F);
         QTRY_VERIFY(!w_->programme().feuilleKprime().exists());
         QCOMPARE(w_->programme().etat().FeuilleKprimeChargee, Faux);
         QVERIFY(w_->window()->isVisible());

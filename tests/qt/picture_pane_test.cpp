@@ -90,10 +90,7 @@ class PicturePaneTest : public qt::testing::WindowTest {
     void typingANewStatisticRedrawsItInTheLanguageAndScaleChosen() {
         viaGraphMenu(Qt::Key_S);
         const QString avant = description();
-        auto* p2 = w_->widget<QLineEdit>(F().textBox("Textet", 3));
-        p2->setFocus();
-        p2->selectAll();
-        QTest::keyClicks(p2, QStringLiteral("0.01"));
+        retype(control("Textet", 3), QStringLiteral("0.01"));
         QTRY_VERIFY(description() != avant);
         QVERIFY(description().contains(QStringLiteral("prep = 0.9")));
 

@@ -37,11 +37,8 @@ class PlanDialogTest : public qt::testing::WindowTest {
         // A button's access key clicks it the way Qt shows a click: a moment later.
         if (accessKey) QTest::qWait(250);
     }
-    // Replaces the text of the focused box as a person would: select all, type.
-    void retype(QWidget& dialog, const QString& text) {
-        press(dialog, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    }
+    // Replaces the text of the box that has the focus.
+    void retype(const QString& text) { WindowTest::retype(QApplication::focusWidget(), text); }
     // Opens the dialog with the menu's key (Alt+`key`); `look` runs while it is up and must
     // close it.
     void withPlan(Qt::Key key, const std::function<void(QWidget&)>& look) {
@@ -71,9 +68,7 @@ class PlanDialogTest : public qt::testing::WindowTest {
             QVERIFY(dialog.windowModality() == Qt::ApplicationModal);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Plan a replication"));
             QCOMPARE(line("EtiNFutur"), QStringLiteral(" n' = 547 per cell (observed: n = 5.5)"));
-            const QStringList problems = qt::testing::clippedWidgets(dialog);
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u';')));
-            qt::testing::saveScreenshot(dialog, QStringLiteral("plan-en"));
+            expectTidy(dialog, QStringLiteral("plan-en"));
             // The curve: its points drawn in the highlight colour.
             QWidget* curve =
                 w_->platform().windows.binding(plan())->widget(plan().control("CourbePlan"));
@@ -88,17 +83,17 @@ class PlanDialogTest : public qt::testing::WindowTest {
             QVERIFY(curveDrawn);
             press(dialog, Qt::Key_P, Qt::AltModifier);
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TexteProbabilite"));
-            retype(dialog, QStringLiteral("0.70"));
+            retype(QStringLiteral("0.70"));
             QCOMPARE(line("EtiNFutur"), QStringLiteral(" n' = 82 per cell (observed: n = 5.5)"));
             press(dialog, Qt::Key_E, Qt::AltModifier);  // pr&ep
             QVERIFY2(line("EtiAtteinte").startsWith(QStringLiteral(" prep = ")),
                      qPrintable(line("EtiAtteinte")));
             press(dialog, Qt::Key_C, Qt::AltModifier);
-            retype(dialog, QStringLiteral("1"));
+            retype(QStringLiteral("1"));
             QVERIFY2(line("EtiNFutur").contains(QStringLiteral("(observed: n = 10)")),
                      qPrintable(line("EtiNFutur")));
             press(dialog, Qt::Key_C, Qt::AltModifier);
-            retype(dialog, QStringLiteral("2"));
+            retype(QStringLiteral("2"));
             press(dialog, Qt::Key_S, Qt::AltModifier);  // p&srep
             QVERIFY(inPlan<QPushButton>("BoutonUtiliser")->isEnabled());
             press(dialog, Qt::Key_H, Qt::AltModifier);
@@ -125,14 +120,14 @@ class PlanDialogTest : public qt::testing::WindowTest {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Planifier une réplique"));
             QCOMPARE(inPlan<QPushButton>("BoutonFermer")->text(), QStringLiteral("&Fermer"));
             press(dialog, Qt::Key_P, Qt::AltModifier);
-            retype(dialog, QStringLiteral("abc"));
+            retype(QStringLiteral("abc"));
             QVERIFY(plan().textBox("TexteProbabilite").marked());
             QCOMPARE(inPlan("TexteProbabilite")->toolTip(), QStringLiteral("lu comme 0"));
             const QString unread = line("EtiMessage");
             QVERIFY2(unread.startsWith(QStringLiteral("Donnez une probabilité")),
                      qPrintable(unread));
             QVERIFY(!inPlan<QPushButton>("BoutonUtiliser")->isEnabled());
-            retype(dialog, QStringLiteral("0,9"));
+            retype(QStringLiteral("0,9"));
             const QString beyond = line("EtiMessage");
             QVERIFY2(beyond.contains(QStringLiteral("ne peut être atteint")) &&
                          beyond.contains(QStringLiteral("0.850")),
@@ -145,9 +140,7 @@ class PlanDialogTest : public qt::testing::WindowTest {
     }
 
     void escapeClosesItAndAStatisticThatGivesNoTIsSaid() {
-        QTest::mouseClick(w_->widget<QLineEdit>(F().control("Textet", 3)), Qt::LeftButton);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+        WindowTest::retype(control("Textet", 3), QStringLiteral("0"));
         withPlan(Qt::Key_N, [&](QWidget& dialog) {
             QVERIFY2(line("EtiObservation").contains(QStringLiteral("infinite")),
                      qPrintable(line("EtiObservation")));

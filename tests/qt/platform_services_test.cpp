@@ -1,6 +1,6 @@
-// The Qt platform services on their own: the message box, the mouse pointer and the help
-// window (topics by number from the pages beside the program, the "topic not found" page
-// of the right language with the number asked for, links between pages).
+// The Qt platform services on their own: the mouse pointer and the help window (the
+// message box: programme_window_test.cpp) (topics by number from the pages beside the program, the
+// "topic not found" page of the right language with the number asked for, links between pages).
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,29 +42,6 @@ class PlatformServicesTest : public QObject {
         help_ = std::make_unique<qt::QtHelpViewer>();
     }
     void cleanup() { help_.reset(); }
-
-    void theMessageBoxShowsItsPlainTextTitleAndOneOkWithoutIcon() {
-        QString title, text;
-        QList<QAbstractButton*> buttons;
-        bool plainModalNoIcon = false;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            title = box->windowTitle();
-            text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            buttons = box->buttons();
-            plainModalNoIcon = box->textFormat() == Qt::PlainText &&
-                               box->windowModality() == Qt::ApplicationModal &&
-                               box->icon() == QMessageBox::NoIcon;
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        qt::QtMessageBox().show("<b>0.712</b> a été copié — α", "Ormane");
-        QCOMPARE(title, QStringLiteral("Ormane"));
-        QCOMPARE(text, QStringLiteral("<b>0.712</b> a été copié — α"));
-        QCOMPARE(buttons.size(), 1);
-        QVERIFY(plainModalNoIcon);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
-    }
 
     void theHourglassIsOneOverrideTakenAwayByTheDefaultOrWhenThePointerGoes() {
         {

@@ -6,7 +6,6 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -152,14 +151,12 @@ class ResultsMenuTest : public qt::testing::WindowTest {
         QVERIFY(message_.startsWith(QStringLiteral("Le rapport a été copié")));
     }
 
+    // The text expected is in data/copy-en.txt: each label shown under its caption.
     void theCopyKeyCopiesTheResultsAsTheLabelsRead() {
         chooseInResultsMenu(Qt::Key_E, Qt::Key_C);
-        const QString prep = control<QLabel>("EtiPrep")->text().trimmed();
-        QCOMPARE(prep, QStringLiteral("prep = 0.772"));
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("prep = probability of finding a same-sign effect in a "
-                                "replication\n  ") +
-                     prep + "\n");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, qt::testing::dataFile("copy-en.txt") + u'\n');
+        QVERIFY(copied.contains(control<QLabel>("EtiPrep")->text().trimmed()));
     }
 
     // A name typed without an extension takes the first format's (CSV); one typed with
@@ -176,7 +173,6 @@ class ResultsMenuTest : public qt::testing::WindowTest {
         QCOMPARE(header.size(), cells.size());
         const ResultatsConserves& kept = w_->programme().module().resultats;
         QCOMPARE(cells[header.indexOf("prep")].toDouble(), *kept.valeur(Resultat::Prep));
-        QCOMPARE(cells[header.indexOf("t_pred_hi")].toDouble(), kept[Resultat::tReplique]->haut);
         QCOMPARE(cells[header.indexOf("p2")], QByteArray("0.30"));
 
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
@@ -185,9 +181,6 @@ class ResultsMenuTest : public qt::testing::WindowTest {
             QJsonDocument::fromJson(saveAs(Qt::Key_T, jsonPath, &jsonPath)).object();
         QCOMPARE(json.value("prep").toDouble(), *kept.valeur(Resultat::Prep));
         QCOMPARE(json.value("psrep").toDouble(), *kept.valeur(Resultat::Psrep));
-        QCOMPARE(json.value("t_prediction").toArray().at(0).toDouble(),
-                 kept[Resultat::tReplique]->bas);
-        QCOMPARE(json.value("entries").toObject().value("df").toString(), QStringLiteral("9"));
         QCOMPARE(json.value("labels").toObject().value("prep").toString(),
                  control<QLabel>("EtiPrep")->text());
     }

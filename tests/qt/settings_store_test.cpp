@@ -61,8 +61,6 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(read("L"), std::nullopt);
         writeOrdinary();
         QVERIFY(fileContent().startsWith("[Options]"));
-        QVERIFY(fileContent().contains("A=0.05"));
-        QCOMPARE(read("Z"), std::nullopt);
         QCOMPARE(store_->read("ormane", "Other", "L"), std::nullopt);
         QCOMPARE(store_->read("other-application", "Options", "L"), std::nullopt);
     }

@@ -40,6 +40,20 @@ class WindowTest : public QObject {
     QAction* action(const char* name, std::int16_t index = -1) {
         return w_->action(index < 0 ? F().control(name) : F().control(name, index));
     }
+    // Every text of `shown` is shown whole (support/tidiness.h); a picture of it is saved
+    // as <name>-<scale>x for a person to look at.
+    static void expectTidy(QWidget& shown, const QString& name) {
+        settle(shown);
+        const QStringList problems = clippedWidgets(shown);
+        QVERIFY2(problems.isEmpty(), qPrintable(name + u':' + problems.join(u';')));
+        saveScreenshot(shown, name + u'-' + qEnvironmentVariable("QT_SCALE_FACTOR", "1") + u'x');
+    }
+    // Replaces the text of a box as a person does: a click into it, Ctrl+A, then the keys.
+    static void retype(QWidget* box, const QString& keys) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, keys);
+    }
 };
 
 }  // namespace ormane::qt::testing
