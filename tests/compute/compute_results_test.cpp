@@ -30,16 +30,33 @@ class CalculeResultatsTest : public ComputeTest {
     }
 };
 
-TEST_F(CalculeResultatsTest, WithCCalculeZeroEveryResultAndDerivedStatisticIsCleared) {
-    MarqueResultats();
-    Liste("Textealpha").setText("0.6");  // out of range, yet not corrected: nothing is read
-    module.NbDecimales = 0;
-    Calcule(1, 2.5, 10, 10, 1, 0);
-    AttendToutEfface(EtatCalcul::AttenteCalcul, 1);
-    EXPECT_EQ(Textet(1).text(), "avant");  // the entered statistic is the person's
-    EXPECT_EQ(Liste("Textealpha").text(), "0.6");
-    EXPECT_EQ(module.CalculEnCours, Faux);
-    EXPECT_EQ(module.NbDecimales, 3);
+// A call that computes nothing, or a statistic that gives no t: no result, no derived
+// statistic, and the state says why; the statistic entered is the person's.
+TEST_F(CalculeResultatsTest, NoTOrNoComputationClearsEveryResultAndSaysWhy) {
+    struct Cas {
+        std::int16_t choix;
+        double x, df;
+        std::int16_t calcule;
+        EtatCalcul etat;
+    } const table[] = {{1, 2.5, 10, 0, EtatCalcul::AttenteCalcul},
+                       {3, 0, 10, Vrai, EtatCalcul::PNul},
+                       {4, 0, 10, Vrai, EtatCalcul::PNul},
+                       {1, 1e200, 10, Vrai, EtatCalcul::TTropGrand},
+                       {3, 0.05, 1e-5, Vrai, EtatCalcul::TIndisponible}};  // t overflows a double
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(::testing::Message() << cas.choix << " " << cas.x << " " << cas.df);
+        MarqueResultats();
+        Liste("Textealpha").setText("0.6");  // out of range: a computation would correct it
+        module.NbDecimales = 0;
+        Calcule(cas.choix, cas.x, cas.df, cas.df, 1, cas.calcule);
+        AttendToutEfface(cas.etat, cas.choix);
+        EXPECT_EQ(Textet(cas.choix).text(), "avant");
+        EXPECT_EQ(module.CalculEnCours, Faux);
+        EXPECT_EQ(module.NbDecimales, 3);
+        if (cas.calcule == 0) {
+            EXPECT_EQ(Liste("Textealpha").text(), "0.6");
+        }
+    }
 }
 
 TEST_F(CalculeResultatsTest, WhileAComputationRunsANestedCallChangesNothing) {
@@ -106,24 +123,6 @@ TEST_F(CalculeResultatsTest, DerivedStatisticsMatchStudentsDistribution) {
         Calcule(cas.choix, cas.x);
         EXPECT_THAT(LitValeur(Textet(cas.boite).text()), DoubleNear(cas.attendu, cas.tolerance))
             << "choix " << cas.choix << " x " << cas.x << " Textet(" << cas.boite << ")";
-    }
-}
-
-TEST_F(CalculeResultatsTest, AStatisticThatGivesNoTGivesNoResultAndSaysWhy) {
-    struct Cas {
-        std::int16_t choix;
-        double x, df;
-        EtatCalcul etat;
-    } const table[] = {{3, 0, 10, EtatCalcul::PNul},
-                       {4, 0, 10, EtatCalcul::PNul},
-                       {1, 1e200, 10, EtatCalcul::TTropGrand},
-                       {3, 0.05, 1e-5, EtatCalcul::TIndisponible}};  // t overflows a double
-    for (const Cas& cas : table) {
-        MarqueResultats();
-        Calcule(cas.choix, cas.x, cas.df, cas.df);
-        AttendToutEfface(cas.etat, cas.choix);
-        EXPECT_EQ(Textet(cas.choix).text(), "avant");
-        EXPECT_EQ(module.CalculEnCours, Faux);
     }
 }
 

@@ -40,24 +40,39 @@ class MiseAJOURTest : public ComputeTest {
     }
 };
 
-TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndEveryResultIsCleared) {
-    Boite("Textedf").setText("-10");
-    MarqueEtiquettes("avant");
-    Textet(2).setText("4");
-    module.resultats.garde(Resultat::Prep, 0.7);
-    EXPECT_EQ(Rafraichit(0), 0);
-    EXPECT_TRUE(Pointeur().empty());
-    EXPECT_EQ(Boite("Textedf").text(), "-10");
-    AttendEffacement(EtatCalcul::AttenteCalcul, "press Compute to compute these entries");
-    EXPECT_EQ(Textet(1).text(), "2");  // what the person typed stays
-}
-
-TEST_F(MiseAJOURTest, ABlankStatisticClearsEveryResultAndSaysWhatToEnter) {
-    Textet(1).setText("  ");
-    for (const std::int16_t calcule : {std::int16_t{0}, std::int16_t{1}, Vrai}) {
+// A call that computes nothing reads nothing; a blank statistic, or blank, zero or
+// unreadable degrees of freedom, compute nothing whatever the call. Either way every result
+// is cleared, the entries stay as typed and the status line says why.
+TEST_F(MiseAJOURTest, WhatIsNotComputedClearsEveryResultAndTheStatusLineSaysWhy) {
+    struct Cas {
+        const char *df, *t;
+        std::int16_t calcule;
+        EtatCalcul etat;
+        const char* statut;
+    } const table[] = {
+        {"-10", "2", 0, EtatCalcul::AttenteCalcul, "press Compute to compute these entries"},
+        {"10", "  ", 0, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"10", "  ", 1, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"10", "  ", Vrai, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"},
+        {"0", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"},
+        {"abc", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"}};
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(std::string("df \"") + cas.df + "\" t \"" + cas.t + "\"");
+        Boite("Textedf").setText(cas.df);
+        Textet(1).setText(cas.t);
         MarqueEtiquettes("avant");
-        Rafraichit(calcule);
-        AttendEffacement(EtatCalcul::StatistiqueVide, "enter a value for t");
+        module.resultats.garde(Resultat::Prep, 0.7);
+        const std::int16_t calcule = Rafraichit(cas.calcule);
+        if (cas.etat != EtatCalcul::StatistiqueVide) {
+            EXPECT_EQ(calcule, 0);
+        }
+        if (&cas == table) {
+            EXPECT_TRUE(Pointeur().empty());
+        }
+        EXPECT_EQ(Boite("Textedf").text(), cas.df);
+        EXPECT_EQ(Textet(1).text(), cas.t);
+        AttendEffacement(cas.etat, cas.statut);
     }
 }
 
@@ -165,16 +180,6 @@ TEST_F(MiseAJOURTest, TheFutureExperimentsEntriesAreCorrectedOrMakeTheCallOnlyCl
         } else {
             AttendResultats(10, cas.cUtilise, cas.dfRUtilise);
         }
-    }
-}
-
-TEST_F(MiseAJOURTest, BlankZeroOrUnreadableDegreesOfFreedomClearEveryResult) {
-    for (const char* texte : {"", "0", "abc"}) {
-        Boite("Textedf").setText(texte);
-        MarqueEtiquettes("avant");
-        EXPECT_EQ(Rafraichit(1), 0);  // a plain replication: dfR = df = 0
-        EXPECT_EQ(Boite("Textedf").text(), texte);
-        AttendEffacement(EtatCalcul::DdlVide, "enter the degrees of freedom");
     }
 }
 
