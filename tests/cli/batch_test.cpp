@@ -76,14 +76,6 @@ TEST(Batch, BadHeadersFailEveryRowAndOverlongRowsFailAlone) {
                                         [](const std::string& row) { return row.back() != '|'; });
         EXPECT_EQ(r.status, failed ? 1 : 0) << input.substr(0, 40);
     }
-    // No header at all is said on standard error.
-    for (const auto& [input, message] :
-         {std::pair{"", "needs a header row"}, {"\"df,t\n", "header row is malformed"}}) {
-        const auto r = run({"batch"}, input);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_THAT(r.err, HasSubstr(message));
-    }
 }
 
 // Keeps what each flush delivers; fails the flush number `failAt` (from 0).

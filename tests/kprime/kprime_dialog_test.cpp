@@ -27,11 +27,8 @@ class Dialogue : public ProgrammeTest {
         ASSERT_NE(programme.feuilleKprime().existing(), nullptr);
     }
     FeuilleKprime& K() { return *programme.feuilleKprime().existing(); }
-    void Tape(const char* nom, const std::string& texte) {
-        ASSERT_TRUE(UserActions::type(K().textBox(nom), texte));
-    }
-    void Tape(const char* nom, std::int16_t i, const std::string& texte) {
-        ASSERT_TRUE(UserActions::type(K().textBox(nom, i), texte));
+    void Tape(const char* nom, const std::string& texte, std::int16_t i = -1) {
+        ASSERT_TRUE(UserActions::type(i < 0 ? K().textBox(nom) : K().textBox(nom, i), texte));
     }
     std::string Legende(const char* nom, std::int16_t i = -1) {
         return (i < 0 ? K().get<window::CaptionedControl>(nom)
@@ -43,7 +40,7 @@ class Dialogue : public ProgrammeTest {
 
 TEST_F(Dialogue, TypingAProbabilityChoosesItAndShowsTheLimit) {
     Tape("TexteNC", "0");
-    Tape("Textedl", 2, "9");
+    Tape("Textedl", "9", 2);
     Tape("TexteProbabilite", "0.975");
     EXPECT_NE(K().optionButton("OptionLimite", 1).value(), Faux);
     const double t = boost::math::quantile(boost::math::students_t(9), 0.975);
@@ -76,10 +73,10 @@ TEST_F(Dialogue, UnreadTextIsMarkedAndTheStatusLineSaysWhy) {
     Tape("TexteNC", "1");
     EXPECT_FALSE(K().textBox("TexteNC").marked());
     EXPECT_EQ(Legende("EtiEtat"), "");
-    Tape("Textedl", 1, "");
+    Tape("Textedl", "", 1);
     EXPECT_EQ(Legende("EtiQueue", 1), "");
     EXPECT_THAT(Legende("EtiEtat"), HasSubstr("enter df1"));
-    Tape("Textedl", 1, "9");
+    Tape("Textedl", "9", 1);
     Tape("TexteProbabilite", "1");
     EXPECT_EQ(Legende("EtiEtat"), "p must lie strictly between 0 and 1");
     Tape("TexteProbabilite", "");
@@ -112,7 +109,7 @@ TEST_F(Dialogue, AddCopyAndClearTheList) {
     ASSERT_TRUE(UserActions::click(K().commandButton("BoutonEffacer")));
     EXPECT_EQ(Legende("EtiListe"), "");
     // Nothing computed: nothing to add.
-    Tape("Textedl", 1, "0");
+    Tape("Textedl", "0", 1);
     ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
     EXPECT_EQ(Legende("EtiListe"), "");
 }
