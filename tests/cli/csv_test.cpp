@@ -1,8 +1,7 @@
-// Reading and writing CSV: the RFC 4180 forms a spreadsheet writes, and malformed records
-// that are reported without stopping the records after them.
+// Reading and writing CSV: the RFC 4180 forms a spreadsheet writes, and malformed or overlong
+// records that are reported without stopping the records after them.
 #include "cli/csv.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -12,89 +11,59 @@
 namespace ormane::cli {
 namespace {
 
-using ::testing::ElementsAre;
-using Fields = std::vector<std::string>;
-
-std::vector<CsvRecord> readAll(const std::string& text) {
+// Each record read from `text` as "line[field|field]" followed by its field count when more
+// were counted than kept, or as its line, " bad: " or " long: " and what is wrong.
+std::string records(const std::string& text,
+                    std::size_t maxBytes = CsvReader::kDefaultMaxRecordBytes,
+                    std::size_t maxFields = 0) {
     std::istringstream in(text);
-    CsvReader reader(in);
-    std::vector<CsvRecord> records;
-    while (auto record = reader.next()) records.push_back(*record);
-    return records;
-}
-
-// The fields of each record, which must all be well formed.
-std::vector<Fields> fieldsOf(const std::string& text) {
-    std::vector<Fields> all;
-    for (const auto& record : readAll(text)) {
-        EXPECT_FALSE(record.error) << *record.error;
-        all.push_back(record.fields);
+    CsvReader reader(in, maxBytes);
+    reader.limitFields(maxFields);
+    std::string all;
+    while (auto record = reader.next()) {
+        all += (all.empty() ? "" : " ") + std::to_string(record->line);
+        if (record->error) {
+            all += (record->malformed ? " bad: " : " long: ") + *record->error;
+            continue;
+        }
+        for (std::size_t i = 0; i < record->fields.size(); ++i)
+            all += (i == 0 ? "[" : "|") + record->fields[i];
+        all += record->fields.empty() ? "[]" : "]";
+        if (record->fieldCount != record->fields.size()) all += std::to_string(record->fieldCount);
     }
     return all;
 }
 
-TEST(CsvReading, WellFormedRecords) {
-    const std::vector<Fields> expected{{"df", "t"}, {"9", "2.5"}, {"", ""}};
-    EXPECT_EQ(fieldsOf("df,t\n9,2.5\n,\n"), expected);
-    EXPECT_EQ(fieldsOf("df,t\r\n9,2.5\r\n,\r\n"), expected);
-    EXPECT_EQ(fieldsOf("df,t\n9,2.5\n,"), expected);  // no final line end
-    EXPECT_THAT(fieldsOf("\"1,5\",\"say \"\"hi\"\"\",\"two\r\nlines\",\"\"\n"),
-                ElementsAre(Fields{"1,5", "say \"hi\"", "two\r\nlines", ""}));
-    // A byte order mark is not part of the first name; only the whole mark, only at the start.
-    EXPECT_THAT(fieldsOf("\xEF\xBB\xBF"
-                         "df,p2\n9,0.3"),
-                ElementsAre(Fields{"df", "p2"}, Fields{"9", "0.3"}));
-    EXPECT_THAT(fieldsOf("\xEF\xBB"
-                         "x\n"),
-                ElementsAre(Fields{"\xEF\xBB"
-                                   "x"}));
-}
-
-TEST(CsvReading, EmptyLinesHoldNoRecordAndLinesAreCounted) {
-    std::vector<std::size_t> lines;
-    for (const auto& record : readAll("a\n\n\r\nb\n\"x\ny\"\nc\n\n")) lines.push_back(record.line);
-    EXPECT_THAT(lines, ElementsAre(1U, 4U, 5U, 7U));
-    EXPECT_TRUE(readAll("").empty());
-    EXPECT_TRUE(readAll("\n\n").empty());
-}
-
-TEST(CsvReading, MalformedQuotesSpoilOnlyTheirRecord) {
-    const auto records = readAll("1,\"2\"x,3\n4,5\"6\n7,8\n9,\"2\n3,4\n");
-    ASSERT_EQ(records.size(), 4U);
-    EXPECT_EQ(records[0].error.value_or(""), "text after the closing quote of a field");
-    EXPECT_EQ(records[0].fields.size(), 3U);
-    EXPECT_EQ(records[1].error.value_or(""), "a quote inside a field that does not start with one");
-    EXPECT_FALSE(records[2].error);
-    EXPECT_EQ(records[2].fields, (Fields{"7", "8"}));
-    // An unterminated quote runs to the end and says where it opened.
-    EXPECT_EQ(records[3].error.value_or(""), "unterminated quoted field, opened on line 4");
-}
-
-TEST(CsvReading, LongRecordsAndExtraFieldsAreNotKept) {
-    std::istringstream in(
-        "a,b\n0123456789abcdefghij\nx,y,z,w\n\"long\nquoted,,,,,,,,,,,,\"\nok,1\n");
-    CsvReader reader(in, 16);
-    reader.limitFields(2);
+// What a spreadsheet writes (RFC 4180, CRLF or LF, a last line without its end, a byte order
+// mark), empty lines that hold no record, and bad records that spoil only themselves.
+TEST(CsvReading, EachRecordWithItsLineAndWhatIsWrongWithIt) {
     const struct {
-        Fields fields;
-        std::size_t count;
-        std::size_t line;
-        const char* error;
-    } expected[] = {{{"a", "b"}, 2, 1, ""},
-                    {{}, 1, 2, "the row is longer than 16 bytes"},
-                    {{"x", "y"}, 4, 3, ""},  // counted, not kept
-                    {{}, 1, 4, "the row is longer than 16 bytes"},
-                    {{"ok", "1"}, 2, 6, ""}};
-    for (const auto& record : expected) {
-        const auto read = reader.next();
-        ASSERT_TRUE(read);
-        EXPECT_EQ(read->fields, record.fields);
-        EXPECT_EQ(read->fieldCount, record.count);
-        EXPECT_EQ(read->line, record.line);
-        EXPECT_EQ(read->error.value_or(""), record.error);
-        EXPECT_FALSE(read->malformed);
-    }
-    EXPECT_FALSE(reader.next());
+        std::string text;
+        std::string records;
+        std::size_t maxBytes = CsvReader::kDefaultMaxRecordBytes;
+        std::size_t maxFields = 0;
+    } table[] = {
+        {"df,t\n9,2.5\n,\n", "1[df|t] 2[9|2.5] 3[|]"},
+        {"df,t\r\n9,2.5\r\n,\r\n", "1[df|t] 2[9|2.5] 3[|]"},
+        {"df,t\n9,2.5\n,", "1[df|t] 2[9|2.5] 3[|]"},
+        {"\"1,5\",\"say \"\"hi\"\"\",\"two\r\nlines\",\"\"\n", "1[1,5|say \"hi\"|two\r\nlines|]"},
+        {"\xEF\xBB\xBF"
+         "df,p2\n9,0.3",
+         "1[df|p2] 2[9|0.3]"},
+        {"\xEF\xBBx\n", "1[\xEF\xBBx]"},  // only the whole mark is one
+        {"a\n\n\r\nb\n\"x\ny\"\nc\n\n", "1[a] 4[b] 5[x\ny] 7[c]"},
+        {"", ""},
+        {"\n\n", ""},
+        {"1,\"2\"x,3\n4,5\"6\n7,8\n9,\"2\n3,4\n",
+         "1 bad: text after the closing quote of a field 2 bad: a quote inside a field that "
+         "does not start with one 3[7|8] 4 bad: unterminated quoted field, opened on line 4"},
+        {"a,b\n0123456789abcdefghij\nx,y,z,w\n\"long\nquoted,,,,,,,,,,,,\"\nok,1\n",
+         "1[a|b] 2 long: the row is longer than 16 bytes 3[x|y]4 4 long: the row is longer than 16 "
+         "bytes 6[ok|1]",
+         16, 2},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(records(row.text, row.maxBytes, row.maxFields), row.records) << row.text;
 }
 
 TEST(CsvWriting, QuotesOnlyWhatNeedsItAndReadsBackTheSame) {
@@ -103,11 +72,12 @@ TEST(CsvWriting, QuotesOnlyWhatNeedsItAndReadsBackTheSame) {
     EXPECT_EQ(csvField("1,5"), "\"1,5\"");
     EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
     EXPECT_EQ(csvField("a\nb"), "\"a\nb\"");
-    const Fields fields{"plain", "", "1,5", "\"", "line\r\nbreak", " blanks "};
+    const std::vector<std::string> fields{"plain", "", "1,5", "\"", "line\r\nbreak", " blanks "};
     std::ostringstream out;
     writeCsvRecord(out, fields);
     writeCsvRecord(out, fields);
-    EXPECT_THAT(fieldsOf(out.str()), ElementsAre(fields, fields));
+    const std::string read = "[plain||1,5|\"|line\r\nbreak| blanks ]";
+    EXPECT_EQ(records(out.str()), "1" + read + " 3" + read);  // the line break counts
 }
 
 }  // namespace

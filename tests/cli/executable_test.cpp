@@ -33,7 +33,8 @@ TEST_F(Executable, WithoutItsLibraryItComputesNothing) {
     }
 }
 
-TEST_F(Executable, OutputThatCannotBeWrittenIsAFailure) {
+// A directory named as the file is a case of tests/cli/command_line_test.cpp.
+TEST_F(Executable, AnOutputOrInputThatCannotBeUsedIsAFailure) {
     const std::string rows = file("rows.csv", "df,p2\n9,0.30\n20,0.05\n").string();
     How full;
     full.output = "/dev/full";
@@ -56,15 +57,11 @@ TEST_F(Executable, OutputThatCannotBeWrittenIsAFailure) {
     close(ends[1]);
     EXPECT_EQ(ran.status, 1);
     EXPECT_EQ(ran.err, "ormane: cannot write the output: Broken pipe\n");
-}
-
-// A directory named as the file is a case of tests/cli/command_line_test.cpp.
-TEST_F(Executable, ADirectoryIsNoInput) {
     How directory;
     directory.input = "/";
-    const Ran ran = run(program_, {"batch"}, directory);
-    EXPECT_EQ(ran.status, 1);
-    EXPECT_EQ(ran.err, "ormane: cannot read the standard input: Is a directory\n");
+    const Ran fromDirectory = run(program_, {"batch"}, directory);
+    EXPECT_EQ(fromDirectory.status, 1);
+    EXPECT_EQ(fromDirectory.err, "ormane: cannot read the standard input: Is a directory\n");
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -57,13 +57,11 @@ class Plot : public ProcessTest {
     std::string err_;
 };
 
-TEST_F(Plot, WritesAnSvgThatParses) {
+TEST_F(Plot, WritesAnSvgThatParsesOrAPngOfTheAskedSize) {
     const fs::path svg = dir_ / "picture.svg";
     ASSERT_EQ(run({"--t", "2.5", "--df", "20", "--output", svg.string()}), 0) << err_;
     EXPECT_EQ(svgViewBox(svg), "0 0 640 280");
-}
-
-TEST_F(Plot, WritesAPngOfTheAskedSizeOnEitherScaleAndLanguage) {
+    // A PNG of the asked size, on either scale and in either language.
     const fs::path png = dir_ / "picture.png";
     ASSERT_EQ(
         run({"--lang", "fr", "--scale", "effect", "--size", "900x333", "--output", png.string()}),
@@ -77,15 +75,12 @@ TEST_F(Plot, WritesAPngOfTheAskedSizeOnEitherScaleAndLanguage) {
     EXPECT_EQ(pngSize(png), (std::pair<std::uint32_t, std::uint32_t>{300, 200}));
 }
 
-TEST_F(Plot, WritesNothingWhenThereIsNothingToDraw) {
+TEST_F(Plot, WritesNothingWhenThereIsNothingToDrawAndRefusesBadOptions) {
     const fs::path svg = dir_ / "none.svg";
     EXPECT_EQ(run({"--df", "", "--output", svg.string()}), 1);
     EXPECT_NE(err_.find("nothing to draw"), std::string::npos) << err_;
     EXPECT_EQ(run({"--d", "0", "--scale", "effect", "--output", svg.string()}), 1);
     EXPECT_FALSE(fs::exists(svg));
-}
-
-TEST_F(Plot, RefusesBadOptions) {
     const std::string out = (dir_ / "x.svg").string();
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--t", "2"},
                                                 {"--output"},

@@ -4,6 +4,7 @@
 
 #include "compute/change_decimales.h"
 #include "compute_fixture.h"
+#include "csv_numbers.h"
 
 namespace ormane::testing {
 namespace {
@@ -30,16 +31,33 @@ class CalculeResultatsTest : public ComputeTest {
     }
 };
 
-TEST_F(CalculeResultatsTest, WithCCalculeZeroEveryResultAndDerivedStatisticIsCleared) {
-    MarqueResultats();
-    Liste("Textealpha").setText("0.6");  // out of range, yet not corrected: nothing is read
-    module.NbDecimales = 0;
-    Calcule(1, 2.5, 10, 10, 1, 0);
-    AttendToutEfface(EtatCalcul::AttenteCalcul, 1);
-    EXPECT_EQ(Textet(1).text(), "avant");  // the entered statistic is the person's
-    EXPECT_EQ(Liste("Textealpha").text(), "0.6");
-    EXPECT_EQ(module.CalculEnCours, Faux);
-    EXPECT_EQ(module.NbDecimales, 3);
+// A call that computes nothing, or a statistic that gives no t: no result, no derived
+// statistic, and the state says why; the statistic entered is the person's.
+TEST_F(CalculeResultatsTest, NoTOrNoComputationClearsEveryResultAndSaysWhy) {
+    struct Cas {
+        std::int16_t choix;
+        double x, df;
+        std::int16_t calcule;
+        EtatCalcul etat;
+    } const table[] = {{1, 2.5, 10, 0, EtatCalcul::AttenteCalcul},
+                       {3, 0, 10, Vrai, EtatCalcul::PNul},
+                       {4, 0, 10, Vrai, EtatCalcul::PNul},
+                       {1, 1e200, 10, Vrai, EtatCalcul::TTropGrand},
+                       {3, 0.05, 1e-5, Vrai, EtatCalcul::TIndisponible}};  // t overflows a double
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(::testing::Message() << cas.choix << " " << cas.x << " " << cas.df);
+        MarqueResultats();
+        Liste("Textealpha").setText("0.6");  // out of range: a computation would correct it
+        module.NbDecimales = 0;
+        Calcule(cas.choix, cas.x, cas.df, cas.df, 1, cas.calcule);
+        AttendToutEfface(cas.etat, cas.choix);
+        EXPECT_EQ(Textet(cas.choix).text(), "avant");
+        EXPECT_EQ(module.CalculEnCours, Faux);
+        EXPECT_EQ(module.NbDecimales, 3);
+        if (cas.calcule == 0) {
+            EXPECT_EQ(Liste("Textealpha").text(), "0.6");
+        }
+    }
 }
 
 TEST_F(CalculeResultatsTest, WhileAComputationRunsANestedCallChangesNothing) {
@@ -54,30 +72,18 @@ TEST_F(CalculeResultatsTest, WhileAComputationRunsANestedCallChangesNothing) {
     EXPECT_EQ(Textet(2).text(), "avant");
 }
 
+// data/entered-statistic.csv: the kind and value entered, the texts then in Textet(1) to (4).
 TEST_F(CalculeResultatsTest, TheEnteredStatisticIsWrittenIntoTheOtherBoxes) {
-    struct Cas {
-        std::int16_t choix;
-        double x;
-        const char* attendus[4];  // Textet(1) to Textet(4); nullptr: not checked
-    } const table[] = {
-        {1, 2.5, {"avant", "6.25"}},
-        {1, -2.5, {"avant", "6.25"}},
-        {1, 1e200, {"avant", "", "", ""}},  // t * t does not fit in a double: no result
-        {2, 4, {"2", "avant"}},
-        {3, 1.2, {nullptr, nullptr, "1", "0.5"}},         // p2 above 1 becomes 1, its p1 0.5
-        {3, -0.05, {nullptr, nullptr, "0.05", "0.025"}},  // negative p made positive
-        {4, -0.1, {nullptr, nullptr, "0.2", "0.1"}},
-        {4, 0.7, {nullptr, nullptr, "1", "0.5"}},  // p1 above 0.5 becomes 0.5
-        {3, 0, {"", "", "avant", ""}},             // a p of 0 has no finite t: nothing derived
-        {4, 0, {"", "", "", "avant"}},
-        {5, 2.5, {"", "", "", ""}}};  // an unknown kind derives nothing
-    for (const Cas& cas : table) {
+    const auto table = LitChamps(ENTERED_STATISTIC_CSV);
+    EXPECT_EQ(table.size(), 11u);
+    for (const auto& cas : table) {
+        ASSERT_EQ(cas.size(), 6u);
+        SCOPED_TRACE("kind " + cas[0] + " value " + cas[1]);
         for (std::int16_t i = 1; i <= 4; ++i) Textet(i).setText("avant");
-        Calcule(cas.choix, cas.x);
+        Calcule(static_cast<std::int16_t>(std::stoi(cas[0])), std::stod(cas[1]));
         for (std::int16_t i = 1; i <= 4; ++i) {
-            if (cas.attendus[i - 1] != nullptr) {
-                EXPECT_EQ(Textet(i).text(), cas.attendus[i - 1])
-                    << "choix " << cas.choix << " x " << cas.x << " Textet(" << i << ")";
+            if (cas[i + 1] != "*") {
+                EXPECT_EQ(Textet(i).text(), cas[i + 1]) << "Textet(" << i << ")";
             }
         }
     }
@@ -109,24 +115,6 @@ TEST_F(CalculeResultatsTest, DerivedStatisticsMatchStudentsDistribution) {
     }
 }
 
-TEST_F(CalculeResultatsTest, AStatisticThatGivesNoTGivesNoResultAndSaysWhy) {
-    struct Cas {
-        std::int16_t choix;
-        double x, df;
-        EtatCalcul etat;
-    } const table[] = {{3, 0, 10, EtatCalcul::PNul},
-                       {4, 0, 10, EtatCalcul::PNul},
-                       {1, 1e200, 10, EtatCalcul::TTropGrand},
-                       {3, 0.05, 1e-5, EtatCalcul::TIndisponible}};  // t overflows a double
-    for (const Cas& cas : table) {
-        MarqueResultats();
-        Calcule(cas.choix, cas.x, cas.df, cas.df);
-        AttendToutEfface(cas.etat, cas.choix);
-        EXPECT_EQ(Textet(cas.choix).text(), "avant");
-        EXPECT_EQ(module.CalculEnCours, Faux);
-    }
-}
-
 TEST_F(CalculeResultatsTest, PrepIsRenderedWithItsPrefixAndAPrepOfZeroClearsTheLabel) {
     const double prep = StudentF(2.5 / std::sqrt(2.0), 10);
     Calcule(1, 2.5);
@@ -143,65 +131,36 @@ double QueueTNul(double probabilite) {
     return 1 - StudentF(StudentQ(probabilite, 10) / std::sqrt(2.0), 10);
 }
 
-TEST_F(CalculeResultatsTest, AlphaIsCorrectedHalvedWhenTwoTailedAndGivesPsrep) {
-    struct Cas {
-        const char* texte;
-        bool bilateral;
-        const char* texteEnsuite;
-        double alphaUnilateral;  // 0: psrep fails
-    } const table[] = {{"0.6", true, "0.05", 0.025},
-                       {"-0.1", false, "0.05", 0.05},
-                       {"0.5", true, "0.5", 0.25},
-                       {"0.5", false, "0.5", 0.5},
-                       {"0,10", true, "0,10", 0.05},
-                       {"1/40", false, "1/40", 0.025},
-                       {"", true, "", 0},
-                       {"0", false, "0", 0}};
-    for (const Cas& cas : table) {
-        SCOPED_TRACE(std::string("alpha \"") + cas.texte + (cas.bilateral ? "\" two" : "\" one"));
-        Liste("Textealpha").setText(cas.texte);
-        feuille->optionButton("OptionAlpha", cas.bilateral ? 0 : 1).setValue(Vrai);
-        Eti("EtiPrept").setCaption("avant");
+// data/alpha-gamma.tsv: the box, the text typed and after, the level of the quantile used.
+TEST_F(CalculeResultatsTest, AlphaAndGammaAreCorrectedAndGivePsrepAndPpreprep) {
+    const auto table = LitChamps(ALPHA_GAMMA_TSV, '\t');
+    EXPECT_EQ(table.size(), 17u);
+    for (const auto& cas : table) {
+        ASSERT_EQ(cas.size(), 5u);
+        SCOPED_TRACE(cas[0] + " \"" + cas[1] + "\" " + cas[4]);
+        const bool alpha = cas[0] == "Textealpha";
+        const Resultat resultat = alpha ? Resultat::Psrep : Resultat::Ppreprep;
+        window::Label& etiquette = Eti(alpha ? "EtiPrept" : "EtiPreprep");
+        EntreesCourantes();
+        Liste(cas[0].c_str()).setText(cas[1]);
+        feuille->optionButton("OptionAlpha", cas[4] == "two" ? 0 : 1).setValue(Vrai);
+        etiquette.setCaption("avant");
         Calcule(1, 0);
-        EXPECT_EQ(Liste("Textealpha").text(), cas.texteEnsuite);
-        if (cas.alphaUnilateral == 0) {
-            EXPECT_EQ(Bas(module.resultats, Resultat::Psrep), 0);
+        EXPECT_EQ(Liste(cas[0].c_str()).text(), cas[2]);
+        if (const double niveau = std::stod(cas[3]); niveau == 0) {
+            EXPECT_EQ(Bas(module.resultats, resultat), 0);
             ChangeDecimales(*feuille, module);  // a later rendering leaves it blank
-            EXPECT_EQ(Eti("EtiPrept").caption(), "");
+            EXPECT_EQ(etiquette.caption(), "");
         } else {
-            EXPECT_THAT(Bas(module.resultats, Resultat::Psrep),
-                        DoubleNear(QueueTNul(1 - cas.alphaUnilateral), 1e-8));
-            EXPECT_THAT(Eti("EtiPrept").caption(), StartsWith(" psrep = 0."));
+            // At gamma 0.5 the quantile is only known where Student's F is 1/2 to 1e-16.
+            EXPECT_THAT(Bas(module.resultats, resultat),
+                        DoubleNear(QueueTNul(niveau), alpha ? 1e-8 : 1e-7));
+            EXPECT_THAT(etiquette.caption(), StartsWith(alpha ? " psrep = 0." : " preprep = 0."));
         }
     }
     Liste("Textealpha").setText("2");  // the reset uses the regional decimal symbol
     Calcule(1, 0);
     EXPECT_EQ(Liste("Textealpha").text(), "0" + SymboleDecimalRegional() + "05");
-}
-
-TEST_F(CalculeResultatsTest, GammaIsCorrectedAndGivesPpreprep) {
-    struct Cas {
-        const char *texte, *texteEnsuite;
-        double gamma;  // 0: ppreprep fails
-    } const table[] = {{"0.3", "0.5", 0.5}, {"0.45", "0.5", 0.5}, {"-0.2", "0.5", 0.5},
-                       {"1", "0.9", 0.9},   {"1.5", "0.9", 0.9},  {"0.95", "0.95", 0.95},
-                       {"0.5", "0.5", 0.5}, {"", "", 0},          {"0", "0", 0}};
-    for (const Cas& cas : table) {
-        SCOPED_TRACE(std::string("gamma \"") + cas.texte + "\"");
-        Liste("TexteGamma").setText(cas.texte);
-        Eti("EtiPreprep").setCaption("avant");
-        Calcule(1, 0);
-        EXPECT_EQ(Liste("TexteGamma").text(), cas.texteEnsuite);
-        if (cas.gamma == 0) {
-            EXPECT_EQ(Bas(module.resultats, Resultat::Ppreprep), 0);
-            EXPECT_EQ(Eti("EtiPreprep").caption(), "");
-        } else {
-            // At gamma 0.5 the quantile is only known where Student's F is 1/2 to 1e-16.
-            EXPECT_THAT(Bas(module.resultats, Resultat::Ppreprep),
-                        DoubleNear(QueueTNul(cas.gamma), 1e-7));
-            EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = 0."));
-        }
-    }
 }
 
 // ---- The failure trap: the computation stops where it is and the flag is cleared ----

@@ -53,18 +53,13 @@ TEST(PlaceEtiquettes, KeepsLabelsApartBesideTheirMarksAndWithinThePlot) {
             boites.push_back(b);
         }
     }
-}
-
-TEST(PlaceEtiquettes, ALoneMarkIsLabelledOnItsRightOnItsRow) {
-    const auto placees = PlaceEtiquettes({{200, "observed 2.000", 1}}, 52, 624, 62, 14, 3, 11);
-    ASSERT_EQ(placees.size(), 1u);
-    EXPECT_EQ(placees[0].ancre.x, 203);
-    EXPECT_EQ(placees[0].ancre.y, 76);
-    EXPECT_EQ(placees[0].alignement, window::Alignment::Left);
-}
-
-TEST(PlaceEtiquettes, CountsCharactersNotBytes) {
-    EXPECT_DOUBLE_EQ(LargeurEstimee("observé", 10), LargeurEstimee("observe", 10));
+    // A lone mark is labelled on its right, on its row.
+    const auto seule = PlaceEtiquettes({{200, "observed 2.000", 1}}, 52, 624, 62, 14, 3, 11);
+    ASSERT_EQ(seule.size(), 1u);
+    EXPECT_EQ(seule[0].ancre.x, 203);
+    EXPECT_EQ(seule[0].ancre.y, 76);
+    EXPECT_EQ(seule[0].alignement, window::Alignment::Left);
+    EXPECT_DOUBLE_EQ(LargeurEstimee("observé", 10), LargeurEstimee("observe", 10));  // characters
 }
 
 // With two degrees of freedom the limits at -4.303 and 4.303 lie within a label's width.

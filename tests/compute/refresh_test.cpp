@@ -3,6 +3,7 @@
 #include "compute/refresh.h"
 
 #include "compute_fixture.h"
+#include "csv_numbers.h"
 #include "window/model/user_actions.h"
 
 namespace ormane::testing {
@@ -40,24 +41,39 @@ class MiseAJOURTest : public ComputeTest {
     }
 };
 
-TEST_F(MiseAJOURTest, WithCCalculeZeroNothingIsReadAndEveryResultIsCleared) {
-    Boite("Textedf").setText("-10");
-    MarqueEtiquettes("avant");
-    Textet(2).setText("4");
-    module.resultats.garde(Resultat::Prep, 0.7);
-    EXPECT_EQ(Rafraichit(0), 0);
-    EXPECT_TRUE(Pointeur().empty());
-    EXPECT_EQ(Boite("Textedf").text(), "-10");
-    AttendEffacement(EtatCalcul::AttenteCalcul, "press Compute to compute these entries");
-    EXPECT_EQ(Textet(1).text(), "2");  // what the person typed stays
-}
-
-TEST_F(MiseAJOURTest, ABlankStatisticClearsEveryResultAndSaysWhatToEnter) {
-    Textet(1).setText("  ");
-    for (const std::int16_t calcule : {std::int16_t{0}, std::int16_t{1}, Vrai}) {
+// A call that computes nothing reads nothing; a blank statistic, or blank, zero or
+// unreadable degrees of freedom, compute nothing whatever the call. Either way every result
+// is cleared, the entries stay as typed and the status line says why.
+TEST_F(MiseAJOURTest, WhatIsNotComputedClearsEveryResultAndTheStatusLineSaysWhy) {
+    struct Cas {
+        const char *df, *t;
+        std::int16_t calcule;
+        EtatCalcul etat;
+        const char* statut;
+    } const table[] = {
+        {"-10", "2", 0, EtatCalcul::AttenteCalcul, "press Compute to compute these entries"},
+        {"10", "  ", 0, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"10", "  ", 1, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"10", "  ", Vrai, EtatCalcul::StatistiqueVide, "enter a value for t"},
+        {"", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"},
+        {"0", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"},
+        {"abc", "2", 1, EtatCalcul::DdlVide, "enter the degrees of freedom"}};
+    for (const Cas& cas : table) {
+        SCOPED_TRACE(std::string("df \"") + cas.df + "\" t \"" + cas.t + "\"");
+        Boite("Textedf").setText(cas.df);
+        Textet(1).setText(cas.t);
         MarqueEtiquettes("avant");
-        Rafraichit(calcule);
-        AttendEffacement(EtatCalcul::StatistiqueVide, "enter a value for t");
+        module.resultats.garde(Resultat::Prep, 0.7);
+        const std::int16_t calcule = Rafraichit(cas.calcule);
+        if (cas.etat != EtatCalcul::StatistiqueVide) {
+            EXPECT_EQ(calcule, 0);
+        }
+        if (&cas == table) {
+            EXPECT_TRUE(Pointeur().empty());
+        }
+        EXPECT_EQ(Boite("Textedf").text(), cas.df);
+        EXPECT_EQ(Textet(1).text(), cas.t);
+        AttendEffacement(cas.etat, cas.statut);
     }
 }
 
@@ -76,20 +92,32 @@ TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPo
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }
 
-TEST_F(MiseAJOURTest, DegreesOfFreedomAreComputedAsTypedAndOnlyMadePositive) {
-    struct Cas {
-        const char *texte, *texteEnsuite;
-        double df;
-    } const table[] = {{"-10", "10", 10},   {"12.5", "12.5", 12.5}, {"12,4", "12,4", 12.4},
-                       {"0.5", "0.5", 0.5}, {"30/2", "30/2", 15},   {"1e3", "1e3", 1000},
-                       {"-2.5", "2.5", 2.5}};
-    for (const Cas& cas : table) {
-        Boite("Textedf").setText(cas.texte);
-        Rafraichit(1);
-        EXPECT_EQ(Boite("Textedf").text(), cas.texteEnsuite);
-        EXPECT_THAT(Bas(module.resultats, Resultat::Prep), DoubleNear(Prep(cas.df, 1), 1e-11))
-            << cas.texte;
-        EXPECT_EQ(Eti("EtiEtat").caption(), "") << cas.texte;
+// data/entry-corrections.tsv: the replication chosen, df, c and dfR as typed, their texts after
+// the refresh and the values computed with (none: the call only clears).
+TEST_F(MiseAJOURTest, TheEntriesAreCorrectedOrMakeTheCallOnlyClear) {
+    const auto table = LitChamps(ENTRY_CORRECTIONS_TSV, '\t');
+    EXPECT_EQ(table.size(), 14u);
+    for (const auto& cas : table) {
+        ASSERT_EQ(cas.size(), 10u);
+        SCOPED_TRACE(cas[0] + " df \"" + cas[1] + "\" c \"" + cas[2] + "\" dfR \"" + cas[3] + "\"");
+        feuille->optionButton("OptionReplique", cas[0] == "future" ? 1 : 0).setValue(Vrai);
+        Boite("Textedf").setText(cas[1]);
+        Boite("Textec").setText(cas[2]);
+        Boite("TextedfR").setText(cas[3]);
+        MarqueEtiquettes("avant");
+        EXPECT_EQ(Rafraichit(1), cas[7].empty() ? 0 : 1);
+        EXPECT_EQ(Boite("Textedf").text(), cas[4]);
+        EXPECT_EQ(Boite("Textec").text(), cas[5]);
+        EXPECT_EQ(Boite("TextedfR").text(), cas[6]);
+        if (cas[7].empty()) {
+            AttendEffacement(EtatCalcul::FutureIncomplete,
+                             "enter c and the degrees of freedom of the future experiment");
+        } else {
+            AttendResultats(std::stod(cas[7]), std::stod(cas[8]), std::stod(cas[9]));
+        }
+        if (cas[0] == "plain") {
+            EXPECT_EQ(Eti("EtiEtat").caption(), "");
+        }
     }
 }
 
@@ -136,46 +164,6 @@ TEST_F(MiseAJOURTest, AnEntryNotReadAsWrittenIsMarkedAndNamedByTheStatusLine) {
     Rafraichit(1);
     EXPECT_FALSE(Liste("TexteGamma").marked());
     EXPECT_EQ(Liste("TexteGamma").toolTip(), "");
-}
-
-TEST_F(MiseAJOURTest, TheFutureExperimentsEntriesAreCorrectedOrMakeTheCallOnlyClear) {
-    struct Cas {
-        bool futur;
-        const char *c, *dfR, *cEnsuite, *dfREnsuite;
-        double cUtilise, dfRUtilise;                        // 0: the call only clears
-    } const table[] = {{false, "-2", "", "-2", "", 1, 10},  // a plain replication ignores them
-                       {true, "-2", "20", "2", "20", 2, 20},
-                       {true, "3", "-12", "3", "12", 3, 12},
-                       {true, "-1/3", "-7.5", "0.333333333333333", "7.5", 1.0 / 3, 7.5},
-                       {true, "2", "", "2", "", 0, 0},
-                       {true, "0", "12", "0", "12", 0, 0},
-                       {true, "-2", "0", "2", "0", 0, 0}};
-    for (const Cas& cas : table) {
-        SCOPED_TRACE(std::string("c \"") + cas.c + "\" dfR \"" + cas.dfR + "\"");
-        feuille->optionButton("OptionReplique", cas.futur ? 1 : 0).setValue(Vrai);
-        Boite("Textec").setText(cas.c);
-        Boite("TextedfR").setText(cas.dfR);
-        MarqueEtiquettes("avant");
-        EXPECT_EQ(Rafraichit(1), cas.cUtilise == 0 ? 0 : 1);
-        EXPECT_EQ(Boite("Textec").text(), cas.cEnsuite);
-        EXPECT_EQ(Boite("TextedfR").text(), cas.dfREnsuite);
-        if (cas.cUtilise == 0) {
-            AttendEffacement(EtatCalcul::FutureIncomplete,
-                             "enter c and the degrees of freedom of the future experiment");
-        } else {
-            AttendResultats(10, cas.cUtilise, cas.dfRUtilise);
-        }
-    }
-}
-
-TEST_F(MiseAJOURTest, BlankZeroOrUnreadableDegreesOfFreedomClearEveryResult) {
-    for (const char* texte : {"", "0", "abc"}) {
-        Boite("Textedf").setText(texte);
-        MarqueEtiquettes("avant");
-        EXPECT_EQ(Rafraichit(1), 0);  // a plain replication: dfR = df = 0
-        EXPECT_EQ(Boite("Textedf").text(), texte);
-        AttendEffacement(EtatCalcul::DdlVide, "enter the degrees of freedom");
-    }
 }
 
 // Handlers shaped like the window's: c and dfR recompute with the automatic box's value;

@@ -3,6 +3,7 @@
 #include "compute/replication_intervals.h"
 
 #include "compute_fixture.h"
+#include "csv_numbers.h"
 
 namespace ormane::testing {
 namespace {
@@ -17,44 +18,31 @@ class IntervallesTest : public ComputeTest {
     }
 };
 
+// data/guarantees.csv: the box, the guarantee typed, and which intervals show.
 TEST_F(IntervallesTest, GuaranteesDecideWhichIntervalsAreGiven) {
-    using V = std::vector<bool>;
-    struct Cas {
-        std::int16_t boite;
-        const char* garantie;
-        V montres;
-    } const table[] = {
-        // A prediction guarantee out of [50, 100] ends the computation before any interval.
-        {1, "120", V{0, 0, 0, 0}},
-        {1, "40", V{0, 0, 0, 0}},
-        {1, "", V{0, 0, 0, 0}},
-        {1, "abc", V{0, 0, 0, 0}},
-        // 50 is accepted for the prediction; 100 gives no t interval, so no standardized
-        // prediction either.
-        {1, "50", V{1, 1, 1, 1}},
-        {1, "100", V{0, 0, 1, 0}},
-        // 50 and 100 are accepted as estimate guarantees but give no effect interval.
-        {0, "100", V{1, 1, 0, 0}},
-        {0, "50", V{1, 1, 0, 0}},
-        {0, "120", V{1, 1, 0, 0}}};
-    for (const Cas& cas : table) {
-        SCOPED_TRACE(std::string("guarantee ") + std::to_string(cas.boite) + " " + cas.garantie);
-        Liste("TexteGarantie", cas.boite).setText(cas.garantie);
+    const auto table = LitChamps(GUARANTEES_CSV);
+    EXPECT_EQ(table.size(), 9u);
+    for (const auto& cas : table) {
+        ASSERT_EQ(cas.size(), 6u);
+        SCOPED_TRACE("guarantee " + cas[0] + " " + cas[1]);
+        const auto boite = static_cast<std::int16_t>(std::stoi(cas[0]));
+        const std::vector<bool> montres{cas[2] == "1", cas[3] == "1", cas[4] == "1", cas[5] == "1"};
+        Liste("TexteGarantie", boite).setText(cas[1]);
         MarqueEtiquettes("avant");
         Calcule(1, 2.5);
-        EXPECT_EQ(Montres(), cas.montres);
+        EXPECT_EQ(Montres(), montres);
         EXPECT_THAT(Eti("EtiPreprep").caption(), StartsWith(" preprep = "));
         EXPECT_EQ(module.CalculEnCours, Faux);
-        if (!cas.montres[0]) {
+        if (!montres[0]) {
             EXPECT_EQ(Bas(module.resultats, Resultat::tReplique), 0);
         }
-        if (!cas.montres[3]) {
+        if (!montres[3]) {
             EXPECT_EQ(Bas(module.resultats, Resultat::EffetReplique), 0);
         }
-        Liste("TexteGarantie", cas.boite).setText("95");
+        Liste("TexteGarantie", boite).setText("95");
     }
     Calcule(1, 2.5);
-    EXPECT_EQ(Montres(), (V{1, 1, 1, 1}));
+    EXPECT_EQ(Montres(), (std::vector<bool>{1, 1, 1, 1}));
 }
 
 TEST_F(IntervallesTest, PLimitsAreStudentTailsInIncreasingOrderForBothSigns) {

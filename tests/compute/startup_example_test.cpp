@@ -4,12 +4,9 @@
 #include "compute/change_decimales.h"
 #include "compute/refresh.h"
 #include "compute_fixture.h"
+#include "csv_numbers.h"
 
-#include <fstream>
 #include <map>
-#include <sstream>
-#include <utility>
-#include <vector>
 
 namespace ormane::testing {
 namespace {
@@ -33,23 +30,16 @@ TEST_F(ExempleDemarrageTest, KeptResultsMatchTheIndependentReference) {
                                                     {"pReplique", Resultat::pReplique},
                                                     {"Effet", Resultat::Effet},
                                                     {"EffetReplique", Resultat::EffetReplique}};
-    std::ifstream fichier(STARTUP_EXAMPLE_CSV);
-    ASSERT_TRUE(fichier) << STARTUP_EXAMPLE_CSV;
-    int lues = 0;
-    bool entete = true;
-    for (std::string ligne; std::getline(fichier, ligne);) {
-        if (ligne.empty() || ligne[0] == '#' || std::exchange(entete, false)) continue;
-        std::vector<std::string> c;
-        std::istringstream champs(ligne);
-        for (std::string champ; std::getline(champs, champ, ',');) c.push_back(champ);
-        ASSERT_EQ(c.size(), 5u) << ligne;
-        ASSERT_TRUE(resultats.contains(c[1]) && (c[2] == "low" || c[2] == "high")) << ligne;
-        ++lues;
+    const auto lignes = LitChamps(STARTUP_EXAMPLE_CSV);
+    for (const auto& c : lignes) {
+        ASSERT_EQ(c.size(), 5u) << c[0];
+        SCOPED_TRACE(c[0] + " " + c[1] + " " + c[2]);
+        ASSERT_TRUE(resultats.contains(c[1]) && (c[2] == "low" || c[2] == "high"));
         Calcule(c[0] == "raw");
         const double limite = (c[2] == "low" ? Bas : Haut)(module.resultats, resultats.at(c[1]));
-        EXPECT_THAT(limite, DoubleNear(std::stod(c[3]), std::stod(c[4]))) << ligne;
+        EXPECT_THAT(limite, DoubleNear(std::stod(c[3]), std::stod(c[4])));
     }
-    EXPECT_EQ(lues, 15);
+    EXPECT_EQ(lignes.size(), 15u);
     EXPECT_EQ(Eti("EtiIC", 0).caption(), "[-5.285,15.285]");
     EXPECT_EQ(Eti("EtiIC", 1).caption(), "[-9.545,19.545]");
 }
@@ -58,33 +48,24 @@ TEST_F(ExempleDemarrageTest, KeptResultsMatchTheIndependentReference) {
 TEST_F(ExempleDemarrageTest, ShowsItsResultsAndRendersThemAgainWithOtherDecimals) {
     Calcule();
     EXPECT_EQ(module.CalculEnCours, Faux);
-    std::ifstream fichier(STARTUP_EXAMPLE_SHOWN_CSV);
-    ASSERT_TRUE(fichier) << STARTUP_EXAMPLE_SHOWN_CSV;
-    int lues = 0;
-    bool entete = true;
-    for (std::string ligne; std::getline(fichier, ligne);) {
-        if (ligne.empty() || ligne[0] == '#' || std::exchange(entete, false)) continue;
-        // decimals, control, index, then the text (between quotes when it holds a comma).
-        std::istringstream champs(ligne);
-        std::string decimales, nom, index, texte;
-        std::getline(champs, decimales, ',');
-        std::getline(champs, nom, ',');
-        std::getline(champs, index, ',');
-        std::getline(champs, texte);
+    // decimals, control, index, then the text (between quotes when it holds a comma).
+    const auto lignes = LitChamps(STARTUP_EXAMPLE_SHOWN_CSV, ',', 4);
+    for (const auto& l : lignes) {
+        ASSERT_EQ(l.size(), 4u) << l[0];
+        std::string texte = l[3];
         if (texte.size() >= 2 && texte.front() == '"') texte = texte.substr(1, texte.size() - 2);
-        ++lues;
-        if (std::stoi(decimales) != module.NbDecimales) {
-            module.NbDecimales = static_cast<std::int16_t>(std::stoi(decimales));
+        if (std::stoi(l[0]) != module.NbDecimales) {
+            module.NbDecimales = static_cast<std::int16_t>(std::stoi(l[0]));
             ChangeDecimales(*feuille, module);
         }
-        const auto i = static_cast<std::int16_t>(std::stoi(index));
-        window::Control& c = i < 0 ? feuille->control(nom) : feuille->control(nom, i);
+        const auto i = static_cast<std::int16_t>(std::stoi(l[2]));
+        window::Control& c = i < 0 ? feuille->control(l[1]) : feuille->control(l[1], i);
         const std::string montre = c.kind() == window::Kind::Label
                                        ? static_cast<window::Label&>(c).caption()
                                        : static_cast<window::TextControl&>(c).text();
-        EXPECT_EQ(montre, texte) << ligne;
+        EXPECT_EQ(montre, texte) << l[0] << " " << l[1] << " " << l[2];
     }
-    EXPECT_EQ(lues, 28);
+    EXPECT_EQ(lignes.size(), 28u);
     EXPECT_EQ(module.NbDecimales, 4);
 }
 

@@ -147,30 +147,11 @@ fs::path canonical(const std::string& file) {
     return fs::weakly_canonical(kHelpDir / file);
 }
 
-TEST(HelpTopics, EveryTopicHasItsFileAndLinksToItsLanguageTheBibliographyAndItsCounterpart) {
-    EXPECT_TRUE(fs::is_regular_file(kHelpDir / "style.css"));
-    for (const Page& page : kPages) {
-        SCOPED_TRACE(page.file);
-        ASSERT_TRUE(fs::is_regular_file(kHelpDir / page.file));
-        if (page.number == 0) continue;
-        const auto linked = linkedPages(load(page.file));
-        for (const Page& other : kPages) {
-            // The shared notes page (22) points to the topics of both languages that hold
-            // the derivations it sums up.
-            const bool expected = page.number == 22
-                                      ? other.number != 0 && other.number != 22
-                                      : (other.language == page.language && other.number != 0) ||
-                                            other.number == 22 || other.number == page.counterpart;
-            if (expected) {
-                EXPECT_TRUE(linked.count(canonical(other.file))) << "no link to " << other.file;
-            }
-        }
-    }
-}
-
-// Titled in their language (French titles translated, not copied), parsed without error,
-// styled and script-free; only the not-found pages show the topic placeholder.
-TEST(HelpPages, AreTitledInTheirLanguageWellFormedStyledAndScriptFree) {
+// Every page of data/pages.tsv is titled in its language (French titles translated, not
+// copied), parsed without error, styled, script-free and linked offline; only the not-found
+// pages show the topic placeholder. Each topic links to the topics of its language, the
+// bibliography and its counterpart.
+TEST(HelpPages, AreTitledWellFormedStyledScriptFreeAndLinkedToTheirLanguageAndCounterpart) {
     std::set<std::string> english;
     for (const Page& page : kPages)
         if (page.language == "en") english.insert(load(page.file).first("//title"));
@@ -182,25 +163,33 @@ TEST(HelpPages, AreTitledInTheirLanguageWellFormedStyledAndScriptFree) {
         EXPECT_FALSE(page.language == "fr" && english.count(title));
         EXPECT_EQ(html.first("/html/@lang"), page.language);  // the bibliography declares none
         EXPECT_EQ(html.errors, std::vector<std::string>{});
-        EXPECT_TRUE(linkedPages(html).count(canonical("style.css")));
+        const auto linked = linkedPages(html);
+        EXPECT_TRUE(linked.count(canonical("style.css")));
         EXPECT_EQ(html.values("//script | //@*[starts-with(name(), 'on')]").size(), 0u);
-        for (const Link& link : html.links())
-            EXPECT_EQ(link.raw.find("javascript:"), std::string::npos) << link.raw;
+        // Every link and anchor resolves offline.
+        for (const Link& link : html.links()) {
+            SCOPED_TRACE(link.raw);
+            EXPECT_EQ(link.raw.find("javascript:"), std::string::npos);
+            EXPECT_EQ(link.raw.find("//"), std::string::npos) << "the help works offline";
+            EXPECT_TRUE(fs::is_regular_file(link.target));
+            if (link.fragment.empty() || !fs::is_regular_file(link.target)) continue;
+            const auto anchors = load(link.target).values("//a/@name | //@id");
+            EXPECT_NE(std::find(anchors.begin(), anchors.end(), link.fragment), anchors.end());
+        }
         const auto placeholder =
             page.number == 0 ? html.visibleText().find("%1") : html.source.find("%1");
         EXPECT_EQ(placeholder != std::string::npos, page.number == 0);
-    }
-}
-
-TEST(HelpPages, EveryLinkAndAnchorResolvesOffline) {
-    for (const Page& page : kPages) {
-        for (const auto& link : load(page.file).links()) {
-            SCOPED_TRACE(page.file + ": " + link.raw);
-            EXPECT_EQ(link.raw.find("//"), std::string::npos) << "the help works offline";
-            ASSERT_TRUE(fs::is_regular_file(link.target));
-            if (link.fragment.empty()) continue;
-            const auto anchors = load(link.target).values("//a/@name | //@id");
-            EXPECT_NE(std::find(anchors.begin(), anchors.end(), link.fragment), anchors.end());
+        for (const Page& other : kPages) {
+            // The shared notes page (22) points to the topics of both languages that hold
+            // the derivations it sums up.
+            const bool expected =
+                page.number != 0 &&
+                (page.number == 22 ? other.number != 0 && other.number != 22
+                                   : (other.language == page.language && other.number != 0) ||
+                                         other.number == 22 || other.number == page.counterpart);
+            if (expected) {
+                EXPECT_TRUE(linked.count(canonical(other.file))) << "no link to " << other.file;
+            }
         }
     }
 }

@@ -6,56 +6,41 @@
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/students_t.hpp>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "headless/headless_platform.h"
 #include "kprime/feuille_kprime.h"
 #include "kprime/kprime_text.h"
-#include "program/captions/kprime_vocabulary.h"
-#include "program/programme.h"
-#include "window/model/controls.h"
-#include "window/model/user_actions.h"
+#include "program/programme_fixture.h"
 
-namespace ormane {
+namespace ormane::testing {
 namespace {
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-using window::UserActions;
 
-class Dialogue : public ::testing::Test {
+class Dialogue : public ProgrammeTest {
   protected:
     void SetUp() override {
-        programme.Demarre();
+        Demarre();
         ASSERT_TRUE(UserActions::click(F().commandButton("BoutonKprime")));
-        ASSERT_NE(D(), nullptr);
+        ASSERT_NE(programme.feuilleKprime().existing(), nullptr);
     }
-    window::FeuilleOrmane& F() { return programme.feuilleOrmane().get(); }
-    FeuilleKprime* D() { return programme.feuilleKprime().existing(); }
-    FeuilleKprime& K() { return *D(); }
-    void Tape(const char* nom, const std::string& texte) {
-        ASSERT_TRUE(UserActions::type(K().textBox(nom), texte));
+    FeuilleKprime& K() { return *programme.feuilleKprime().existing(); }
+    void Tape(const char* nom, const std::string& texte, std::int16_t i = -1) {
+        ASSERT_TRUE(UserActions::type(i < 0 ? K().textBox(nom) : K().textBox(nom, i), texte));
     }
-    void Tape(const char* nom, std::int16_t i, const std::string& texte) {
-        ASSERT_TRUE(UserActions::type(K().textBox(nom, i), texte));
-    }
-    std::string Legende(const char* nom) {
-        return K().get<window::CaptionedControl>(nom).caption();
-    }
-    std::string Legende(const char* nom, std::int16_t i) {
-        return K().get<window::CaptionedControl>(nom, i).caption();
+    std::string Legende(const char* nom, std::int16_t i = -1) {
+        return (i < 0 ? K().get<window::CaptionedControl>(nom)
+                      : K().get<window::CaptionedControl>(nom, i))
+            .caption();
     }
     void Francais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 1))); }
-
-    platform::HeadlessPlatform platform;
-    Programme programme{platform.services()};
 };
 
 TEST_F(Dialogue, TypingAProbabilityChoosesItAndShowsTheLimit) {
     Tape("TexteNC", "0");
-    Tape("Textedl", 2, "9");
+    Tape("Textedl", "9", 2);
     Tape("TexteProbabilite", "0.975");
     EXPECT_NE(K().optionButton("OptionLimite", 1).value(), Faux);
     const double t = boost::math::quantile(boost::math::students_t(9), 0.975);
@@ -88,10 +73,10 @@ TEST_F(Dialogue, UnreadTextIsMarkedAndTheStatusLineSaysWhy) {
     Tape("TexteNC", "1");
     EXPECT_FALSE(K().textBox("TexteNC").marked());
     EXPECT_EQ(Legende("EtiEtat"), "");
-    Tape("Textedl", 1, "");
+    Tape("Textedl", "", 1);
     EXPECT_EQ(Legende("EtiQueue", 1), "");
     EXPECT_THAT(Legende("EtiEtat"), HasSubstr("enter df1"));
-    Tape("Textedl", 1, "9");
+    Tape("Textedl", "9", 1);
     Tape("TexteProbabilite", "1");
     EXPECT_EQ(Legende("EtiEtat"), "p must lie strictly between 0 and 1");
     Tape("TexteProbabilite", "");
@@ -124,7 +109,7 @@ TEST_F(Dialogue, AddCopyAndClearTheList) {
     ASSERT_TRUE(UserActions::click(K().commandButton("BoutonEffacer")));
     EXPECT_EQ(Legende("EtiListe"), "");
     // Nothing computed: nothing to add.
-    Tape("Textedl", 1, "0");
+    Tape("Textedl", "0", 1);
     ASSERT_TRUE(UserActions::click(K().commandButton("BoutonAjouter")));
     EXPECT_EQ(Legende("EtiListe"), "");
 }
@@ -143,40 +128,30 @@ TEST_F(Dialogue, HelpOpensItsTopicInTheLanguage) {
     EXPECT_EQ(platform.help.topics(), (std::vector<std::int32_t>{14, 4}));
 }
 
-// The table is data/texts.tsv; the dialog is open while the language changes.
+// The tables are data/texts.tsv (the title, control "-", and captions) and data/names.tsv;
+// the dialog is open while the language changes.
 TEST_F(Dialogue, EachSwitchWritesTheTitleCaptionsAndScreenReaderNamesOfTheOpenDialog) {
-    std::ifstream table(KPRIME_DATA_DIR "/texts.tsv");
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(table, line);) {
-        std::vector<std::string> field(1);
-        for (char c : line) c == '\t' ? void(field.emplace_back()) : field.back().push_back(c);
-        if (line[0] != '#' && field.size() == 5) rows.push_back(field);
-    }
-    ASSERT_GE(rows.size(), 8u);
     for (bool francais : {true, false}) {
         ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", francais ? 1 : 0)));
-        for (const auto& r : rows) {
-            const std::int16_t i = static_cast<std::int16_t>(std::stoi(r[2]));
-            window::Control* c = r[1] == "-" ? nullptr
-                                 : i < 0     ? &K().control(r[1])
-                                             : &K().control(r[1], i);
-            const std::string vu = !c ? K().caption()
-                                   : r[0] == "name"
-                                       ? c->accessibleName()
-                                       : dynamic_cast<window::CaptionedControl&>(*c).caption();
-            EXPECT_EQ(vu, r[francais ? 3 : 4]) << r[1] << "(" << r[2] << ")";
+        for (const TexteDesDeuxLangues& t : LitTextes(KPRIME_DATA_DIR "/texts.tsv")) {
+            const std::string vu =
+                t.controle == "-" ? K().caption() : Legende(t.controle.c_str(), t.index);
+            EXPECT_EQ(vu, francais ? t.francais : t.anglais) << t.controle << "(" << t.index << ")";
         }
-    }
-}
-
-TEST_F(Dialogue, EveryBoxAndResultHasANameForScreenReaders) {
-    for (window::Control* c : K().controls()) {
-        if (c->kind() == window::Kind::TextBox || c->name().starts_with("EtiQueue") ||
-            c->name() == "EtiQuantile" || c->name() == "EtiMoment") {
-            EXPECT_FALSE(c->accessibleName().empty()) << c->displayName();
+        for (const TexteDesDeuxLangues& n : LitTextes(KPRIME_DATA_DIR "/names.tsv")) {
+            window::Control& c =
+                n.index < 0 ? K().control(n.controle) : K().control(n.controle, n.index);
+            EXPECT_EQ(c.accessibleName(), francais ? n.francais : n.anglais) << c.displayName();
+        }
+        // Every box and result has a name of its own.
+        for (window::Control* c : K().controls()) {
+            if (c->kind() == window::Kind::TextBox || c->name().starts_with("EtiQueue") ||
+                c->name() == "EtiQuantile" || c->name() == "EtiMoment") {
+                EXPECT_FALSE(c->accessibleName().empty()) << c->displayName();
+            }
         }
     }
 }
 
 }  // namespace
-}  // namespace ormane
+}  // namespace ormane::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "numeric/distribution.h"
+#include "numeric/kprime_tails.h"
 #include "numeric/psrep.h"
 #include "numeric/quantile_search.h"
 #include "numeric/special_functions.h"
@@ -32,6 +33,8 @@ TEST(BibliothequeHorsDePortee, EveryCallFailsWithItsDefinedValue) {
                0.0);
         echoue(CalculePsrep(0.025, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
         echoue(CalculePpreprep(0.9, 1.1, 9.0, 9.0, 1.0, erreur), 0.0);
+        const QueuesKprime queues = CalculeQueuesKprime(1.0, 5.0, 5.0, 1.0, erreur);
+        echoue(queues.inferieure + queues.superieure, 0.0);
         EXPECT_EQ(CalculPrep(1.3, 9.0, 1.0, erreur), 0.0);
         // Student needs no library for an extreme t, nor for its quantile.
         erreur = kEchec;

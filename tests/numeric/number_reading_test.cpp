@@ -6,12 +6,10 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "csv_numbers.h"
 #include "numeric/erreur_execution.h"
 
 namespace ormane {
@@ -39,20 +37,12 @@ std::string Texte(const std::string& champ) {
 
 // data/reading-cases.tsv: routine, text, value expected and, for LitEntree, the reading.
 TEST(LectureDesEntrees, ReadsEveryTextOfTheTableAsExpected) {
-    std::ifstream fichier(READING_CASES_TSV);
-    ASSERT_TRUE(fichier) << READING_CASES_TSV;
-    int lues = 0;
-    bool entete = true;
-    for (std::string ligne; std::getline(fichier, ligne);) {
-        if (ligne.empty() || ligne[0] == '#' || std::exchange(entete, false)) continue;
-        std::vector<std::string> champs;
-        std::istringstream flux(ligne);
-        for (std::string champ; std::getline(flux, champ, '\t');) champs.push_back(champ);
-        ASSERT_EQ(champs.size(), 4u) << ligne;
-        ++lues;
+    const auto lignes = LitChamps(READING_CASES_TSV, '\t');
+    for (const auto& champs : lignes) {
+        ASSERT_EQ(champs.size(), 4u) << champs[0];
         const std::string texte = Texte(champs[1]);
         const double attendu = std::strtod(champs[2].c_str(), nullptr);
-        SCOPED_TRACE(ligne);
+        SCOPED_TRACE(champs[0] + " " + champs[1]);
         if (champs[0] == "ConvertitNombre") {
             EXPECT_EQ(ConvertitNombre(texte), attendu);
         } else if (champs[0] == "LitValeur") {
@@ -70,7 +60,7 @@ TEST(LectureDesEntrees, ReadsEveryTextOfTheTableAsExpected) {
             EXPECT_EQ(lue.valeur, LitValeur(texte));
         }
     }
-    EXPECT_EQ(lues, 125);
+    EXPECT_EQ(lignes.size(), 125u);
     EXPECT_TRUE(std::signbit(ConvertitNombre("-0")));
     EXPECT_TRUE(std::signbit(ConvertitNombre("-1e-400")));
     EXPECT_FALSE(std::signbit(ConvertitNombre("0")));

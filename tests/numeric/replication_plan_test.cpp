@@ -57,22 +57,19 @@ DemandePlan Demande(const Cas& k) {
             .cellules = k.K};
 }
 
-const std::vector<Cas>& Cas_() {
-    using enum CiblePlan;
-    static const std::vector<Cas> cas{
-        {1.0997, 9, 2, Psrep, 0.025, 0.9, 0.8},    {1.0997, 9, 2, Prep, 0.025, 0.9, 0.8},
-        {1.0997, 9, 2, Ppreprep, 0.025, 0.9, 0.8}, {1.0997, 9, 1, Psrep, 0.025, 0.9, 0.6},
-        {-2.5, 20, 2, Psrep, 0.025, 0.9, 0.9},     {2.5, 20, 1, Ppreprep, 0.05, 0.95, 0.95},
-        {4.0, 3, 3, Psrep, 0.005, 0.9, 0.7},       {0.8, 100, 4, Prep, 0.025, 0.9, 0.75},
-        {6.0, 40, 2, Psrep, 0.025, 0.9, 0.999},    {1.5, 2.5, 2, Ppreprep, 0.025, 0.6, 0.8},
-        {1.0997, 9, 2, Psrep, 0.025, 0.9, 0.849},  {3.0, 1e6, 2, Psrep, 0.025, 0.9, 0.99},
-        {2.0, 12, 1000, Psrep, 0.025, 0.9, 0.9},
-    };
-    return cas;
-}
+using enum CiblePlan;
+const Cas kCas[] = {
+    {1.0997, 9, 2, Psrep, 0.025, 0.9, 0.8},    {1.0997, 9, 2, Prep, 0.025, 0.9, 0.8},
+    {1.0997, 9, 2, Ppreprep, 0.025, 0.9, 0.8}, {1.0997, 9, 1, Psrep, 0.025, 0.9, 0.6},
+    {-2.5, 20, 2, Psrep, 0.025, 0.9, 0.9},     {2.5, 20, 1, Ppreprep, 0.05, 0.95, 0.95},
+    {4.0, 3, 3, Psrep, 0.005, 0.9, 0.7},       {0.8, 100, 4, Prep, 0.025, 0.9, 0.75},
+    {6.0, 40, 2, Psrep, 0.025, 0.9, 0.999},    {1.5, 2.5, 2, Ppreprep, 0.025, 0.6, 0.8},
+    {1.0997, 9, 2, Psrep, 0.025, 0.9, 0.849},  {3.0, 1e6, 2, Psrep, 0.025, 0.9, 0.99},
+    {2.0, 12, 1000, Psrep, 0.025, 0.9, 0.9},
+};
 
 TEST(PlanifieReplique, TheFoundSizeReachesPAndOneLessDoesNot) {
-    for (const Cas& k : Cas_()) {
+    for (const Cas& k : kCas) {
         SCOPED_TRACE(testing::Message() << "t=" << k.t << " df=" << k.df << " K=" << k.K
                                         << " target=" << static_cast<int>(k.cible) << " P=" << k.P);
         const ResultatPlan r = PlanifieReplique(Demande(k));
@@ -112,7 +109,7 @@ TEST(PlanifieReplique, PrepFollowsItsClosedForm) {
 
 TEST(LimiteCible, IsOneMinusTheOneTailedPAndTheProbabilitiesTendToIt) {
     const boost::math::normal normale;
-    for (const Cas& k : Cas_()) {
+    for (const Cas& k : kCas) {
         const DemandePlan d = Demande(k);
         CodeErreur erreur = kSucces;
         const double limite = LimiteCible(d, erreur);

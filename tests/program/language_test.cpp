@@ -16,10 +16,18 @@ class Language : public ProgrammeTest {
 
     void ChoisitFrancais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 1))); }
     void ChoisitAnglais() { ASSERT_TRUE(UserActions::click(F().menuItem("MenuLangue", 0))); }
+
+    // Each caption of a data/*.tsv table as the language chosen writes it.
+    void VerifieLegendes(const char* table, bool francais) {
+        for (const TexteDesDeuxLangues& a : LitTextes(table)) {
+            const std::string& vu =
+                a.index < 0 ? Legende(a.controle.c_str()) : Legende(a.controle.c_str(), a.index);
+            EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
+        }
+    }
 };
 
 TEST_F(Language, EachSwitchMovesTheCheckMarkTheHelpContextsAndWritesTheCaptionsAsStored) {
-    const auto legendes = LitTextes(PROGRAM_DATA_DIR "/captions.tsv");
     for (bool francais : {true, false, true}) {
         francais ? ChoisitFrancais() : ChoisitAnglais();
         EXPECT_EQ(M().LangueChoisie, francais ? Langue::Francais : Langue::Anglais);
@@ -27,11 +35,7 @@ TEST_F(Language, EachSwitchMovesTheCheckMarkTheHelpContextsAndWritesTheCaptionsA
         EXPECT_EQ(F().menuItem("MenuLangue", 0).checked(), !francais);
         EXPECT_EQ(F().helpContextId(), francais ? 2 : 12);
         EXPECT_EQ(programme.apropos().existing()->helpContextId(), francais ? 1 : 11);
-        for (const TexteDesDeuxLangues& a : legendes) {
-            const std::string& vu =
-                a.index < 0 ? Legende(a.controle.c_str()) : Legende(a.controle.c_str(), a.index);
-            EXPECT_EQ(vu, francais ? a.francais : a.anglais) << a.controle << "(" << a.index << ")";
-        }
+        VerifieLegendes(PROGRAM_DATA_DIR "/captions.tsv", francais);
     }
 }
 
@@ -74,17 +78,10 @@ TEST_F(Language, TheStatusLineAndTheMarksTooltipsFollowTheSwitch) {
 
 TEST_F(Language, TheSentencesNameTheChosenFutureExperimentInBothLanguages) {
     UserActions::click(F().optionButton("OptionReplique", 1));
-    ChoisitFrancais();
-    EXPECT_EQ(Legende("EtiRepliqued"),
-              "prep = probabilité de trouver un effet de même signe dans une expérience future");
-    EXPECT_EQ(Legende("CadreIntervalle", 2), " limites de confiance dans expérience future ");
-    EXPECT_EQ(Legende("CasePsrep"),
-              "psrep = probabilité de trouver un effet de même signe et significatif au seuil "
-              "alpha dans une expérience future");
-    ChoisitAnglais();
-    EXPECT_EQ(Legende("EtiRepliqued"),
-              "prep = probability of finding a same-sign effect in a future experiment");
-    EXPECT_EQ(Legende("CadreIntervalle", 0), " Student t/one-tailed p in a future experiment ");
+    for (bool francais : {true, false}) {
+        francais ? ChoisitFrancais() : ChoisitAnglais();
+        VerifieLegendes(PROGRAM_DATA_DIR "/future-captions.tsv", francais);
+    }
 }
 
 TEST_F(Language, ClickingTheCheckedLanguageChangesNothingVisible) {

@@ -94,13 +94,8 @@ inline std::vector<TexteDesDeuxLangues> LitTextes(const char* chemin) {
     std::vector<TexteDesDeuxLangues> lignes;
     for (std::string ligne; std::getline(fichier, ligne);) {
         if (ligne.empty() || ligne[0] == '#') continue;
-        std::vector<std::string> champs;
-        for (std::size_t debut = 0;;) {
-            std::size_t tab = ligne.find('\t', debut);
-            champs.push_back(ligne.substr(debut, tab - debut));
-            if (tab == std::string::npos) break;
-            debut = tab + 1;
-        }
+        std::vector<std::string> champs(1);
+        for (char c : ligne) c == '\t' ? void(champs.emplace_back()) : champs.back().push_back(c);
         EXPECT_EQ(champs.size(), 4u) << ligne;
         if (champs.size() != 4) continue;
         lignes.push_back(

@@ -15,22 +15,18 @@ struct Lecture {
     std::int16_t valeur;
 };
 
-TEST(SettingsConversion, ReadsDecimalIntegersWithBlanksAndASign) {
+TEST(SettingsConversion, ReadsDecimalIntegersWithBlanksAndASignAndRefusesAnythingElse) {
     const Lecture lectures[] = {
         {"7", 7},  {" 3", 3},  {"3 ", 3},        {"\t-12\t", -12},   {"+3", 3},
         {"-0", 0}, {"007", 7}, {"32767", 32767}, {"-32768", -32768}, {"0000000000000000000001", 1},
     };
-    for (const Lecture& l : lectures) {
+    for (const Lecture& l : lectures)
         EXPECT_EQ(ConvertitEntierCourt(l.texte), l.valeur) << '"' << l.texte << '"';
-    }
-}
-
-TEST(SettingsConversion, RefusesAnythingElse) {
+    // Anything else is refused.
     for (const char* texte :
          {"", " ", "+", "-", "3.0", "3,0", "3x", "x3", "1e2", "3 4", "+-3", "- 3", "32768",
-          "-32769", "99999999999999999999", "&H10", "0x10", "\xd9\xa3"}) {
+          "-32769", "99999999999999999999", "&H10", "0x10", "\xd9\xa3"})
         EXPECT_THROW(ConvertitEntierCourt(texte), ErreurExecution) << '"' << texte << '"';
-    }
 }
 
 TEST(SettingsConversion, EveryValueReadsBackAsWritten) {
