@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "csv_numbers.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
 #include "window/model/controls.h"
@@ -89,17 +89,12 @@ struct TexteDesDeuxLangues {
 };
 
 inline std::vector<TexteDesDeuxLangues> LitTextes(const char* chemin) {
-    std::ifstream fichier(chemin);
-    EXPECT_TRUE(fichier.good()) << chemin;
     std::vector<TexteDesDeuxLangues> lignes;
-    for (std::string ligne; std::getline(fichier, ligne);) {
-        if (ligne.empty() || ligne[0] == '#') continue;
-        std::vector<std::string> champs(1);
-        for (char c : ligne) c == '\t' ? void(champs.emplace_back()) : champs.back().push_back(c);
-        EXPECT_EQ(champs.size(), 4u) << ligne;
-        if (champs.size() != 4) continue;
-        lignes.push_back(
-            {champs[0], static_cast<std::int16_t>(std::stoi(champs[1])), champs[2], champs[3]});
+    for (const std::vector<std::string>& champs : LitChamps(chemin, '\t')) {
+        EXPECT_EQ(champs.size(), 4u) << champs[0];
+        if (champs.size() == 4)
+            lignes.push_back(
+                {champs[0], static_cast<std::int16_t>(std::stoi(champs[1])), champs[2], champs[3]});
     }
     EXPECT_FALSE(lignes.empty()) << chemin;
     return lignes;
