@@ -303,19 +303,21 @@ class BindingTest : public QObject {
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(thumb.center().x(), thumb.bottom() + 3));
         QCOMPARE(form_->scrollBar("Barre").value(), std::int16_t{2});
         QCOMPARE(takeLog(), Log(2, "Barre.Change"));
-        // Dragging the thumb scrolls, then changes once on release.
-        QPoint grip = partOf(bar, QStyle::SC_ScrollBarSlider).center();
-        QTest::mousePress(bar, Qt::LeftButton, {}, grip);
-        QTest::mouseMove(bar, QPoint(grip.x(), 0));
-        QCOMPARE(form_->scrollBar("Barre").value(), std::int16_t{9});
-        QVERIFY(form_->scrollBar("Barre").dragging());
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(grip.x(), 0));
-        QVERIFY(!form_->scrollBar("Barre").dragging());
-        Log seen = takeLog();
-        QVERIFY(seen.size() >= 2);
-        QCOMPARE(seen.back(), std::string("Barre.Change"));
-        seen.pop_back();
-        QCOMPARE(seen, Log(seen.size(), "Barre.Scroll"));
+        // Dragging the thumb scrolls, then changes once on release: up to 9, then down to 2.
+        for (auto [y, value] : {std::pair{0, 9}, std::pair{bar->height() - 1, 2}}) {
+            QPoint grip = partOf(bar, QStyle::SC_ScrollBarSlider).center();
+            QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(bar, QPoint(grip.x(), y));
+            QCOMPARE(form_->scrollBar("Barre").value(), static_cast<std::int16_t>(value));
+            QVERIFY(form_->scrollBar("Barre").dragging());
+            QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(grip.x(), y));
+            QVERIFY(!form_->scrollBar("Barre").dragging());
+            Log seen = takeLog();
+            QVERIFY(seen.size() >= 2);
+            QCOMPARE(seen.back(), std::string("Barre.Change"));
+            seen.pop_back();
+            QCOMPARE(seen, Log(seen.size(), "Barre.Scroll"));
+        }
     }
 
     void labelsShowTheirTextPlainlyAndResultsLookAsDesigned() {
