@@ -9,8 +9,9 @@
 
 namespace ormane {
 
-// Returns x with |p - F(x)| <= tolerance. `pas` (the step) is overwritten: a caller that
-// searches again resets it. Error code 0, 22 (accepted with a tolerance above 1e-7) or -1
+// Returns x with |p - F(x)| <= tolerance. `pas` (the step) is overwritten, with the standard
+// deviation or, after a walk, the step in force where it stopped: a caller that searches again
+// resets it. Error code 0, 22 (accepted with a tolerance above 1e-7) or -1
 // (failure, result 0). Bounds flagged open (Vrai) cannot be taken by the variable. A search
 // that cannot succeed (its walk overflows, F fails, its bracket can no longer shrink) stops
 // there with -1; a Student quantile outside the bounds or beyond a double fails likewise.

@@ -20,6 +20,7 @@ namespace {
 struct Resultat {
     double x;
     CodeErreur erreur;
+    double pas = 0.0;  // the step as the search left it
 };
 
 // The callers' search: open bounds at +-1e300, centre 0, step 1, location 0 and scale 1. With
@@ -31,6 +32,7 @@ Resultat Quantile(const char* nom, double p, double nu1, double nu2, double lamb
         double pas = 1.0;
         r.x = QuantileLoi(nom, Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu1, nu2, 0.0, lambda,
                           0.0, 1.0, tol, r.erreur);
+        r.pas = pas;
         if (r.erreur == kSucces || tolerance != 0) break;
     }
     return r;
@@ -180,6 +182,16 @@ TEST_F(RechercheFactice, AJumpOverTheToleranceIsAcceptedUpToOneMillionth) {
     const Resultat trop = Cherche(0.5, 4e-6, 1.0, 0.3, 1e-7);
     EXPECT_EQ(trop.x, 0.0);
     EXPECT_EQ(trop.erreur, kEchec);
+    // The same after a walk: closed bounds leave the K-prime search aside, and a quantile
+    // below the start is reached by walking down.
+    for (const auto& [tolerance, code] : {std::pair{2e-7, kSuccesAvecRemarque}, {1e-7, kSucces}}) {
+        double pas = 1.0;
+        CodeErreur erreur = 99;
+        const double x = QuantileLoi("K", Faux, -1e300, Faux, 1e300, 0.0, pas, 0.5, 0.0, 1e-6, 1.0,
+                                     0.0, -0.3, 0.0, 1.0, tolerance, erreur);
+        EXPECT_NEAR(x, -0.3, 1e-14);
+        EXPECT_EQ(erreur, code) << tolerance;
+    }
 }
 
 TEST_F(RechercheFactice, WalksEnlargeWithinTheEvaluationBound) {
@@ -190,6 +202,13 @@ TEST_F(RechercheFactice, WalksEnlargeWithinTheEvaluationBound) {
         EXPECT_NEAR(r.x, lambda + 0.8416212335729143, 1e-11);
         EXPECT_EQ(r.erreur, kSucces);
         EXPECT_LE(*appels_, 1 + 2 * 11 + 100);
+    }
+    // Each round has 101 steps: the 101st is still of 1, the 102nd of 10, and the search
+    // leaves the step where its walk stopped.
+    for (const auto& [lambda, pas] : {std::pair{100.5, 1.0}, {101.5, 10.0}}) {
+        const Resultat r = Cherche(0.5, 0.0, 1.0, lambda, 1e-12);
+        EXPECT_NEAR(r.x, lambda, 1e-11);
+        EXPECT_EQ(r.pas, pas) << lambda;
     }
     // F never exceeds 0.25: no point of the walk, up to where its step overflows, brackets p;
     // nor can a search succeed whose bracket closes on a jump wider than the final width.
