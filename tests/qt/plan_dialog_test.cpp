@@ -1,11 +1,13 @@
 // The planning dialog in real widgets: opened by its menu key, driven by access keys and
 // typed keys, its result lines and curve, its French, its marks for unread entries, and
 // its button that types c and nu' into the main window's future-experiment entries.
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -34,8 +36,15 @@ class PlanDialogTest : public qt::testing::WindowTest {
         QWidget* focused = QApplication::focusWidget();
         const bool accessKey = modifiers == Qt::AltModifier;
         QTest::keyClick(focused != nullptr && !accessKey ? focused : &dialog, key, modifiers);
-        // A button's access key clicks it the way Qt shows a click: a moment later.
-        if (accessKey) QTest::qWait(250);
+        // A button's access key clicks it the way Qt shows a click: a moment later, as the
+        // button comes up again, however busy the machine.
+        if (accessKey) {
+            QVERIFY(QTest::qWaitFor([&dialog] {
+                const auto buttons = dialog.findChildren<QAbstractButton*>();
+                return std::none_of(buttons.begin(), buttons.end(),
+                                    [](const QAbstractButton* b) { return b->isDown(); });
+            }));
+        }
     }
     // Replaces the text of the box that has the focus.
     void retype(const QString& text) { WindowTest::retype(QApplication::focusWidget(), text); }
