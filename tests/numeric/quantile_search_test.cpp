@@ -23,15 +23,16 @@ struct Resultat {
     double pas = 0.0;  // the step as the search left it
 };
 
-// The callers' search: open bounds at +-1e300, centre 0, step 1, location 0 and scale 1. With
-// no tolerance given, as the program asks for every quantile: 1e-16, then 1e-10 on failure.
+// The callers' search: bounds at +-1e300 (open unless said), centre 0, step 1, location 0 and
+// scale 1. With no tolerance given, as the program asks for every quantile: 1e-16, then 1e-10
+// on failure.
 Resultat Quantile(const char* nom, double p, double nu1, double nu2, double lambda,
-                  double tolerance = 0) {
+                  double tolerance = 0, Booleen ouvertes = Vrai) {
     Resultat r{0.0, 99};
     for (const double tol : {tolerance == 0 ? 1e-16 : tolerance, 1e-10}) {
         double pas = 1.0;
-        r.x = QuantileLoi(nom, Vrai, -1e300, Vrai, 1e300, 0.0, pas, p, 0.0, nu1, nu2, 0.0, lambda,
-                          0.0, 1.0, tol, r.erreur);
+        r.x = QuantileLoi(nom, ouvertes, -1e300, ouvertes, 1e300, 0.0, pas, p, 0.0, nu1, nu2, 0.0,
+                          lambda, 0.0, 1.0, tol, r.erreur);
         r.pas = pas;
         if (r.erreur == kSucces || tolerance != 0) break;
     }
@@ -185,12 +186,9 @@ TEST_F(RechercheFactice, AJumpOverTheToleranceIsAcceptedUpToOneMillionth) {
     // The same after a walk: closed bounds leave the K-prime search aside, and a quantile
     // below the start is reached by walking down.
     for (const auto& [tolerance, code] : {std::pair{2e-7, kSuccesAvecRemarque}, {1e-7, kSucces}}) {
-        double pas = 1.0;
-        CodeErreur erreur = 99;
-        const double x = QuantileLoi("K", Faux, -1e300, Faux, 1e300, 0.0, pas, 0.5, 0.0, 1e-6, 1.0,
-                                     0.0, -0.3, 0.0, 1.0, tolerance, erreur);
-        EXPECT_NEAR(x, -0.3, 1e-14);
-        EXPECT_EQ(erreur, code) << tolerance;
+        const Resultat r = Quantile("K", 0.5, 1e-6, 1.0, -0.3, tolerance, Faux);
+        EXPECT_NEAR(r.x, -0.3, 1e-14);
+        EXPECT_EQ(r.erreur, code) << tolerance;
     }
 }
 
