@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "compute/output/outcome_reading.h"
 #include "compute/clear_results.h"
+#include "compute/output/outcome_reading.h"
 #include "compute/picture_refresh.h"
 #include "headless/headless_platform.h"
 #include "program/programme.h"
@@ -140,19 +140,34 @@ void enterLevels(FeuilleOrmane& F, const Request& request, const StartupEntries&
          request.predictionLevel.value_or(startup.texts.predictionLevel));
 }
 
-// Each effect box can be typed only while its kind is chosen: the other kind first.
+// The start-up example's own experiment: its degrees of freedom and its statistic.
+bool isStartupExperiment(const Request& request, const StartupEntries& startup) {
+    const bool startupDf = !request.df || *request.df == startup.texts.df;
+    const bool startupStatistic =
+        !request.statistic || (request.statistic->kind == Statistic::TwoTailedP &&
+                               request.statistic->text == startup.statistic(3));
+    return startupDf && startupStatistic;
+}
+
+// Each effect box can be typed only while its kind is chosen: the other kind first. The
+// example's effect belongs to the example: a request for another experiment that gives no
+// effect computes no effect interval.
 void enterEffect(FeuilleOrmane& F, const Request& request, const StartupEntries& startup) {
     const EffectKind kind = request.effect ? request.effect->kind : EffectKind::Standardized;
     const auto chosen = static_cast<std::int16_t>(kind);
     const auto other = static_cast<std::int16_t>(1 - chosen);
+    const bool example = !request.effect && isStartupExperiment(request, startup);
+    auto effectText = [&](std::int16_t i) {
+        if (request.effect && i == chosen) return request.effect->text;
+        return example ? startup.effect(i) : std::string();
+    };
     window::TextBox& otherEffect = F.textBox("TexteEffet", other);
-    if (otherEffect.text() != startup.effect(other)) {
+    if (otherEffect.text() != effectText(other)) {
         click(F.optionButton("OptionEffet", other));
-        type(otherEffect, startup.effect(other));
+        type(otherEffect, effectText(other));
     }
     click(F.optionButton("OptionEffet", chosen));
-    type(F.textBox("TexteEffet", chosen),
-         request.effect ? request.effect->text : startup.effect(chosen));
+    type(F.textBox("TexteEffet", chosen), effectText(chosen));
 }
 
 // The three statistic boxes not entered are emptied (typing into one selects its
@@ -195,8 +210,9 @@ Outcome Calculator::compute(const Request& request) {
     showEveryResult(F);
     enterReplication(F, request, startup);
     enterLevels(F, request, startup);
-    enterEffect(F, request, startup);
+    // The effect after the statistic: a new statistic empties the example's effect.
     enterStatistic(F, request, startup);
+    enterEffect(F, request, startup);
     forgetResults(F, module);
 
     // Last, df: its key release recomputes when automatic computation is on.

@@ -18,7 +18,9 @@ enum class Raison : std::int16_t {
     AlphaNul,             // psrep: alpha reads as 0
     GammaNul,             // ppreprep: gamma reads as 0
     GarantieHorsLimites,  // intervals: a guarantee level outside 50 to 100 percent
-    EffetAbsent,          // effect intervals: no observed effect entered, or 50 or 100 percent
+    GarantieTotale,       // intervals at 100 percent: every value is inside, no limit to show
+    GarantieEffetMoitie,  // the effect's interval estimate asks for more than 50 percent
+    EffetAbsent,          // effect intervals: no observed effect entered
     TNul,                 // effect intervals: an effect size has no interval when t = 0
     EchecNumerique,       // the distribution could not be computed accurately for these entries
 };
@@ -28,7 +30,8 @@ enum class EtatCalcul : std::int16_t {
     Calcule,              // computed: each result is there or has its Raison
     StatistiqueVide,      // the selected statistic's box is blank
     DdlVide,              // the degrees of freedom are blank, 0 or unreadable
-    FutureIncomplete,     // a future experiment without c or its degrees of freedom
+    FutureIncomplete,     // a future experiment without c
+    DdlFuturVide,         // a future experiment without its degrees of freedom
     TTropGrand,           // |t| too large to compute with (t squared overflows)
     TIndisponible,        // no t for this p and these degrees of freedom
     PNul,                 // a p of 0: t is infinite

@@ -50,7 +50,7 @@ Mots MotsDe(Langue langue, bool replication, bool standardise) {
                 "observé",
                 "seuil",
                 " % : intervalle de prédiction",
-                "Aucun effet observé : cette échelle demande un effet."};
+                "Aucun effet observé : entrez le d observé ou l'effet brut pour cette échelle."};
     }
     return {replication ? "t of the replication" : "t of the future experiment",
             standardise ? (replication ? "d of the replication" : "d of the future experiment")
@@ -60,7 +60,7 @@ Mots MotsDe(Langue langue, bool replication, bool standardise) {
             "observed",
             "limit",
             "% prediction interval",
-            "No observed effect: this scale needs one."};
+            "No observed effect: enter the observed d or raw effect for this scale."};
 }
 
 // More ticks than a pane can hold: a step that small has lost its meaning.

@@ -59,7 +59,8 @@ class Sablier {
 EtatCalcul EtatDesEntrees(const window::TextBox& statistique, double df, double c, double dfR) {
     if (EstBlanc(statistique.text())) return EtatCalcul::StatistiqueVide;
     if (df == 0) return EtatCalcul::DdlVide;
-    if (c == 0 || dfR == 0) return EtatCalcul::FutureIncomplete;
+    if (c == 0) return EtatCalcul::FutureIncomplete;
+    if (dfR == 0) return EtatCalcul::DdlFuturVide;
     if (!BasfunDisponible()) return EtatCalcul::BibliothequeAbsente;
     return EtatCalcul::Calcule;
 }

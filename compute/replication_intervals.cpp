@@ -26,10 +26,9 @@ bool GarantieAcceptee(double g) {
     return !(g > 1 || g < 0.5);
 }
 
-// An effect interval needs an effect, degrees of freedom and a guarantee strictly
-// between 50 and 100 percent.
-bool EffetUtilisable(const window::TextBox& boite, double d, double df, double g0) {
-    return d != 0 && df != 0 && g0 > 0.5 && g0 < 1 && !EstBlanc(boite.text());
+// An effect interval needs an observed effect.
+bool EffetEntre(const window::TextBox& boite, double d) {
+    return d != 0 && !EstBlanc(boite.text());
 }
 
 // Keeps an interval lower limit first (a negative t or effect reverses the product of a
@@ -66,32 +65,40 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         Manque(k, {tReplique, pReplique, Effet, EffetReplique}, Raison::GarantieHorsLimites);
         return;
     }
+    // At 100 percent a prediction interval is the whole line: no limit to show, and none to
+    // compute (the quantiles of 0 and 1 are infinite).
+    const bool predictionTotale = g1 == 1;
     const double P1 = (1 - g1) / 2;
 
     // Student t of the future experiment: S times a K-prime variable.
     bool intervalleT = false;
-    const ParametresLoi kprimeReplique{0, df, dfR, 0, tR};
-    CodeErreur codeInf = kSucces, codeSup = kSucces;
-    const double Kinf = QuantileAvecReprise("K", P1, kprimeReplique, kRepriseIntervalles, codeInf);
-    const double Ksup =
-        QuantileAvecReprise("K", 1 - P1, kprimeReplique, kRepriseIntervalles, codeSup);
-    if (codeInf == kSucces && codeSup == kSucces) {
-        const ValeurConservee& tFutur = Garde(Feuille, k, tReplique, S * Kinf, S * Ksup, n);
-        intervalleT = true;
-
-        // The same interval as one-tailed p values, the smaller first. For a positive t the
-        // upper tail is read as the lower tail of -t: 1 - F(t) would lose small p values.
-        const double signe = tR >= 0 ? -1.0 : 1.0;
-        CodeErreur codeA = kSucces, codeB = kSucces;
-        const double a = RepartitionStudent(signe * tFutur.bas, dfR, kPrecisionStudent, codeA);
-        const double b = RepartitionStudent(signe * tFutur.haut, dfR, kPrecisionStudent, codeB);
-        if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
-            Garde(Feuille, k, pReplique, a, b, n);
-        } else {
-            Manque(k, {pReplique}, Raison::EchecNumerique);
-        }
+    if (predictionTotale) {
+        Manque(k, {tReplique, pReplique, EffetReplique}, Raison::GarantieTotale);
     } else {
-        Manque(k, {tReplique, pReplique}, Raison::EchecNumerique);
+        const ParametresLoi kprimeReplique{0, df, dfR, 0, tR};
+        CodeErreur codeInf = kSucces, codeSup = kSucces;
+        const double Kinf =
+            QuantileAvecReprise("K", P1, kprimeReplique, kRepriseIntervalles, codeInf);
+        const double Ksup =
+            QuantileAvecReprise("K", 1 - P1, kprimeReplique, kRepriseIntervalles, codeSup);
+        if (codeInf == kSucces && codeSup == kSucces) {
+            const ValeurConservee& tFutur = Garde(Feuille, k, tReplique, S * Kinf, S * Ksup, n);
+            intervalleT = true;
+
+            // The same interval as one-tailed p values, the smaller first. For a positive t
+            // the upper tail is read as the lower tail of -t: 1 - F(t) would lose small p.
+            const double signe = tR >= 0 ? -1.0 : 1.0;
+            CodeErreur codeA = kSucces, codeB = kSucces;
+            const double a = RepartitionStudent(signe * tFutur.bas, dfR, kPrecisionStudent, codeA);
+            const double b = RepartitionStudent(signe * tFutur.haut, dfR, kPrecisionStudent, codeB);
+            if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
+                Garde(Feuille, k, pReplique, a, b, n);
+            } else {
+                Manque(k, {pReplique}, Raison::EchecNumerique);
+            }
+        } else {
+            Manque(k, {tReplique, pReplique}, Raison::EchecNumerique);
+        }
     }
 
     const double g0 = LitGarantie(Feuille, 0);
@@ -104,7 +111,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     const bool standardise = Feuille.optionButton("OptionEffet", 0).value() != Faux;
     const window::TextBox& boite = Feuille.textBox("TexteEffet", standardise ? 0 : 1);
     const double d = LitValeur(boite);
-    if (!EffetUtilisable(boite, d, df, g0)) {
+    if (!EffetEntre(boite, d)) {
         Manque(k, {Effet, EffetReplique}, Raison::EffetAbsent);
         return;
     }
@@ -113,22 +120,33 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         Manque(k, {Effet, EffetReplique}, Raison::TNul);
         return;
     }
+    // The estimate at 100 percent is the whole line; at exactly 50 percent none is given.
+    bool estimation = true;
+    if (g0 == 1) {
+        Manque(k, {Effet}, Raison::GarantieTotale);
+        estimation = false;
+    } else if (g0 == 0.5) {
+        Manque(k, {Effet}, Raison::GarantieEffetMoitie);
+        estimation = false;
+    }
 
     if (standardise) {
         // Standardized effect: d / t times a K-prime variable with an infinite second number
         // of degrees of freedom.
         const double r = Divise(d, t);
         const double f = Divise(r, RacineCarree(c));
-        const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
-        CodeErreur codeDinf = kSucces, codeDsup = kSucces;
-        const double Dinf =
-            QuantileAvecReprise("K", P0, lambdaPrime, kRepriseIntervalles, codeDinf);
-        const double Dsup =
-            QuantileAvecReprise("K", 1 - P0, lambdaPrime, kRepriseIntervalles, codeDsup);
-        if (codeDinf == kSucces && codeDsup == kSucces) {
-            Garde(Feuille, k, Effet, r * Dinf, r * Dsup, n);
-        } else {
-            Manque(k, {Effet}, Raison::EchecNumerique);
+        if (estimation) {
+            const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
+            CodeErreur codeDinf = kSucces, codeDsup = kSucces;
+            const double Dinf =
+                QuantileAvecReprise("K", P0, lambdaPrime, kRepriseIntervalles, codeDinf);
+            const double Dsup =
+                QuantileAvecReprise("K", 1 - P0, lambdaPrime, kRepriseIntervalles, codeDsup);
+            if (codeDinf == kSucces && codeDsup == kSucces) {
+                Garde(Feuille, k, Effet, r * Dinf, r * Dsup, n);
+            } else {
+                Manque(k, {Effet}, Raison::EchecNumerique);
+            }
         }
         if (intervalleT) {
             Garde(Feuille, k, EffetReplique, f * k[tReplique]->bas, f * k[tReplique]->haut, n);
@@ -140,18 +158,25 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
 
     // Raw effect: d / t is its standard error, Student quantiles give the half-widths.
     const ParametresLoi student{0, df, 0, 0, 0};
-    CodeErreur code0 = kSucces;
-    const double q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, kRepriseIntervalles, code0);
-    if (code0 == kSucces) {
-        const double h0 = Fini(Divise(d, t) * q0);
-        Garde(Feuille, k, Effet, d - h0, d + h0, n);
-    } else {
-        Manque(k, {Effet}, Raison::EchecNumerique);
+    CodeErreur code0 = kEchec;
+    double q0 = 0;
+    if (estimation) {
+        code0 = kSucces;
+        q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, kRepriseIntervalles, code0);
+        if (code0 == kSucces) {
+            const double h0 = Fini(Divise(d, t) * q0);
+            Garde(Feuille, k, Effet, d - h0, d + h0, n);
+        } else {
+            Manque(k, {Effet}, Raison::EchecNumerique);
+        }
     }
+    if (predictionTotale) return;
     double q1 = q0;
     CodeErreur code1 = code0;
-    if (!(dfR == df && g1 == g0))
+    if (!(estimation && dfR == df && g1 == g0)) {
+        code1 = kSucces;
         q1 = -QuantileAvecReprise("t", P1, student, kRepriseIntervalles, code1);
+    }
     if (code1 == kSucces) {
         const double h1 = Divise(Fini(Divise(d, t) * q1), s);
         Garde(Feuille, k, EffetReplique, d - h1, d + h1, n);

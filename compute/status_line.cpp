@@ -71,6 +71,9 @@ std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) 
         case EtatCalcul::FutureIncomplete:
             return francais ? "entrez c et les degrés de liberté de l'expérience future"
                             : "enter c and the degrees of freedom of the future experiment";
+        case EtatCalcul::DdlFuturVide:
+            return francais ? "entrez les degrés de liberté de l'expérience future"
+                            : "enter the degrees of freedom of the future experiment";
         case EtatCalcul::TTropGrand:
             return francais ? "t est trop grand pour être calculé" : "t is too large to compute";
         case EtatCalcul::TIndisponible:
@@ -102,11 +105,15 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
         case Raison::GarantieHorsLimites:
             return francais ? nom + " : la garantie doit être comprise entre 50 et 100 %"
                             : nom + ": the guarantee must lie between 50 and 100 %";
+        case Raison::GarantieTotale:
+            return francais ? nom + " : à 100 % l'intervalle contient toutes les valeurs possibles"
+                            : nom + ": at 100 % the interval holds every possible value";
+        case Raison::GarantieEffetMoitie:
+            return francais ? nom + " : la garantie doit dépasser 50 %"
+                            : nom + ": the guarantee must lie above 50 %";
         case Raison::EffetAbsent:
-            return francais ? nom + " : entrez l'effet observé et une garantie entre 50 et 100 %"
-                            : nom +
-                                  ": enter the observed effect and a guarantee between 50 and "
-                                  "100 %";
+            return francais ? nom + " : entrez le d observé ou l'effet brut observé"
+                            : nom + ": enter the observed d or raw effect";
         case Raison::TNul:
             return francais ? nom + " : pas d'intervalle pour t = 0"
                             : nom + ": there is no interval for t = 0";

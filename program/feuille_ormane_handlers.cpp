@@ -51,6 +51,7 @@ void AttacheEvenementsFeuilleOrmane(const Contexte& c) {
     quand(c, "Textet", Change, Textet_Change);
     quand(c, "Textet", KeyUp, Textet_KeyUp);
     quand(c, "Textet", GotFocus, Textet_GotFocus);
+    quand(c, "Textedf", Change, Textedf_Change);
     quand(c, "Textedf", KeyUp, Textedf_KeyUp);
     quand(c, "Textedf", GotFocus, Textedf_GotFocus);
 

@@ -33,12 +33,15 @@ void writeJsonReport(std::ostream& out, const Outcome& outcome) {
                         {"F", e.F},
                         {"p2", e.p2},
                         {"p1", e.p1},
+                        {"experiment", e.experiment},
                         {"c", e.c},
                         {"dfR", e.dfR},
                         {"alpha", e.alpha},
+                        {"alpha_tails", e.alphaTails},
                         {"gamma", e.gamma},
                         {"estimate_level", e.estimateLevel},
                         {"prediction_level", e.predictionLevel},
+                        {"effect", e.effect},
                         {"d", e.d},
                         {"raw", e.raw}};
     whole["status"] = outcome.status;

@@ -23,6 +23,10 @@ struct Interval {
 
 struct EntryTexts {
     std::string df, t, F, p2, p1, c, dfR, alpha, gamma, estimateLevel, predictionLevel, d, raw;
+    // The choices that say how the texts are read, under the names `ormane batch` reads.
+    std::string experiment = "replication";  // or "future"
+    std::string alphaTails = "2";            // or "1"
+    std::string effect = "standardized";     // or "raw"
     friend bool operator==(const EntryTexts&, const EntryTexts&) = default;
 };
 

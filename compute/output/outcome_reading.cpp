@@ -106,12 +106,25 @@ EntryTexts readEntryTexts(window::FeuilleOrmane& F) {
     e.predictionLevel = F.comboBox("TexteGarantie", 1).text();
     e.d = F.textBox("TexteEffet", 0).text();
     e.raw = F.textBox("TexteEffet", 1).text();
+    e.experiment = F.optionButton("OptionReplique", 1).value() != Faux ? "future" : "replication";
+    e.alphaTails = F.optionButton("OptionAlpha", 1).value() != Faux ? "1" : "2";
+    e.effect = F.optionButton("OptionEffet", 1).value() != Faux ? "raw" : "standardized";
+    return e;
+}
+
+EntryTexts usedEntryTexts(window::FeuilleOrmane& F) {
+    EntryTexts e = readEntryTexts(F);
+    if (e.experiment == "replication") {
+        e.c = "1";
+        e.dfR = e.df;
+    }
+    (e.effect == "raw" ? e.d : e.raw).clear();
     return e;
 }
 
 Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
     Outcome outcome;
-    outcome.entries = readEntryTexts(F);
+    outcome.entries = usedEntryTexts(F);
 
     for (const LigneResultat& row : TableResultats()) {
         if (const auto& kept = module.resultats[row.resultat]) {

@@ -17,8 +17,7 @@ namespace {
 
 // The entries that say what was computed, under the column names `ormane batch` reads: the
 // statistic entered, c and dfR only for a future experiment, the observed effect's kind.
-std::vector<std::pair<std::string, std::string>> ColonnesEntrees(window::FeuilleOrmane& F,
-                                                                 const EtatModule& module,
+std::vector<std::pair<std::string, std::string>> ColonnesEntrees(const EtatModule& module,
                                                                  const EntryTexts& e) {
     std::vector<std::pair<std::string, std::string>> colonnes{{"df", e.df}};
     switch (module.ChoixStatistique) {
@@ -35,17 +34,16 @@ std::vector<std::pair<std::string, std::string>> ColonnesEntrees(window::Feuille
             colonnes.emplace_back("p2", e.p2);
             break;
     }
-    if (F.optionButton("OptionReplique", 1).value() != Faux) {
+    if (e.experiment == "future") {
         colonnes.emplace_back("c", e.c);
         colonnes.emplace_back("dfR", e.dfR);
     }
     colonnes.emplace_back("alpha", e.alpha);
-    colonnes.emplace_back("alpha_tails",
-                          F.optionButton("OptionAlpha", 1).value() != Faux ? "1" : "2");
+    colonnes.emplace_back("alpha_tails", e.alphaTails);
     colonnes.emplace_back("gamma", e.gamma);
     colonnes.emplace_back("estimate_level", e.estimateLevel);
     colonnes.emplace_back("prediction_level", e.predictionLevel);
-    if (F.optionButton("OptionEffet", 1).value() != Faux) {
+    if (e.effect == "raw") {
         colonnes.emplace_back("raw", e.raw);
     } else {
         colonnes.emplace_back("d", e.d);
@@ -58,7 +56,7 @@ std::vector<std::pair<std::string, std::string>> ColonnesEntrees(window::Feuille
 std::string ResultatsCsv(window::FeuilleOrmane& F, const EtatModule& module) {
     const Outcome outcome = readOutcome(F, module);
     std::vector<std::string> entete, ligne;
-    for (auto& [colonne, texte] : ColonnesEntrees(F, module, outcome.entries)) {
+    for (auto& [colonne, texte] : ColonnesEntrees(module, outcome.entries)) {
         entete.push_back(colonne);
         ligne.push_back(texte);
     }

@@ -22,6 +22,7 @@ void Textet_KeyUp(const Contexte& c, std::int16_t Index);
 
 // The other entries that recompute (recomputing_entries.cpp).
 void Textedf_KeyUp(const Contexte& c);
+void Textedf_Change(const Contexte& c);
 void Textec_Change(const Contexte& c);
 void TextedfR_Change(const Contexte& c);
 void TexteEffet_Change(const Contexte& c, std::int16_t Index);

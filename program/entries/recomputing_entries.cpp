@@ -3,6 +3,7 @@
 // runs, and mark the window as changed otherwise.
 #include "compute/refresh.h"
 #include "program/entries/entry_handlers.h"
+#include "program/entries/example_entries.h"
 
 namespace ormane {
 
@@ -23,18 +24,28 @@ void MarqueEtRecalcule(const Contexte& c) {
 
 }  // namespace
 
-// Every key release in the degrees of freedom recomputes, an arrow key too: Textedf has
-// no Change handler.
+// Every key release in the degrees of freedom recomputes, an arrow key too; their Change
+// recomputes nothing.
 void Textedf_KeyUp(const Contexte& c) {
     Recalcule(c);
 }
+// A change of the degrees of freedom ends the example's claim on the effect and carries over
+// to a future df the person has not typed; the key release recomputes.
+void Textedf_Change(const Contexte& c) {
+    if (c.module.CalculEnCours != Faux) return;
+    OublieEffetExemple(c);
+    AccordeDfFutur(c);
+}
 void Textec_Change(const Contexte& c) {
+    AccordeDfFutur(c);
     Recalcule(c);
 }
 void TextedfR_Change(const Contexte& c) {
+    DfFuturTape(c);
     Recalcule(c);
 }
-void TexteEffet_Change(const Contexte& c, std::int16_t /*Index*/) {
+void TexteEffet_Change(const Contexte& c, std::int16_t Index) {
+    EffetTape(c, Index);
     Recalcule(c);
 }
 void TexteGarantie_Change(const Contexte& c, std::int16_t /*Index*/) {

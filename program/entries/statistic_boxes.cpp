@@ -2,6 +2,7 @@
 // one and recomputes; the key release recomputes again when an entry changed since the
 // last release.
 #include "program/entries/entry_handlers.h"
+#include "program/entries/example_entries.h"
 #include "program/entries/focus_and_selection.h"
 
 namespace ormane {
@@ -16,6 +17,7 @@ void Textet_Change(const Contexte& c, std::int16_t Index) {
     // The computation writes the derived statistics: those writes must not move the choice.
     if (c.module.CalculEnCours != Faux) return;
     c.feuille.setTexteModifie(Vrai);
+    OublieEffetExemple(c);
     c.feuille.optionButton("Optiont", Index).setValue(Vrai);
 }
 

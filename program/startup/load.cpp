@@ -10,6 +10,7 @@
 #include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
 #include "program/captions/language.h"
+#include "program/entries/example_entries.h"
 #include "program/commands/picture_commands.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
@@ -95,6 +96,9 @@ void Form_Load(const Contexte& c) {
     RemplitListe(F.comboBox("TexteGamma"), gamma, {"0.90", "0.95", "0.975", "0.99"});
     RemplitListe(F.comboBox("TexteGarantie", 0), garantieEstimation, {"90", "95", "97.5", "99"});
     RemplitListe(F.comboBox("TexteGarantie", 1), garantiePrediction, {"90", "95", "97.5", "99"});
+
+    // The example's effect and future df are the example's, not the person's.
+    AdopteExemple(c);
 }
 
 }  // namespace ormane

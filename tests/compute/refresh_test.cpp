@@ -98,7 +98,7 @@ TEST_F(MiseAJOURTest, TheEntriesAreCorrectedOrMakeTheCallOnlyClear) {
     const auto table = LitChamps(ENTRY_CORRECTIONS_TSV, '\t');
     EXPECT_EQ(table.size(), 14u);
     for (const auto& cas : table) {
-        ASSERT_EQ(cas.size(), 10u);
+        ASSERT_EQ(cas.size(), 11u);
         SCOPED_TRACE(cas[0] + " df \"" + cas[1] + "\" c \"" + cas[2] + "\" dfR \"" + cas[3] + "\"");
         feuille->optionButton("OptionReplique", cas[0] == "future" ? 1 : 0).setValue(Vrai);
         Boite("Textedf").setText(cas[1]);
@@ -109,9 +109,12 @@ TEST_F(MiseAJOURTest, TheEntriesAreCorrectedOrMakeTheCallOnlyClear) {
         EXPECT_EQ(Boite("Textedf").text(), cas[4]);
         EXPECT_EQ(Boite("Textec").text(), cas[5]);
         EXPECT_EQ(Boite("TextedfR").text(), cas[6]);
-        if (cas[7].empty()) {
+        if (cas[10] == "c") {
             AttendEffacement(EtatCalcul::FutureIncomplete,
                              "enter c and the degrees of freedom of the future experiment");
+        } else if (cas[10] == "dfR") {
+            AttendEffacement(EtatCalcul::DdlFuturVide,
+                             "enter the degrees of freedom of the future experiment");
         } else {
             AttendResultats(std::stod(cas[7]), std::stod(cas[8]), std::stod(cas[9]));
         }

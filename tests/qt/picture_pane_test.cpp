@@ -98,10 +98,16 @@ class PicturePaneTest : public qt::testing::WindowTest {
         QTRY_VERIFY(description().contains(QStringLiteral("t de la réplique")));
         QCOMPARE(pane()->accessibleName(), QStringLiteral("image de la distribution prédictive"));
 
+        // A statistic of the person's own has no effect of its own until one is typed: the
+        // effect scale says so, then draws the d typed.
         w_->action(F().menuItem("MenuLangue", 0))->trigger();
         viaGraphMenu(Qt::Key_E);
         QVERIFY(F().menuItem("MenuEchelle", 1).checked());
-        QVERIFY(description().contains(QStringLiteral("d of the replication")));
+        QVERIFY(description().contains(QStringLiteral("enter the observed d or raw effect")));
+        qt::testing::tick(control("OptionIC", 0));
+        retype(control("TexteEffet", 0), QStringLiteral("0.4"));
+        QTRY_VERIFY(description().contains(QStringLiteral("d of the replication")));
+        QVERIFY(description().contains(QStringLiteral("observed 0.400")));
     }
 
     // The painted shades: their share of the painted area under the curve is prep (both
