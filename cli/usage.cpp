@@ -70,9 +70,10 @@ compute options (a value may also be attached: --df=9; a value never starts with
                             effect size (default 95)
   --prediction-level TEXT   guarantee, in percent, of the prediction intervals (default 95)
   --d TEXT                  the observed effect is standardized (d) and equals TEXT
-                            (default: standardized, 0.34776080 as start-up places it)
   --raw TEXT                the observed effect is raw (unstandardized) and equals TEXT;
-                            give at most one of --d and --raw
+                            give at most one of --d and --raw. Without either, no
+                            effect interval is computed (but for the start-up example
+                            itself, df 9 and --p2 0.30, whose d is 0.34776080)
   --decimals N              decimals of the results shown, 2 to 9 (default 3)
   --lang en|fr              language of the captions (default en)
   --json                    print one JSON object instead of the window's labels: the
