@@ -88,11 +88,47 @@ std::string ValeurP(double p, const Conventions& langue) {
     return "= " + Fixe(p, Arrondi(p, 2) >= 0.1 ? 2 : 3, langue, true);
 }
 
+// A number too small for the decimals shown, as a researcher writes it: two significant
+// digits times a power of ten, "4.2 × 10⁻⁶".
+std::string Scientifique(double valeur, const Conventions& langue) {
+    char tampon[64];
+    const auto fin =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 1);
+    const std::string chiffres(tampon, fin.ptr);
+    const auto e = chiffres.find('e');
+    int exposant = 0;
+    std::from_chars(chiffres.data() + e + 1 + (chiffres[e + 1] == '+'),
+                    chiffres.data() + chiffres.size(), exposant);
+    static constexpr const char* kExposants[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string puissance;
+    for (const char c : std::to_string(std::abs(exposant))) puissance += kExposants[c - '0'];
+    if (exposant < 0) puissance = "⁻" + puissance;
+    return EnLangue(chiffres.substr(0, e), langue, false) + " × 10" + puissance;
+}
+
+// A probability with `decimales` decimals; one that would read as 0 or 1 there is written as
+// below or above the nearest value that can be written ("< .001", "> .999"). With its sign:
+// "= .954", "< .001".
+std::string ValeurProbabilite(double p, int decimales, const Conventions& langue) {
+    const double plusPetite = std::pow(10.0, -decimales);
+    if (Arrondi(p, decimales) <= 0 && p > 0) {
+        return "< " + Fixe(plusPetite, decimales, langue, true);
+    }
+    if (Arrondi(p, decimales) >= 1 && p < 1) {
+        return "> " + Fixe(1 - plusPetite, decimales, langue, true);
+    }
+    return "= " + Fixe(p, decimales, langue, true);
+}
+
 std::string Intervalle(const ValeurConservee& v, int decimales, const Conventions& langue,
                        bool probabilite) {
     const std::string separateur = langue.francais ? std::string(kInsecable) + "; " : ", ";
-    return "[" + Fixe(v.bas, decimales, langue, probabilite) + separateur +
-           Fixe(v.haut, decimales, langue, probabilite) + "]";
+    // A probability limit that the decimals would show as 0 keeps its own size.
+    auto limite = [&](double x) {
+        if (probabilite && x > 0 && Arrondi(x, decimales) <= 0) return Scientifique(x, langue);
+        return Fixe(x, decimales, langue, probabilite);
+    };
+    return "[" + limite(v.bas) + separateur + limite(v.haut) + "]";
 }
 
 // The observed result: "t(9) = 1.10, two-tailed p = .30".
@@ -146,19 +182,19 @@ std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsR
            : langue.pourcent(Court(e.garantiePrediction, langue)) + " prediction interval of ";
     switch (resultat) {
         case Resultat::Prep:
-            return "prep = " + Fixe(v.bas, n, langue, true);
+            return "prep " + ValeurProbabilite(v.bas, n, langue);
         case Resultat::Psrep: {
             const std::string alpha = Court(e.alpha, langue, true, 2);
             if (fr) {
                 return "psrep (α = " + alpha + (e.alphaBilateral ? " bilatéral" : " unilatéral") +
-                       ") = " + Fixe(v.bas, n, langue, true);
+                       ") " + ValeurProbabilite(v.bas, n, langue);
             }
             return "psrep (α = " + alpha + (e.alphaBilateral ? ", two-tailed" : ", one-tailed") +
-                   ") = " + Fixe(v.bas, n, langue, true);
+                   ") " + ValeurProbabilite(v.bas, n, langue);
         }
         case Resultat::Ppreprep:
-            return "ppreprep (γ = " + Court(e.gamma, langue, true, 2) +
-                   ") = " + Fixe(v.bas, n, langue, true);
+            return "ppreprep (γ = " + Court(e.gamma, langue, true, 2) + ") " +
+                   ValeurProbabilite(v.bas, n, langue);
         case Resultat::tReplique:
             return (fr ? prediction + " du t " + futur : prediction + futur + " t") + " " +
                    Intervalle(v, kDecimalesStatistique, langue, false);

@@ -54,6 +54,32 @@ TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
     EXPECT_EQ(PhraseRapport(e), francaise);
 }
 
+// Probabilities the decimals shown would write as 0 or 1: a single one is below or above the
+// nearest value written, an interval's limit keeps its size in scientific form.
+TEST(ReportSentence, ProbabilitiesTooCloseToZeroOrOneForTheDecimals) {
+    ElementsRapport e{
+        .statistique = 1, .df = 20, .t = 2.5, .p2 = 0.0212, .p1 = 0.0106, .future = std::nullopt};
+    auto garde = [&](Resultat r, double bas, double haut) {
+        e.resultats[static_cast<std::size_t>(r)] = ValeurConservee{bas, haut};
+    };
+    garde(Resultat::Prep, 0.99996, 0.99996);
+    garde(Resultat::Psrep, 4e-5, 4e-5);
+    garde(Resultat::Ppreprep, 0.0005, 0.0005);
+    garde(Resultat::pReplique, 4.218192283592031e-06, 0.6581888108827886);
+    EXPECT_EQ(PhraseRapport(e),
+              "t(20) = 2.50, two-tailed p = .021: prep > .999, psrep (α = .05, two-tailed) < "
+              ".001, ppreprep (γ = .90) = .001, 95% prediction interval of the replication's "
+              "one-tailed p [4.2 × 10⁻⁶, .658]");
+    garde(Resultat::pReplique, 3.1e-12, 0.0004);
+    e.nbDecimales = 5;
+    e.langue = Langue::Francais;
+    EXPECT_EQ(PhraseRapport(e),
+              "t(20) = 2,50\u00A0; p bilatéral = 0,021\u00A0: prep = 0,99996\u00A0; psrep (α = "
+              "0,05 bilatéral) = 0,00004\u00A0; ppreprep (γ = 0,90) = 0,00050\u00A0; "
+              "intervalle de prédiction à 95\u00A0% du p unilatéral de la réplique "
+              "[3,1 × 10⁻¹²\u00A0; 0,00040]");
+}
+
 // Two decimals from .10 up, three below, "< .001" below that; a one-tailed p entered is
 // reported as one-tailed, a negative t with a minus sign.
 TEST(ReportSentence, HowTheObservedPIsWritten) {
