@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compute/output/csv_record.h"
+#include "compute/output/entries_text.h"
 #include "compute/output/json_report.h"
 #include "compute/output/outcome_reading.h"
 #include "compute/output/results_csv.h"
@@ -74,7 +75,10 @@ std::string ResultatsJson(window::FeuilleOrmane& F, const EtatModule& module) {
 }
 
 std::string ResultatsAffiches(window::FeuilleOrmane& F, const EtatModule& module) {
-    return shownResultsText(readOutcome(F, module));
+    const Outcome outcome = readOutcome(F, module);
+    const std::string resultats = shownResultsText(outcome);
+    if (resultats.empty()) return {};
+    return TexteEntrees(F, module, outcome) + resultats;
 }
 
 }  // namespace ormane

@@ -17,8 +17,8 @@ namespace ormane {
 std::string ResultatsCsv(window::FeuilleOrmane& feuille, const EtatModule& module);
 // One JSON object and a LF.
 std::string ResultatsJson(window::FeuilleOrmane& feuille, const EtatModule& module);
-// Each result shown, under the caption it is shown under, as the labels read (see
-// TexteResultatsAffiches); empty when no result is shown.
+// The entries the results were computed from, then each result shown under the caption it is
+// shown under, as the labels read, in plain words; empty when no result is shown.
 std::string ResultatsAffiches(window::FeuilleOrmane& feuille, const EtatModule& module);
 
 }  // namespace ormane

@@ -3,6 +3,8 @@
 #include <sstream>
 #include <vector>
 
+#include "window/model/plain_caption.h"
+
 namespace ormane {
 
 std::string trimmed(std::string_view text) {
@@ -13,18 +15,7 @@ std::string trimmed(std::string_view text) {
 }
 
 std::string shownCaption(std::string_view caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (i + 1 < caption.size() && caption[i + 1] == '&') {
-                shown += '&';
-                ++i;
-            }
-            continue;
-        }
-        shown += caption[i];
-    }
-    return trimmed(shown);
+    return window::plainCaption(caption);
 }
 
 std::string shownResultsText(const Outcome& outcome) {

@@ -13,8 +13,8 @@ namespace ormane {
 // The text without the blanks around it.
 std::string trimmed(std::string_view text);
 
-// A caption as the window shows it: the access-key "&" dropped ("&&" shows one "&") and
-// the blanks around it trimmed.
+// A caption in plain words: no access-key marker nor the capital it gives its letter inside
+// a word ("inter&Val" reads "interval"), blanks collapsed and trimmed.
 std::string shownCaption(std::string_view caption);
 
 // Each block: its heading on a line, then each of its rows indented by two blanks. A blank

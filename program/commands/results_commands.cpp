@@ -9,6 +9,7 @@
 #include "compute/output/saved_results.h"
 #include "numeric/failure_trap.h"
 #include "ormane/version.h"
+#include "window/model/controls.h"
 #include "window/model/session.h"
 
 namespace ormane {
@@ -24,18 +25,22 @@ struct Textes {
     const char* deuxPoints;  // before the reason
 };
 
-constexpr Textes kFrancais{"Les résultats affichés ont été copiés dans le presse-papier :",
-                           "Le rapport a été copié dans le presse-papier :",
-                           "Enregistrer les résultats",
-                           "resultats-ormane.csv",
-                           "Les résultats n'ont pas pu être enregistrés dans ",
-                           "\u00A0: "};
-constexpr Textes kAnglais{"The results on show have been copied to the clipboard:",
-                          "The report has been copied to the clipboard:",
-                          "Save the results",
-                          "ormane-results.csv",
-                          "The results could not be saved to ",
-                          ": "};
+constexpr Textes kFrancais{
+    "Les résultats affichés et leurs entrées ont été copiés dans le "
+    "presse-papier.",
+    "La phrase de rapport a été copiée dans le presse-papier.",
+    "Enregistrer les résultats",
+    "resultats-ormane.csv",
+    "Les résultats n'ont pas pu être enregistrés dans ",
+    "\u00A0: "};
+constexpr Textes kAnglais{
+    "The results on show and their entries have been copied to the "
+    "clipboard.",
+    "The report sentence has been copied to the clipboard.",
+    "Save the results",
+    "ormane-results.csv",
+    "The results could not be saved to ",
+    ": "};
 
 const Textes& TextesDe(const Contexte& c) {
     return EnFrancais(c.module.LangueChoisie) ? kFrancais : kAnglais;
@@ -45,7 +50,8 @@ const Textes& TextesDe(const Contexte& c) {
 const std::vector<platform::FileFormat> kFormats{{"CSV", "csv"}, {"JSON", "json"}};
 constexpr std::size_t kJson = 1;
 
-// Puts `texte` on the clipboard; the message, which says it is there, only when it is.
+// Puts `texte` on the clipboard; the status line says it is there, only when it is, without
+// a box to close at every copy (the next refresh gives the line back to the entries).
 void Copie(const Contexte& c, const std::string& texte, const char* annonce) {
     if (texte.empty()) return;
     platform::PlatformServices& services = c.feuille.session().services();
@@ -55,9 +61,7 @@ void Copie(const Contexte& c, const std::string& texte, const char* annonce) {
         copie = true;
     });
     if (!copie) return;
-    Essaie([&] {
-        services.messageBox.show(std::string(annonce) + "\n\n" + texte, kTitreApplication);
-    });
+    Essaie([&] { c.feuille.label("EtiEtat").setCaption(annonce); });
 }
 
 // The file's format: its extension when it names one of ours, else the filter chosen.

@@ -143,20 +143,33 @@ class ResultsMenuTest : public qt::testing::WindowTest {
         chooseInResultsMenu(Qt::Key_E, Qt::Key_R);
         const QString english = qt::testing::dataFile("report-en.txt");
         QCOMPARE(QGuiApplication::clipboard()->text(), english);
-        QCOMPARE(message_,
-                 QStringLiteral("The report has been copied to the clipboard:\n\n") + english);
+        // The status line says so; no box has to be closed.
+        QCOMPARE(message_, QString());
+        QCOMPARE(control<QLabel>("EtiEtat")->text(),
+                 QStringLiteral("The report sentence has been copied to the clipboard."));
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
         chooseInResultsMenu(Qt::Key_T, Qt::Key_R);
         QCOMPARE(QGuiApplication::clipboard()->text(), qt::testing::dataFile("report-fr.txt"));
-        QVERIFY(message_.startsWith(QStringLiteral("Le rapport a été copié")));
+        QVERIFY(control<QLabel>("EtiEtat")->text().startsWith(
+            QStringLiteral("La phrase de rapport a été copiée")));
+        QCOMPARE(message_, QString());
     }
 
-    // The text expected is in data/copy-en.txt: each label shown under its caption.
-    void theCopyKeyCopiesTheResultsAsTheLabelsRead() {
+    // The text expected is in data/copy-en.txt: the entries the results depend on, then each
+    // label shown under its caption, in plain words.
+    void theCopyKeyCopiesTheEntriesAndTheResultsAsTheLabelsRead() {
+        showEveryProbabilityAndTheIntervals();
+        tick(control("OptionIC", 0));
+        tick(control("OptionAlpha", 1));
+        QTRY_VERIFY(control<QLabel>("EtiIC", 0)->isVisible());
         chooseInResultsMenu(Qt::Key_E, Qt::Key_C);
         const QString copied = QGuiApplication::clipboard()->text();
         QCOMPARE(copied, qt::testing::dataFile("copy-en.txt") + u'\n');
         QVERIFY(copied.contains(control<QLabel>("EtiPrep")->text().trimmed()));
+        QCOMPARE(message_, QString());
+        QCOMPARE(control<QLabel>("EtiEtat")->text(),
+                 QStringLiteral(
+                     "The results on show and their entries have been copied to the clipboard."));
     }
 
     // A name typed without an extension takes the first format's (CSV); one typed with
