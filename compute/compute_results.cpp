@@ -100,6 +100,13 @@ std::optional<double> DeriveT(window::FeuilleOrmane& Feuille, EtatModule& M, std
             return t;
         }
         case 3: {
+            // Half of the smallest p a double holds is no longer a double: that p is not 0,
+            // its t is just beyond reach.
+            if (x != 0 && x * 0.5 == 0) {
+                EcritStatistique(Feuille, 4, "");
+                M.resultats.etat = EtatCalcul::TIndisponible;
+                return std::nullopt;
+            }
             double p1 = x * 0.5;
             if (p1 < 0) {
                 p1 = std::abs(p1);
