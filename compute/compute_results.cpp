@@ -115,6 +115,7 @@ std::optional<double> DeriveT(window::FeuilleOrmane& Feuille, EtatModule& M, std
             if (p1 > 0.5) {
                 p1 = 0.5;
                 EcritStatistique(Feuille, 3, "1");
+                M.resultats.pPlafonne = 3;
             }
             EcritNombre(Feuille, 4, p1);
             return TDepuisP(Feuille, M, p1, df);
@@ -128,6 +129,7 @@ std::optional<double> DeriveT(window::FeuilleOrmane& Feuille, EtatModule& M, std
             if (p1 > 0.5) {
                 p1 = 0.5;
                 EcritStatistique(Feuille, 4, "0.5");
+                M.resultats.pPlafonne = 4;
             }
             EcritNombre(Feuille, 3, Fini(2 * p1));
             return TDepuisP(Feuille, M, p1, df);

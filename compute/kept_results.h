@@ -52,6 +52,9 @@ struct ResultatsConserves {
     std::array<std::optional<ValeurConservee>, kNombreResultats> valeurs{};
     EtatCalcul etat = EtatCalcul::Calcule;
     std::array<Raison, kNombreResultats> raisons{};
+    // The p entered lay above its range and was read as its largest value (0.5 one-tailed,
+    // 1 two-tailed): the index of its statistic box, 3 or 4.
+    std::optional<std::int16_t> pPlafonne;
 
     const std::optional<ValeurConservee>& operator[](Resultat r) const {
         return valeurs[static_cast<std::size_t>(r)];

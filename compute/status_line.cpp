@@ -57,6 +57,19 @@ std::string NomStatistique(std::int16_t choix, bool francais) {
     return "t";
 }
 
+// A p above its range is read as its largest value; a one-tailed p above 0.5 often means an
+// effect against the direction expected, which is a negative t.
+std::string TextePPlafonne(std::int16_t boite, bool francais) {
+    if (boite == 4) {
+        return francais ? "un p unilatéral au-dessus de 0,5 est lu comme 0,5 : un effet de sens "
+                          "contraire à celui attendu s'entre comme un t négatif"
+                        : "a one-tailed p above 0.5 is read as 0.5: an effect against the "
+                          "expected direction is entered as a negative t";
+    }
+    return francais ? "un p bilatéral au-dessus de 1 est lu comme 1"
+                    : "a two-tailed p above 1 is read as 1";
+}
+
 }  // namespace
 
 std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) {
@@ -127,6 +140,8 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
 void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     const bool francais = EnFrancais(M.LangueChoisie);
     std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
+    if (etat.empty() && M.resultats.pPlafonne)
+        etat = TextePPlafonne(*M.resultats.pPlafonne, francais);
 
     for (const NomBilingue& nom : NomsEntrees()) {
         window::TextControl& boite = EntreeDe(F, nom);

@@ -92,6 +92,32 @@ TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPo
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }
 
+// A p above its range is read as its largest value and the status line says so, for a
+// one-tailed p with the way to enter an effect against the direction expected; the next
+// computation, the box holding its corrected text, has nothing more to say.
+TEST_F(MiseAJOURTest, APAboveItsRangeIsReadAsItsLargestValueAndTheStatusLineSaysSo) {
+    const struct {
+        std::int16_t boite;
+        const char *tape, *corrige, *statut;
+    } table[] = {
+        {4, "0.7", "0.5",
+         "a one-tailed p above 0.5 is read as 0.5: an effect against the expected direction is "
+         "entered as a negative t"},
+        {3, "1.4", "1", "a two-tailed p above 1 is read as 1"},
+    };
+    for (const auto& cas : table) {
+        SCOPED_TRACE(cas.tape);
+        Textet(cas.boite).setText(cas.tape);
+        Choisit(cas.boite);
+        Rafraichit(1);
+        EXPECT_EQ(Textet(cas.boite).text(), cas.corrige);
+        EXPECT_EQ(Eti("EtiEtat").caption(), cas.statut);
+        EXPECT_EQ(module.resultats.valeur(Resultat::Prep), 0.5);
+        Rafraichit(1);
+        EXPECT_EQ(Eti("EtiEtat").caption(), "");
+    }
+}
+
 // data/entry-corrections.tsv: the replication chosen, df, c and dfR as typed, their texts after
 // the refresh and the values computed with (none: the call only clears).
 TEST_F(MiseAJOURTest, TheEntriesAreCorrectedOrMakeTheCallOnlyClear) {
