@@ -304,13 +304,15 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
     d.textes.push_back(Texte(z.gauche + z.largeur, 14, legende, Alignment::Right, kAxe, true));
     d.polygones.push_back(window::Polygone{
         {{z.gauche, 6}, {z.gauche + 12, 6}, {z.gauche + 12, 16}, {z.gauche, 16}}, kAireMemeSigne});
-    d.polygones.push_back(window::Polygone{
-        {{z.gauche + 90, 6}, {z.gauche + 102, 6}, {z.gauche + 102, 16}, {z.gauche + 90, 16}},
-        kAireSignificative});
     d.textes.push_back(
         Texte(z.gauche + 16, 15, francais ? "même signe" : "same sign", Alignment::Left));
-    d.textes.push_back(Texte(z.gauche + 106, 15, francais ? "et significatif" : "and significant",
-                             Alignment::Left));
+    if (im.psrep) {
+        d.polygones.push_back(window::Polygone{
+            {{z.gauche + 90, 6}, {z.gauche + 102, 6}, {z.gauche + 102, 16}, {z.gauche + 90, 16}},
+            kAireSignificative});
+        d.textes.push_back(Texte(
+            z.gauche + 106, 15, francais ? "et significatif" : "and significant", Alignment::Left));
+    }
 
     // What a screen reader says.
     std::string description = (francais ? "Densité prédictive : " : "Predictive density: ") + nomX;

@@ -8,6 +8,7 @@
 #include "numeric/kprime_start.h"
 #include "numeric/quantile_retry.h"
 #include "numeric/student.h"
+#include "numeric/student_density.h"
 
 namespace ormane {
 
@@ -221,6 +222,52 @@ bool DensitePossible(const DernierCalcul& k) {
     return k.df >= 1 || std::abs(VariableDe(k).lambda) < kBorneDensiteKprime;
 }
 
+// A raw effect's own predictive law, as its prediction interval has it: the observed effect
+// plus its standard error d / t, widened by sqrt((c + 1) / c), times Student's t with the
+// observed experiment's degrees of freedom. The future raw effect's significance depends on
+// the future experiment's own estimate of its standard error, not on a fixed raw value: no
+// significance limit is drawn on this scale, nor psrep's area.
+std::optional<ImagePredictive> ImageEffetBrut(const DernierCalcul& k,
+                                              const ResultatsConserves& resultats, int points) {
+    const double d = *k.effet;
+    const double echelle = std::abs(d / k.t) * std::sqrt((k.c + 1) / k.c);
+    if (!std::isfinite(echelle) || !(echelle > 0)) return std::nullopt;
+    CodeErreur erreur = kSucces;
+    const double q = QuantileAvecReprise("t", 1 - kQueueHorsImage, ParametresLoi{0, k.df, 0, 0, 0},
+                                         kRepriseIntervalles, erreur);
+    if (erreur != kSucces || !std::isfinite(echelle * q)) return std::nullopt;
+
+    ImagePredictive image;
+    image.echelle = EchelleImage::Effet;
+    image.effetStandardise = false;
+    image.prep = resultats.valeur(Resultat::Prep);
+    image.cote = d < 0 ? -1 : 1;
+    image.observe = d;
+    double a = std::min({d - echelle * q, 0.0, d});
+    double b = std::max({d + echelle * q, 0.0, d});
+    if (const auto& i = resultats[Resultat::EffetReplique]) {
+        image.intervalle = std::pair{i->bas, i->haut};
+        a = std::min(a, i->bas);
+        b = std::max(b, i->haut);
+    }
+    const double marge = (b - a) * kMarge;
+    a -= marge;
+    b += marge;
+    if (!(b > a) || !std::isfinite(b - a)) return std::nullopt;
+    image.x.reserve(static_cast<std::size_t>(points));
+    image.densite.reserve(static_cast<std::size_t>(points));
+    for (int i = 0; i < points; ++i) {
+        const double x = a + (b - a) * i / (points - 1);
+        const std::optional<double> f = DensiteStudent((x - d) / echelle, k.df);
+        if (!f) return std::nullopt;
+        image.x.push_back(x);
+        image.densite.push_back(*f / echelle);
+    }
+    image.xmin = image.x.front();
+    image.xmax = image.x.back();
+    return image;
+}
+
 }  // namespace
 
 std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
@@ -231,6 +278,7 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
     double facteur = 1;
     if (echelle == EchelleImage::Effet) {
         if (!k.effet || k.t == 0) return std::nullopt;
+        if (!k.effetStandardise) return ImageEffetBrut(k, resultats, points);
         facteur = *k.effet / (k.t * std::sqrt(k.c));
         if (!std::isfinite(facteur) || facteur == 0) return std::nullopt;
     }

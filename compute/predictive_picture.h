@@ -3,8 +3,10 @@
 // sqrt(c + 1)) sampled across the range that holds nearly all of it, with what the picture
 // marks: the observed value, the significance limits, the same-sign side (its area is
 // prep), the significant same-sign side (its area is psrep) and the prediction interval.
-// On the effect-size scale every abscissa is the future t times the effect's scale
-// d / (t sqrt(c)), as the effect's prediction interval maps it.
+// On the effect-size scale, for a standardized effect every abscissa is the future t times
+// the effect's scale d / (t sqrt(c)), as the effect's prediction interval maps it; a raw
+// effect has a predictive law of its own (Student's t located at the observed effect), on
+// which no significance limit is drawn.
 #pragma once
 
 #include <optional>

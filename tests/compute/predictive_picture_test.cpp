@@ -132,6 +132,69 @@ TEST(ImagePredictive, TheEffectScaleMapsEveryAbscissaByTheEffectsScale) {
     }
 }
 
+// A raw effect's picture is its own predictive law, d + (d / t) sqrt((c + 1) / c) T_nu: the
+// bracket is the prediction interval written from Student's quantile, the areas the curve
+// holds are those the law gives (Boost's Student distribution), the whole of it one, and no
+// significance limit is drawn (a raw effect's significance depends on its own future
+// standard error).
+TEST(ImagePredictive, TheRawEffectScaleIsTheRawEffectsOwnPredictiveLaw) {
+    const struct {
+        double t, df, c, d, garantie;
+    } table[] = {{1.0997161963946599, 9, 1, 5, 0.95},
+                 {2.5, 20, 3, 1.5, 0.9},
+                 {-2.1, 4, 0.5, -0.8, 0.99},
+                 {4, 60, 2, 12, 0.95}};
+    for (const auto& cas : table) {
+        SCOPED_TRACE(cas.t);
+        DernierCalcul k = Calcul({cas.t, cas.df, cas.df, cas.c, 0.025});
+        k.effet = cas.d;
+        k.effetStandardise = false;
+        const double sigma = std::abs(cas.d / cas.t) * std::sqrt((cas.c + 1) / cas.c);
+        const double q = QuantileStudent((1 + cas.garantie) / 2, cas.df);
+        ResultatsConserves resultats;
+        resultats.garde(Resultat::EffetReplique, cas.d - sigma * q, cas.d + sigma * q);
+        CodeErreur erreur = kSucces;
+        const double prep = CalculPrep(cas.t, cas.df, cas.c, erreur);
+        resultats.garde(Resultat::Prep, prep);
+        resultats.garde(Resultat::Psrep, 0.3);
+        const int n = 4001;
+        const auto image = CalculeImagePredictive(k, resultats, EchelleImage::Effet, n);
+        ASSERT_TRUE(image);
+        EXPECT_TRUE(image->limites.empty());
+        EXPECT_FALSE(image->psrep);
+        EXPECT_EQ(image->observe, cas.d);
+        EXPECT_EQ(image->cote, cas.d < 0 ? -1 : 1);
+        ASSERT_TRUE(image->intervalle);
+        EXPECT_NEAR(image->intervalle->first, cas.d - sigma * q, 1e-12 * sigma);
+        EXPECT_NEAR(image->intervalle->second, cas.d + sigma * q, 1e-12 * sigma);
+        // The samples' areas by the trapezoid rule, beyond `de` on the `cote` side; the
+        // tails outside the range from Boost.
+        const boost::math::students_t loi(cas.df);
+        auto dehors = [&](double x) { return boost::math::cdf(loi, (x - cas.d) / sigma); };
+        auto aire = [&](double de, double a) {
+            double somme = 0;
+            for (int i = 0; i + 1 < n; ++i) {
+                const double x0 = image->x[static_cast<std::size_t>(i)];
+                const double x1 = image->x[static_cast<std::size_t>(i) + 1];
+                if (x1 <= de || x0 >= a) continue;
+                const double g = std::max(x0, de), h = std::min(x1, a);
+                const double f0 = image->densite[static_cast<std::size_t>(i)];
+                const double f1 = image->densite[static_cast<std::size_t>(i) + 1];
+                const double fg = f0 + (f1 - f0) * (g - x0) / (x1 - x0);
+                const double fh = f0 + (f1 - f0) * (h - x0) / (x1 - x0);
+                somme += (fg + fh) / 2 * (h - g);
+            }
+            return somme;
+        };
+        const double sousImage = dehors(image->xmin), surImage = 1 - dehors(image->xmax);
+        EXPECT_NEAR(sousImage + aire(image->xmin, image->xmax) + surImage, 1, 1e-5);
+        EXPECT_NEAR(aire(image->intervalle->first, image->intervalle->second), cas.garantie, 1e-5);
+        const double memeSigne =
+            cas.d > 0 ? aire(0, image->xmax) + surImage : sousImage + aire(image->xmin, 0);
+        EXPECT_NEAR(memeSigne, prep, 1e-5);
+    }
+}
+
 TEST(ImagePredictive, NothingToDrawWithoutAResultOrWithoutAnEffect) {
     const ResultatsConserves aucun;
     DernierCalcul k = Calcul({2, 9, 9, 1, 0.025});
