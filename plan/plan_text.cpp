@@ -40,6 +40,8 @@ std::string NomCible(CiblePlan cible) {
 
 void EcritLegendesPlan(FeuillePlan& plan, Langue langue) {
     plan.setCaption(Bilingue{"Planifier une réplique", "Plan a replication"}(langue));
+    // F1 opens the dialog's page, as its Help button does.
+    plan.setHelpContextId(static_cast<std::int16_t>(SujetAidePlan(langue)));
     plan.frame("CadreCible").setCaption(Bilingue{" probabilité visée ", " target "}(langue));
     // The keys are the dialog's own: e, s, r, p, c, u, h, o (a and f in French).
     const std::array<const char*, 3> cibles{"pr&ep", "p&srep", "pp&reprep"};

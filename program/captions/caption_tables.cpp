@@ -11,6 +11,11 @@ const std::array kLegendesParLangue = {
     TexteBilingue{"BoutonQuitter", kSeul, "&Quitter", "e&Xit"},
     TexteBilingue{"boutonOK", kSeul, "co&Pie prep dans le presse-papier",
                   "co&Py prep to clipboard"},
+    // The menu-bar commands that repeat a button take a key of their own: a key two
+    // controls share presses neither.
+    TexteBilingue{"MenuOK", kSeul, "c&opie prep dans le presse-papier", "c&opy prep to clipboard"},
+    TexteBilingue{"MenuQuitter", kSeul, "Q&uitter", "exi&t"},
+    TexteBilingue{"BoutonKprime", kSeul, "Distri&bution K-prime", "K-prime &Distribution"},
     TexteBilingue{"OptionReplique", 0, "&Réplique", "&Replication"},
     TexteBilingue{"OptionReplique", 1, "expérience &Future avec effectifs multipliés par",
                   "&Future experiment with cell counts multiplied by"},
@@ -33,7 +38,7 @@ const std::array kLegendesParLangue = {
     TexteBilingue{"MenuAide2", kSeul, "&Bibliographie", "b&Ibliography"},
     TexteBilingue{"MenuAide3", kSeul, "Ormane sur &Internet", "Ormane on the &Web"},
     TexteBilingue{"MenuAuteurs", kSeul, "au&Teurs", "au&Thors"},
-    TexteBilingue{"MenuApropos", kSeul, "à &Propos de Ormane", "&About Ormane"},
+    TexteBilingue{"MenuApropos", kSeul, "À &propos d'Ormane", "&About Ormane"},
     TexteBilingue{"MenuPlanifier", kSeul, "plan&Ifier une réplique...", "Plan a replicatio&n..."},
     TexteBilingue{"MenuKprime", kSeul, "Distribution &K-prime", "&K-prime Distribution"},
     TexteBilingue{"MenuResultats", kSeul, "Résul&tats", "R&esults"},
@@ -46,26 +51,26 @@ const std::array kLegendesParLangue = {
                   "&Unstandardized (raw effect)"},
     TexteBilingue{"CadreEffet", kSeul, " effet observé ", " observed effect size "},
     TexteBilingue{"OptionIC", 0, "inter&Valles d'estimation", "inter&Val estimates"},
-    TexteBilingue{"OptionIC", 1, "intervalles de &Prédiction ", "&Prediction intervals"},
+    TexteBilingue{"OptionIC", 1, "intervalles &de prédiction ", "Prediction &intervals"},
     TexteBilingue{"CaseAutomatique", kSeul, "calcul auto&Matique", "auto&Matic computation"},
     TexteBilingue{"EtiL", 1, "Linf", "Llow"},
     TexteBilingue{"EtiL", 2, "Lsup", "Lupp"},
 };
 
-// The French ppreprep stem has two blanks before "dans".
+// The psrep and ppreprep stems carry their check box's access key.
 const std::array kRadicauxEtMots = {
     TexteBilingue{"EtiRepliqued", kSeul,
                   "prep = probabilité de trouver un effet de même signe dans une ",
                   "prep = probability of finding a same-sign effect in a "},
     TexteBilingue{"CasePsrep", kSeul,
                   "psrep = probabilité de trouver un effet de même signe et significatif au "
-                  "seuil alpha dans une ",
-                  "psrep = probability of finding a same-sign and significant at the alpha "
+                  "seuil alp&ha dans une ",
+                  "psrep = probability of finding a same-sign and significant at the &alpha "
                   "level effect in a "},
     TexteBilingue{"CasePreprep", kSeul,
-                  "ppreprep = probabilité de trouver un effet de même signe avec prep > gamma  "
+                  "ppreprep = probabilité de trouver un &effet de même signe avec prep > gamma "
                   "dans une ",
-                  "ppreprep = probability of finding a same-sign effect with prep > gamma in a "},
+                  "ppreprep = probability of finding a same-sign effect &with prep > gamma in a "},
     TexteBilingue{"CadreIntervalle", 0, " t de Student/p unilatéral dans ",
                   " Student t/one-tailed p in a "},
     TexteBilingue{"CadreIntervalle", 1, " effet dans ", " effect size in a "},
@@ -76,7 +81,7 @@ const std::array kRadicauxEtMots = {
 
 // Etialpha and EtiGamma are drawn in a symbol font, where "a" and "g" read alpha, gamma.
 const std::array kLegendesFixes = {
-    TexteFixe{"Optiont", 1, "t"},           TexteFixe{"Optiont", 2, "F"},
+    TexteFixe{"Optiont", 1, "t"},           TexteFixe{"Optiont", 2, "F(1, ν)"},
     TexteFixe{"EtiGamma", kSeul, "g"},      TexteFixe{"Etialpha", kSeul, "a"},
     TexteFixe{"MenuLangue", 0, "&English"}, TexteFixe{"MenuLangue", 1, "&Français"},
     TexteFixe{"MenuHelp", kSeul, "&?"},

@@ -104,10 +104,8 @@ void InitialiseLangue(const Contexte& c, Langue langue) {
     ComposeLegendesReplique(F, mot);
 
     // 3. Captions copied from other controls.
-    F.commandButton("BoutonKprime").setCaption(F.menuItem("MenuKprime").caption());
     F.commandButton("BoutonAide").setCaption(F.menuItem("MenuAide").caption() + " [F1]");
     F.menuItem("MenuAide1", 3).setCaption(F.menuItem("MenuKprime").caption());
-    F.menuItem("MenuOK").setCaption(F.commandButton("boutonOK").caption());
 
     // 4. Help context numbers; using the About box loads it, and it stays hidden.
     F.setHelpContextId(static_cast<std::int16_t>(baseAide + 2));
@@ -117,7 +115,6 @@ void InitialiseLangue(const Contexte& c, Langue langue) {
     for (const TexteFixe& ligne : LegendesFixes()) {
         Legende(F, ligne.controle, ligne.index).setCaption(ligne.texte);
     }
-    F.menuItem("MenuQuitter").setCaption(F.commandButton("BoutonQuitter").caption());
 
     // 6.
     F.label("EtiDecimales").setCaption(M.TexteDecimales + std::to_string(M.NbDecimales));

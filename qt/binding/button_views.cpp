@@ -1,6 +1,7 @@
 #include "qt/binding/button_views.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -17,11 +18,31 @@ using window::UserActions;
 
 OptionButtonView::OptionButtonView(FormBinding& binding, window::OptionButton& option)
     : ControlView(binding, option), option_(option), button_(new QRadioButton) {
-    button_->setAutoExclusive(false);
+    // Auto-exclusive is what makes Qt announce a radio button, and it changes nothing else:
+    // in a group, the group's exclusivity (off) rules.
+    button_->setAutoExclusive(true);
     binding.optionGroup(option.container())->addButton(button_);
     QObject::connect(button_, &QRadioButton::clicked, this,
                      [this] { forward([this] { return UserActions::click(option_); }); });
     watchFocus(button_);
+}
+
+bool OptionButtonView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == button_ && event->type() == QEvent::FocusIn && !button_->isChecked() &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+        for (QAbstractButton* other : button_->group()->buttons()) {
+            if (other == button_ || !other->isChecked() || !other->isVisibleTo(button_->window()) ||
+                !other->isEnabled()) {
+                continue;
+            }
+            // Once this focus-in is over: the model hears of the move as of any other.
+            QMetaObject::invokeMethod(
+                other, [other] { other->setFocus(Qt::ActiveWindowFocusReason); },
+                Qt::QueuedConnection);
+            break;
+        }
+    }
+    return ControlView::eventFilter(watched, event);
 }
 
 void OptionButtonView::showProperty(Property property) {
@@ -78,8 +99,6 @@ bool CheckBoxView::eventFilter(QObject* watched, QEvent* event) {
 void CheckBoxView::showCaption() {
     if (caption_ != nullptr) {
         caption_->setText(toQString(check_.caption()));
-        // The bare box has no text of its own to be announced by.
-        if (check_.accessibleName().empty()) setAccessibleName(*box_, labelText(check_.caption()));
     } else {
         box_->setText(toQString(check_.caption()));
     }
@@ -87,7 +106,7 @@ void CheckBoxView::showCaption() {
 
 void CheckBoxView::showProperty(Property property) {
     QSignalBlocker block(box_);
-    if (property == Property::Caption || property == Property::AccessibleName) showCaption();
+    if (property == Property::Caption) showCaption();
     if (property == Property::Value) box_->setChecked(check_.value() != 0);
 }
 

@@ -1,7 +1,8 @@
 // Option buttons (QRadioButton), check boxes (QCheckBox, or a bare box beside a wrapping
 // label for long captions) and command buttons (QPushButton). A click goes to the model
 // as UserActions::click; which option of a group is selected is the model's business, so
-// Qt's own exclusivity is off and the buttons show the model's values.
+// Qt's own exclusivity is off and the buttons show the model's values. A window's first
+// focus that lands on an option of a group goes to the chosen option of that group.
 #pragma once
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@ class OptionButtonView : public ControlView {
   protected:
     void showProperty(window::Property property) override;
     void showEverything() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     window::OptionButton& option_;

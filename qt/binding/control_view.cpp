@@ -6,7 +6,9 @@
 #include "qt/binding/form_binding.h"
 #include "qt/binding/forwarding.h"
 #include "qt/text/qt_text.h"
+#include "window/model/captioned_controls.h"
 #include "window/model/form.h"
+#include "window/model/plain_caption.h"
 #include "window/model/user_actions.h"
 
 namespace ormane::qt {
@@ -41,6 +43,7 @@ void ControlView::show(window::Property property) {
             return;
         case window::Property::Tag:
             return;  // never shown
+        case window::Property::Caption:
         case window::Property::AccessibleName:
             showAccessibleName();
             break;
@@ -62,12 +65,23 @@ void ControlView::showAll() {
 }
 
 void ControlView::showAccessibleName() {
-    // Empty: the toolkit's own name (a label's or a button's text).
-    setAccessibleName(*focusTarget(), toQString(control_.accessibleName()));
+    QString name = toQString(control_.accessibleName());
+    const window::Kind kind = control_.kind();
+    if (name.isEmpty() && (kind == window::Kind::CommandButton || kind == window::Kind::CheckBox ||
+                           kind == window::Kind::OptionButton)) {
+        name = toQString(
+            window::plainCaption(static_cast<const window::CaptionedControl&>(control_).caption()));
+    }
+    // Empty: the toolkit's own name.
+    setAccessibleName(*focusTarget(), name);
+}
+
+QString ControlView::toolTip() const {
+    return toQString(control_.toolTip());
 }
 
 void ControlView::showToolTip() {
-    QString tip = toQString(control_.toolTip());
+    QString tip = toolTip();
     setToolTip(*widget(), tip);
     if (focusTarget() != widget()) setToolTip(*focusTarget(), tip);
 }

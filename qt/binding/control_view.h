@@ -48,6 +48,13 @@ class ControlView : public QObject {
     virtual void showProperty(window::Property property) = 0;
     virtual void showEverything() = 0;
 
+    // The name assistive tools announce: the one the program gives, else a button's or a
+    // box's caption in plain words ("interval estimates", not "interVal estimates").
+    virtual void showAccessibleName();
+    // The tooltip: the model's.
+    virtual QString toolTip() const;
+    void showToolTip();
+
     // Runs a user action on the model, then shows the model again.
     void forward(const std::function<bool()>& action);
     // Reports focus-in on `watched` as UserActions::focus (via eventFilter).
@@ -56,9 +63,6 @@ class ControlView : public QObject {
     FormBinding& binding() const { return binding_; }
 
   private:
-    void showAccessibleName();
-    void showToolTip();
-
     FormBinding& binding_;
     window::Control& control_;
 };

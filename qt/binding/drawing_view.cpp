@@ -8,7 +8,7 @@
 namespace ormane::qt {
 
 DrawingCanvas::DrawingCanvas(const window::Picture& picture) : picture_(picture) {
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setAutoFillBackground(false);
 }
 
@@ -18,10 +18,17 @@ QSize DrawingCanvas::sizeHint() const {
     return d.largeur > 0 ? QSize(d.largeur, d.hauteur) : QSize(640, 280);
 }
 
+QSize DrawingCanvas::minimumSizeHint() const {
+    return sizeHint() * 5 / 8;
+}
+
 void DrawingCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paintDrawing(painter, picture_.drawing(), QSizeF(size()));
+    // Smaller than the drawing: scaled whole, its shape kept, in the middle.
+    const QSizeF whole = QSizeF(sizeHint()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    painter.translate((width() - whole.width()) / 2, (height() - whole.height()) / 2);
+    paintDrawing(painter, picture_.drawing(), whole);
 }
 
 DrawingView::DrawingView(FormBinding& binding, window::Picture& picture)
@@ -30,7 +37,8 @@ DrawingView::DrawingView(FormBinding& binding, window::Picture& picture)
 void DrawingView::showProperty(window::Property property) {
     if (property != window::Property::Drawing) return;
     setAccessibleDescription(*canvas_, toQString(picture_.drawing().description));
-    canvas_->setFixedSize(canvas_->sizeHint());
+    canvas_->setMinimumSize(canvas_->minimumSizeHint());
+    canvas_->setMaximumSize(canvas_->sizeHint());
     canvas_->update();
 }
 

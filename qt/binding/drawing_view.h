@@ -1,7 +1,8 @@
 // A picture that names no image shows the drawing the program composed for it (the main
-// window's picture of the predictive distribution), at the drawing's own size, painted
-// again whenever the model's drawing changes. Its description is what a screen reader
-// reads.
+// window's picture of the predictive distribution), at the drawing's own size when there
+// is room and down to five eighths of it on a small screen (scaled whole, never cut),
+// painted again whenever the model's drawing changes. Its description is what a screen
+// reader reads.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class DrawingCanvas : public QWidget {
   public:
     explicit DrawingCanvas(const window::Picture& picture);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,19 +1,18 @@
 #include "qt/binding/form_binding.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QtGlobal>
-#include <algorithm>
 
+#include "qt/binding/accessible_widgets.h"
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_window.h"
+#include "qt/binding/forwarding.h"
 #include "qt/binding/menu_views.h"
 #include "qt/binding/text_views.h"
 #include "qt/binding/view_factory.h"
@@ -21,6 +20,7 @@
 #include "qt/resources/icons.h"
 #include "qt/text/qt_text.h"
 #include "window/model/captioned_controls.h"
+#include "window/model/session.h"
 
 namespace ormane::qt {
 
@@ -43,7 +43,6 @@ FormBinding::FormBinding(window::Form& form) : form_(form) {
 }
 
 FormBinding::~FormBinding() {
-    if (menuBar_) QCoreApplication::instance()->removeEventFilter(this);
     detach();
     menuBar_.reset();
     views_.clear();
@@ -60,6 +59,8 @@ void FormBinding::build() {
     for (window::Control* control : form_.childrenOf(nullptr)) {
         hasMenus = hasMenus || control->kind() == window::Kind::MenuItem;
     }
+    // The window with the menu bar is the program's main window; the others are its dialogs.
+    announceAs(*window_, hasMenus ? QAccessible::Window : QAccessible::Dialog);
     if (hasMenus) {
         menuBar_ = std::make_unique<MenuBarView>(*this);
         window_->setMenuBar(menuBar_->menuBar());
@@ -69,9 +70,8 @@ void FormBinding::build() {
             if (shortcut != nullptr && !shortcut->shortcut().isEmpty())
                 window_->addAction(shortcut);
         }
-        // Access keys reach the focused widget before Qt's shortcuts: see them first.
-        QCoreApplication::instance()->installEventFilter(this);
     }
+    bindHelpKey();
     arrangeForm(*this, window_->client());
     // A layout that forgot a control must not leave it floating as a window of its own.
     QWidget* unplaced = nullptr;
@@ -179,67 +179,22 @@ void FormBinding::controlChanged(window::Control& control, window::Property prop
     }
 }
 
-std::vector<QAbstractButton*> FormBinding::accessKeyTargets(const QKeySequence& key) const {
-    auto keyOf = [](const std::string& caption) {
-        return QKeySequence::mnemonic(toQString(caption));
-    };
-    // Only a key that a menu-bar command shares with the button it repeats is ours.
-    bool repeated = false;
-    for (window::Control* item : form_.childrenOf(nullptr)) {
-        if (item->kind() != window::Kind::MenuItem || !form_.childrenOf(item).empty()) continue;
-        const auto& command = static_cast<const window::MenuItem&>(*item);
-        if (!command.visible() || !command.enabled() || keyOf(command.caption()) != key) continue;
-        for (const auto& [control, shown] : views_) {
-            repeated = repeated || (control->kind() == window::Kind::CommandButton &&
-                                    control->effectivelyVisible() &&
-                                    static_cast<const window::CommandButton&>(*control).caption() ==
-                                        command.caption());
-        }
+void FormBinding::bindHelpKey() {
+    const QKeySequence f1(Qt::Key_F1);
+    for (window::Control* control : form_.controls()) {
+        QAction* command = action(*control);
+        if (command != nullptr && command->shortcut() == f1) return;
     }
-    std::vector<QAbstractButton*> targets;
-    if (!repeated) return targets;
-    for (const auto& [control, shown] : views_) {
-        auto* button = qobject_cast<QAbstractButton*>(shown->focusTarget());
-        const auto* captioned = dynamic_cast<const window::CaptionedControl*>(control);
-        if (button == nullptr || captioned == nullptr) continue;
-        if (!control->effectivelyVisible() || !control->effectivelyEnabled()) continue;
-        if (keyOf(captioned->caption()) == key) targets.push_back(button);
-    }
-    return targets;
-}
-
-void FormBinding::pressAccessKey(const std::vector<QAbstractButton*>& targets) {
-    if (targets.size() == 1) {
-        targets.front()->click();
-        return;
-    }
-    // The next control with the key after the focus, in the Tab order, round the window.
-    QWidget* start = QApplication::focusWidget();
-    if (start == nullptr || start->window() != window_.get()) start = window_.get();
-    for (QWidget* next = start->nextInFocusChain(); next != start;
-         next = next->nextInFocusChain()) {
-        if (std::find(targets.begin(), targets.end(), next) == targets.end()) continue;
-        next->setFocus(Qt::ShortcutFocusReason);
-        window_->setAttribute(Qt::WA_KeyboardFocusChange);
-        return;
-    }
-}
-
-bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
-    const bool overriding = event->type() == QEvent::ShortcutOverride;
-    if (!overriding && event->type() != QEvent::KeyPress) return false;
-    auto* receiver = qobject_cast<QWidget*>(watched);
-    if (!attached_ || receiver == nullptr || receiver->window() != window_.get()) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::AltModifier) return false;
-    const std::vector<QAbstractButton*> targets =
-        accessKeyTargets(QKeySequence(Qt::ALT | Qt::Key(key->key())));
-    if (targets.empty()) return false;
-    // Taking the override keeps Qt's shortcuts (the menu bar's) out; the press that
-    // follows is ours.
-    event->accept();
-    if (!overriding && !key->isAutoRepeat()) pressAccessKey(targets);
-    return true;
+    auto* help = new QShortcut(f1, window_.get());
+    help->setContext(Qt::WindowShortcut);
+    QObject::connect(help, &QShortcut::activated, this, [this] {
+        if (!attached_ || form_.helpContextId() <= 0) return;
+        window::Form& form = form_;
+        forwardUserAction([&form] {
+            form.session().services().help.openTopic(form.helpContextId());
+            return true;
+        });
+    });
 }
 
 void FormBinding::itemAppended(window::ComboBox& box, std::size_t position) {

@@ -9,15 +9,12 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "window/model/form.h"
 #include "window/model/observer.h"
 
-class QAbstractButton;
 class QAction;
 class QButtonGroup;
-class QKeySequence;
 class QPushButton;
 class QWidget;
 
@@ -77,13 +74,9 @@ class FormBinding : public QObject, public window::FormObserver {
     void showCaption();
     // A modal form shows its default button as such.
     void showDefaultButton();
-    // Access keys: a menu-bar command that repeats a button (the same caption) leaves its
-    // key to the controls, and a key that several controls share moves the focus to the
-    // next of them at each press, as on every desktop; a key only one control has presses
-    // it. Qt does the rest: keys no menu-bar command repeats are its own shortcuts.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    std::vector<QAbstractButton*> accessKeyTargets(const QKeySequence& key) const;
-    void pressAccessKey(const std::vector<QAbstractButton*>& targets);
+    // F1 opens the form's help topic, as on every desktop, unless a menu command of the
+    // form has F1 for its own.
+    void bindHelpKey();
     void release();
 
     window::Form& form_;

@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <algorithm>
 
+#include "qt/binding/accessible_widgets.h"
 #include "qt/text/qt_text.h"
+#include "window/model/plain_caption.h"
 #include "window/model/presentation.h"
 
 namespace ormane::qt {
@@ -50,6 +52,20 @@ LabelView::LabelView(FormBinding& binding, window::Label& label)
     : ControlView(binding, label), model_(label), label_(new QLabel) {
     label_->setTextFormat(Qt::PlainText);
     applyLook(*label_, label.presentation());
+    announceByText(*label_);
+}
+
+void LabelView::readThrough(QWidget* holder) {
+    holder_ = holder;
+    showAccessibleName();
+}
+
+void LabelView::showAccessibleName() {
+    // A screen reader reads a result by its words: "prep = 0.954", not "prep".
+    const bool named = !model_.accessibleName().empty();
+    setAccessibleName(*label_, named ? fullText() : QString());
+    setAccessibleDescription(*label_, toQString(model_.accessibleName()));
+    if (holder_ != nullptr) setAccessibleName(*holder_, toQString(model_.accessibleName()));
 }
 
 void LabelView::useOneElidedLine() {
@@ -76,8 +92,7 @@ QString LabelView::fullText() const {
 
 void LabelView::showCaption() {
     QString text = fullText();
-    // What a screen reader reads of a named label: its name, then what it shows.
-    setAccessibleDescription(*label_, model_.accessibleName().empty() ? QString() : text);
+    showAccessibleName();
     if (!elided_) {
         label_->setText(text);
         return;
@@ -134,6 +149,12 @@ FrameView::FrameView(FormBinding& binding, window::Frame& frame)
 void FrameView::hideCaption() {
     captionShown_ = false;
     box_->setTitle(QString());
+    showAccessibleName();
+}
+
+void FrameView::showAccessibleName() {
+    setAccessibleName(*box_, captionShown_ ? toQString(window::plainCaption(frame_.caption()))
+                                           : toQString(frame_.accessibleName()));
 }
 
 void FrameView::showProperty(Property property) {

@@ -1,8 +1,8 @@
 // Labels (QLabel, with the look the model gives: the result labels' light yellow
 // background and bold text, a border, an alignment, symbol-font letters shown as Greek)
 // and frames (QGroupBox holding the widgets of the controls inside them). Neither raises
-// anything. A label the program names (a result, the status line) is announced by that
-// name, its text given as its accessible description.
+// anything. A label is announced by what it shows; the name the program gives it (a
+// result's "prep", the status line's "status") is its accessible description.
 #pragma once
 
 #include <QGroupBox>
@@ -26,10 +26,15 @@ class LabelView : public ControlView {
     // The label names `entry`: its "&" letter is shown underlined and Alt with that letter
     // moves the focus to the entry. Call before the view is laid out.
     void nameEntry(QWidget* entry);
+    // The label is read inside `holder` (a scroll area), which takes the focus for it and is
+    // announced by the label's program-given name.
+    void readThrough(QWidget* holder);
+    QWidget* focusTarget() const override { return holder_ != nullptr ? holder_ : label_; }
 
   protected:
     void showProperty(window::Property property) override;
     void showEverything() override;
+    void showAccessibleName() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -39,6 +44,7 @@ class LabelView : public ControlView {
 
     window::Label& model_;
     QLabel* label_;
+    QWidget* holder_ = nullptr;
     bool elided_ = false;
     bool namesEntry_ = false;
 };
@@ -55,6 +61,7 @@ class FrameView : public ControlView {
   protected:
     void showProperty(window::Property property) override;
     void showEverything() override;
+    void showAccessibleName() override;
 
   private:
     window::Frame& frame_;

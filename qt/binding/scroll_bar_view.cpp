@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <cstdlib>
 
+#include "qt/binding/accessible_widgets.h"
 #include "window/model/user_actions.h"
 
 namespace ormane::qt {
@@ -14,6 +15,8 @@ using window::UserActions;
 ScrollBarView::ScrollBarView(FormBinding& binding, window::ScrollBar& bar)
     : ControlView(binding, bar), bar_(bar), scrollBar_(new QScrollBar(Qt::Vertical)) {
     scrollBar_->setFocusPolicy(Qt::StrongFocus);
+    // Its position counts from the model's top value: tools must hear the model's value.
+    announceModelValue(*scrollBar_, bar_.topValue(), bar_.bottomValue());
     QObject::connect(scrollBar_, &QScrollBar::actionTriggered, this,
                      [this](int action) { actionTriggered(action); });
     QObject::connect(scrollBar_, &QScrollBar::sliderReleased, this,
@@ -74,6 +77,7 @@ void ScrollBarView::showProperty(Property property) {
 
 void ScrollBarView::showEverything() {
     QSignalBlocker block(scrollBar_);
+    announceModelValue(*scrollBar_, bar_.topValue(), bar_.bottomValue());
     scrollBar_->setRange(0, std::abs(bar_.bottomValue() - bar_.topValue()));
     scrollBar_->setSingleStep(bar_.smallChange());
     scrollBar_->setPageStep(bar_.largeChange());

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "qt/binding/accessible_combo_box.h"
 #include "qt/binding/form_binding.h"
@@ -64,6 +66,7 @@ void TextEntryView::forwardSelection() {
 }
 
 bool TextEntryView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::Resize) showToolTip();
     if (event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         // A held key repeats its press, not its release: one KeyUp when it comes up.
@@ -80,10 +83,39 @@ bool TextEntryView::eventFilter(QObject* watched, QEvent* event) {
 void TextEntryView::showText() {
     QString text = toQString(box_.text());
     QSignalBlocker block(edit_);
-    if (edit_->text() != text) edit_->setText(text);
+    if (edit_->text() == text) return;
+    edit_->setText(text);
+    showToolTip();
+}
+
+QString TextEntryView::toolTip() const {
+    QString tip = ControlView::toolTip();  // the "read as" of a marked box comes first
+    if (!tip.isEmpty() || edit_ == nullptr) return tip;
+    QStyleOptionFrame frame;
+    frame.initFrom(edit_);
+    frame.rect = edit_->contentsRect();
+    frame.lineWidth = edit_->hasFrame()
+                          ? edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit_)
+                          : 0;
+    const QMargins margins = edit_->textMargins();
+    // QLineEdit keeps two pixels free at each side of the text.
+    const int room =
+        edit_->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit_).width() -
+        margins.left() - margins.right() - 4;
+    const QString text = edit_->text();
+    return edit_->fontMetrics().horizontalAdvance(text) > room ? text : QString();
 }
 
 void TextEntryView::showSelection() {
+    if (!edit_->hasFocus()) {
+        // No caret shows there: the beginning does, and the model's selection comes back
+        // with the focus (a focus-in shows the model again).
+        if (edit_->hasSelectedText() || edit_->cursorPosition() != 0) {
+            QSignalBlocker block(edit_);
+            edit_->setCursorPosition(0);
+        }
+        return;
+    }
     QString text = edit_->text();
     int start = utf16Position(text, box_.selStart());
     int end = utf16Position(text, box_.selStart() + box_.selLength());

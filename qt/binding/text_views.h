@@ -2,7 +2,9 @@
 // Edits go to the model as UserActions::type with the whole new text and the caret, key
 // releases as keyUp, caret and selection moves as select, a pick from the list as pick.
 // A box whose text is not read as the number it shows (Marked) is drawn on a light red
-// ground, and its accessible description says how it was read.
+// ground, and its accessible description says how it was read. A box the focus is not in
+// shows the beginning of its text (the program writes long numbers into boxes the person
+// is not typing in), and one whose text does not fit gives it whole as its tooltip.
 #pragma once
 
 #include <QComboBox>
@@ -24,6 +26,7 @@ class TextEntryView : public ControlView {
     void showText();
     void showSelection();
     void showMark();
+    QString toolTip() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     window::TextControl& box_;

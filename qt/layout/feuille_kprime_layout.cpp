@@ -69,13 +69,15 @@ QLayout* list(Arranger& p) {
     }
     buttons->addStretch();
     column->addLayout(buttons);
-    auto* lines = static_cast<QLabel*>(p.take("EtiListe"));
+    auto& listView = static_cast<LabelView&>(p.view("EtiListe"));
+    QLabel* lines = listView.label();
     lines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lines->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* scroll = new QScrollArea;
     scroll->setWidget(lines);
     scroll->setWidgetResizable(true);
     scroll->setMinimumHeight(lines->fontMetrics().lineSpacing() * 5);
+    listView.readThrough(scroll);  // the scroll area is the Tab stop: name it
     column->addWidget(scroll, 1);
     return column;
 }

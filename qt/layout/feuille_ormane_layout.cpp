@@ -1,7 +1,8 @@
 // The main window's arrangement, top to bottom: the replication choice with c and the
 // future degrees of freedom, and the prediction-interval box with its level; the data
-// frame on the left (degrees of freedom, the four statistics, the interval estimate, the
-// observed effect on its right) beside the three interval frames; prep with the decimals
+// frame on the left (degrees of freedom, the four statistics, the interval estimate; the
+// observed effect on their right, the estimate's result under it) beside the three interval
+// frames; prep with the decimals
 // bar at the right; psrep with alpha; ppreprep with gamma; automatic computation and
 // Compute at the right; the status line across the window; the row of buttons at the
 // bottom.
@@ -88,7 +89,8 @@ QWidget* dataFrame(Arranger& a) {
     level->addWidget(levelBox(a, "TexteGarantie", 0));
     level->addWidget(a.take("Eti2", 2));
     grid->addLayout(level, 5, 1);
-    grid->addWidget(a.result("EtiIC", 0, kWidestInterval), 6, 0, 1, 2);
+    // The interval estimate on its choice's line, under the observed effect: a line less.
+    grid->addWidget(a.result("EtiIC", 0, kWidestInterval), 5, 2);
 
     QGroupBox* effet = a.frame("CadreEffet");
     QSizePolicy policy = effet->sizePolicy();
@@ -98,7 +100,7 @@ QWidget* dataFrame(Arranger& a) {
     for (std::int16_t i = 0; i <= 1; ++i) {
         addEntryRow(inside, i, {a.take("OptionEffet", i), a.entry("TexteEffet", i, true)});
     }
-    grid->addWidget(effet, 3, 2, 4, 1, Qt::AlignBottom);
+    grid->addWidget(effet, 1, 2, 4, 1, Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
     return donnees;
 }

@@ -36,6 +36,8 @@ TEST_F(Language, EachSwitchMovesTheCheckMarkTheHelpContextsAndWritesTheCaptionsA
         EXPECT_EQ(F().helpContextId(), francais ? 2 : 12);
         EXPECT_EQ(programme.apropos().existing()->helpContextId(), francais ? 1 : 11);
         VerifieLegendes(PROGRAM_DATA_DIR "/captions.tsv", francais);
+        // The program has no web site: its item is in no menu, in either language.
+        EXPECT_FALSE(F().menuItem("MenuAide3").visible());
     }
 }
 

@@ -37,7 +37,7 @@ TEST_F(StoredSettings, OddValuesStartWithTheDefaultAndAreWrittenBackAsUsed) {
         EXPECT_FALSE(run.F().menuItem("MenuLangue", fr ? 0 : 1).checked());
         EXPECT_EQ(run.Legende("BoutonAide"), fr ? "&Aide [F1]" : "&Help [F1]");
         EXPECT_EQ(run.Legende("BoutonKprime"),
-                  fr ? "Distribution &K-prime" : "&K-prime Distribution");
+                  fr ? "Distri&bution K-prime" : "K-prime &Distribution");
         EXPECT_EQ(run.F().helpContextId(), fr ? 2 : 12);
         EXPECT_EQ(run.programme.apropos().existing()->helpContextId(), fr ? 1 : 11);
         EXPECT_EQ(run.F().scrollBar("Ascenseur").value(), decimales);

@@ -13,6 +13,7 @@
 #include "support/window_test.h"
 
 using namespace ormane;
+using qt::testing::tick;
 
 namespace {
 
@@ -118,13 +119,17 @@ class EntriesWindowTest : public qt::testing::WindowTest {
         QCOMPARE(accessible(df, QAccessible::Description), QString());
     }
 
-    // The names themselves are checked on the model (tests/program, data/accessible-names.tsv)
-    // and their way to the screen reader on a small form (binding_test.cpp); here, that the
-    // real window's widgets carry them, in the interface language.
-    void aScreenReaderHearsWhatEachBoxAndResultIsInTheInterfaceLanguage() {
+    // A result is read by what it shows, its name ("prep") as its description, through a
+    // text interface; the status line likewise, in the interface language.
+    void aScreenReaderReadsEachResultAndTheStatusLineByWhatTheyShow() {
         auto* prep = control<QLabel>("EtiPrep");
-        QCOMPARE(accessible(prep, QAccessible::Name), QStringLiteral("prep"));
-        QCOMPARE(accessible(prep, QAccessible::Description), prep->text());
+        QVERIFY(prep->text().startsWith(QStringLiteral(" prep = 0.")));
+        QCOMPARE(accessible(prep, QAccessible::Name), prep->text());
+        QCOMPARE(accessible(prep, QAccessible::Description), QStringLiteral("prep"));
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(prep)->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), prep->text());
         QCOMPARE(accessible(box("Textet", 3), QAccessible::Name), QStringLiteral("two-tailed p"));
         QCOMPARE(accessible(box("Textet", 3), QAccessible::Value), QStringLiteral("0.30"));
         QLineEdit* df = box("Textedf");
@@ -132,10 +137,70 @@ class EntriesWindowTest : public qt::testing::WindowTest {
         QTest::keyClick(df, Qt::Key_Delete);
         w_->action(F().menuItem("MenuLangue", 1))->trigger();
         auto* line = control<QLabel>("EtiEtat");
-        QCOMPARE(accessible(line, QAccessible::Name), QStringLiteral("état"));
-        QCOMPARE(accessible(line, QAccessible::Description),
+        QCOMPARE(accessible(line, QAccessible::Name),
                  QStringLiteral("entrez les degrés de liberté"));
+        QCOMPARE(accessible(line, QAccessible::Description), QStringLiteral("état"));
         QCOMPARE(accessible(control("Ascenseur"), QAccessible::Name), QStringLiteral("décimales"));
+    }
+
+    // The bar holds nine decimals at its top: it says 9, and each key says the new count.
+    void theDecimalsBarTellsTheNumberOfDecimals() {
+        auto* bar = control<QScrollBar>("Ascenseur");
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(bar);
+        QAccessibleValueInterface* value = shown->valueInterface();
+        QVERIFY(value != nullptr);
+        QCOMPARE(value->currentValue().toInt(), 9);
+        QCOMPARE(shown->text(QAccessible::Value), QStringLiteral("9"));
+        QCOMPARE(value->minimumValue().toInt(), 2);
+        QCOMPARE(value->maximumValue().toInt(), 9);
+        QTest::keyClick(bar, Qt::Key_Down);
+        QCOMPARE(label("EtiDecimales"), QStringLiteral("decimals 8"));
+        QCOMPARE(value->currentValue().toInt(), 8);
+        value->setCurrentValue(4);  // as a tool sets it: the model counts four
+        QCOMPARE(label("EtiDecimales"), QStringLiteral("decimals 4"));
+        QCOMPARE(value->currentValue().toInt(), 4);
+    }
+
+    // Buttons, check boxes and option buttons are named by their captions in plain words,
+    // the access key's capital gone.
+    void captionsAreAnnouncedInPlainWords() {
+        QCOMPARE(accessible(control("OptionIC", 0), QAccessible::Name),
+                 QStringLiteral("interval estimates"));
+        QCOMPARE(accessible(control("boutonOK"), QAccessible::Name),
+                 QStringLiteral("copy prep to clipboard"));
+        QCOMPARE(accessible(control("BoutonQuitter"), QAccessible::Name), QStringLiteral("exit"));
+        QCOMPARE(accessible(control("CaseAutomatique"), QAccessible::Name),
+                 QStringLiteral("automatic computation"));
+        QVERIFY(accessible(control("CasePsrep"), QAccessible::Name)
+                    .startsWith(QStringLiteral("psrep = probability of finding")));
+        w_->action(F().menuItem("MenuLangue", 1))->trigger();
+        QCOMPARE(accessible(control("OptionIC", 1), QAccessible::Name),
+                 QStringLiteral("intervalles de prédiction"));
+        QCOMPARE(accessible(control("CadreDonnees"), QAccessible::Name), QStringLiteral("Données"));
+    }
+
+    // Typed key by key, t = 2.5 with 20 df fills the p boxes with sixteen digits: each shows
+    // its beginning, and its tooltip the whole text; so in the narrower future-experiment
+    // layout. The box being typed in keeps its caret where the keys left it.
+    void theBoxesTheProgramWritesShowTheirBeginningAndTheirWholeTextAsTooltip() {
+        tick(control("OptionReplique", 1));
+        retype(box("Textedf"), QStringLiteral("20"));
+        QLineEdit* t = box("Textet", 1);
+        retype(t, QStringLiteral("2.5"));
+        QCOMPARE(t->cursorPosition(), 3);
+        for (std::int16_t i : {3, 4}) {
+            QLineEdit* p = box("Textet", i);
+            QVERIFY2(p->text().size() >= 16, qPrintable(p->text()));
+            QVERIFY(p->text().startsWith(QStringLiteral("0.0")));
+            QCOMPARE(p->cursorPosition(), 0);
+            QVERIFY(!p->hasSelectedText());
+            QVERIFY(p->fontMetrics().horizontalAdvance(p->text()) > p->width());
+            QCOMPARE(p->toolTip(), p->text());
+        }
+        // A text that fits needs no tooltip; a mark's "read as" comes before the whole text.
+        QCOMPARE(box("Textedf")->toolTip(), QString());
+        retype(box("Textet", 3), QStringLiteral("0.0212335454391324xyz"));
+        QCOMPARE(box("Textet", 3)->toolTip(), QStringLiteral("read as 0.0212335454391324"));
     }
 };
 

@@ -19,6 +19,7 @@
 #include "support/window_test.h"
 
 using namespace ormane;
+using qt::testing::tick;
 
 namespace {
 
@@ -54,6 +55,40 @@ class PicturePaneTest : public qt::testing::WindowTest {
   private slots:
     void init() { QVERIFY(start(&saveDialog_)); }
     void cleanup() { w_.reset(); }
+
+    // Every pane shown (the picture, every result, the future experiment, both interval
+    // frames): the window's smallest size leaves room on a 1024x768 screen for a title bar
+    // and a panel, and at that size every text shows whole, in both languages.
+    void everyPaneShownFitsASmallScreen_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("en") << 0;
+        QTest::newRow("fr") << 1;
+    }
+    void everyPaneShownFitsASmallScreen() {
+        if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) QSKIP("measured at the scale of 1");
+        QFETCH(int, language);
+        viaGraphMenu(Qt::Key_S);
+        QVERIFY(pane()->isVisible());
+        w_->action(F().menuItem("MenuLangue", static_cast<std::int16_t>(language)))->trigger();
+        for (const char* box : {"CasePsrep", "CasePreprep"}) tick(control(box));
+        for (std::int16_t i : {0, 1}) tick(control("OptionIC", i));
+        tick(control("OptionReplique", 1));
+        QVERIFY(control("CadreIntervalle", 1)->isVisible() && control("Textealpha")->isVisible());
+        QWidget& window = *w_->window();
+        const QSize hint = window.minimumSizeHint();
+        QVERIFY2(hint.width() <= 1000 && hint.height() <= 700,
+                 qPrintable(QStringLiteral("hint %1x%2").arg(hint.width()).arg(hint.height())));
+        // As small as the window lets itself be made.
+        window.resize(1, 1);
+        qt::testing::settle(window);
+        const QSize smallest = window.size();
+        QVERIFY2(smallest.width() <= 1000 && smallest.height() <= 700,
+                 qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
+        expectTidy(window,
+                   language == 0 ? QStringLiteral("en-smallest") : QStringLiteral("fr-smallest"));
+        // The picture is smaller, whole: as wide as its shape allows at that height.
+        QVERIFY(pane()->height() < 280 && pane()->height() >= pane()->minimumSizeHint().height());
+    }
 
     void theGraphMenuShowsAndHidesThePaneAndKeepsTheChoice() {
         QVERIFY(!pane()->isVisible());

@@ -100,7 +100,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.text("Textec", kNone, nullptr, "1", kHidden);
     d.label("Etidf", 1, nullptr, "and degrees of freedom =", kHidden);
     d.text("TextedfR", kNone, nullptr, "", kHidden);
-    d.check("OptionIC", 1, nullptr, "&Prediction intervals ", 0);
+    d.check("OptionIC", 1, nullptr, "Prediction &intervals", 0);
     d.combo("TexteGarantie", 1, nullptr, "95", kVisible);
     d.label("Eti2", 5, nullptr, "%", kVisible);
     Frame& donnees = d.frame("CadreDonnees", kNone, nullptr, " Data ", kVisible);
@@ -114,7 +114,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
             "prep = probability of finding a same-sign effect in a replication", kVisible);
     d.result("EtiPrep", kNone, nullptr, kVisible);
     d.check("CasePsrep", kNone, nullptr,
-            "psrep = probability of finding a same-sign and significant at the alpha level "
+            "psrep = probability of finding a same-sign and significant at the &alpha level "
             "effect in a replication",
             0);
     d.result("EtiPrept", kNone, nullptr, kHidden);
@@ -122,7 +122,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.combo("Textealpha", kNone, nullptr, "Combo1", kHidden);
     Frame& alpha = d.frame("CadreAlpha", kNone, nullptr, "Frame1", kHidden);
     d.check("CasePreprep", kNone, nullptr,
-            "preprep = probability of finding a same-sign effect with prep > gamma  in a "
+            "ppreprep = probability of finding a same-sign effect &with prep > gamma in a "
             "replication",
             0);
     d.result("EtiPreprep", kNone, nullptr, kHidden);
@@ -149,7 +149,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     d.label("Etidf", 0, &donnees, "degrees of freedom", kVisible);
     d.text("Textedf", kNone, &donnees, "", kVisible);
     d.option("Optiont", 1, &donnees, "t", false);
-    d.option("Optiont", 2, &donnees, "F", false);
+    d.option("Optiont", 2, &donnees, "F(1, ν)", false);
     d.option("Optiont", 3, &donnees, "two-tailed p", false);
     d.option("Optiont", 4, &donnees, "one-tailed p", false);
     for (std::int16_t i = 1; i <= 4; ++i) d.text("Textet", i, &donnees, "", kVisible);
@@ -176,7 +176,7 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
 
     // The menu bar, in order, with its submenus.
     d.menu("MenuKprime", kNone, nullptr, "&K-prime calculator");
-    d.menu("MenuOK", kNone, nullptr, "&Copy prep to clipboard");
+    d.menu("MenuOK", kNone, nullptr, "c&opy prep to clipboard");
     MenuItem& resultats = d.menu("MenuResultats", kNone, nullptr, "R&esults");
     d.menu("MenuCopierResultats", kNone, &resultats, "&Copy results");
     d.menu("MenuEnregistrerResultats", kNone, &resultats, "&Save results...");
@@ -190,14 +190,15 @@ FeuilleOrmane::FeuilleOrmane(Session& session) : Form(session, "FeuilleOrmane") 
     MenuItem& language = d.menu("MenuLanguage", kNone, nullptr, "&Language");
     d.menu("MenuLangue", 0, &language, "&English");
     d.menu("MenuLangue", 1, &language, "&Français");
-    d.menu("MenuQuitter", kNone, nullptr, "e&Xit");
+    d.menu("MenuQuitter", kNone, nullptr, "exi&t");
     MenuItem& help = d.menu("MenuHelp", kNone, nullptr, "&?");
     MenuItem& aide = d.menu("MenuAide", kNone, &help, "&Help");
     d.menu("MenuAide1", 1, &aide, "&Background and references");
     d.menu("MenuAide1", 2, &aide, "&Use").setShortcut("F1");
     d.menu("MenuAide1", 3, &aide, "&K-prime distribution");
     d.menu("MenuAide2", kNone, &aide, "b&Ibliography");
-    d.menu("MenuAide3", kNone, &aide, "&Web");
+    // The program has no web site: the item stays for its handler, never shown.
+    d.menu("MenuAide3", kNone, &aide, "&Web").setVisible(false);
     d.menu("MenuAuteurs", kNone, &help, "au&Thors");
     d.menu("MenuApropos", kNone, &help, "&About Ormane");
 }
