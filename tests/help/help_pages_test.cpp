@@ -1,8 +1,9 @@
 // Checks the help folder as the help window will use it: every numbered topic has its
 // file in its language, pages are titled, parse without error and are linked correctly,
-// each topic points to its counterpart in the other language, and the Use pages (and
-// those of the Graph and Results menus) quote the window's captions. The pages are read
-// by libxml2's HTML parser.
+// each topic points to its counterpart in the other language, the navigation bars and the
+// not-found pages list every topic in one order, and the Use pages (and those of the Graph
+// and Results menus) quote the window's captions. The pages are read by libxml2's HTML
+// parser.
 #include <gtest/gtest.h>
 #include <libxml/HTMLparser.h>
 #include <libxml/xpath.h>
@@ -77,9 +78,10 @@ struct Html {
         const auto all = values(xpath);
         return all.empty() ? "" : all.front();
     }
-    std::vector<Link> links() const {
+    // The links the attributes selected by `xpath` hold, every link of the page by default.
+    std::vector<Link> links(const char* xpath = "//@href | //@src") const {
         std::vector<Link> found;
-        for (const std::string& raw : values("//@href | //@src")) {
+        for (const std::string& raw : values(xpath)) {
             const auto hash = raw.find('#');
             const std::string path = raw.substr(0, hash);
             found.push_back({path.empty() ? file : file.parent_path() / path,
@@ -190,6 +192,48 @@ TEST(HelpPages, AreTitledWellFormedStyledScriptFreeAndLinkedToTheirLanguageAndCo
             if (expected) {
                 EXPECT_TRUE(linked.count(canonical(other.file))) << "no link to " << other.file;
             }
+        }
+    }
+}
+
+// The topics a list of `page` names, in its order, each French topic counted as its English
+// counterpart so that the two languages compare: the topics of the page's language and the
+// shared notes page (every topic for the notes page itself), not the language switch.
+std::vector<int> topicsListed(const Page& page, const char* xpath) {
+    std::vector<int> topics;
+    for (const Link& link : load(page.file).links(xpath)) {
+        const fs::path target = fs::weakly_canonical(link.target);
+        for (const Page& topic : kPages) {
+            const bool ofThePage =
+                topic.number != 0 && (page.language.empty() || topic.language == page.language ||
+                                      topic.language.empty());
+            if (ofThePage && canonical(topic.file) == target)
+                topics.push_back(topic.language == "fr" ? topic.counterpart : topic.number);
+        }
+    }
+    return topics;
+}
+
+// Whichever page a reader is on, the navigation bar offers every topic in the same order, in
+// French as in English (the notes page's bar has a line for each language), and a topic
+// number with no page lists them all too.
+TEST(HelpPages, ListEveryTopicInOneOrderInBothLanguages) {
+    const char* kBar = "//p[@class='nav']//@href";
+    std::vector<int> order;
+    std::multiset<int> everyTopic;
+    for (const Page& page : kPages) {
+        if (page.number == 11) order = topicsListed(page, kBar);
+        if (page.number != 0 && page.language != "fr") everyTopic.insert(page.number);
+    }
+    EXPECT_EQ(std::multiset<int>(order.begin(), order.end()), everyTopic);
+    std::vector<int> twice = order;
+    twice.insert(twice.end(), order.begin(), order.end());
+    for (const Page& page : kPages) {
+        SCOPED_TRACE(page.file);
+        if (page.number == 0) {
+            EXPECT_EQ(topicsListed(page, "//ul//@href"), order);
+        } else {
+            EXPECT_EQ(topicsListed(page, kBar), page.number == 22 ? twice : order);
         }
     }
 }
