@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "cli/quoting.h"
+
 namespace ormane::cli {
 
 namespace {
@@ -58,11 +60,11 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
             if (sizeGiven) return UsageError{"--size is given twice"};
             const auto size = readSize(*value);
             if (!size) {
-                return UsageError{"--size takes WIDTHxHEIGHT in pixels, from " +
-                                  std::to_string(kSmallestPlotWidth) + "x" +
-                                  std::to_string(kSmallestPlotHeight) + " to " +
-                                  std::to_string(kLargestPlotSide) + "x" +
-                                  std::to_string(kLargestPlotSide) + ", not \"" + *value + "\""};
+                return UsageError{
+                    "--size takes WIDTHxHEIGHT in pixels, from " +
+                    std::to_string(kSmallestPlotWidth) + "x" + std::to_string(kSmallestPlotHeight) +
+                    " to " + std::to_string(kLargestPlotSide) + "x" +
+                    std::to_string(kLargestPlotSide) + ", not " + quotedValue(*value)};
             }
             plot.width = size->first;
             plot.height = size->second;
@@ -70,7 +72,7 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
         } else {
             if (scaleGiven) return UsageError{"--scale is given twice"};
             if (*value != "t" && *value != "effect")
-                return UsageError{"--scale takes t or effect, not \"" + *value + "\""};
+                return UsageError{"--scale takes t or effect, not " + quotedValue(*value)};
             plot.scale = *value == "effect" ? EchelleImage::Effet : EchelleImage::T;
             scaleGiven = true;
         }

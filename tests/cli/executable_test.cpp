@@ -1,9 +1,12 @@
 // The built executable in conditions only a real process meets: its library missing, a
 // full disk or a closed pipe for its output, a directory for its input, a huge line
-// that must not cost memory, and batch rows computed by several workers at once.
+// that must not cost memory, and batch rows computed by several workers at once; what it
+// shows back of a value.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +18,7 @@ namespace {
 using namespace ormane::cli::testing;
 using ::testing::HasSubstr;
 using Executable = ProcessTest;
+using namespace std::string_literals;
 
 TEST_F(Executable, WithoutItsLibraryItComputesNothing) {
     const fs::path copy = dir_ / "ormane";
@@ -69,6 +73,92 @@ std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> all;
     for (std::string line; std::getline(in, line);) all.push_back(line);
     return all;
+}
+
+// The rows of a table in data/: tab-separated fields, lines starting with # left out.
+std::vector<std::vector<std::string>> table(const std::string& name) {
+    std::ifstream in(std::string(CLI_DATA_DIR) + "/" + name);
+    EXPECT_TRUE(in) << name;
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.starts_with('#')) continue;
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string field; std::getline(cells, field, '\t');) fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+// Words separated by single spaces, \xNN standing for a byte.
+std::vector<std::string> words(const std::string& line) {
+    std::string bytes;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
+            bytes += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            bytes += line[i];
+        }
+    }
+    std::vector<std::string> all;
+    std::istringstream in(bytes);
+    for (std::string word; std::getline(in, word, ' ');) all.push_back(word);
+    return all;
+}
+
+// Whether `text` holds what a terminal acts on: a byte below a space but the line end and
+// the tab, DEL, or a C1 control in UTF-8 (C2 80 to C2 9F).
+bool holdsControl(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte < 0x20U && byte != '\n' && byte != '\t') || byte == 0x7FU) return true;
+        if (byte == 0xC2U && i + 1 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xE0U) == 0x80U) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every command shows a value back the same way: quoted, cut, its control characters as
+// \xNN, so that nothing typed reaches the terminal as a command to it.
+TEST_F(Executable, AValueShownBackIsQuotedCutAndEscaped) {
+    for (const std::vector<std::string>& row : table("echoed-values.tsv")) {
+        const Ran ran = run(program_, words(row.at(0)));
+        EXPECT_EQ(ran.status, 2) << row[0];
+        EXPECT_TRUE(ran.err.starts_with("ormane: " + row.at(1))) << ran.err;
+        EXPECT_FALSE(holdsControl(ran.err)) << row[0];
+    }
+}
+
+// A CSV cell or header name holding a control character: the row is refused, and the
+// output repeats the text with the character escaped, a NUL included.
+TEST_F(Executable, BatchRefusesAndEscapesControlCharactersInItsCells) {
+    const struct {
+        std::string input;
+        std::vector<std::string> errors;  // the end of each row's error column
+    } cases[] = {
+        {"df,p2\n9,0.3\0x\n9,\x1B[31m\n\"9\r\",0.3\n9,\t0.30\n"s,
+         {"p2 \"\"0.3\\x00x\"\" holds a control character\"",
+          "p2 \"\"\\x1B[31m\"\" holds a control character\"",
+          "df \"\"9\\x0D\"\" holds a control character\"", ","}},
+        {"df,p\xC2\x9B"
+         "2\n9,0.3\n",
+         {"unknown column \"\"p\\xC2\\x9B2\"\" in the header"}},
+    };
+    for (const auto& [input, errors] : cases) {
+        How how;
+        how.input = file("cells.csv", input).string();
+        const Ran ran = run(program_, {"batch"}, how);
+        EXPECT_EQ(ran.status, 1);
+        EXPECT_FALSE(holdsControl(ran.out)) << ran.out;
+        const std::vector<std::string> out = lines(ran.out);
+        ASSERT_EQ(out.size(), errors.size() + 1);
+        for (std::size_t i = 0; i < errors.size(); ++i) {
+            EXPECT_NE(out[i + 1].find(errors[i]), std::string::npos) << out[i + 1];
+        }
+    }
 }
 
 TEST_F(Executable, AHugeLineCostsNoMemory) {
