@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/calculator.h"
+#include "cli/output_check.h"
 #include "cli/plot_parsing.h"
 #include "cli/usage.h"
 #include "numeric/basfun_loader.h"
@@ -44,8 +45,11 @@ int runPlot(std::span<const std::string> arguments, std::ostream& out, std::ostr
         return kUsageError;
     }
     if (std::holds_alternative<cli::HelpCommand>(command)) {
-        out << cli::usageText();
-        return out ? kSuccess : kFailure;
+        if (auto problem = cli::writeOut(out, cli::usageText())) {
+            err << cli::writeFailureMessage(*problem);
+            return kFailure;
+        }
+        return kSuccess;
     }
     const cli::PlotCommand& plot = std::get<cli::PlotCommand>(command);
     try {

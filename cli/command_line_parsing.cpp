@@ -156,7 +156,7 @@ Command parseCommandLine(std::span<const std::string> arguments) {
     }
     if (command.starts_with("-")) return UsageError{"unknown option " + quotedValue(command)};
     return UsageError{"unknown command " + quotedValue(command) +
-                      " (the commands are compute, batch, kprime and plan)"};
+                      " (the commands are compute, batch, kprime, plan and plot)"};
 }
 
 }  // namespace ormane::cli

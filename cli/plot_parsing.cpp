@@ -44,7 +44,9 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
             attached = argument.substr(equals + 1);
         }
         if (name != "--output" && name != "--size" && name != "--scale") {
-            if (argument == "--json") return UsageError{"--json is for compute, not plot"};
+            if (argument == "--json" || argument == "--report") {
+                return UsageError{argument + " is for compute, not plot"};
+            }
             compute.push_back(argument);
             continue;
         }
@@ -77,10 +79,11 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
             scaleGiven = true;
         }
     }
-    if (plot.output.empty()) return UsageError{"plot needs --output FILE.svg or FILE.png"};
+    // --help asks for nothing else: no --output is needed with it.
     Command command = parseCommandLine(compute);
-    if (auto* error = std::get_if<UsageError>(&command)) return *error;
     if (std::holds_alternative<HelpCommand>(command)) return HelpCommand{};
+    if (plot.output.empty()) return UsageError{"plot needs --output FILE.svg or FILE.png"};
+    if (auto* error = std::get_if<UsageError>(&command)) return *error;
     plot.request = std::get<ComputeCommand>(std::move(command)).request;
     return plot;
 }

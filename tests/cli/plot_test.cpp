@@ -88,6 +88,7 @@ TEST_F(Plot, WritesNothingWhenThereIsNothingToDrawAndRefusesBadOptions) {
                                                 {"--output", out, "--size", "640"},
                                                 {"--output", out, "--scale", "p"},
                                                 {"--output", out, "--json"},
+                                                {"--output", out, "--report"},
                                                 {"--output", out, "--t", "abc"},
                                                 {"--output", out, "--output", out},
                                                 {"--output", out, "--colour", "red"}}) {
@@ -96,6 +97,9 @@ TEST_F(Plot, WritesNothingWhenThereIsNothingToDrawAndRefusesBadOptions) {
     }
     EXPECT_EQ(run({"--output", (dir_ / "missing" / "x.svg").string()}), 1);
     EXPECT_NE(err_.find("cannot write"), std::string::npos) << err_;
+    // Help needs no file, wherever it is asked.
+    EXPECT_EQ(run({"--help"}), 0) << err_;
+    EXPECT_EQ(run({"--t", "2", "--help"}), 0) << err_;
 }
 
 }  // namespace
