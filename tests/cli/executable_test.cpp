@@ -37,37 +37,6 @@ TEST_F(Executable, WithoutItsLibraryItComputesNothing) {
     }
 }
 
-// A directory named as the file is a case of tests/cli/command_line_test.cpp.
-TEST_F(Executable, AnOutputOrInputThatCannotBeUsedIsAFailure) {
-    const std::string rows = file("rows.csv", "df,p2\n9,0.30\n20,0.05\n").string();
-    How full;
-    full.output = "/dev/full";
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"compute"},
-                                                      {"compute", "--json"},
-                                                      {"--help"},
-                                                      {"batch", rows}}) {
-        const Ran ran = run(program_, arguments, full);
-        EXPECT_EQ(ran.status, 1) << arguments.back();
-        EXPECT_EQ(ran.err, "ormane: cannot write the output: No space left on device\n");
-    }
-    // A reader gone, with the signal ignored: the first failed write ends the batch.
-    int ends[2];
-    ASSERT_EQ(pipe(ends), 0);
-    close(ends[0]);
-    How closed;
-    closed.outputFd = ends[1];
-    closed.ignorePipeSignal = true;
-    const Ran ran = run(program_, {"batch", rows}, closed);
-    close(ends[1]);
-    EXPECT_EQ(ran.status, 1);
-    EXPECT_EQ(ran.err, "ormane: cannot write the output: Broken pipe\n");
-    How directory;
-    directory.input = "/";
-    const Ran fromDirectory = run(program_, {"batch"}, directory);
-    EXPECT_EQ(fromDirectory.status, 1);
-    EXPECT_EQ(fromDirectory.err, "ormane: cannot read the standard input: Is a directory\n");
-}
-
 std::vector<std::string> lines(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> all;
@@ -119,6 +88,43 @@ bool holdsControl(const std::string& text) {
         }
     }
     return false;
+}
+
+// A full disk, a reader gone with the pipe signal at its default (the program must not die
+// of it: `batch | head -1`) or ignored: every command says so and exits with 1.
+TEST_F(Executable, EveryCommandFailsWhenItsOutputCannotBeWritten) {
+    How how;
+    how.input = file("rows.csv", "df,p2\n9,0.30\n20,0.05\n").string();
+    for (const std::vector<std::string>& row : table("unwritable-output.tsv")) {
+        const std::vector<std::string> arguments = words(row.at(0));
+        How full = how;
+        full.output = "/dev/full";
+        const Ran onFull = run(program_, arguments, full);
+        EXPECT_EQ(onFull.status, 1) << row[0];
+        EXPECT_EQ(onFull.err, "ormane: cannot write the output: No space left on device\n")
+            << row[0];
+        for (const bool ignored : {false, true}) {
+            int ends[2];
+            ASSERT_EQ(pipe(ends), 0);
+            close(ends[0]);
+            How closed = how;
+            closed.outputFd = ends[1];
+            closed.ignorePipeSignal = ignored;
+            const Ran ran = run(program_, arguments, closed);
+            close(ends[1]);
+            EXPECT_EQ(ran.status, 1) << row[0] << (ignored ? ", signal ignored" : "");
+            EXPECT_EQ(ran.err, "ormane: cannot write the output: Broken pipe\n") << row[0];
+        }
+    }
+}
+
+// A directory named as the file is a case of tests/cli/command_line_test.cpp.
+TEST_F(Executable, AnInputThatCannotBeReadIsAFailure) {
+    How directory;
+    directory.input = "/";
+    const Ran fromDirectory = run(program_, {"batch"}, directory);
+    EXPECT_EQ(fromDirectory.status, 1);
+    EXPECT_EQ(fromDirectory.err, "ormane: cannot read the standard input: Is a directory\n");
 }
 
 // Every command shows a value back the same way: quoted, cut, its control characters as

@@ -76,8 +76,9 @@ class ProcessTest : public ::testing::Test {
             dup2(in, 0);
             dup2(to, 1);
             dup2(errFd, 2);
-            // An ignored signal stays ignored across exec, as under `trap '' PIPE`.
-            if (how.ignorePipeSignal) std::signal(SIGPIPE, SIG_IGN);
+            // An ignored signal stays ignored across exec, as under `trap '' PIPE`; otherwise
+            // the program gets the default, whatever the test runner has.
+            std::signal(SIGPIPE, how.ignorePipeSignal ? SIG_IGN : SIG_DFL);
             if (how.withoutLibraryPath) unsetenv("LD_LIBRARY_PATH");
             execv(program.c_str(), argv.data());
             _exit(127);
