@@ -3,12 +3,17 @@
 #include <QGuiApplication>
 #include <QString>
 #include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 
 #include "cli/calculator.h"
 #include "cli/output_check.h"
 #include "cli/plot_parsing.h"
+#include "cli/quoting.h"
 #include "cli/usage.h"
+#include "cli/whole_file.h"
 #include "numeric/basfun_loader.h"
 #include "qt/drawing/drawing_painter.h"
 
@@ -28,9 +33,15 @@ int write(const cli::PlotCommand& plot, const window::Dessin& drawing, std::ostr
     static char* argv[] = {name, platformOption, offscreen, nullptr};
     int argc = 3;
     QGuiApplication application(argc, argv);
-    if (!qt::writeDrawing(drawing, QString::fromStdString(plot.output),
-                          QSize(plot.width, plot.height))) {
-        err << "ormane: cannot write " << plot.output << '\n';
+    const bool png =
+        QString::fromStdString(plot.output).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    const QByteArray bytes = qt::encodeDrawing(drawing, png, QSize(plot.width, plot.height));
+    const auto problem =
+        bytes.isEmpty()
+            ? std::optional<std::string>("the picture could not be made")
+            : cli::writeWholeFile(plot.output, std::string_view(bytes.constData(), bytes.size()));
+    if (problem) {
+        err << "ormane: cannot write " << cli::escaped(plot.output) << ": " << *problem << '\n';
         return kFailure;
     }
     return kSuccess;
