@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "cli/calculator.h"
+#include "cli/corrections.h"
 #include "cli/output_check.h"
 #include "cli/plot_parsing.h"
 #include "cli/quoting.h"
@@ -70,6 +71,7 @@ int runPlot(std::span<const std::string> arguments, std::ostream& out, std::ostr
         }
         cli::Calculator calculator;
         const Outcome outcome = calculator.compute(plot.request);
+        err << cli::correctionLines(cli::corrections(plot.request, outcome.entries));
         const window::Dessin drawing = calculator.drawing(plot.width, plot.height, plot.scale);
         if (drawing.vide() || (drawing.traits.empty() && drawing.polygones.empty())) {
             err << "ormane: nothing to draw";

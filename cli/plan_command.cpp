@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/calculator.h"
+#include "cli/corrections.h"
 #include "cli/option_reader.h"
 #include "cli/output_check.h"
 #include "cli/quoting.h"
@@ -131,7 +132,10 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
         return 1;
     }
     Calculator calculator;
-    calculator.compute(command.request);
+    const Outcome outcome = calculator.compute(command.request);
+    const std::vector<Correction> corrected = corrections(command.request, outcome.entries);
+    // Said before anything else: the observation below is read from the corrected values.
+    if (!command.json) err << correctionLines(corrected);
     const Langue langue = command.request.language.value_or(Langue::Anglais);
     const bool francais = EnFrancais(langue);
     const auto observation =
@@ -176,7 +180,7 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
         whole["achieved"] = reached ? number(r.atteinte) : Json(nullptr);
         whole["limit"] = r.issue == IssuePlan::EchecNumerique ? Json(nullptr) : number(r.limite);
         whole["reachable"] = reached;
-        report << whole.dump(2) << '\n';
+        report << withCorrections(whole.dump(2) + '\n', corrected);
     } else {
         const std::int16_t decimals = command.request.decimals.value_or(3);
         const LignesPlan lines = TextePlan(demande, r, langue, decimals);

@@ -1,12 +1,13 @@
 // The built executable in conditions only a real process meets: its library missing, a
 // full disk or a closed pipe for its output, a directory for its input, a huge line
 // that must not cost memory, and batch rows computed by several workers at once; what it
-// shows back of a value.
+// shows back of a value, and what it says of a corrected one.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -163,6 +164,41 @@ TEST_F(Executable, BatchRefusesAndEscapesControlCharactersInItsCells) {
         ASSERT_EQ(out.size(), errors.size() + 1);
         for (std::size_t i = 0; i < errors.size(); ++i) {
             EXPECT_NE(out[i + 1].find(errors[i]), std::string::npos) << out[i + 1];
+        }
+    }
+}
+
+// A value the window corrects is said on standard error, or recorded under "corrected"
+// with --json; either way the command succeeds.
+TEST_F(Executable, ACorrectedValueIsSaidOrRecorded) {
+    for (const std::vector<std::string>& row : table("corrections.tsv")) {
+        std::vector<std::string> arguments = words(row.at(0));
+        std::string said;
+        if (row.at(1) != "-") {
+            std::istringstream in(row[1]);
+            for (std::string line; std::getline(in, line, '|');) {
+                const auto first = line.find_first_not_of(' ');
+                said += line.substr(first, line.find_last_not_of(' ') - first + 1) + "\n";
+            }
+        }
+        const Ran text = run(program_, arguments);
+        EXPECT_EQ(text.status, 0) << row[0];
+        EXPECT_TRUE(text.err.starts_with(said)) << text.err;
+        EXPECT_EQ(text.err.find("was read as", said.size()), std::string::npos) << text.err;
+
+        arguments.emplace_back("--json");
+        const Ran json = run(program_, arguments);
+        EXPECT_EQ(json.status, 0) << row[0];
+        EXPECT_EQ(json.err.find("was read as"), std::string::npos) << json.err;
+        const nlohmann::ordered_json whole = nlohmann::ordered_json::parse(json.out);
+        if (row.at(2) == "-") {
+            EXPECT_FALSE(whole.contains("corrected")) << row[0];
+        } else {
+            EXPECT_EQ(whole.value("corrected", nlohmann::ordered_json()),
+                      nlohmann::ordered_json::parse(row[2]))
+                << row[0];
+            EXPECT_EQ(whole.items().begin().key(),
+                      row[0].starts_with("plan") ? "target" : "entries");
         }
     }
 }
