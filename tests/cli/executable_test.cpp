@@ -1,7 +1,7 @@
 // The built executable in conditions only a real process meets: its library missing, a
 // full disk or a closed pipe for its output, a directory for its input, a huge line
 // that must not cost memory, and batch rows computed by several workers at once; what it
-// shows back of a value, and what it says of a corrected one.
+// shows back of a value, what it says of a corrected one, and plan at its limit.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -200,6 +200,28 @@ TEST_F(Executable, ACorrectedValueIsSaidOrRecorded) {
             EXPECT_EQ(whole.items().begin().key(),
                       row[0].starts_with("plan") ? "target" : "entries");
         }
+    }
+}
+
+// At its limit a probability is out of reach, as above it; just below it is reached, at the
+// n' of prep's closed form (data/plan_limit.py). Text and JSON agree.
+TEST_F(Executable, PlanReachesAProbabilityOnlyBelowItsLimit) {
+    for (const std::vector<std::string>& row : table("plan-limit.tsv")) {
+        std::vector<std::string> arguments = words("plan " + row.at(0));
+        const bool reachable = row.at(1) == "true";
+        const Ran text = run(program_, arguments);
+        EXPECT_EQ(text.status, 0) << row[0];
+        EXPECT_NE(
+            text.out.find(reachable ? "n' = " + row.at(2) + " per cell" : "cannot be reached: "),
+            std::string::npos)
+            << row[0] << "\n"
+            << text.out;
+        EXPECT_EQ(text.out.find("not reachable within"), std::string::npos) << row[0];
+        arguments.emplace_back("--json");
+        const nlohmann::json json = nlohmann::json::parse(run(program_, arguments).out);
+        EXPECT_EQ(json.at("reachable"), reachable) << row[0];
+        EXPECT_EQ(json.at("n_future"), nlohmann::json::parse(row.at(2))) << row[0];
+        EXPECT_EQ(json.at("achieved").is_null(), !reachable) << row[0];
     }
 }
 
