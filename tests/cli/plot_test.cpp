@@ -74,6 +74,9 @@ TEST_F(Plot, WritesAnSvgThatParsesOrAPngOfTheAskedSize) {
               0)
         << err_;
     EXPECT_EQ(pngSize(png), (std::pair<std::uint32_t, std::uint32_t>{300, 200}));
+    // A value the window corrects is drawn as corrected, and said.
+    ASSERT_EQ(run({"--alpha", "0.9", "--output", svg.string()}), 0) << err_;
+    EXPECT_NE(err_.find("ormane: --alpha 0.9 was read as 0.05\n"), std::string::npos) << err_;
 }
 
 TEST_F(Plot, WritesNothingWhenThereIsNothingToDrawAndRefusesBadOptions) {
