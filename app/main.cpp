@@ -1,5 +1,6 @@
 // The ormane executable. Without a command it opens the calculator window; with one
-// (compute, batch, --help, --version) it runs the headless command line.
+// (compute, batch, kprime, plan, plot, --help, --version) it runs the command line.
+#include <csignal>
 #include <iostream>
 #include <span>
 #include <string>
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
 #endif
     }
     std::ios::sync_with_stdio(false);
+    // A reader gone (`| head`) or a file-size limit must fail the write that meets it, so
+    // that the command says so and exits with 1, rather than end the process unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     if (arguments.front() == "plot") {
 #ifdef ORMANE_WITH_WINDOW
         return ormane::app::runPlot(std::span(arguments).subspan(1), std::cout, std::cerr);

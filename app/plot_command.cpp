@@ -3,11 +3,18 @@
 #include <QGuiApplication>
 #include <QString>
 #include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 
 #include "cli/calculator.h"
+#include "cli/corrections.h"
+#include "cli/output_check.h"
 #include "cli/plot_parsing.h"
+#include "cli/quoting.h"
 #include "cli/usage.h"
+#include "cli/whole_file.h"
 #include "numeric/basfun_loader.h"
 #include "qt/drawing/drawing_painter.h"
 
@@ -27,9 +34,15 @@ int write(const cli::PlotCommand& plot, const window::Dessin& drawing, std::ostr
     static char* argv[] = {name, platformOption, offscreen, nullptr};
     int argc = 3;
     QGuiApplication application(argc, argv);
-    if (!qt::writeDrawing(drawing, QString::fromStdString(plot.output),
-                          QSize(plot.width, plot.height))) {
-        err << "ormane: cannot write " << plot.output << '\n';
+    const bool png =
+        QString::fromStdString(plot.output).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    const QByteArray bytes = qt::encodeDrawing(drawing, png, QSize(plot.width, plot.height));
+    const auto problem =
+        bytes.isEmpty()
+            ? std::optional<std::string>("the picture could not be made")
+            : cli::writeWholeFile(plot.output, std::string_view(bytes.constData(), bytes.size()));
+    if (problem) {
+        err << "ormane: cannot write " << cli::escaped(plot.output) << ": " << *problem << '\n';
         return kFailure;
     }
     return kSuccess;
@@ -44,8 +57,11 @@ int runPlot(std::span<const std::string> arguments, std::ostream& out, std::ostr
         return kUsageError;
     }
     if (std::holds_alternative<cli::HelpCommand>(command)) {
-        out << cli::usageText();
-        return out ? kSuccess : kFailure;
+        if (auto problem = cli::writeOut(out, cli::usageText())) {
+            err << cli::writeFailureMessage(*problem);
+            return kFailure;
+        }
+        return kSuccess;
     }
     const cli::PlotCommand& plot = std::get<cli::PlotCommand>(command);
     try {
@@ -55,6 +71,7 @@ int runPlot(std::span<const std::string> arguments, std::ostream& out, std::ostr
         }
         cli::Calculator calculator;
         const Outcome outcome = calculator.compute(plot.request);
+        err << cli::correctionLines(cli::corrections(plot.request, outcome.entries));
         const window::Dessin drawing = calculator.drawing(plot.width, plot.height, plot.scale);
         if (drawing.vide() || (drawing.traits.empty() && drawing.polygones.empty())) {
             err << "ormane: nothing to draw";

@@ -12,6 +12,7 @@
 #include "cli/csv.h"
 #include "cli/ordered_output.h"
 #include "cli/output_check.h"
+#include "cli/quoting.h"
 #include "cli/request_builder.h"
 #include "cli/row_workers.h"
 #include "compute/output/results_csv.h"
@@ -55,10 +56,10 @@ Columns readColumns(const std::vector<std::string>& header) {
         columns.fields.push_back(field);
         if (columns.error) continue;
         if (!field) {
-            columns.error = "unknown column \"" + name + "\" in the header (the columns are " +
-                            kKnownColumns + ")";
+            columns.error = "unknown column " + quotedValue(name) +
+                            " in the header (the columns are " + kKnownColumns + ")";
         } else if (!seen.insert(*field).second) {
-            columns.error = "column \"" + trimmed(name) + "\" appears twice in the header";
+            columns.error = "column " + quotedValue(trimmed(name)) + " appears twice in the header";
         }
     }
     return columns;
@@ -91,6 +92,12 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
         }
     }
     if (columns.error) return *columns.error;
+    for (std::size_t i = 0; i < named; ++i) {
+        if (holdsControl(record.fields[i])) {
+            return fieldName(*columns.fields[i], Naming::Column) + " " +
+                   quotedValue(record.fields[i]) + " holds a control character";
+        }
+    }
     RequestBuilder builder(Naming::Column);
     for (std::size_t i = 0; i < named; ++i) {
         // A blank cell keeps the default, as an option not given.
@@ -98,6 +105,12 @@ std::variant<Request, std::string> rowRequest(const CsvRecord& record, const Col
         if (auto error = builder.set(*columns.fields[i], record.fields[i])) return *error;
     }
     return builder.finish();
+}
+
+// A cell or a header name as the output repeats it: a control character (refused in any
+// cell) would reach a terminal or a CSV reader as it is, a NUL ending the text for many.
+std::string shown(const std::string& cell) {
+    return holdsControl(cell) ? escaped(cell) : cell;
 }
 
 // The output record of a row: its named cells, the results' cells (empty when `outcome`
@@ -161,7 +174,8 @@ int runBatch(std::istream& in, const std::string& source, std::ostream& out, std
     // A row needs no more fields than the header has: any past them are only counted.
     reader.limitFields(cells);
 
-    std::vector<std::string> outputHeader = named;
+    std::vector<std::string> outputHeader;
+    for (const std::string& name : named) outputHeader.push_back(shown(name));
     outputHeader.insert(outputHeader.end(), kResultColumns.begin(), kResultColumns.end());
     if (auto problem = writeOut(out, csvRecord(outputHeader))) return writeFailed(*problem);
 
@@ -172,6 +186,7 @@ int runBatch(std::istream& in, const std::string& source, std::ostream& out, std
         if (!number) break;  // a write failed: the batch stops there
         PendingRow row{*number, record->fields, {}};
         row.cells.resize(named.size());
+        for (std::string& cell : row.cells) cell = shown(cell);
         auto request = rowRequest(*record, columns, cells);
         if (auto* message = std::get_if<std::string>(&request)) {
             output.complete(row.number, rowText(std::move(row.cells), *message), true);

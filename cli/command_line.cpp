@@ -7,16 +7,18 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "cli/batch.h"
 #include "cli/calculator.h"
 #include "cli/command_line_parsing.h"
+#include "cli/corrections.h"
 #include "cli/kprime_report.h"
 #include "cli/output_check.h"
 #include "cli/usage.h"
-#include "kprime/kprime_text.h"
 #include "compute/output/json_report.h"
 #include "compute/output/text_report.h"
+#include "kprime/kprime_text.h"
 #include "numeric/basfun_loader.h"
 
 namespace ormane::cli {
@@ -51,16 +53,21 @@ int compute(const ComputeCommand& command, std::ostream& out, std::ostream& err)
     if (!libraryLoads(err)) return kFailure;
     Calculator calculator;
     const Outcome outcome = calculator.compute(command.request);
+    const std::vector<Correction> corrected = corrections(command.request, outcome.entries);
     std::ostringstream report;
     if (command.json) {
-        writeJsonReport(report, outcome);
+        std::ostringstream json;
+        writeJsonReport(json, outcome);
+        report << withCorrections(json.str(), corrected);
     } else if (command.report) {
         if (!outcome.report.empty()) report << outcome.report << '\n';
     } else {
         writeTextReport(report, outcome);
     }
     if (print(out, err, report.str()) != kSuccess) return kFailure;
-    // Why results are missing: the JSON says it all, the text report only shows blanks.
+    // What the window corrected, and why results are missing: the JSON says it all, the
+    // text report only shows the values used and blanks.
+    if (!command.json) err << correctionLines(corrected);
     if (!outcome.status.empty()) {
         err << "ormane: " << outcome.status << '\n';
     } else {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/quoting.h"
 #include "cli/request_builder.h"
 
 namespace ormane::cli {
@@ -30,8 +31,8 @@ Command parseCompute(std::span<const std::string> arguments) {
             continue;
         }
         if (!argument.starts_with("--")) {
-            return UsageError{"unexpected argument \"" + std::string(argument) +
-                              "\" (every value follows its option, as in --df 9)"};
+            return UsageError{"unexpected argument " + quotedValue(argument) +
+                              " (every value follows its option, as in --df 9)"};
         }
         // "--df=9" and "--df 9" both work; a value may itself begin with "-" ("--t -2.5"),
         // never with "--": that is the next option, and the value is missing.
@@ -62,7 +63,7 @@ Command parseCompute(std::span<const std::string> arguments) {
             continue;
         }
         const auto field = fieldOfOption(name);
-        if (!field) return UsageError{"unknown option \"" + std::string(argument) + "\""};
+        if (!field) return UsageError{"unknown option " + quotedValue(argument)};
         const auto value = attached ? attached : nextValue();
         if (!value) return UsageError{"--" + std::string(name) + " needs a value"};
         if (auto error = builder.set(*field, *value)) return UsageError{*error};
@@ -103,12 +104,12 @@ Command parseBatch(std::span<const std::string> arguments) {
             command.jobs = jobsCount(*value);
             if (!command.jobs) {
                 return UsageError{"--jobs takes a whole number from 1 to " +
-                                  std::to_string(kMaxJobs) + ", not \"" + *value + "\""};
+                                  std::to_string(kMaxJobs) + ", not " + quotedValue(*value)};
             }
             continue;
         }
         if (argument.starts_with("-") && argument != "-") {
-            return UsageError{"unknown option \"" + argument + "\" for batch"};
+            return UsageError{"unknown option " + quotedValue(argument) + " for batch"};
         }
         if (sourceGiven) {
             return UsageError{
@@ -153,9 +154,9 @@ Command parseCommandLine(std::span<const std::string> arguments) {
         if (auto* error = std::get_if<std::string>(&plan)) return UsageError{*error};
         return std::get<PlanCommand>(std::move(plan));
     }
-    if (command.starts_with("-")) return UsageError{"unknown option \"" + command + "\""};
-    return UsageError{"unknown command \"" + command +
-                      "\" (the commands are compute, batch, kprime and plan)"};
+    if (command.starts_with("-")) return UsageError{"unknown option " + quotedValue(command)};
+    return UsageError{"unknown command " + quotedValue(command) +
+                      " (the commands are compute, batch, kprime, plan and plot)"};
 }
 
 }  // namespace ormane::cli

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/option_reader.h"
+#include "cli/quoting.h"
 #include "numeric/number_reading.h"
 
 namespace ormane::cli {
@@ -19,7 +20,7 @@ std::optional<double> number(const std::string& value) {
 }
 
 std::string notANumber(const std::string& option, const std::string& value) {
-    return option + " must be a number, not \"" + value + "\"";
+    return option + " must be a number, not " + quotedValue(value);
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ std::variant<KprimeCommand, std::string> parseKprimeArguments(
             const bool known = name == "--df1" || name == "--df2" || name == "--lambda" ||
                                name == "--x" || name == "--p" || name == "--decimals" ||
                                name == "--lang";
-            if (!known) return "unknown option \"" + name + "\" for kprime";
+            if (!known) return "unknown option " + quotedValue(name) + " for kprime";
             if (!value) return name + " needs a value";
 
             auto twice = [&name] { return name + " is given twice"; };
@@ -50,14 +51,15 @@ std::variant<KprimeCommand, std::string> parseKprimeArguments(
                 }
                 df = number(*value);
                 if (!df) return notANumber(name, *value) + " (or inf)";
-                if (!(*df > 0)) return name + " must be positive (or inf), not \"" + *value + "\"";
+                if (!(*df > 0))
+                    return name + " must be positive (or inf), not " + quotedValue(*value);
             } else if (name == "--lambda" || name == "--x" || name == "--p") {
                 std::optional<double>& v = name == "--lambda" ? lambda : (name == "--x" ? x : p);
                 if (v) return twice();
                 v = number(*value);
                 if (!v) return notANumber(name, *value);
                 if (name == "--p" && !(*v > 0 && *v < 1)) {
-                    return "--p must lie strictly between 0 and 1, not \"" + *value + "\"";
+                    return "--p must lie strictly between 0 and 1, not " + quotedValue(*value);
                 }
             } else if (name == "--decimals") {
                 if (decimalsGiven) return twice();
@@ -68,7 +70,8 @@ std::variant<KprimeCommand, std::string> parseKprimeArguments(
                     digits.find_first_not_of("0123456789") == std::string_view::npos;
                 const int n = oneOrTwo ? std::stoi(std::string(digits)) : 0;
                 if (n < 1 || n > 15) {
-                    return "--decimals must be a whole number from 1 to 15, not \"" + *value + "\"";
+                    return "--decimals must be a whole number from 1 to 15, not " +
+                           quotedValue(*value);
                 }
                 command.decimals = static_cast<std::int16_t>(n);
             } else {
@@ -76,7 +79,7 @@ std::variant<KprimeCommand, std::string> parseKprimeArguments(
                 languageGiven = true;
                 const std::string_view code = withoutBlanks(*value);
                 if (code != "en" && code != "fr")
-                    return "--lang must be en or fr, not \"" + *value + "\"";
+                    return "--lang must be en or fr, not " + quotedValue(*value);
                 command.language = code == "en" ? Langue::Anglais : Langue::Francais;
             }
             return std::nullopt;

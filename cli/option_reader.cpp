@@ -1,5 +1,7 @@
 #include "cli/option_reader.h"
 
+#include "cli/quoting.h"
+
 namespace ormane::cli {
 
 std::optional<std::string> readOptions(
@@ -13,8 +15,8 @@ std::optional<std::string> readOptions(
             continue;
         }
         if (!argument.starts_with("--")) {
-            return "unexpected argument \"" + argument +
-                   "\" (every value follows its option, as in " + std::string(example) + ")";
+            return "unexpected argument " + quotedValue(argument) +
+                   " (every value follows its option, as in " + std::string(example) + ")";
         }
         Option option{argument, argument, std::nullopt};
         if (const auto equals = argument.find('='); equals != std::string::npos) {

@@ -5,8 +5,10 @@
 #include <sstream>
 
 #include "cli/calculator.h"
+#include "cli/corrections.h"
 #include "cli/option_reader.h"
 #include "cli/output_check.h"
+#include "cli/quoting.h"
 #include "cli/request_builder.h"
 #include "compute/plan_observation.h"
 #include "compute/status_line.h"
@@ -44,16 +46,16 @@ std::optional<std::string> readTarget(std::string_view text, CiblePlan& target) 
             return std::nullopt;
         }
     }
-    return "--target must be prep, psrep or ppreprep, not \"" + std::string(text) + "\"";
+    return "--target must be prep, psrep or ppreprep, not " + quotedValue(text);
 }
 
 std::optional<std::string> readProbability(const std::string& text, double& probability) {
     const EntreeLue read = LitEntree(text);
     if (read.lecture != Lecture::CommeEcrite) {
-        return "--probability \"" + text + "\" is not a number";
+        return "--probability " + quotedValue(text) + " is not a number";
     }
     if (!(read.valeur > 0 && read.valeur < 1)) {
-        return "--probability must be strictly between 0 and 1, not \"" + text + "\"";
+        return "--probability must be strictly between 0 and 1, not " + quotedValue(text);
     }
     probability = read.valeur;
     return std::nullopt;
@@ -65,7 +67,7 @@ std::optional<std::string> readCells(const std::string& text, std::int32_t& cell
     if (read.lecture != Lecture::CommeEcrite || !(k >= 1 && k <= kCellulesMaximum) ||
         k != std::floor(k)) {
         return "--cells must be a whole number from 1 to " + std::to_string(kCellulesMaximum) +
-               ", not \"" + text + "\"";
+               ", not " + quotedValue(text);
     }
     cells = static_cast<std::int32_t>(k);
     return std::nullopt;
@@ -112,7 +114,7 @@ std::variant<PlanCommand, std::string> parsePlan(std::span<const std::string> ar
             }
             const auto field = fieldOfOption(name);
             if (!field || !sharedWithCompute(*field)) {
-                return "unknown option \"" + option.argument + "\" for plan";
+                return "unknown option " + quotedValue(option.argument) + " for plan";
             }
             if (!value) return "--" + name + " needs a value";
             return builder.set(*field, *value);
@@ -130,7 +132,10 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
         return 1;
     }
     Calculator calculator;
-    calculator.compute(command.request);
+    const Outcome outcome = calculator.compute(command.request);
+    const std::vector<Correction> corrected = corrections(command.request, outcome.entries);
+    // Said before anything else: the observation below is read from the corrected values.
+    if (!command.json) err << correctionLines(corrected);
     const Langue langue = command.request.language.value_or(Langue::Anglais);
     const bool francais = EnFrancais(langue);
     const auto observation =
@@ -175,7 +180,7 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
         whole["achieved"] = reached ? number(r.atteinte) : Json(nullptr);
         whole["limit"] = r.issue == IssuePlan::EchecNumerique ? Json(nullptr) : number(r.limite);
         whole["reachable"] = reached;
-        report << whole.dump(2) << '\n';
+        report << withCorrections(whole.dump(2) + '\n', corrected);
     } else {
         const std::int16_t decimals = command.request.decimals.value_or(3);
         const LignesPlan lines = TextePlan(demande, r, langue, decimals);

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "cli/quoting.h"
+
 namespace ormane::cli {
 
 namespace {
@@ -42,7 +44,9 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
             attached = argument.substr(equals + 1);
         }
         if (name != "--output" && name != "--size" && name != "--scale") {
-            if (argument == "--json") return UsageError{"--json is for compute, not plot"};
+            if (argument == "--json" || argument == "--report") {
+                return UsageError{argument + " is for compute, not plot"};
+            }
             compute.push_back(argument);
             continue;
         }
@@ -58,11 +62,11 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
             if (sizeGiven) return UsageError{"--size is given twice"};
             const auto size = readSize(*value);
             if (!size) {
-                return UsageError{"--size takes WIDTHxHEIGHT in pixels, from " +
-                                  std::to_string(kSmallestPlotWidth) + "x" +
-                                  std::to_string(kSmallestPlotHeight) + " to " +
-                                  std::to_string(kLargestPlotSide) + "x" +
-                                  std::to_string(kLargestPlotSide) + ", not \"" + *value + "\""};
+                return UsageError{
+                    "--size takes WIDTHxHEIGHT in pixels, from " +
+                    std::to_string(kSmallestPlotWidth) + "x" + std::to_string(kSmallestPlotHeight) +
+                    " to " + std::to_string(kLargestPlotSide) + "x" +
+                    std::to_string(kLargestPlotSide) + ", not " + quotedValue(*value)};
             }
             plot.width = size->first;
             plot.height = size->second;
@@ -70,15 +74,16 @@ std::variant<PlotCommand, HelpCommand, UsageError> parsePlot(
         } else {
             if (scaleGiven) return UsageError{"--scale is given twice"};
             if (*value != "t" && *value != "effect")
-                return UsageError{"--scale takes t or effect, not \"" + *value + "\""};
+                return UsageError{"--scale takes t or effect, not " + quotedValue(*value)};
             plot.scale = *value == "effect" ? EchelleImage::Effet : EchelleImage::T;
             scaleGiven = true;
         }
     }
-    if (plot.output.empty()) return UsageError{"plot needs --output FILE.svg or FILE.png"};
+    // --help asks for nothing else: no --output is needed with it.
     Command command = parseCommandLine(compute);
-    if (auto* error = std::get_if<UsageError>(&command)) return *error;
     if (std::holds_alternative<HelpCommand>(command)) return HelpCommand{};
+    if (plot.output.empty()) return UsageError{"plot needs --output FILE.svg or FILE.png"};
+    if (auto* error = std::get_if<UsageError>(&command)) return *error;
     plot.request = std::get<ComputeCommand>(std::move(command)).request;
     return plot;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/option_reader.h"
+#include "cli/quoting.h"
 #include "numeric/number_reading.h"
 
 namespace ormane::cli {
@@ -40,31 +41,6 @@ const FieldNames& namesOf(Field field) {
         if (names.field == field) return names;
     }
     return kNames.front();  // unreachable: every field is listed
-}
-
-// A value in a message: quoted, control bytes shown as \xNN (a NUL would end the line for
-// many readers), a long text cut without splitting a UTF-8 character.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::size_t end = text.size();
-    if (end > kShown) {
-        end = kShown;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) --end;
-    }
-    std::string shown = "\"";
-    for (const char c : text.substr(0, end)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20U || byte == 0x7FU) {
-            constexpr std::string_view kHex = "0123456789ABCDEF";
-            shown += "\\x";
-            shown += kHex[byte >> 4U];
-            shown += kHex[byte & 0x0FU];
-        } else {
-            shown += c;
-        }
-    }
-    if (end < text.size()) shown += "...";
-    return shown + "\"";
 }
 
 // The fields typed into a number box; the others are choices.
@@ -122,7 +98,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
     // The window would read such a text as some other number ("abc" as 0): refused rather
     // than computed for a value nobody typed. A blank keeps its usual meaning.
     if (isNumber(field) && LitEntree(value).lecture == Lecture::Autrement) {
-        return name(field) + " " + quoted(value) + " is not a number";
+        return name(field) + " " + quotedValue(value) + " is not a number";
     }
 
     if (const auto statistic = statisticOf(field)) {
@@ -159,7 +135,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
             case Field::AlphaTails: {
                 const auto choice = withoutBlanks(value);
                 if (choice != "1" && choice != "2") {
-                    return name(field) + " must be 1 or 2, not " + quoted(value);
+                    return name(field) + " must be 1 or 2, not " + quotedValue(value);
                 }
                 request_.alphaTails = choice == "1" ? 1 : 2;
                 break;
@@ -177,7 +153,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
                 const auto digits = withoutBlanks(value);
                 if (digits.size() != 1 || digits[0] < '2' || digits[0] > '9') {
                     return name(field) + " must be a whole number from 2 to 9, not " +
-                           quoted(value);
+                           quotedValue(value);
                 }
                 request_.decimals = static_cast<std::int16_t>(digits[0] - '0');
                 break;
@@ -185,7 +161,7 @@ std::optional<std::string> RequestBuilder::set(Field field, std::string value) {
             case Field::Language: {
                 const auto code = withoutBlanks(value);
                 if (code != "en" && code != "fr") {
-                    return name(field) + " must be en or fr, not " + quoted(value);
+                    return name(field) + " must be en or fr, not " + quotedValue(value);
                 }
                 request_.language = code == "en" ? Langue::Anglais : Langue::Francais;
                 break;

@@ -51,9 +51,10 @@ const std::string& usageText() {
 
 The command line runs the window's own code on a hidden window: each value is the text
 you would type into the matching box, read the way the window reads it ("1,5" and "3/4"
-work), and corrected the way the window corrects it. A value the window would read as
-some other number ("abc", "1e309", "0x10") is refused. It never reads or writes your
-saved settings.
+work), and corrected the way the window corrects it; a correction is said on standard
+error ("--alpha 0.9 was read as 0.05"), or under "corrected" with --json. A value the
+window would read as some other number ("abc", "1e309", "0x10") is refused. It never
+reads or writes your saved settings.
 
 compute options (a value may also be attached: --df=9; a value never starts with --):
   --df TEXT                 degrees of freedom of the observed experiment (default 9)
@@ -95,7 +96,9 @@ plot takes the compute options (not --json) and draws what the window's Graph pa
   --size WxH                its size in pixels (default 640x280; 200x120 to 4000x4000)
   --scale t|effect          the future experiment's t (the default) or its effect size,
                             the observed effect's kind and value as --d or --raw give them
-It writes nothing, and exits with 1, when there is nothing to draw.
+It writes nothing, and exits with 1, when there is nothing to draw. The file is written
+whole or not at all: a failed write leaves the file that was there as it was. A symbolic
+link is written through (a link to no file is refused).
 
 batch reads CSV from FILE, or from the standard input when FILE is - or absent. Its header
 names any of these columns, in any order (empty cells at its end are ignored):
@@ -108,7 +111,8 @@ the input columns and adds
 with the shortest digits that read back exactly, empty where there is no result. A bad
 row (a value that is not a number, a line longer than 64 KiB, more fields than the
 header), or one for which nothing could be computed or a result failed numerically, gets
-the reason in the error column and the other rows go on.
+the reason in the error column and the other rows go on; a cell holding a control
+character is refused, and repeated with the character written as \xNN.
   --jobs N                  compute N rows at once (N from 1 to 256; default: one per
                             processor core); the rows still go out in input order, and
                             the output is the same whatever N
@@ -139,12 +143,13 @@ plan finds the smallest whole n' from 2 to 1000000000 per cell; a P at or above 
 limit cannot be reached, and plan says so (status 0).
 
 Exit status:
-  0  computed (plot: the picture written); a result may be missing because of the entries
-     (no observed effect, say)
+  0  computed (plot: the picture written), a corrected value included; a result may be
+     missing because of the entries (no observed effect, say)
   1  nothing could be computed, a result failed numerically, or a batch row failed;
      libbasfun.so cannot be loaded (nothing is computed, batch writes no row); the
-     input cannot be read or the output cannot be written (said on standard error; batch
-     stops there); plot has nothing to draw or cannot write its file
+     input cannot be read or the output cannot be written (a full disk, a reader gone as
+     with | head: said on standard error; batch stops there); plot has nothing to draw or
+     cannot write its file (a file already there is left as it was)
   2  usage error, a value that is not a number included
 )";
         std::vector<std::string> keys;

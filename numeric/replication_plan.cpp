@@ -33,17 +33,21 @@ double ProbabiliteCible(const DemandePlan& demande, std::int64_t nFutur, CodeErr
     return 0;
 }
 
-double LimiteCible(const DemandePlan& demande, CodeErreur& erreur) {
+namespace {
+
+// The observation's one-tailed p, P(T_df <= -|t|): the distance of every limit to 1.
+double UnilateralObserve(const DemandePlan& demande, CodeErreur& erreur) {
     const double p1 =
         RepartitionStudent(-std::fabs(demande.t), demande.df, kPrecisionStudent, erreur);
-    if (erreur != kSucces) {
-        erreur = kEchec;
-        return 0;
-    }
-    return 1.0 - p1;
+    if (erreur != kSucces) erreur = kEchec;
+    return p1;
 }
 
-namespace {
+// How far the computed one-tailed p may stand from the true one: relatively, the precision
+// of Student's distribution; absolutely, a double's spacing near 1, where P itself is
+// rounded and to which a t found from a typed p reproduces that p.
+constexpr double kEcartRelatifLimite = 1e-12;
+constexpr double kEcartAbsoluLimite = 0x1p-52;
 
 bool DemandeValide(const DemandePlan& d) {
     return d.df > 0 && std::isfinite(d.df) && std::isfinite(d.t) && d.cellules >= 1 &&
@@ -52,13 +56,28 @@ bool DemandeValide(const DemandePlan& d) {
 
 }  // namespace
 
+double LimiteCible(const DemandePlan& demande, CodeErreur& erreur) {
+    const double p1 = UnilateralObserve(demande, erreur);
+    return erreur == kSucces ? 1.0 - p1 : 0;
+}
+
 ResultatPlan PlanifieReplique(const DemandePlan& demande) {
     ResultatPlan r;
     if (!DemandeValide(demande)) return r;
     r.nObserve = NombreObserveParCellule(demande.df, demande.cellules);
     CodeErreur erreur = kSucces;
-    r.limite = LimiteCible(demande, erreur);
+    const double p1 = UnilateralObserve(demande, erreur);
     if (erreur != kSucces) return r;
+    r.limite = 1.0 - p1;
+    // Every target stays below its limit whatever n' (prep equals it at every n' when t is
+    // 0), so a P at the limit is no more reachable than one above it. P and the limit are
+    // compared by their distances to 1, both exact there to the last bits (1 - P is exact
+    // for P >= 1/2, and P below 1/2 is below every limit); a P within the limit's own error
+    // counts as at it.
+    if (1.0 - demande.probabilite <= p1 + std::max(kEcartRelatifLimite * p1, kEcartAbsoluLimite)) {
+        r.issue = IssuePlan::LimiteAtteinte;
+        return r;
+    }
 
     bool echec = false;
     const auto atteint = [&](std::int64_t nFutur, double& valeur) {
@@ -78,13 +97,8 @@ ResultatPlan PlanifieReplique(const DemandePlan& demande) {
     };
 
     double valeur = 0;
-    // The smallest experiment may already be enough, even for a P at the limit's rounding.
     if (atteint(kNFuturMinimum, valeur)) return trouve(kNFuturMinimum, valeur);
     if (echec) return r;
-    if (demande.probabilite >= r.limite) {
-        r.issue = IssuePlan::LimiteAtteinte;
-        return r;
-    }
     // Bracket: bas never reaches P, haut does.
     std::int64_t bas = kNFuturMinimum;
     std::int64_t haut = kNFuturMinimum;

@@ -31,7 +31,7 @@ struct DemandePlan {
 
 enum class IssuePlan {
     Atteinte,        // n' found
-    LimiteAtteinte,  // P is at or above the limit: no n' reaches it
+    LimiteAtteinte,  // P is at or above the limit (within its error): no n' reaches it
     HorsDePortee,    // below the limit, but not within kNFuturMaximum per cell
     EchecNumerique,  // a probability could not be computed (alpha or gamma 0 included)
 };

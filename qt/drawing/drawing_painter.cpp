@@ -1,5 +1,6 @@
 #include "qt/drawing/drawing_painter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -77,34 +78,44 @@ void paintDrawing(QPainter& painter, const window::Dessin& drawing, const QSizeF
     painter.restore();
 }
 
-bool writeDrawing(const window::Dessin& drawing, const QString& path, QSize size) {
+QByteArray encodeDrawing(const window::Dessin& drawing, bool png, QSize size) {
     if (!size.isValid() || size.isEmpty()) size = QSize(drawing.largeur, drawing.hauteur);
-    if (size.isEmpty()) return false;
-    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    if (size.isEmpty()) return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    if (png) {
         QImage image(size, QImage::Format_ARGB32);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
             paintDrawing(painter, drawing, QSizeF(size));
         }
-        return image.save(path, "PNG");
-    }
-    // QSvgGenerator reports no failure of its own: check that the file can be written.
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) return false;
+        return image.save(&buffer, "PNG") ? bytes : QByteArray();
     }
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(QStringLiteral("Ormane"));
     svg.setDescription(toQString(drawing.description));
     QPainter painter;
-    if (!painter.begin(&svg)) return false;
+    if (!painter.begin(&svg)) return {};
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     paintDrawing(painter, drawing, QSizeF(size));
-    return painter.end();
+    return painter.end() ? bytes : QByteArray();
+}
+
+bool writeDrawing(const window::Dessin& drawing, const QString& path, QSize size) {
+    const QByteArray bytes =
+        encodeDrawing(drawing, path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), size);
+    if (bytes.isEmpty()) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
+    // Buffered bytes meet a full disk only here.
+    if (!file.flush()) return false;
+    file.close();
+    return file.error() == QFileDevice::NoError;
 }
 
 }  // namespace ormane::qt

@@ -1,9 +1,10 @@
 // Runs a program as a child process in a temporary folder of its own, for the tests that need
-// a real process: its standard streams redirected to files (or a given descriptor), its exit
-// status or signal, and its peak memory.
+// a real process: its standard streams redirected to files (or a given descriptor), a
+// file-size limit or an unprivileged user, its exit status or signal, and its peak memory.
 #pragma once
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,8 @@ struct How {
     int outputFd = -1;                // instead of `output`
     bool ignorePipeSignal = false;
     bool withoutLibraryPath = false;
+    rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes, as `ulimit -f` sets it
+    bool unprivileged = false;             // run as nobody when the tests run as root
 };
 
 class ProcessTest : public ::testing::Test {
@@ -76,8 +79,20 @@ class ProcessTest : public ::testing::Test {
             dup2(in, 0);
             dup2(to, 1);
             dup2(errFd, 2);
-            // An ignored signal stays ignored across exec, as under `trap '' PIPE`.
-            if (how.ignorePipeSignal) std::signal(SIGPIPE, SIG_IGN);
+            // An ignored signal stays ignored across exec, as under `trap '' PIPE`; otherwise
+            // the program gets the default, whatever the test runner has.
+            std::signal(SIGPIPE, how.ignorePipeSignal ? SIG_IGN : SIG_DFL);
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit size{how.fileSizeLimit, how.fileSizeLimit};
+            if (how.fileSizeLimit != RLIM_INFINITY && setrlimit(RLIMIT_FSIZE, &size) != 0) {
+                _exit(126);
+            }
+            // Root writes into a read-only folder: the folder's permissions need a user.
+            constexpr uid_t kNobody = 65534;
+            if (how.unprivileged && geteuid() == 0 &&
+                (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+                _exit(126);
+            }
             if (how.withoutLibraryPath) unsetenv("LD_LIBRARY_PATH");
             execv(program.c_str(), argv.data());
             _exit(127);

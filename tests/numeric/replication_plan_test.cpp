@@ -155,13 +155,31 @@ TEST(PlanifieReplique, ATargetAtOrAboveItsLimitCannotBeReached) {
     }
 }
 
-TEST(PlanifieReplique, WithoutAnEffectNothingAboveOneHalfIsReached) {
+// prep is 1/2 at any size, its limit too: 1/2 itself is out of reach, as the limit always is.
+TEST(PlanifieReplique, WithoutAnEffectNothingFromOneHalfOnIsReached) {
     DemandePlan d{.t = 0, .df = 9, .cible = CiblePlan::Prep, .probabilite = 0.4};
-    EXPECT_EQ(PlanifieReplique(d).nFutur, kNFuturMinimum);  // prep is 1/2 at any size
-    d.probabilite = 0.6;
-    const ResultatPlan r = PlanifieReplique(d);
-    EXPECT_EQ(r.issue, IssuePlan::LimiteAtteinte);
-    EXPECT_EQ(r.limite, 0.5);
+    EXPECT_EQ(PlanifieReplique(d).nFutur, kNFuturMinimum);
+    for (const double P : {0.5, 0.6}) {
+        d.probabilite = P;
+        const ResultatPlan r = PlanifieReplique(d);
+        EXPECT_EQ(r.issue, IssuePlan::LimiteAtteinte) << P;
+        EXPECT_EQ(r.limite, 0.5);
+    }
+}
+
+// The limit of an observation typed as a p is that p's complement, which a user types as P:
+// a t found to the last digit (Boost.Math) gives a limit a rounding away from it, still at it.
+TEST(PlanifieReplique, APTypedAsTheLimitIsAtIt) {
+    for (const double df : {3.0, 20.0, 1000.0}) {
+        for (const double P : {0.6, 0.975, 0.995, 0.9999}) {
+            const double t = boost::math::quantile(boost::math::students_t(df), P);
+            for (const CiblePlan cible : {CiblePlan::Prep, CiblePlan::Psrep, CiblePlan::Ppreprep}) {
+                const DemandePlan d{.t = t, .df = df, .cible = cible, .probabilite = P};
+                EXPECT_EQ(PlanifieReplique(d).issue, IssuePlan::LimiteAtteinte)
+                    << df << " " << P << " " << static_cast<int>(cible);
+            }
+        }
+    }
 }
 
 TEST(PlanifieReplique, RefusedRequestsAndFailedProbabilitiesGiveNoSize) {
