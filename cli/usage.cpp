@@ -59,17 +59,21 @@ reads or writes your saved settings.
 compute options (a value may also be attached: --df=9; a value never starts with --):
   --df TEXT                 degrees of freedom of the observed experiment (default 9)
   --t TEXT                  the observed statistic: a Student t,
-  --F TEXT                    or an F,
+  --F TEXT                    or an F(1, df) (one numerator degree of freedom: the
+                              square of a t),
   --p2 TEXT                   or a two-tailed p (default --p2 0.30),
-  --p1 TEXT                   or a one-tailed p; give at most one of the four
+  --p1 TEXT                   or a one-tailed p (half the two-tailed one, at most 0.5;
+                              an effect against the expected direction is entered as
+                              a negative t); give at most one of the four
   --future C DFR            predict a future experiment whose cell counts are multiplied
                             by C, with DFR degrees of freedom (default: a plain replication)
   --alpha TEXT              significance level of psrep (default 0.05)
   --alpha-tails 1|2         alpha is one-tailed (1) or two-tailed (2, the default)
   --gamma TEXT              the level gamma of ppreprep (default 0.90)
-  --estimate-level TEXT     guarantee, in percent, of the interval estimate of the
-                            effect size (default 95)
-  --prediction-level TEXT   guarantee, in percent, of the prediction intervals (default 95)
+  --estimate-level TEXT     probability level, in percent, of the interval estimate of
+                            the effect size (default 95)
+  --prediction-level TEXT   probability level, in percent, of the prediction intervals
+                            (default 95)
   --d TEXT                  the observed effect is standardized (d) and equals TEXT
   --raw TEXT                the observed effect is raw (unstandardized) and equals TEXT;
                             give at most one of --d and --raw. Without either, no

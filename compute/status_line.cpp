@@ -116,14 +116,15 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
             return francais ? "entrez gamma pour calculer ppreprep"
                             : "enter gamma to compute ppreprep";
         case Raison::GarantieHorsLimites:
-            return francais ? nom + " : la garantie doit être comprise entre 50 et 100 %"
-                            : nom + ": the guarantee must lie between 50 and 100 %";
+            return francais
+                       ? nom + " : le niveau de probabilité doit être compris entre 50 et 100 %"
+                       : nom + ": the probability level must lie between 50 and 100 %";
         case Raison::GarantieTotale:
             return francais ? nom + " : à 100 % l'intervalle contient toutes les valeurs possibles"
                             : nom + ": at 100 % the interval holds every possible value";
         case Raison::GarantieEffetMoitie:
-            return francais ? nom + " : la garantie doit dépasser 50 %"
-                            : nom + ": the guarantee must lie above 50 %";
+            return francais ? nom + " : le niveau de probabilité doit dépasser 50 %"
+                            : nom + ": the probability level must lie above 50 %";
         case Raison::EffetAbsent:
             return francais ? nom + " : entrez le d observé ou l'effet brut observé"
                             : nom + ": enter the observed d or raw effect";

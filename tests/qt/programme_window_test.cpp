@@ -160,8 +160,8 @@ class ProgrammeWindowTest : public qt::testing::WindowTest {
         size = w_->window()->size();
         // A status line longer than the window: cut, and shown whole as its tooltip.
         const std::string longest =
-            "prediction interval of the effect size: enter the observed effect and a guarantee "
-            "between 50 and 100 %, " +
+            "prediction interval of the effect size: the probability level must lie between 50 "
+            "and 100 %, " +
             std::string(200, 'x');
         F().label("EtiEtat").setCaption(longest);
         auto* status = control<QLabel>("EtiEtat");
