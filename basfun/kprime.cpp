@@ -1,7 +1,6 @@
 #include "kprime.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include "fonction_incomplete.h"
 #include "integrale_kprime.h"
 #include "integrale_par_student.h"
+#include "motif_binaire.h"
 #include "poids_melange.h"
 #include "queues_kprime.h"
 #include "serie_depuis_zero.h"
@@ -237,9 +237,8 @@ class Souvenirs {
     template <class Calcul>
     double Valeur(bool superieure, double x, double nu1, double nu2, double lambda,
                   std::int32_t& statut, const Calcul& calcul) {
-        const Cle cle{superieure, std::bit_cast<std::uint64_t>(x),
-                      std::bit_cast<std::uint64_t>(nu1), std::bit_cast<std::uint64_t>(nu2),
-                      std::bit_cast<std::uint64_t>(lambda)};
+        const Cle cle{superieure, MotifBinaire(x), MotifBinaire(nu1), MotifBinaire(nu2),
+                      MotifBinaire(lambda)};
         for (std::size_t i = 0; i < nombre_; ++i) {
             if (souvenirs_[i].cle == cle) {
                 statut = souvenirs_[i].statut;

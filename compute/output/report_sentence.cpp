@@ -8,6 +8,7 @@
 #include "compute/entry_names.h"
 #include "compute/read_entry.h"
 #include "compute/results_table.h"
+#include "numeric/portable_chars.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -34,7 +35,7 @@ struct Conventions {
 std::string Chiffres(double valeur, int decimales) {
     char tampon[400];
     const auto fin =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
+        EcritDouble(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
     return std::string(tampon, fin.ptr);
 }
 
@@ -78,7 +79,7 @@ std::string Court(double valeur, const Conventions& langue, bool probabilite = f
 double Arrondi(double valeur, int decimales) {
     const std::string chiffres = Chiffres(valeur, decimales);
     double lu = 0;
-    std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), lu);
+    LitDouble(chiffres.data(), chiffres.data() + chiffres.size(), lu);
     return lu;
 }
 
@@ -93,7 +94,7 @@ std::string ValeurP(double p, const Conventions& langue) {
 std::string Scientifique(double valeur, const Conventions& langue) {
     char tampon[64];
     const auto fin =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 1);
+        EcritDouble(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 1);
     const std::string chiffres(tampon, fin.ptr);
     const auto e = chiffres.find('e');
     int exposant = 0;
