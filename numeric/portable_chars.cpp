@@ -1,7 +1,6 @@
 #include "portable_chars.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -74,35 +73,45 @@ bool Commence(const char* p, const char* fin, const char* mot) {
     return true;
 }
 
-// The end of the longest text from_chars reads as a number, or nullptr: an optional minus,
-// then inf, infinity, nan, nan(...), or digits with an optional point and exponent.
-const char* FinDuNombre(const char* p, const char* fin, bool hexadecimal) {
+// What from_chars reads at the start of a text: where it ends (nullptr: nothing is read),
+// whether it is an infinity or a NaN written out, and whether a digit other than 0 is in it.
+struct Lecture {
+    const char* fin = nullptr;
+    bool litteral = false;
+    bool nonNul = false;
+};
+
+// An optional minus, then inf, infinity, nan, nan(...), or digits with an optional point and
+// exponent: the longest of these.
+Lecture Lit(const char* p, const char* fin, bool hexadecimal) {
+    Lecture l;
     if (p != fin && *p == '-') ++p;
-    if (Commence(p, fin, "infinity")) return p + 8;
-    if (Commence(p, fin, "inf")) return p + 3;
+    if (Commence(p, fin, "infinity")) return {p + 8, true, true};
+    if (Commence(p, fin, "inf")) return {p + 3, true, true};
     if (Commence(p, fin, "nan")) {
         p += 3;
         const char* q = p;
         if (q != fin && *q == '(') {
             ++q;
             while (q != fin && (std::isalnum(static_cast<unsigned char>(*q)) || *q == '_')) ++q;
-            if (q != fin && *q == ')') return q + 1;
+            if (q != fin && *q == ')') return {q + 1, true, true};
         }
-        return p;
+        return {p, true, true};
     }
     bool chiffres = false;
-    while (p != fin && Chiffre(*p, hexadecimal)) {
-        ++p;
-        chiffres = true;
-    }
-    if (p != fin && *p == '.') {
-        ++p;
+    auto lisChiffres = [&] {
         while (p != fin && Chiffre(*p, hexadecimal)) {
+            if (*p != '0') l.nonNul = true;
             ++p;
             chiffres = true;
         }
+    };
+    lisChiffres();
+    if (p != fin && *p == '.') {
+        ++p;
+        lisChiffres();
     }
-    if (!chiffres) return nullptr;
+    if (!chiffres) return l;
     const char marque = hexadecimal ? 'p' : 'e';
     if (p != fin && (*p | 0x20) == marque) {
         const char* q = p + 1;
@@ -112,7 +121,8 @@ const char* FinDuNombre(const char* p, const char* fin, bool hexadecimal) {
             p = q;
         }
     }
-    return p;
+    l.fin = p;
+    return l;
 }
 
 // Significant digits and the exponent of the first: 1.25e+03 is {"125", 3}.
@@ -216,23 +226,22 @@ std::to_chars_result EcritDouble(char* debut, char* fin, double valeur) {
 std::from_chars_result LitDouble(const char* debut, const char* fin, double& valeur,
                                  std::chars_format format) {
     const bool hexadecimal = format == std::chars_format::hex;
-    const char* finNombre = FinDuNombre(debut, fin, hexadecimal);
-    if (finNombre == nullptr) return {debut, std::errc::invalid_argument};
-    std::string texte(debut, finNombre);
+    const Lecture lecture = Lit(debut, fin, hexadecimal);
+    if (lecture.fin == nullptr) return {debut, std::errc::invalid_argument};
+    std::string texte(debut, lecture.fin);
     const std::size_t signe = !texte.empty() && texte[0] == '-' ? 1 : 0;
-    if (hexadecimal && signe < texte.size() &&
-        (Chiffre(texte[signe], true) || texte[signe] == '.')) {
+    if (hexadecimal && !lecture.litteral) {
         // strtod reads hexadecimal digits after "0x", the sign before it.
         texte.insert(signe, "0x");
     }
-    errno = 0;
     const double lu = std::strtod(texte.c_str(), nullptr);
-    // Beyond the doubles, or so small that nothing of it is left: the value is not written.
-    if (errno == ERANGE && (lu == 0 || std::isinf(lu))) {
-        return {finNombre, std::errc::result_out_of_range};
+    // Beyond the doubles, or so small that nothing of it is left: the value is not written
+    // (whether or not the C library says so in errno).
+    if ((std::isinf(lu) && !lecture.litteral) || (lu == 0 && lecture.nonNul)) {
+        return {lecture.fin, std::errc::result_out_of_range};
     }
     valeur = lu;
-    return {finNombre, std::errc{}};
+    return {lecture.fin, std::errc{}};
 }
 
 }  // namespace bibliotheque_c

@@ -5,9 +5,9 @@
 #include <boost/math/special_functions/gamma.hpp>
 #include <cfloat>
 #include <cmath>
-#include <numbers>
 
 #include "boost_policy.h"
+#include "long_double_functions.h"
 namespace ormane {
 namespace {
 
@@ -27,10 +27,10 @@ using Long = long double;
 // z with Phi(z) = q <= 1/2: the inverse complementary error function, then one third-order
 // correction step in long double on erfc, which brings it to the last bit.
 double QuantileNormalBas(double q) {
-    const Long racine2 = std::numbers::sqrt2_v<Long>;
+    const Long racine2 = longs::kRacine2;
     Long z = -racine2 * bm::erfc_inv(2 * q, Politique());
     const Long F = 0.5L * std::erfc(-z / racine2);
-    const Long densite = std::exp(-z * z / 2) / std::sqrt(2 * std::numbers::pi_v<Long>);
+    const Long densite = std::exp(-z * z / 2) / std::sqrt(2 * longs::kPi);
     const Long r = (F - q) / densite;
     z -= r / (1 + z * r / 2);
     return static_cast<double>(z);
@@ -42,8 +42,7 @@ double QuantileNormalBas(double q) {
 Long LogABDemi(double a) {
     if (a >= 0.01) {
         const Long al = a;
-        return std::log(al * std::sqrt(std::numbers::pi_v<Long>) *
-                        bm::tgamma_delta_ratio(al, 0.5L, Politique()));
+        return std::log(al * std::sqrt(longs::kPi) * bm::tgamma_delta_ratio(al, 0.5L, Politique()));
     }
     // ln Gamma(1 + a) = -gamma a + sum_k>=2 (-1)^k zeta(k) a^k / k, and
     // ln Gamma(1/2 + a) - ln Gamma(1/2) = sum_k>=1 psi^(k-1)(1/2) a^k / k!, with
@@ -67,7 +66,7 @@ Long LogABDemi(double a) {
                               1.0000612481350587048L,
                               1.0000305882363070205L};
     const Long al = a;
-    Long somme = 2 * std::numbers::ln2_v<Long> * al;
+    Long somme = 2 * longs::kLn2 * al;
     Long puissance = -al;  // (-a)^k
     for (int k = 2; k < 16; ++k) {
         puissance *= -al;
