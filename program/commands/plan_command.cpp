@@ -29,8 +29,9 @@ void MenuPlanifier_Click(const Contexte& c) {
     FeuillePlan& plan = c.programme.plan().get();
     PrepareFeuillePlan(plan, LitObservation(c.feuille, c.module), c.module.ChoixStatistique,
                        c.module.LangueChoisie, c.module.NbDecimales);
-    plan.show(window::Modality::Modal);
-    if (auto futur = plan.prendChoix()) EntreExperienceFuture(c.feuille, *futur);
+    plan.show(window::Modality::Modal, [&plan, &F = c.feuille] {
+        if (auto futur = plan.prendChoix()) EntreExperienceFuture(F, *futur);
+    });
 }
 
 }  // namespace ormane
