@@ -13,8 +13,9 @@ namespace ormane::web {
 
 namespace fs = std::filesystem;
 
-PagePlatform::PagePlatform() {
-    fs::create_directories(kDossierTelechargements);
+PagePlatform::PagePlatform(std::string dossierTelechargements)
+    : telechargements_(std::move(dossierTelechargements)) {
+    fs::create_directories(telechargements_);
 }
 
 platform::PlatformServices PagePlatform::services() {
@@ -90,16 +91,14 @@ std::optional<platform::SaveChoice> PagePlatform::chooseSaveFile(
         Json offerts = Json::array();
         for (const platform::FileFormat& f : formats)
             offerts.push_back({{"name", f.name}, {"extension", f.extension}});
-        effets_.push_back({{"effect", "save"},
-                           {"title", title},
-                           {"name", suggestedName},
-                           {"formats", offerts}});
+        effets_.push_back(
+            {{"effect", "save"}, {"title", title}, {"name", suggestedName}, {"formats", offerts}});
         return std::nullopt;
     }
     for (std::size_t i = 0; i < formats.size(); ++i) {
         if (formats[i].extension != *extension) continue;
         const std::string nom = fs::path(suggestedName).replace_extension(*extension).string();
-        return platform::SaveChoice{(fs::path(kDossierTelechargements) / nom).string(), i};
+        return platform::SaveChoice{(fs::path(telechargements_) / nom).string(), i};
     }
     return std::nullopt;
 }
@@ -114,7 +113,7 @@ bool PagePlatform::write(const window::Dessin& drawing, const std::string& path)
 
 Json PagePlatform::Effets() {
     std::error_code erreur;
-    for (const auto& entree : fs::directory_iterator(kDossierTelechargements, erreur)) {
+    for (const auto& entree : fs::directory_iterator(telechargements_, erreur)) {
         std::ifstream fichier(entree.path(), std::ios::binary);
         const std::string contenu((std::istreambuf_iterator<char>(fichier)), {});
         effets_.push_back({{"effect", "download"},

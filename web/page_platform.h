@@ -17,7 +17,8 @@
 
 namespace ormane::web {
 
-// Saved files are written here by the program, then handed to the page to download.
+// Saved files are written here by the program (in the module's own memory file system),
+// then handed to the page to download.
 inline constexpr const char* kDossierTelechargements = "/telechargements";
 
 class PagePlatform : public platform::SettingsStore,
@@ -31,7 +32,7 @@ class PagePlatform : public platform::SettingsStore,
                      public platform::SaveFileDialog,
                      public platform::PictureExport {
   public:
-    PagePlatform();
+    explicit PagePlatform(std::string dossierTelechargements = kDossierTelechargements);
     platform::PlatformServices services();
     // The settings the browser kept, as the "settings" effect gave them ("ormane/Options/L"
     // to its text), read before the program starts.
@@ -67,6 +68,7 @@ class PagePlatform : public platform::SettingsStore,
     bool write(const window::Dessin& drawing, const std::string& path) override;
 
   private:
+    std::string telechargements_;
     Json reglages_ = Json::object();
     std::optional<std::string> formatChoisi_;
     Json effets_ = Json::array();

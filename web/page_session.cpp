@@ -12,12 +12,14 @@
 namespace ormane::web {
 
 struct PageSession::Etat {
+    explicit Etat(std::string dossier) : plateforme(std::move(dossier)) {}
     PagePlatform plateforme;  // before the programme, which refers to it
     Programme programme{plateforme.services()};
     JournalDesChangements journal{programme.session()};
 };
 
-PageSession::PageSession() : etat_(std::make_unique<Etat>()) {}
+PageSession::PageSession(std::string dossierTelechargements)
+    : etat_(std::make_unique<Etat>(std::move(dossierTelechargements))) {}
 
 PageSession::~PageSession() = default;
 

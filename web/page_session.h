@@ -8,12 +8,15 @@
 #include <memory>
 
 #include "web/form_state.h"
+#include "web/page_platform.h"
 
 namespace ormane::web {
 
 class PageSession {
   public:
-    PageSession();
+    // Saved files pass through `dossierTelechargements` (the module's memory file system in
+    // the page; a temporary folder in the tests).
+    explicit PageSession(std::string dossierTelechargements = kDossierTelechargements);
     ~PageSession();
     PageSession(const PageSession&) = delete;
     PageSession& operator=(const PageSession&) = delete;

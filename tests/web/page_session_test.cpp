@@ -6,14 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 
 namespace ormane::web {
 namespace {
 
+// A folder of its own for each session's downloads, removed with it.
+struct Dossier {
+    std::filesystem::path chemin =
+        std::filesystem::temp_directory_path() /
+        ("ormane-page-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    ~Dossier() { std::filesystem::remove_all(chemin); }
+};
+
 struct Page {
-    PageSession session;
+    Dossier dossier;
+    PageSession session{dossier.chemin.string()};
     Json dernier;
     // What the page shows: each answer's controls laid over the earlier ones.
     std::map<std::string, std::map<std::string, Json>> vue;
@@ -167,7 +178,8 @@ TEST(PageSession, ASaveIsADownloadInTheFormatChosen) {
 }
 
 TEST(PageSession, ARequestThePageShouldNeverMakeIsAnError) {
-    PageSession session;
+    Dossier dossier;
+    PageSession session(dossier.chemin.string());
     session.Traite({{"do", "start"}});
     EXPECT_TRUE(session.Traite({{"do", "type"}, {"form", "FeuilleOrmane"}, {"control", "Nope"}})
                     .contains("error"));

@@ -1,9 +1,9 @@
 // Drives the web page in the installed Chromium (playwright-core, no browser download) the
 // way a person does: real key presses and clicks on the page's own elements.
 import {chromium} from 'playwright-core';
-import {serve} from '../tools/serve.mjs';
+import {serve} from '../../../web/tools/serve.mjs';
 
-export const SITE = process.env.ORMANE_SITE || new URL('../../build-web/site', import.meta.url).pathname;
+export const SITE = process.env.ORMANE_SITE || new URL('../../../build-web/site', import.meta.url).pathname;
 const CHROMIUM = process.env.ORMANE_CHROMIUM || '/usr/bin/chromium';
 // Run as root in a closed network: no sandbox, and none of the background connections a
 // closed network refuses.

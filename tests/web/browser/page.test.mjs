@@ -7,7 +7,7 @@ import {execFileSync} from 'node:child_process';
 import {readFileSync} from 'node:fs';
 import {box, choice, label, menu, openPage, retype, savedJson, startBrowser, tick} from './driver.mjs';
 
-const NATIVE = process.env.ORMANE_NATIVE || new URL('../../build/bin/ormane', import.meta.url).pathname;
+const NATIVE = process.env.ORMANE_NATIVE || new URL('../../../build/bin/ormane', import.meta.url).pathname;
 let browser, url, server;
 
 before(async () => ({server, url, browser} = await startBrowser()));
