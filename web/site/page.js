@@ -290,6 +290,15 @@
             }
             case 'Frame':
                 el.querySelector('legend').textContent = sansMarques(etat.caption).trim();
+                // A frame that only groups options (the alpha's tails) keeps its design
+                // caption, which no window shows: the group is named by its box instead.
+                if (SANS_LEGENDE.has(etat.id)) {
+                    el.className = 'groupe';
+                    el.querySelector('legend').hidden = true;
+                    el.setAttribute('role', 'radiogroup');
+                    const nom = vue.etats.get(SANS_LEGENDE.get(etat.id));
+                    if (nom) el.setAttribute('aria-label', sansMarques(nom.caption).trim());
+                }
                 break;
             case 'CommandButton': {
                 const touche = legende(el, etat.caption);
@@ -491,6 +500,8 @@
         {classe: 'image', rangs: [['ImagePredictive']]},
         {classe: 'commandes', rangs: [['BoutonAide', 'BoutonKprime', 'BoutonQuitter', 'boutonOK']]},
     ];
+    // Frames that only group options, named by another control.
+    const SANS_LEGENDE = new Map([['CadreAlpha', 'Etialpha']]);
     // Inside the frames of the main window.
     const RANGS_DES_CADRES = {
         'CadreDonnees': [['Etidf(0)', 'Textedf'], ['Optiont(1)', 'Textet(1)'], ['Optiont(2)', 'Textet(2)'],
