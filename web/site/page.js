@@ -281,7 +281,8 @@
                 break;
             }
             case 'Label': {
-                el.textContent = etat.caption;
+                if (el.tagName === 'OUTPUT' || el.className === 'etat') el.textContent = etat.caption;
+                else legende(el, etat.caption);
                 if (el.tagName === 'OUTPUT') {
                     // A result is named by what it shows; empty, by what it would show.
                     el.setAttribute('aria-label', etat.caption.trim() || etat.accessibleName);
@@ -385,6 +386,7 @@
             disposePrincipale(vue, etat.controls);
         } else {
             racine.className = 'dialogue';
+            racine.dataset.forme = etat.name;
             racine.setAttribute('role', 'dialog');
             racine.setAttribute('aria-labelledby', 'titre-' + etat.name);
             racine.hidden = true;
@@ -412,7 +414,14 @@
         if (vue.nom === PRINCIPALE) return;
         vue.racine.remove();
         formes.delete(vue.nom);
-        rendFocus();
+        ombreModale();
+        rendFocus(vue.ouvrant);
+    }
+
+    // The main window darkens behind a modal panel: it takes nothing until the panel closes.
+    function ombreModale() {
+        document.body.classList.toggle('sous-modal',
+            [...formes.values()].some((v) => v.nom !== PRINCIPALE && v.forme.shown && v.forme.modal));
     }
 
     function montreDialogue(vue) {
@@ -423,8 +432,7 @@
         vue.racine.hidden = !vue.forme.shown;
         vue.racine.setAttribute('aria-modal', vue.forme.modal ? 'true' : 'false');
         vue.racine.classList.toggle('modal', !!vue.forme.modal);
-        document.body.classList.toggle('sous-modal',
-            [...formes.values()].some((v) => v.nom !== PRINCIPALE && v.forme.shown && v.forme.modal));
+        ombreModale();
         if (etaitCache && vue.forme.shown) {
             vue.ouvrant = document.activeElement;
             const premier = vue.racine.querySelector('input:not([hidden]):not([disabled]), button:not(.fermer)');
@@ -447,9 +455,11 @@
             if (etat.container !== parent) continue;
             const el = creeControle(vue, etat);
             if (!el) continue;
+            // A result follows its caption, and buttons stand side by side.
+            const suit = rang && ((etat.kind === 'Label' && etat.background && rang.dataset.genre === 'Label') ||
+                (etat.kind === 'CommandButton' && rang.dataset.genre === 'CommandButton'));
             const ouvre = ['Label', 'OptionButton', 'CheckBox', 'Frame', 'CommandButton', 'Picture',
-                'ScrollBar'].includes(etat.kind) && !(etat.kind === 'Label' && etat.background &&
-                rang && rang.dataset.genre === 'Label');
+                'ScrollBar'].includes(etat.kind) && !suit;
             if (!rang || ouvre) {
                 rang = document.createElement('div');
                 rang.className = 'rang';
@@ -959,10 +969,17 @@
         document.documentElement.lang = langue;
     }
 
-    // F1 opens the help of the window or panel the person works in, as the Qt window does.
+    // F1 opens the help of the window or panel the person works in, as the Qt window does:
+    // the main window's F1 menu item, a panel's own help topic.
     document.addEventListener('keydown', (e) => {
         if (e.key !== 'F1') return;
         e.preventDefault();
+        const panneau = document.activeElement && document.activeElement.closest('.dialogue[data-forme]');
+        const dialogue = panneau && formes.get(panneau.dataset.forme);
+        if (dialogue) {
+            if (dialogue.forme.helpContext) ouvreAide(dialogue.forme.helpContext);
+            return;
+        }
         const vue = formes.get(PRINCIPALE);
         if (!vue) return;
         const item = [...vue.etats.values()].find((c) => c.kind === 'MenuItem' && c.shortcut === 'F1');
