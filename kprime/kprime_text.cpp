@@ -72,6 +72,8 @@ std::string TexteAttenteKprime(FeuilleKprime::Attente attente, bool francais) {
     switch (attente) {
         case FeuilleKprime::Attente::Aucune:
             return {};
+        case FeuilleKprime::Attente::NonCentraliteVide:
+            return francais ? "entrez la non-centralité" : "enter the noncentrality";
         case FeuilleKprime::Attente::LimiteVide:
             return francais ? "entrez une limite x" : "enter a limit x";
         case FeuilleKprime::Attente::ProbabiliteVide:
