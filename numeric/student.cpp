@@ -39,45 +39,37 @@ double RepartitionStudent(double t, double nu, double /*tolerance*/, CodeErreur&
         // Only t = 0 is the median itself: near it F moves by t f(0), which prep needs to keep
         // at or above psrep.
         if (t == 0.0) return 0.5;
-        // x = t^2 / (t^2 + nu) and y = nu / (t^2 + nu) each from its own ratio, and log y from
-        // logarithms: t^2 may overflow, and y underflow while the tail it gives does not (a
-        // tiny nu leaves half the mass beyond any double).
-        const double at = std::fabs(t), racineNu = std::sqrt(nu);
-        double x = 0.0, y = 0.0, logY = 0.0;
-        if (at <= racineNu) {
-            const double v = (at / racineNu) * (at / racineNu);
-            x = v / (1.0 + v);
-            y = 1.0 / (1.0 + v);
-            logY = -std::log1p(v);
-        } else {
-            const double u = (racineNu / at) * (racineNu / at);
-            x = 1.0 / (1.0 + u);
-            y = u / (1.0 + u);
-            logY = 2.0 * (std::log(racineNu) - std::log(at)) - std::log1p(u);
+        // h = P(T <= -|t|), from x = s / (s + nu) as (1 - I_x(1/2, nu/2)) / 2, or from
+        // y = nu / (s + nu) as I_y(nu/2, 1/2) / 2, s = t^2: the same value. The first keeps h to
+        // about eps in absolute terms but 1 - I loses the small p of a large t (and x rounds to
+        // 1 when nu is tiny beside s); the second keeps h relative. Each route's error is the
+        // density times how far one rounding of x or y moves t; take the smaller. Where s
+        // overflows, the second.
+        const double s = t * t;
+        const double at = std::fabs(t);
+        bool routeY = !std::isfinite(s);
+        if (!routeY) {
+            const double densite = std::exp(
+                LogGammaReentrant((nu + 1.0) / 2.0) - LogGammaReentrant(nu / 2.0) -
+                0.5 * std::log(nu * std::numbers::pi) - (nu + 1.0) / 2.0 * std::log1p(s / nu));
+            const double ecartY = densite * (s + nu) / (2.0 * std::sqrt(s));
+            const double ecartX = 0.5 + ecartY * s / nu;
+            routeY = ecartY < ecartX;
         }
-        // h = P(T <= -|t|), as (1 - I_x(1/2, nu/2)) / 2 or as I_y(nu/2, 1/2) / 2: the same
-        // value. The first keeps h to about eps in absolute terms but 1 - I loses the small p
-        // of a large t; the second keeps h relative. Each route's error is the density times
-        // how far one rounding of x or y moves t; take the smaller.
-        const double logDensite = LogGammaReentrant((nu + 1.0) / 2.0) -
-                                  LogGammaReentrant(nu / 2.0) -
-                                  0.5 * std::log(nu * std::numbers::pi) + (nu + 1.0) / 2.0 * logY;
-        const double ecartY = std::exp(logDensite + std::log(at) - std::log(2.0 * x));
-        const double ecartX = 0.5 + ecartY * (x / y);
+        // log y in long double from logarithms: s may overflow, and y underflow while the
+        // tail it gives does not (a tiny nu leaves half the mass beyond any double).
+        using Long = long double;
+        const Long logY = std::log(static_cast<Long>(nu)) - 2 * std::log(static_cast<Long>(at)) -
+                          std::log1p(static_cast<Long>(nu) / at / at);
         double h = 0.0;
-        if (!(ecartY < ecartX)) {
-            h = (1.0 - BetaIncomplete(x, 0.5, nu / 2.0, erreur)) * 0.5;
-        } else if (logY > kLogYQueue) {
-            h = BetaIncomplete(y, nu / 2.0, 0.5, erreur) * 0.5;
+        if (!routeY) {
+            h = (1.0 - BetaIncomplete(Divise(s, s + nu), 0.5, nu / 2.0, erreur)) * 0.5;
+        } else if (logY > kLogYQueue && std::isfinite(s)) {
+            h = BetaIncomplete(Divise(nu, s + nu), nu / 2.0, 0.5, erreur) * 0.5;
         } else {
-            // log y again in long double: nu / 2 times it may be hundreds, and each of its units
-            // of absolute error is as much relative error on h.
-            using Long = long double;
-            const Long logYLong = std::log(static_cast<Long>(nu)) -
-                                  2 * std::log(static_cast<Long>(at)) -
-                                  std::log1p(static_cast<Long>(nu) / at / at);
+            // The first term of I_y(nu/2, 1/2), the next one y times smaller.
             h = 0.5 * static_cast<double>(
-                          std::exp(static_cast<Long>(nu / 2.0) * logYLong - LogABDemi(nu / 2.0)));
+                          std::exp(static_cast<Long>(nu / 2.0) * logY - LogABDemi(nu / 2.0)));
         }
         if (erreur != kSucces) {
             erreur = kEchec;
