@@ -233,7 +233,10 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         const double secante = (zp - b.z) * (b.x - a.x) / (b.z - a.z);
         if (std::isfinite(secante) && secante * sens > 0)
             pas = sens * std::fmin(1.25 * std::fabs(secante), 16 * distance);
-        const double x = b.x + pas;
+        double x = b.x + pas;
+        // A step below b's ulp (the quantile within an ulp of b, whose F cannot come closer to
+        // p) goes to the neighbouring double, which brackets p.
+        if (x == b.x) x = std::nextafter(b.x, sens * HUGE_VAL);
         if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK)) {
             // Whether the quantile lies within the doubles at all: the bound itself is open.
             const PointZ borne = evalue(sens * kBorneK);
@@ -276,9 +279,14 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         if (!std::isfinite(t)) t = 0.5;
         t = std::fmax(limite, std::fmin(1 - limite, t));
     }
-    if (!(std::fabs(b.x - a.x) < kLargeurFinale) || std::fabs(p - a.F) > 1e-6) throw Abandon{};
+    // Neighbouring doubles hold the quantile to the last bit, however far apart they are (two
+    // ulps of 1e10 are 4e-6): then the end nearer p.
+    const bool etroit = std::fabs(b.x - a.x) < kLargeurFinale;
+    if (!etroit && PeutRetrecir(a.x, b.x)) throw Abandon{};
+    const PointZ& fin = !etroit && std::fabs(p - b.F) < std::fabs(p - a.F) ? b : a;
+    if (std::fabs(p - fin.F) > 1e-6) throw Abandon{};
     if (tol > 1e-7) erreur = kSuccesAvecRemarque;
-    return a.x;
+    return fin.x;
 }
 
 }  // namespace
@@ -422,12 +430,11 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
             const double decalage = Divise(Fini(haut.x - bas.x) * (p - bas.F), haut.F - bas.F);
             if (essaie(Fini(bas.x + decalage))) return x;
             if (essaie(Milieu(bas.x, haut.x))) return x;
-            if (std::fabs(bas.x - haut.x) < kLargeurFinale) break;
-            // Neighbouring ends wider than the final width: every further cycle would try
-            // the same two points again, and the test below would fail.
-            if (!PeutRetrecir(bas.x, haut.x)) throw Abandon{};
+            // Neighbouring ends, however far apart, hold the quantile to the last bit.
+            if (std::fabs(bas.x - haut.x) < kLargeurFinale || !PeutRetrecir(bas.x, haut.x)) break;
         }
-        if (!(std::fabs(bas.x - haut.x) < kLargeurFinale) || std::fabs(p - Fx) > 1e-6) {
+        if (!(std::fabs(bas.x - haut.x) < kLargeurFinale || !PeutRetrecir(bas.x, haut.x)) ||
+            std::fabs(p - Fx) > 1e-6) {
             throw Abandon{};
         }
         if (tol > 1e-7) erreur = kSuccesAvecRemarque;
