@@ -38,7 +38,9 @@ TEST(CalculePsrep, WithoutAnEffectBothAreAStudentTail) {
 }
 
 // psrep asks for the same sign and significance, prep for the same sign only: psrep can never
-// be the larger, above all for t near 0, where both tend to 1/2 and prep moves by t f(0).
+// be the larger, above all for t near 0, where both tend to 1/2 and prep moves by t f(0). As c
+// grows psrep tends to prep itself, computed another way (the K-prime series against Student's
+// distribution): the two may then differ by their roundings, a few ulps of 1, no more.
 TEST(CalculePsrep, NeverAbovePrepNearZeroOrElsewhere) {
     for (const double t : {1e-300, 1e-12, 1e-9, 3e-8, 1e-7, 1e-6, 1e-3, 0.5, 2.0, 6.0, 40.0})
         for (const double df : {0.5, 1.0, 3.0, 30.0, 5e4})
@@ -49,7 +51,7 @@ TEST(CalculePsrep, NeverAbovePrepNearZeroOrElsewhere) {
                         const double prep = CalculPrep(t, df, c, erreur);
                         const double psrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
                         ASSERT_EQ(erreur, kSucces);
-                        EXPECT_LE(psrep, prep)
+                        EXPECT_LE(psrep, prep + 1e-15)
                             << t << " " << df << " " << dfR << " " << c << " " << alpha;
                     }
 }
