@@ -1,5 +1,7 @@
 #include "integrale_kprime.h"
 
+#include <math.h>  // lgamma_r
+
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
@@ -45,17 +47,19 @@ class Integrande {
     LimiteConditionnelle conditionnelle_;
 };
 
-// The mass of Q = (U / V)^2 outside [1e-300, 1e300], where e^(2 tau) and with it the density
-// cannot be formed: the integral misses it. It is about e^(-345 nu) for the smaller of the
-// degrees of freedom, so only tiny ones make it count.
+// The mass of tau = log(U / V) beyond +-T, T = 1e200, which the rules cannot reach: on each
+// side at most that of the chi variable whose small values take tau there, P(U^2 < e^-T) or
+// P(V^2 < e^-T) (the large values of either are far rarer), and P(chi2_nu / nu < q) <=
+// (g q)^g / Gamma(g + 1) with g = nu / 2, as e^-t <= 1 in the gamma integral. Only df below
+// 1e-190 or so make it count.
 double MasseHorsDePortee(double nu1, double nu2, bool nu1Infini, bool nu2Infini) {
-    const PolitiqueKprime pol;
-    constexpr double kQMin = 1e-300;
-    if (nu2Infini) return bm::gamma_p(nu1 / 2, nu1 / 2 * kQMin, pol);
-    if (nu1Infini) return bm::gamma_p(nu2 / 2, nu2 / 2 * kQMin, pol);
-    const double zMin = nu1 / nu2 * kQMin, zMax = nu1 / nu2 / kQMin;
-    return bm::ibeta(nu1 / 2, nu2 / 2, zMin / (1 + zMin), pol) +
-           bm::ibeta(nu2 / 2, nu1 / 2, 1 / (1 + zMax), pol);
+    constexpr double kT = 1e200;
+    const auto petites = [](double nu) {
+        const double g = nu / 2;
+        int signe = 0;
+        return std::exp(g * (std::log(g) - kT) - lgamma_r(g + 1, &signe));
+    };
+    return (nu1Infini ? 0.0 : petites(nu1)) + (nu2Infini ? 0.0 : petites(nu2));
 }
 
 }  // namespace

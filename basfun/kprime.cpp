@@ -154,15 +154,23 @@ bool MarcheRaide(double x, double nu1, double nu2, bool nu2Infini, double lambda
 }
 
 // Past this many degrees of freedom Boost's incomplete gamma and beta functions lose digits
-// where their argument is near their parameter (1e-13 from 1e8 on, and wrong from 1e11); the
-// series (whose weights and incomplete function have parameters up to lambda^2 and x^2) and
-// the integral over the Student variable (whose have nu / 2) then give way to the integral
-// over tau, whose density is written out in full.
+// where their argument is near their parameter (1e-13 from 1e8 on, and wrong from 1e11): the
+// integral over the Student variable (its parameters are nu / 2) and the series where their
+// parameters meet there (the weights, of nu1 / 2 and of indices about lambda^2 / 2; the
+// incomplete function, of nu2 / 2 and about x^2 / 2) give way to the integral over tau, whose
+// density is written out in full.
 constexpr double kDdlGrands = 1e7;
 constexpr double kIndiceSurAvecDdlGrands = 1e5;
 
+bool DdlGrand(double nu) {
+    return std::isfinite(nu) && nu >= kDdlGrands;
+}
 bool DdlGrands(double nu1, double nu2) {
-    return (std::isfinite(nu1) && nu1 >= kDdlGrands) || (std::isfinite(nu2) && nu2 >= kDdlGrands);
+    return DdlGrand(nu1) || DdlGrand(nu2);
+}
+bool SeriesSures(double x, double nu1, double nu2, double lambda) {
+    return !(DdlGrand(nu1) && !(lambda * lambda <= kIndiceSurAvecDdlGrands)) &&
+           !(DdlGrand(nu2) && !(x * x <= kIndiceSurAvecDdlGrands));
 }
 
 // Whether the integral over the Student variable is tried first: U = 1 to double precision
@@ -302,11 +310,10 @@ bool Normale(const Arguments& a) {
 ValeurMethode RepartitionAbsolue(double x, double nu1, double nu2, double lambda) {
     const double precision = kPrecisionVisee;
     ValeurMethode v;
-    const bool grands = DdlGrands(nu1, nu2);
-    if (!grands ||
-        (lambda * lambda <= kIndiceSurAvecDdlGrands && x * x <= kIndiceSurAvecDdlGrands)) {
+    if (SeriesSures(x, nu1, nu2, lambda)) {
         v = KprimeSerieDepuisZero(x, nu1, nu2, lambda, precision);
-        const bool student = !grands && IntegraleParStudentConvient(x, nu1, nu2, lambda);
+        const bool student =
+            !DdlGrands(nu1, nu2) && IntegraleParStudentConvient(x, nu1, nu2, lambda);
         if (!v.ok)
             v = SerieAuSommet(x, nu1, nu2, lambda, precision,
                               student ? kTermesSerieMaxFaceAuStudent : kTermesSerieMax);
