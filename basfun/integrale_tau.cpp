@@ -97,18 +97,22 @@ double DensiteTau::operator()(double tau) const {
     const double z = signe_ * 2 * tau;
     // n (ln(1 + p E) - p E) + g (E - z), g = n p the smaller of g1 and g2 (n = 0 when one
     // degree of freedom is infinite); away from z = 0, where its two terms would be huge and
-    // cancel, n ln(1 + p E) - g z, which cancels by a factor 1 / (1 - p) <= 2 at most.
+    // cancel, n ln(1 + p E) - g z, which cancels by a factor (e^z - 1) / (e^z - 1 - z) <= 2.4
+    // at most.
     double exposant;
     if (n_ == 0) {
         exposant = g_ * ExpMoinsUnMoinsZ(z);
-    } else if (z >= 1) {
-        // ln(1 + p E) = z + ln(p + (1 - p) e^-z), which neither overflows nor cancels: the
-        // mass far out on this side, that of the larger df, counts when both df are tiny.
-        exposant = (n_ - g_) * z + n_ * std::log(p_ + (1 - p_) * std::exp(-z));
     } else {
         const double e = std::expm1(z);
-        exposant = z > -1 ? n_ * LogUnPlusMoinsU(p_ * e) + g_ * ExpMoinsUnMoinsZ(z)
-                          : n_ * std::log1p(p_ * e) - g_ * z;
+        if (std::fabs(z) < 1) {
+            exposant = n_ * LogUnPlusMoinsU(p_ * e) + g_ * ExpMoinsUnMoinsZ(z);
+        } else if (p_ * e < 1e300) {
+            exposant = n_ * std::log1p(p_ * e) - g_ * z;
+        } else {
+            // p E overflowing: ln(1 + p E) = z + ln(p + (1 - p) e^-z). Far out on the side of
+            // the larger df, whose mass counts when both df are tiny.
+            exposant = (n_ - g_) * z + n_ * std::log(p_ + (1 - p_) * std::exp(-z));
+        }
     }
     const double f = facteur_ * std::exp(-exposant);
     return std::isfinite(f) ? f : 0.0;

@@ -4,6 +4,8 @@
 // the small tails' integral (queues_kprime) differ only in the conditional probability.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/quadrature/exp_sinh.hpp>
 #include <boost/math/quadrature/gauss.hpp>
@@ -119,16 +121,13 @@ class QuadratureTau {
     explicit QuadratureTau(std::size_t raffinements)
         : tanhSinh_(raffinements), expSinh_(raffinements) {}
 
-    // The integral of f over the whole line in pieces: cut at the density's peak (tau = 0)
+    // The integral of f over the whole line in pieces, cut at the density's peak (tau = 0)
     // and, when x / lambda > 0, where the conditional probability steps from one level to the
-    // other (S = x / lambda); between the two, again 40 of the peak's widths from it and 30 of
-    // the step's (`largeurMarche`) from the step, so that a peak or a step much narrower than
-    // the distance between them (huge df, lambda of 1e10) is a piece of its own. `tolerance`
-    // is relative to the integral of |f|.
-    // `echelle` is the width of the density's bump: each piece is integrated in units of its
-    // own length (of `echelle` for the half-lines), since the rules' error estimates are about
-    // eps times the integrand's values, not times its integral, and the bump of a huge df is
-    // 1e7 high for 1e-7 wide.
+    // other (S = x / lambda, a step of width `largeurMarche` in tau). `echelle` is the width of
+    // the peak: each piece is integrated in units of its own length (of `echelle` on the
+    // half-lines), since the rules' error estimates are about eps times the integrand's
+    // values, not times its integral, and the peak of a huge df is 1e7 high for 1e-7 wide.
+    // `tolerance` is relative to the integral of |f|.
     template <class Fonction>
     Somme Integre(const Fonction& f, double x, double lambda, double largeurMarche, double echelle,
                   double tolerance) {
@@ -139,28 +138,34 @@ class QuadratureTau {
             a = std::fmin(0.0, std::log(racine));
             b = std::fmax(0.0, std::log(racine));
         }
+        // The pieces: the peak's 40 widths on either side of [a, b] (an exp-sinh rule on a
+        // half-line spends its nodes near its end and far out, and misses a bump of the
+        // density of a small df a few units from it), the step's 30 widths on either side of
+        // it, the rest between; the half-lines beyond, in units of the peak's width.
+        const double pic = 40 * echelle, etendue = 30 * largeurMarche;
+        const double debut = a - pic, fin = b + pic;
+        std::array<double, 8> coupures{debut, a, b, fin, debut, debut, debut, debut};
+        std::size_t n = 4;
+        if (marche) {
+            const double racineLog = a < 0 ? a : b;
+            for (const double c : {racineLog - etendue, racineLog + etendue})
+                if (c > debut && c < fin) coupures[n++] = c;
+            // The peak's own piece, where it lies far from the step.
+            const double cotePic = a < 0 ? b - pic : a + pic;
+            if (cotePic > a && cotePic < b) coupures[n++] = cotePic;
+        }
+        std::sort(coupures.begin(), coupures.begin() + static_cast<std::ptrdiff_t>(n));
         const double inf = std::numeric_limits<double>::infinity();
         double e = 0, l1 = 0;
         Somme s;
-        s.p = echelle * expSinh_.integrate([&](double v) { return f(a - echelle * v); }, 0.0, inf,
-                                           tolerance, &e, &l1);
+        s.p = echelle * expSinh_.integrate([&](double v) { return f(debut - echelle * v); }, 0.0,
+                                           inf, tolerance, &e, &l1);
         s.erreur += echelle * e;
-        if (b > a) {
-            // The peak at one end of [a, b], the step at the other: each gets a piece of its
-            // own width when the two are far apart.
-            const double pic = 40 * echelle, etendue = 30 * largeurMarche;
-            const double moitie = (b - a) / 2;
-            double coupures[4] = {a, a, b, b};
-            if (marche && etendue < moitie)
-                (a < 0 ? coupures[1] : coupures[2]) = a < 0 ? a + etendue : b - etendue;
-            if (marche && pic < moitie)
-                (a < 0 ? coupures[2] : coupures[1]) = a < 0 ? b - pic : a + pic;
-            for (int i = 0; i < 3; ++i)
-                if (coupures[i + 1] > coupures[i])
-                    Ajoute(s, f, coupures[i], coupures[i + 1], tolerance);
-        }
-        s.p += echelle * expSinh_.integrate([&](double v) { return f(b + echelle * v); }, 0.0, inf,
-                                            tolerance, &e, &l1);
+        for (std::size_t i = 0; i + 1 < n; ++i)
+            if (coupures[i + 1] > coupures[i])
+                Ajoute(s, f, coupures[i], coupures[i + 1], tolerance);
+        s.p += echelle * expSinh_.integrate([&](double v) { return f(fin + echelle * v); }, 0.0,
+                                            inf, tolerance, &e, &l1);
         s.erreur += echelle * e;
         return s;
     }
@@ -172,24 +177,26 @@ class QuadratureTau {
     // its error taken as its difference from the 10-point rule, if that is better.
     template <class Fonction>
     void Ajoute(Somme& s, const Fonction& f, double a, double b, double tolerance) {
-        const double longueur = b - a;
-        // t in [0, 1] stands for a + t (b - a), from whichever end is nearer: the rule samples
-        // both ends closely.
-        const auto g = [&](double t) {
-            return f(t <= 0.5 ? a + longueur * t : b - longueur * (1 - t));
+        const double demi = (b - a) / 2;
+        // The rule on [-1, 1] hands over each node's distance to its end exactly (xc = 1 - x,
+        // or -1 - x on the left half): the node is placed from that end, so that those
+        // crowding an end keep their places (a node at 1 - 1e-20 is not taken as 1).
+        const auto g = [&](double t, double tc) {
+            return f(t < 0 ? a - demi * tc : b - demi * tc);
         };
         double e = 0, l1 = 0;
-        double valeur = tanhSinh_.integrate(g, 0.0, 1.0, tolerance, &e, &l1);
+        double valeur = tanhSinh_.integrate(g, tolerance, &e, &l1);
         if (!(e <= tolerance * l1)) {
-            const double g20 = boost::math::quadrature::gauss<double, 20>::integrate(g, 0.0, 1.0);
-            const double g10 = boost::math::quadrature::gauss<double, 10>::integrate(g, 0.0, 1.0);
+            const auto g1 = [&](double t) { return f(a + demi * (1 + t)); };
+            const double g20 = boost::math::quadrature::gauss<double, 20>::integrate(g1, -1.0, 1.0);
+            const double g10 = boost::math::quadrature::gauss<double, 10>::integrate(g1, -1.0, 1.0);
             if (std::fabs(g20 - g10) < e) {
                 valeur = g20;
                 e = std::fabs(g20 - g10);
             }
         }
-        s.p += longueur * valeur;
-        s.erreur += longueur * e;
+        s.p += demi * valeur;
+        s.erreur += demi * e;
     }
 
   private:
