@@ -134,7 +134,12 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
     // half the tail, K is within 1 / V of Z / V but for that share: Student's quantile is
     // close, where the moments' start can lie where the distribution function fails.
     if (nu1 < 1) {
-        const double w = bm::gamma_q(nu1 / 2, nu1 / (2 * lambda * lambda), Politique());
+        // w = Q(a, z), z = nu1 / (2 lambda^2); where z underflows (lambda of 1e200), from
+        // 1 - P(a, z) with P(a, z) ~ z^a / Gamma(a + 1) in logarithms.
+        const double a = nu1 / 2;
+        const double logZ = std::log(a) - 2 * std::log(std::fabs(lambda));
+        const double w = logZ > -690 ? bm::gamma_q(a, std::exp(logZ), Politique())
+                                     : -std::expm1(a * logZ - bm::lgamma(a + 1, Politique()));
         if (w < 0.5 * std::fmin(q, 1 - q)) {
             if (const std::optional<double> t = QuantileStudentDirect(q, nu2)) return t;
         }

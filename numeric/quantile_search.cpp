@@ -25,6 +25,7 @@ constexpr double kLargeurFinale = 1e-14;
 // bracket.
 constexpr int kEtapesEncadrement = 12;
 constexpr int kEvaluationsEncadre = 100;
+constexpr int kEvaluationsAvantSecante = 6;
 constexpr double kBorneK = 1e300;
 
 // The search gives up: the caller sees code -1 and result 0.
@@ -268,8 +269,15 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         if (std::fabs(b.x - a.x) < kLargeurFinale || !PeutRetrecir(a.x, b.x)) break;
         const double xi = (a.x - b.x) / (c.x - b.x), phi = (a.z - b.z) / (c.z - b.z);
         t = 0.5;
-        if (phi * phi < xi && (1 - phi) * (1 - phi) < 1 - xi) {
-            const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
+        const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
+        if (n >= kEvaluationsAvantSecante && (fa > 0) == (fc > 0) &&
+            std::fabs(fa) < std::fabs(fc) / 4) {
+            // A search that lasts, its last two points on one side and the newer four times
+            // nearer p: the secant through them keeps that pace, where the interpolation
+            // through b, far on the other side, and the halvings it falls back on waste every
+            // other point.
+            t = -fa * (a.x - c.x) / (fa - fc) / (b.x - a.x);
+        } else if (phi * phi < xi && (1 - phi) * (1 - phi) < 1 - xi) {
             t = fa / (fb - fa) * fc / (fb - fc) +
                 (c.x - a.x) / (b.x - a.x) * fa / (fc - fa) * fb / (fc - fb);
         }
