@@ -26,6 +26,7 @@ constexpr double kLargeurFinale = 1e-14;
 constexpr int kEtapesEncadrement = 12;
 constexpr int kEvaluationsEncadre = 100;
 constexpr int kEvaluationsAvantSecante = 6;
+constexpr double kPasEncadrementMax = 1000;
 constexpr double kBorneK = 1e300;
 
 // The search gives up: the caller sees code -1 and result 0.
@@ -238,7 +239,14 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         // A step below b's ulp (the quantile within an ulp of b, whose F cannot come closer to
         // p) goes to the neighbouring double, which brackets p.
         if (x == b.x) x = std::nextafter(b.x, sens * HUGE_VAL);
-        if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK)) {
+        // A secant that points beyond the bound, or that needs a thousand steps like the last
+        // to reach p (F nearly flat over the doubles, as for tiny df), sends the search to the
+        // bound at once, rather than after a dozen steps of 16 times.
+        const bool auDela =
+            (std::isfinite(secante) && secante * sens > 0 &&
+             !(std::fabs(b.x + 1.25 * secante) < kBorneK)) ||
+            (etape > 0 && !(std::fabs(zp - b.z) < kPasEncadrementMax * std::fabs(b.z - a.z)));
+        if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK) || auDela) {
             // Whether the quantile lies within the doubles at all: the bound itself is open.
             const PointZ borne = evalue(sens * kBorneK);
             if (dessous(borne) == dessous(b)) throw Abandon{};
@@ -348,14 +356,20 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
 
         // K-prime with the open bounds of the program: its own start and search.
         if (nom == "K" && infOuverte != Faux && supOuverte != Faux && borneInf <= -kBorneK &&
-            borneSup >= kBorneK) {
+            borneSup >= kBorneK && (P2 > 0 && P3 > 0 && std::isfinite(P5))) {
             const auto depart = [&](double q) { return QuantileKprimeApproche(q, P2, P3, P5); };
-            const std::optional<double> x0 = depart(p);
-            if (x0 && std::fabs(*x0) < kBorneK) {
-                const double x = ChercheKprime(F, p, tol, *x0, depart, erreur);
-                if (erreur != kSucces || !(std::fmin(p, 1.0 - p) < kQueueAAffiner)) return x;
-                return AffineQuantileKprime(x, p, P2, P3, P5);
+            std::optional<double> x0 = depart(p);
+            if (!x0 || !(std::fabs(*x0) < kBorneK)) {
+                // No start within the doubles searched (tiny df spread K far beyond them): the
+                // bounds say at once whether p is reached in between, where a walk would take
+                // a dozen costly evaluations to find out.
+                if (!(F.EvalueOuAbandonne(-kBorneK) < p && F.EvalueOuAbandonne(kBorneK) > p))
+                    throw Abandon{};
+                x0 = x0 ? std::copysign(kBorneK / 10, *x0) : 0.0;
             }
+            const double x = ChercheKprime(F, p, tol, *x0, depart, erreur);
+            if (erreur != kSucces || !(std::fmin(p, 1.0 - p) < kQueueAAffiner)) return x;
+            return AffineQuantileKprime(x, p, P2, P3, P5);
         }
 
         double x0 = Fini(centre + DepartNormal(p) * pas);
