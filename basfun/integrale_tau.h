@@ -161,9 +161,38 @@ class QuadratureTau {
         s.p = echelle * expSinh_.integrate([&](double v) { return f(debut - echelle * v); }, 0.0,
                                            inf, tolerance, &e, &l1);
         s.erreur += echelle * e;
-        for (std::size_t i = 0; i + 1 < n; ++i)
-            if (coupures[i + 1] > coupures[i])
-                Ajoute(s, f, coupures[i], coupures[i + 1], tolerance);
+        // Each piece's share of the whole from a 20-point Gauss rule (the integrands are
+        // positive): a piece holding a small share is summed to a looser relative accuracy, the
+        // same absolute one, rather than to its own last digits at the rules' deepest level. A
+        // piece whose share was underestimated (a steep edge the 20 points missed) is summed
+        // again once the whole is known.
+        std::array<double, 8> parts{};
+        std::array<Somme, 8> morceaux{};
+        double total = 0;
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            if (!(coupures[i + 1] > coupures[i])) continue;
+            parts[i] = std::fabs(boost::math::quadrature::gauss<double, 20>::integrate(
+                [&](double t) { return f(t); }, coupures[i], coupures[i + 1]));
+            total += parts[i];
+        }
+        const auto relative = [&](double part, double tout) {
+            return part > 0 ? std::fmin(1.0, std::fmax(tolerance, 0.1 * tolerance * tout / part))
+                            : (tout > 0 ? 1.0 : tolerance);
+        };
+        double somme = 0;
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            if (!(coupures[i + 1] > coupures[i])) continue;
+            morceaux[i] = Morceau(f, coupures[i], coupures[i + 1], relative(parts[i], total));
+            somme += std::fabs(morceaux[i].p);
+        }
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            if (!(coupures[i + 1] > coupures[i])) continue;
+            if (morceaux[i].erreur > tolerance * somme)
+                morceaux[i] = Morceau(f, coupures[i], coupures[i + 1],
+                                      relative(std::fabs(morceaux[i].p), somme));
+            s.p += morceaux[i].p;
+            s.erreur += morceaux[i].erreur;
+        }
         s.p += echelle * expSinh_.integrate([&](double v) { return f(fin + echelle * v); }, 0.0,
                                             inf, tolerance, &e, &l1);
         s.erreur += echelle * e;
@@ -171,12 +200,12 @@ class QuadratureTau {
     }
 
   private:
-    // The integral over [a, b] added to s by tanh-sinh. Between two cuts a few ulps apart (x
+    // The integral over [a, b] by tanh-sinh. Between two cuts a few ulps apart (x
     // within an ulp of lambda, both 1e10) its nodes merge and its estimate never settles,
     // while the integrand is nearly a straight line there: Gauss-Legendre's 20 points instead,
     // its error taken as its difference from the 10-point rule, if that is better.
     template <class Fonction>
-    void Ajoute(Somme& s, const Fonction& f, double a, double b, double tolerance) {
+    Somme Morceau(const Fonction& f, double a, double b, double tolerance) {
         const double demi = (b - a) / 2;
         // The rule on [-1, 1] hands over each node's distance to its end exactly (xc = 1 - x,
         // or -1 - x on the left half): the node is placed from that end, so that those
@@ -195,8 +224,7 @@ class QuadratureTau {
                 e = std::fabs(g20 - g10);
             }
         }
-        s.p += demi * valeur;
-        s.erreur += demi * e;
+        return {demi * valeur, demi * e};
     }
 
   private:
