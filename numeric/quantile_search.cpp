@@ -24,7 +24,7 @@ constexpr double kLargeurFinale = 1e-14;
 // The K-prime search: secant steps before it probes the bound, and evaluations inside the
 // bracket.
 constexpr int kEtapesEncadrement = 12;
-constexpr int kEvaluationsEncadre = 100;
+constexpr int kEvaluationsEncadre = 40;
 constexpr int kEvaluationsAvantSecante = 6;
 constexpr double kPasEncadrementMax = 1000;
 constexpr double kBorneK = 1e300;
@@ -262,7 +262,8 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
     // a and b bracket p; c is the point a replaced.
     PointZ c = a;
     double t = 0.5;
-    for (int n = 0; n < kEvaluationsEncadre; ++n) {
+    int n = 0;
+    for (; n < kEvaluationsEncadre; ++n) {
         double x = t == 0.5 ? MilieuLarge(a.x, b.x) : a.x + t * (b.x - a.x);
         if (!(x > std::fmin(a.x, b.x) && x < std::fmax(a.x, b.x))) x = MilieuLarge(a.x, b.x);
         const PointZ q = evalue(x);
@@ -296,9 +297,13 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         t = std::fmax(limite, std::fmin(1 - limite, t));
     }
     // Neighbouring doubles hold the quantile to the last bit, however far apart they are (two
-    // ulps of 1e10 are 4e-6): then the end nearer p.
+    // ulps of 1e10 are 4e-6): then the end nearer p. So does a bracket that the evaluations
+    // allowed did not close: F then moves by its own rounding across it (tiny df leave F
+    // accurate to 1e-12 where it rises by that over ten units), and halving on would chase
+    // that noise.
     const bool etroit = std::fabs(b.x - a.x) < kLargeurFinale;
-    if (!etroit && PeutRetrecir(a.x, b.x)) throw Abandon{};
+    const bool epuise = n == kEvaluationsEncadre;
+    if (!etroit && !epuise && PeutRetrecir(a.x, b.x)) throw Abandon{};
     const PointZ& fin = !etroit && std::fabs(p - b.F) < std::fabs(p - a.F) ? b : a;
     if (std::fabs(p - fin.F) > 1e-6) throw Abandon{};
     if (tol > 1e-7) erreur = kSuccesAvecRemarque;
