@@ -159,7 +159,10 @@ std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, d
         const double logZ = std::log(a) - 2 * std::log(std::fabs(lambda));
         const double w = logZ > -690 ? bm::gamma_q(a, std::exp(logZ), Politique())
                                      : -std::expm1(a * logZ - bm::lgamma(a + 1, Politique()));
-        if (w < 0.5 * std::fmin(q, 1 - q)) {
+        // On the side opposite lambda, lambda U only draws K towards the other side, and its
+        // rare large values leave Student's tail nearly as it is, whatever w.
+        const bool oppose = (lambda > 0) == (q < 0.5);
+        if (w < 0.5 * std::fmin(q, 1 - q) || oppose) {
             if (const std::optional<double> t = QuantileStudentDirect(q, nu2)) return t;
         }
     }

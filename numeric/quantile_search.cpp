@@ -27,6 +27,7 @@ constexpr int kEtapesEncadrement = 12;
 constexpr int kEvaluationsEncadre = 40;
 constexpr int kEvaluationsAvantSecante = 6;
 constexpr double kPasEncadrementMax = 1000;
+constexpr int kPaliersMax = 6;
 constexpr double kBorneK = 1e300;
 
 // The search gives up: the caller sees code -1 and result 0.
@@ -241,11 +242,12 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         if (x == b.x) x = std::nextafter(b.x, sens * HUGE_VAL);
         // A secant that points beyond the bound, or that needs a thousand steps like the last
         // to reach p (F nearly flat over the doubles, as for tiny df), sends the search to the
-        // bound at once, rather than after a dozen steps of 16 times.
-        const bool auDela =
-            (std::isfinite(secante) && secante * sens > 0 &&
-             !(std::fabs(b.x + 1.25 * secante) < kBorneK)) ||
-            (etape > 0 && !(std::fabs(zp - b.z) < kPasEncadrementMax * std::fabs(b.z - a.z)));
+        // bound at once, rather than after a dozen steps of 16 times. (Two equal F are a
+        // plateau of F's rounding, not a slope: the steps of 4 times go on.)
+        const bool auDela = (std::isfinite(secante) && secante * sens > 0 &&
+                             !(std::fabs(b.x + 1.25 * secante) < kBorneK)) ||
+                            (etape > 0 && b.z != a.z &&
+                             !(std::fabs(zp - b.z) < kPasEncadrementMax * std::fabs(b.z - a.z)));
         if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK) || auDela) {
             // Whether the quantile lies within the doubles at all: the bound itself is open.
             const PointZ borne = evalue(sens * kBorneK);
@@ -262,12 +264,15 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
     // a and b bracket p; c is the point a replaced.
     PointZ c = a;
     double t = 0.5;
-    int n = 0;
+    int n = 0, paliers = 0;
     for (; n < kEvaluationsEncadre; ++n) {
         double x = t == 0.5 ? MilieuLarge(a.x, b.x) : a.x + t * (b.x - a.x);
         if (!(x > std::fmin(a.x, b.x) && x < std::fmax(a.x, b.x))) x = MilieuLarge(a.x, b.x);
         const PointZ q = evalue(x);
         if (atteint(q)) return q.x;
+        // F exactly as at an end, again and again: the bracket holds a step of F's own
+        // rounding, which no halving narrows in value.
+        paliers = q.F == a.F || q.F == b.F ? paliers + 1 : 0;
         if (dessous(q) == dessous(a)) {
             c = a;
         } else {
@@ -276,6 +281,10 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         }
         a = q;
         if (std::fabs(b.x - a.x) < kLargeurFinale || !PeutRetrecir(a.x, b.x)) break;
+        if (paliers == kPaliersMax) {
+            n = kEvaluationsEncadre;
+            break;
+        }
         const double xi = (a.x - b.x) / (c.x - b.x), phi = (a.z - b.z) / (c.z - b.z);
         t = 0.5;
         const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
@@ -298,9 +307,9 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
     }
     // Neighbouring doubles hold the quantile to the last bit, however far apart they are (two
     // ulps of 1e10 are 4e-6): then the end nearer p. So does a bracket that the evaluations
-    // allowed did not close: F then moves by its own rounding across it (tiny df leave F
-    // accurate to 1e-12 where it rises by that over ten units), and halving on would chase
-    // that noise.
+    // allowed did not close, or that holds a step of F's rounding: F then moves by its own
+    // rounding across it (tiny df leave F accurate to 1e-12 where it rises by that over ten
+    // units), and halving on would chase that noise.
     const bool etroit = std::fabs(b.x - a.x) < kLargeurFinale;
     const bool epuise = n == kEvaluationsEncadre;
     if (!etroit && !epuise && PeutRetrecir(a.x, b.x)) throw Abandon{};
