@@ -243,9 +243,9 @@ struct DeuxQueues {
 };
 
 // P(chi2_nu / nu > c) for nu <= 2, bounded from above in logarithms (log c given): with
-// a = nu / 2 and z = a c, Gamma(a, z) = int_z^inf t^(a-1) e^-t dt <= ln(1/z) + 1 (t^(a-1) <= 1/t
-// below 1, <= e^-t... beyond), and Gamma(a) = Gamma(a + 1) / a >= 0.885 / a: Q(a, z) <=
-// 1.13 a (max(0, ln(1/z)) + 1).
+// a = nu / 2 and z = a c, Gamma(a, z) = int_z^inf t^(a-1) e^-t dt <= ln(1/z) + 1 (the integrand
+// is below 1/t up to 1 and below e^-t beyond), and Gamma(a) = Gamma(a + 1) / a >= 0.885 / a:
+// Q(a, z) <= 1.13 a (max(0, ln(1/z)) + 1).
 double MajorantQueueKhiDeux(double nu, double logC) {
     const double a = nu / 2;
     return 1.13 * a * (std::fmax(0.0, -(std::log(a) + logC)) + 1);
