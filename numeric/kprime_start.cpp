@@ -23,6 +23,7 @@ constexpr double kInfini = 1e20;
 // deviations from 0 (a chi variable cannot take its negative values).
 constexpr double kChiNormal = 50;
 constexpr double kEcartsChi = 2;
+constexpr double kDdlMinuscule = 1e-300;
 // K is lambda U / V to within Z once that spreads over this many of Z's units.
 constexpr double kEtalementSansZ = 30;
 
@@ -148,6 +149,11 @@ double ProbabiliteNormale(double z) {
 std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, double lambda) {
     if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
         return std::nullopt;
+    // Below 1e-300 df (subnormal ones on the way, where Boost's functions are out of their
+    // domain): K is Student's with nu2 df for a tiny nu1, and for a tiny nu2 its distribution
+    // function is flat over the doubles, where no start helps.
+    if (nu2 < kDdlMinuscule) return std::nullopt;
+    if (nu1 < kDdlMinuscule) return QuantileStudentDirect(q, nu2);
     // Below one degree of freedom U is nearly always near 0, and its moments, which its rare
     // large values set, say little of K. Where lambda U exceeds 1 with a probability w below
     // half the tail, K is within 1 / V of Z / V but for that share: Student's quantile is
