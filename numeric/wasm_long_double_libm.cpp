@@ -40,6 +40,9 @@ long double erfcl(long double x) {
 long double lgammal(long double x) {
     return boost::math::lgamma(x, ormane::Politique());
 }
+long double lgammal_r(long double x, int* signe) {
+    return boost::math::lgamma(x, signe, ormane::Politique());
+}
 long double tgammal(long double x) {
     return boost::math::tgamma(x, ormane::Politique());
 }
