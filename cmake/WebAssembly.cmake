@@ -24,25 +24,21 @@ foreach(library boost nlohmann)
 endforeach()
 
 # The packages the native build finds on the system, found here instead (find_package reads
-# these before looking anywhere else).
-file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/boost-config.cmake [=[
-if(NOT TARGET Boost::headers)
-    add_library(Boost::headers INTERFACE IMPORTED GLOBAL)
-    set_target_properties(Boost::headers PROPERTIES
-        INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "@ormane_debian_headers@"
-        INTERFACE_INCLUDE_DIRECTORIES "@ormane_debian_headers@")
+# these before looking anywhere else): the header-only ones as targets on that folder.
+function(ormane_header_package package target)
+    file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/${package}-config.cmake "
+if(NOT TARGET ${target})
+    add_library(${target} INTERFACE IMPORTED GLOBAL)
+    set_target_properties(${target} PROPERTIES
+        INTERFACE_SYSTEM_INCLUDE_DIRECTORIES \"${ormane_debian_headers}\"
+        INTERFACE_INCLUDE_DIRECTORIES \"${ormane_debian_headers}\")
 endif()
-set(Boost_FOUND TRUE)
-]=])
-file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/nlohmann_json-config.cmake [=[
-if(NOT TARGET nlohmann_json::nlohmann_json)
-    add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED GLOBAL)
-    set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
-        INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "@ormane_debian_headers@"
-        INTERFACE_INCLUDE_DIRECTORIES "@ormane_debian_headers@")
-endif()
-set(nlohmann_json_FOUND TRUE)
-]=])
+set(${package}_FOUND TRUE)
+")
+endfunction()
+ormane_header_package(boost Boost::headers)
+ormane_header_package(nlohmann_json nlohmann_json::nlohmann_json)
+
 # GoogleTest compiled from Debian's sources (its libraries are native code).
 file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/gtest-config.cmake [=[
 if(NOT TARGET GTest::gtest)
@@ -52,9 +48,6 @@ endif()
 set(GTest_FOUND TRUE)
 ]=])
 foreach(package boost nlohmann_json gtest)
-    file(READ ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/${package}-config.cmake text)
-    string(CONFIGURE "${text}" text @ONLY)
-    file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/${package}-config.cmake "${text}")
     file(WRITE ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/${package}-config-version.cmake
          "set(PACKAGE_VERSION 99)\nset(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
 endforeach()
