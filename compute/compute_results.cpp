@@ -6,7 +6,7 @@
 
 #include "compute/change_decimales.h"
 #include "compute/clear_results.h"
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 #include "compute/replication_intervals.h"
 #include "numeric/arithmetique_controlee.h"
 #include "numeric/erreur_execution.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 #include "numeric/quantile_retry.h"
 
 namespace ormane {

@@ -6,31 +6,17 @@
 #include "compute/clear_results.h"
 #include "compute/compute_results.h"
 #include "compute/picture_refresh.h"
-#include "compute/read_entry.h"
 #include "compute/status_line.h"
 #include "numeric/basfun_loader.h"
 #include "numeric/number_format.h"
+#include "reading/read_as.h"
+#include "reading/read_entry.h"
 #include "window/model/session.h"
 #include "window/platform/mouse_pointer.h"
 
 namespace ormane {
 
 namespace {
-
-// Corrected entries are written back with up to 20 decimals, trailing zeros dropped.
-constexpr std::int16_t kDecimalesCorrection = -20;
-
-// The degrees of freedom, taken positive. What is being typed is never rewritten: a
-// negative value is written back positive only once the box has lost the focus, and a
-// fractional one stays as typed (degrees of freedom corrected for unequal variances are
-// fractional).
-double LitDegresDeLiberte(window::TextBox& Textedf) {
-    const double lu = LitValeur(Textedf);
-    if (lu < 0 && !Textedf.hasFocus()) {
-        Textedf.setText(FormateNombre(std::abs(lu), kDecimalesCorrection));
-    }
-    return std::abs(lu);
-}
 
 // A negative entry is made positive and written back.
 double CorrigeNegatif(window::TextBox& boite, double valeur) {

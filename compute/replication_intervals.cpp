@@ -5,7 +5,7 @@
 
 #include "compute/entry_names.h"
 #include "compute/interval_text.h"
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 #include "compute/results_table.h"
 #include "numeric/arithmetique_controlee.h"
 #include "numeric/quantile_retry.h"

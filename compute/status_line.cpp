@@ -1,53 +1,15 @@
 #include "compute/status_line.h"
 
-#include <cmath>
 #include <string>
-#include <unordered_map>
 
 #include "compute/entry_names.h"
 #include "compute/results_table.h"
-#include "numeric/number_format.h"
-#include "numeric/number_reading.h"
+#include "reading/read_as.h"
 #include "window/model/controls.h"
 
 namespace ormane {
 
 namespace {
-
-// Entry texts are quoted in the status line up to this many bytes.
-constexpr std::size_t kLongueurCitation = 24;
-
-// The value the computation uses for an entry whose text is not the number it shows:
-// nullopt when the text is read as written (or blank).
-// How each text reads, kept: every refresh marks every entry, and a refresh runs on every
-// change of an entry, while the texts seldom change. The reading depends on the text alone;
-// one memory per thread, since computations may run in several threads at once.
-const EntreeLue& LectureRetenue(const std::string& texte) {
-    constexpr std::size_t kTextesRetenus = 256;
-    thread_local std::unordered_map<std::string, EntreeLue> retenues;
-    if (const auto trouvee = retenues.find(texte); trouvee != retenues.end())
-        return trouvee->second;
-    if (retenues.size() >= kTextesRetenus) retenues.clear();
-    return retenues.emplace(texte, LitEntree(texte)).first->second;
-}
-
-std::optional<double> LuAutrement(const window::TextControl& boite) {
-    const EntreeLue lue = LectureRetenue(boite.text());
-    // The degrees of freedom are taken positive.
-    if (boite.name() == "Textedf" && lue.lecture != Lecture::Vide && lue.valeur < 0) {
-        return std::fabs(lue.valeur);
-    }
-    if (lue.lecture == Lecture::Autrement) return lue.valeur;
-    return std::nullopt;
-}
-
-std::string Cite(const std::string& texte) {
-    if (texte.size() <= kLongueurCitation) return texte;
-    std::size_t fin = kLongueurCitation;
-    // Never cut inside a UTF-8 character.
-    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
-    return texte.substr(0, fin) + "…";
-}
 
 std::string NomStatistique(std::int16_t choix, bool francais) {
     for (const NomBilingue& nom : NomsEntrees()) {
@@ -146,18 +108,11 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
 
     for (const NomBilingue& nom : NomsEntrees()) {
         window::TextControl& boite = EntreeDe(F, nom);
-        const std::optional<double> lu = LuAutrement(boite);
-        boite.setMarked(lu.has_value());
-        if (!lu) {
-            boite.setToolTip("");
-            continue;
-        }
-        const std::string valeur = FormateNombre(*lu, -16);
-        boite.setToolTip((francais ? "lu comme " : "read as ") + valeur);
-        if (etat.empty() && boite.effectivelyVisible()) {
-            const std::string nomBoite = francais ? nom.francais : nom.anglais;
-            etat = francais ? nomBoite + " « " + Cite(boite.text()) + " » est lu comme " + valeur
-                            : nomBoite + " \"" + Cite(boite.text()) + "\" is read as " + valeur;
+        const std::optional<double> lu = LuAutrement(boite, boite.name() == "Textedf");
+        MarqueLecture(boite, lu, M.LangueChoisie);
+        if (lu && etat.empty() && boite.effectivelyVisible()) {
+            etat = PhraseLuAutrement(francais ? nom.francais : nom.anglais, boite.text(), *lu,
+                                     M.LangueChoisie);
         }
     }
 

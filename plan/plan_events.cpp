@@ -7,6 +7,8 @@
 #include "numeric/number_reading.h"
 #include "plan/plan_curve.h"
 #include "plan/plan_text.h"
+#include "reading/read_as.h"
+#include "reading/read_entry.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
 
@@ -17,13 +19,8 @@ namespace {
 // A box whose text is not read as the number it shows is marked, its tooltip saying how
 // it was read.
 double LitEtMarque(window::TextBox& boite, Langue langue) {
-    const EntreeLue lu = LitEntree(boite.text());
-    const bool autrement = lu.lecture == Lecture::Autrement;
-    boite.setMarked(autrement);
-    boite.setToolTip(autrement ? (EnFrancais(langue) ? "lu comme " : "read as ") +
-                                     FormateNombre(lu.valeur, -16)
-                               : "");
-    return lu.valeur;
+    MarqueLecture(boite, LuAutrement(boite, false), langue);
+    return LitValeur(boite);
 }
 
 void EcritLignes(FeuillePlan& plan, const LignesPlan& l) {

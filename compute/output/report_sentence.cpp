@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compute/entry_names.h"
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 #include "compute/results_table.h"
 #include "window/model/controls.h"
 

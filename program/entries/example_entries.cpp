@@ -3,7 +3,7 @@
 #include <string>
 
 #include "compute/clear_results.h"
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 #include "program/programme.h"
 #include "window/model/controls.h"
 

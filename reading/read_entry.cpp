@@ -1,4 +1,4 @@
-#include "compute/read_entry.h"
+#include "reading/read_entry.h"
 
 #include "numeric/number_reading.h"
 
