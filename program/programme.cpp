@@ -3,8 +3,8 @@
 #include "about/about_events.h"
 #include "kprime/kprime_events.h"
 #include "numeric/failure_trap.h"
-#include "program/captions/kprime_vocabulary.h"
 #include "plan/plan_events.h"
+#include "program/captions/kprime_vocabulary.h"
 #include "program/feuille_ormane_handlers.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
@@ -50,15 +50,19 @@ void Programme::Demarre() {
 void Programme::SauveEtQuitte(window::FeuilleOrmane& F) {
     platform::SettingsStore& store = session_.services().settings;
     Essaie([&] {
-        EcritReglage(store, "L",
-                     TexteEntierCourt(static_cast<std::int16_t>(module_.LangueChoisie)));
+        EcritReglageEntier(store, CleReglage::Langue,
+                           static_cast<std::int16_t>(module_.LangueChoisie));
     });
-    Essaie([&] { EcritReglage(store, "D", TexteEntierCourt(module_.NbDecimales)); });
-    Essaie([&] { EcritReglage(store, "O", TexteEntierCourt(module_.ChoixStatistique)); });
-    Essaie([&] { EcritReglage(store, "A", F.comboBox("Textealpha").text()); });
-    Essaie([&] { EcritReglage(store, "G", F.comboBox("TexteGamma").text()); });
-    Essaie([&] { EcritReglage(store, "H", F.comboBox("TexteGarantie", 0).text()); });
-    Essaie([&] { EcritReglage(store, "I", F.comboBox("TexteGarantie", 1).text()); });
+    Essaie([&] { EcritReglageEntier(store, CleReglage::Decimales, module_.NbDecimales); });
+    Essaie([&] { EcritReglageEntier(store, CleReglage::Statistique, module_.ChoixStatistique); });
+    Essaie([&] { EcritReglage(store, CleReglage::Alpha, F.comboBox("Textealpha").text()); });
+    Essaie([&] { EcritReglage(store, CleReglage::Gamma, F.comboBox("TexteGamma").text()); });
+    Essaie([&] {
+        EcritReglage(store, CleReglage::NiveauEstimation, F.comboBox("TexteGarantie", 0).text());
+    });
+    Essaie([&] {
+        EcritReglage(store, CleReglage::NiveauPrediction, F.comboBox("TexteGarantie", 1).text());
+    });
     Essaie([&] { F.hide(); });
     // At once: every window closes and no notification is handled any more.
     session_.endProgram();
