@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "base/boolean.h"
 #include "compute/kept_results.h"
 #include "compute/last_computation.h"
-#include "numeric/types.h"
 #include "window/language.h"
 
 namespace ormane {

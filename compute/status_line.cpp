@@ -12,7 +12,7 @@ namespace ormane {
 namespace {
 
 std::string NomStatistique(std::int16_t choix, bool francais) {
-    for (const NomBilingue& nom : NomsEntrees()) {
+    for (const TexteBilingue& nom : NomsEntrees()) {
         if (std::string_view(nom.controle) == "Textet" && nom.index == choix)
             return francais ? nom.francais : nom.anglais;
     }
@@ -106,7 +106,7 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     if (etat.empty() && M.resultats.pPlafonne)
         etat = TextePPlafonne(*M.resultats.pPlafonne, francais);
 
-    for (const NomBilingue& nom : NomsEntrees()) {
+    for (const TexteBilingue& nom : NomsEntrees()) {
         window::TextControl& boite = EntreeDe(F, nom);
         const std::optional<double> lu = LuAutrement(boite, boite.name() == "Textedf");
         MarqueLecture(boite, lu, M.LangueChoisie);

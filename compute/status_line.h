@@ -16,7 +16,7 @@ namespace ormane {
 
 // Marks the entry boxes from their texts and writes EtiEtat. Runs at the end of every
 // refresh and after a language switch; raises no notification.
-void AfficheEtat(window::FeuilleOrmane& feuille, const EtatModule& module);
+void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& module);
 
 // Why a refresh computed nothing (empty for EtatCalcul::Calcule). `choix` is the entered
 // statistic (1 t, 2 F, 3 two-tailed p, 4 one-tailed p).

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/failure_trap.h"
 #include "kprime/kprime_text.h"
-#include "numeric/failure_trap.h"
 #include "numeric/number_reading.h"
 #include "reading/read_as.h"
 #include "window/model/controls.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "kprime/feuille_kprime.h"
 #include "kprime/kprime_computation.h"
+#include "kprime/kprime_dialog.h"
 
 namespace ormane {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <variant>
 
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 #include "window/language.h"
 
 namespace ormane {

@@ -13,7 +13,7 @@ namespace {
 
 // What an entry box is called in the language chosen.
 std::string NomEntree(std::string_view controle, std::optional<std::int16_t> index, bool francais) {
-    for (const NomBilingue& nom : NomsEntrees()) {
+    for (const TexteBilingue& nom : NomsEntrees()) {
         if (controle == nom.controle && index == nom.index)
             return francais ? nom.francais : nom.anglais;
     }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "compute/entry_names.h"
-#include "reading/read_entry.h"
 #include "compute/results_table.h"
+#include "reading/read_entry.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -275,8 +275,8 @@ std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& F,
     return e;
 }
 
-std::string PhraseRapport(window::FeuilleOrmane& feuille, const EtatModule& module) {
-    const auto elements = LitElementsRapport(feuille, module);
+std::string PhraseRapport(window::FeuilleOrmane& F, const EtatModule& module) {
+    const auto elements = LitElementsRapport(F, module);
     return elements ? PhraseRapport(*elements) : std::string();
 }
 

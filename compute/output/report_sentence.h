@@ -46,10 +46,10 @@ std::string PhraseRapport(const ElementsRapport& elements);
 
 // What the main window shows after a computation: its entries as they read, and each kept
 // result whose label is on show. nullopt when the last refresh computed nothing.
-std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& feuille,
+std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& F,
                                                   const EtatModule& module);
 
 // The sentence of what the window shows; empty when the last refresh computed nothing.
-std::string PhraseRapport(window::FeuilleOrmane& feuille, const EtatModule& module);
+std::string PhraseRapport(window::FeuilleOrmane& F, const EtatModule& module);
 
 }  // namespace ormane

@@ -1,8 +1,8 @@
 #include "program/commands/picture_commands.h"
 
-#include "compute/picture_refresh.h"
-#include "numeric/failure_trap.h"
-#include "program/programme.h"
+#include "base/failure_trap.h"
+#include "picture/picture_refresh.h"
+#include "program/program.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"

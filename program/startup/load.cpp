@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "about/about_text.h"
+#include "base/failure_trap.h"
 #include "compute/change_decimales.h"
-#include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
-#include "program/captions/language.h"
+#include "program/captions/language_menu.h"
 #include "program/commands/picture_commands.h"
 #include "program/entries/example_entries.h"
 #include "program/startup/settings.h"

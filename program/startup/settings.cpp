@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "ormane/version.h"
 
 namespace ormane {

@@ -57,7 +57,9 @@ TEST(KprimeProprietes, TinyDegreesOfFreedomGiveAStatusRatherThanAWrongValue) {
     for (double tolerance : {1e-16, 1e-6})
         for (const auto& [x, calcule] : kCas) {
             const ResultatBasfun r = Kprime(x, 1e-5, 1e-5, 2.12, tolerance);
-            if (calcule) EXPECT_EQ(r.statut, 0) << x << " " << tolerance;
+            if (calcule) {
+                EXPECT_EQ(r.statut, 0) << x << " " << tolerance;
+            }
             if (r.statut == 0) {
                 EXPECT_NEAR(r.valeur, 0.5, 1e-3) << x << " " << tolerance;
             }

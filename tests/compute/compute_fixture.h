@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "base/run_time_error.h"
 #include "compute/compute_results.h"
 #include "compute/module_state.h"
 #include "headless/headless_platform.h"
-#include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 #include "window/design/feuille_ormane.h"

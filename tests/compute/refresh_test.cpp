@@ -77,9 +77,10 @@ TEST_F(MiseAJOURTest, WhatIsNotComputedClearsEveryResultAndTheStatusLineSaysWhy)
     }
 }
 
-TEST_F(MiseAJOURTest, TheComputeButtonComputesWhateverTheAutomaticBoxWithTheHourglass) {
+// As the compute button asks it.
+TEST_F(MiseAJOURTest, ARefreshAskedToComputeComputesWhateverTheAutomaticBoxWithTheHourglass) {
     feuille->checkBox("CaseAutomatique").setValue(0);
-    BoutonCalculer_Click(*feuille, module);
+    Rafraichit(Vrai);
     EXPECT_THAT(Pointeur(), ElementsAre(platform::kHourglassPointer, platform::kDefaultPointer));
     AttendResultats(10, 1, 10);
     EXPECT_THAT(Eti("EtiPrep").caption(), StartsWith(" prep = "));

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 #include "qt/platform/help_window.h"
 #include "support/qt_test_main.h"
 #include "support/window_test.h"

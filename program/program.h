@@ -5,11 +5,11 @@
 // windows.
 #pragma once
 
-#include "about/apropos.h"
+#include "about/about_box.h"
 #include "compute/module_state.h"
-#include "kprime/feuille_kprime.h"
-#include "plan/feuille_plan.h"
-#include "program/programme_state.h"
+#include "kprime/kprime_dialog.h"
+#include "plan/plan_dialog.h"
+#include "program/program_state.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/form_instance.h"
 #include "window/model/session.h"

@@ -1,4 +1,4 @@
-#include "about/apropos.h"
+#include "about/about_box.h"
 
 #include "ormane/version.h"
 #include "window/model/controls.h"

@@ -31,7 +31,7 @@ std::variant<double, EtatCalcul> TObserve(std::int16_t choix, double x, double d
 
 // The observation on show in the main window, or why nothing can be planned from it (a
 // blank statistic, no degrees of freedom, no t).
-std::variant<ObservationPlan, EtatCalcul> LitObservation(const window::FeuilleOrmane& feuille,
+std::variant<ObservationPlan, EtatCalcul> LitObservation(const window::FeuilleOrmane& F,
                                                          const EtatModule& module);
 
 }  // namespace ormane

@@ -1,4 +1,4 @@
-#include "compute/automation.h"
+#include "program/automation.h"
 
 namespace ormane {
 

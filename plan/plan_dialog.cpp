@@ -1,4 +1,4 @@
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 
 #include "window/model/controls.h"
 

@@ -1,7 +1,7 @@
-#include "compute/plan_observation.h"
+#include "plan/plan_command.h"
+
 #include "plan/plan_events.h"
-#include "program/commands/commands.h"
-#include "program/programme.h"
+#include "plan/plan_observation.h"
 #include "window/model/controls.h"
 #include "window/model/user_actions.h"
 
@@ -25,12 +25,11 @@ void EntreExperienceFuture(window::FeuilleOrmane& F, const FutureExperimentTexts
 
 // The dialog plans from what the main window shows when it opens; the main window cannot
 // change while it is open (it is modal), and it speaks the current language.
-void MenuPlanifier_Click(const Contexte& c) {
-    FeuillePlan& plan = c.programme.plan().get();
-    PrepareFeuillePlan(plan, LitObservation(c.feuille, c.module), c.module.ChoixStatistique,
-                       c.module.LangueChoisie, c.module.NbDecimales);
+void PlanifieDepuis(FeuillePlan& plan, window::FeuilleOrmane& F, const EtatModule& M) {
+    PrepareFeuillePlan(plan, LitObservation(F, M), M.ChoixStatistique, M.LangueChoisie,
+                       M.NbDecimales);
     plan.show(window::Modality::Modal);
-    if (auto futur = plan.prendChoix()) EntreExperienceFuture(c.feuille, *futur);
+    if (auto futur = plan.prendChoix()) EntreExperienceFuture(F, *futur);
 }
 
 }  // namespace ormane

@@ -1,11 +1,11 @@
 // The labels of the picture's marks: beside their mark, within the plot, never over one
 // another, by their estimated widths; and in a picture whose two limits lie close together.
-#include "compute/picture_labels.h"
+#include "picture/picture_labels.h"
 
 #include <gtest/gtest.h>
 
-#include "compute/picture_scene.h"
-#include "compute/predictive_picture.h"
+#include "picture/picture_scene.h"
+#include "picture/predictive_picture.h"
 
 namespace ormane {
 namespace {

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <span>
 
-#include "program/captions/caption_tables.h"
 #include "window/design/feuille_ormane.h"
 #include "window/language.h"
 
@@ -17,7 +16,7 @@ std::span<const TexteBilingue> LegendesKprime();
 // Copies the main window's BoutonAide caption to the dialog's, then writes the French
 // captions in French and the English ones otherwise. Every statement that
 // fails is skipped: with no dialog (nullptr) each one fails and nothing changes.
-void InitialiseLangueKprime(window::Form* FeuilleKprime, window::FeuilleOrmane& feuille,
+void InitialiseLangueKprime(window::Form* FeuilleKprime, window::FeuilleOrmane& F,
                             Langue LangueChoisie);
 
 }  // namespace ormane

@@ -1,12 +1,12 @@
-#include "compute/picture_scene.h"
+#include "picture/picture_scene.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "compute/picture_labels.h"
 #include "numeric/number_format.h"
+#include "picture/picture_labels.h"
 
 namespace ormane {
 

@@ -1,6 +1,8 @@
+// The commands that open the dialogs: the About box, the K-prime calculator, planning.
 #include "about/about_events.h"
+#include "plan/plan_command.h"
 #include "program/commands/commands.h"
-#include "program/programme.h"
+#include "program/program.h"
 
 namespace ormane {
 
@@ -13,6 +15,20 @@ void MenuApropos_Click(const Contexte& c) {
         ConstruitTextesApropos(apropos, c.module.LangueChoisie, c.programme.etat().RetourLigne);
     }
     apropos.show(window::Modality::Modal);
+}
+
+// The K-prime distribution dialog, modeless: opened (loaded) when it is not, brought
+// forward when it is; the main window goes on taking input.
+void MenuKprime_Click(const Contexte& c) {
+    c.programme.feuilleKprime().get().show(window::Modality::Modeless);
+}
+
+void BoutonKprime_Click(const Contexte& c) {
+    MenuKprime_Click(c);
+}
+
+void MenuPlanifier_Click(const Contexte& c) {
+    PlanifieDepuis(c.programme.plan().get(), c.feuille, c.module);
 }
 
 }  // namespace ormane

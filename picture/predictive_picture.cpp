@@ -1,4 +1,4 @@
-#include "compute/predictive_picture.h"
+#include "picture/predictive_picture.h"
 
 #include <algorithm>
 #include <cmath>

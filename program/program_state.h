@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "numeric/types.h"
+#include "base/boolean.h"
 
 namespace ormane {
 

@@ -1,9 +1,9 @@
-#include "program/captions/kprime_vocabulary.h"
+#include "kprime/kprime_vocabulary.h"
 
 #include <array>
 
-#include "numeric/erreur_execution.h"
-#include "numeric/failure_trap.h"
+#include "base/failure_trap.h"
+#include "base/run_time_error.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -54,12 +54,12 @@ std::span<const TexteBilingue> LegendesKprime() {
     return kLegendesKprime;
 }
 
-void InitialiseLangueKprime(window::Form* FeuilleKprime, window::FeuilleOrmane& feuille,
+void InitialiseLangueKprime(window::Form* FeuilleKprime, window::FeuilleOrmane& F,
                             Langue LangueChoisie) {
     Essaie([&] {
         Dialogue(FeuilleKprime)
             .commandButton("BoutonAide")
-            .setCaption(feuille.commandButton("BoutonAide").caption());
+            .setCaption(F.commandButton("BoutonAide").caption());
     });
     const bool francais = EnFrancais(LangueChoisie);
     for (const TexteBilingue& ligne : kLegendesKprime) {

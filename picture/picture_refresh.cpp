@@ -1,4 +1,4 @@
-#include "compute/picture_refresh.h"
+#include "picture/picture_refresh.h"
 
 #include "window/model/controls.h"
 
@@ -23,8 +23,8 @@ window::Dessin DessinDuCalcul(const EtatModule& module, int largeur, int hauteur
     return ComposeDessin(image, cadre, effetIndisponible);
 }
 
-void RedessineImage(window::FeuilleOrmane& Feuille, const EtatModule& module) {
-    window::Picture& pane = Feuille.picture("ImagePredictive");
+void RedessineImage(window::FeuilleOrmane& F, const EtatModule& module) {
+    window::Picture& pane = F.picture("ImagePredictive");
     if (!pane.visible()) return;
     window::Dessin dessin = DessinDuCalcul(module, kLargeurImage, kHauteurImage);
     pane.setToolTip(dessin.description);

@@ -1,12 +1,12 @@
-#include "program/captions/language.h"
+#include "program/captions/language_menu.h"
 
 #include "compute/entry_names.h"
-#include "compute/picture_refresh.h"
 #include "compute/status_line.h"
 #include "kprime/kprime_events.h"
+#include "kprime/kprime_vocabulary.h"
+#include "picture/picture_refresh.h"
 #include "program/captions/caption_tables.h"
-#include "program/captions/kprime_vocabulary.h"
-#include "program/programme.h"
+#include "program/program.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -26,11 +26,11 @@ window::CaptionedControl& Legende(window::Form& f, const char* nom,
 // What a screen reader announces for the boxes, the results, the status line and the
 // decimals bar; the other controls are announced by their captions.
 void NommePourLecteurs(window::FeuilleOrmane& F, bool francais) {
-    for (const NomBilingue& nom : NomsEntrees()) {
+    for (const TexteBilingue& nom : NomsEntrees()) {
         Controle(F, nom.controle, nom.index)
             .setAccessibleName(francais ? nom.francais : nom.anglais);
     }
-    for (const NomBilingue& nom : NomsResultats()) {
+    for (const TexteBilingue& nom : NomsResultats()) {
         Controle(F, nom.controle, nom.index)
             .setAccessibleName(francais ? nom.francais : nom.anglais);
     }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 
@@ -23,6 +23,6 @@ void InitialiseLangue(const Contexte& c, Langue langue);
 // The six sentences naming the predicted experiment: EtiRepliqued, CasePsrep and
 // CasePreprep are their stem followed by `mot`; the three CadreIntervalle frames their
 // stem, `mot` and one blank.
-void ComposeLegendesReplique(window::FeuilleOrmane& feuille, const std::string& mot);
+void ComposeLegendesReplique(window::FeuilleOrmane& F, const std::string& mot);
 
 }  // namespace ormane

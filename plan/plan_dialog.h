@@ -11,8 +11,8 @@
 #include <variant>
 
 #include "compute/kept_results.h"
-#include "compute/plan_observation.h"
 #include "numeric/replication_plan.h"
+#include "plan/plan_observation.h"
 #include "window/language.h"
 #include "window/model/form.h"
 

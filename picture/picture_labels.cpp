@@ -1,4 +1,4 @@
-#include "compute/picture_labels.h"
+#include "picture/picture_labels.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "kprime/feuille_kprime.h"
+#include "kprime/kprime_dialog.h"
 
 #include "window/model/controls.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "compute/predictive_picture.h"
+#include "picture/predictive_picture.h"
 #include "window/language.h"
 #include "window/model/drawing.h"
 

@@ -4,7 +4,7 @@
 // programming error (a wrong control name) still stops everything, so tests catch it.
 #pragma once
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 
 namespace ormane {
 

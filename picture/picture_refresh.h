@@ -5,7 +5,7 @@
 #pragma once
 
 #include "compute/module_state.h"
-#include "compute/picture_scene.h"
+#include "picture/picture_scene.h"
 #include "window/design/feuille_ormane.h"
 
 namespace ormane {
@@ -18,6 +18,6 @@ inline constexpr int kHauteurImage = 280;
 window::Dessin DessinDuCalcul(const EtatModule& module, int largeur, int hauteur);
 
 // Draws the pane again when it is shown; a hidden pane is left as it is.
-void RedessineImage(window::FeuilleOrmane& Feuille, const EtatModule& module);
+void RedessineImage(window::FeuilleOrmane& F, const EtatModule& module);
 
 }  // namespace ormane

@@ -1,4 +1,4 @@
-#include "cli/plan_command.h"
+#include "cli/plan_verb.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -10,12 +10,12 @@
 #include "cli/output_check.h"
 #include "cli/quoting.h"
 #include "cli/request_builder.h"
-#include "compute/plan_observation.h"
 #include "compute/status_line.h"
 #include "numeric/basfun_loader.h"
 #include "numeric/number_reading.h"
+#include "plan/plan_observation.h"
 #include "plan/plan_text.h"
-#include "program/programme.h"
+#include "program/program.h"
 
 namespace ormane::cli {
 

@@ -1,10 +1,10 @@
-#include "program/programme.h"
+#include "program/program.h"
 
 #include "about/about_events.h"
+#include "base/failure_trap.h"
 #include "kprime/kprime_events.h"
-#include "numeric/failure_trap.h"
+#include "kprime/kprime_vocabulary.h"
 #include "plan/plan_events.h"
-#include "program/captions/kprime_vocabulary.h"
 #include "program/feuille_ormane_handlers.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"

@@ -8,11 +8,11 @@
 #include <boost/math/quadrature/exp_sinh.hpp>
 #include <cmath>
 
-#include "compute/picture_scene.h"
-#include "compute/predictive_picture.h"
 #include "numeric/psrep.h"
 #include "numeric/quantile_search.h"
 #include "numeric/student.h"
+#include "picture/picture_scene.h"
+#include "picture/predictive_picture.h"
 
 namespace ormane {
 namespace {

@@ -1,10 +1,10 @@
-#include "compute/plan_observation.h"
+#include "plan/plan_observation.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "reading/read_entry.h"
 #include "numeric/quantile_retry.h"
+#include "reading/read_entry.h"
 
 namespace ormane {
 
