@@ -137,12 +137,11 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
     // Said before anything else: the observation below is read from the corrected values.
     if (!command.json) err << correctionLines(corrected);
     const Langue langue = command.request.language.value_or(Langue::Anglais);
-    const bool francais = EnFrancais(langue);
     const auto observation =
         LitObservation(calculator.mainWindow(), calculator.programme().module());
     if (const auto* state = std::get_if<EtatCalcul>(&observation)) {
         err << "ormane: "
-            << TexteEtatCalcul(*state, calculator.programme().module().ChoixStatistique, francais)
+            << TexteEtatCalcul(*state, calculator.programme().module().ChoixStatistique, langue)
             << '\n';
         return 1;
     }
@@ -161,7 +160,7 @@ int runPlan(const PlanCommand& command, std::ostream& out, std::ostream& err) {
             demande.cible == CiblePlan::Psrep ? Resultat::Psrep : Resultat::Ppreprep;
         const Raison raison =
             demande.cible == CiblePlan::Psrep ? Raison::AlphaNul : Raison::GammaNul;
-        err << "ormane: " << TexteRaison(resultat, raison, francais) << '\n';
+        err << "ormane: " << TexteRaison(resultat, raison, langue) << '\n';
         return 1;
     }
     const ResultatPlan r = PlanifieReplique(demande);

@@ -56,7 +56,8 @@ window::Label& EtiquetteDe(window::FeuilleOrmane& F, const TexteBilingue& nom) {
     return nom.index ? F.label(nom.controle, *nom.index) : F.label(nom.controle);
 }
 
-std::string NomResultat(Resultat resultat, bool francais) {
+std::string NomResultat(Resultat resultat, Langue langue) {
+    const bool francais = EnFrancais(langue);
     const TexteBilingue& nom = LigneDe(resultat).nom;
     return francais ? nom.francais : nom.anglais;
 }

@@ -23,6 +23,6 @@ window::TextControl& EntreeDe(window::FeuilleOrmane& F, const TexteBilingue& nom
 window::Label& EtiquetteDe(window::FeuilleOrmane& F, const TexteBilingue& nom);
 
 // The name of a result; `francais` chooses the language.
-std::string NomResultat(Resultat resultat, bool francais);
+std::string NomResultat(Resultat resultat, Langue langue);
 
 }  // namespace ormane

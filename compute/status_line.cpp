@@ -11,7 +11,8 @@ namespace ormane {
 
 namespace {
 
-std::string NomStatistique(std::int16_t choix, bool francais) {
+std::string NomStatistique(std::int16_t choix, Langue langue) {
+    const bool francais = EnFrancais(langue);
     for (const TexteBilingue& nom : NomsEntrees()) {
         if (std::string_view(nom.controle) == "Textet" && nom.index == choix)
             return francais ? nom.francais : nom.anglais;
@@ -21,7 +22,8 @@ std::string NomStatistique(std::int16_t choix, bool francais) {
 
 // A p above its range is read as its largest value; a one-tailed p above 0.5 often means an
 // effect against the direction expected, which is a negative t.
-std::string TextePPlafonne(std::int16_t boite, bool francais) {
+std::string TextePPlafonne(std::int16_t boite, Langue langue) {
+    const bool francais = EnFrancais(langue);
     if (boite == 4) {
         return francais ? "un p unilatéral au-dessus de 0,5 est lu comme 0,5 : un effet de sens "
                           "contraire à celui attendu s'entre comme un t négatif"
@@ -34,13 +36,14 @@ std::string TextePPlafonne(std::int16_t boite, bool francais) {
 
 }  // namespace
 
-std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) {
+std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, Langue langue) {
+    const bool francais = EnFrancais(langue);
     switch (etat) {
         case EtatCalcul::Calcule:
             return {};
         case EtatCalcul::StatistiqueVide:
             return (francais ? "entrez une valeur pour " : "enter a value for ") +
-                   NomStatistique(choix, francais);
+                   NomStatistique(choix, langue);
         case EtatCalcul::DdlVide:
             return francais ? "entrez les degrés de liberté" : "enter the degrees of freedom";
         case EtatCalcul::FutureIncomplete:
@@ -67,8 +70,9 @@ std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) 
     return {};
 }
 
-std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
-    const std::string nom = NomResultat(resultat, francais);
+std::string TexteRaison(Resultat resultat, Raison raison, Langue langue) {
+    const bool francais = EnFrancais(langue);
+    const std::string nom = NomResultat(resultat, langue);
     switch (raison) {
         case Raison::Aucune:
             return {};
@@ -102,9 +106,9 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
 
 void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     const bool francais = EnFrancais(M.LangueChoisie);
-    std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
+    std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, M.LangueChoisie);
     if (etat.empty() && M.resultats.pPlafonne)
-        etat = TextePPlafonne(*M.resultats.pPlafonne, francais);
+        etat = TextePPlafonne(*M.resultats.pPlafonne, M.LangueChoisie);
 
     for (const TexteBilingue& nom : NomsEntrees()) {
         window::TextControl& boite = EntreeDe(F, nom);
@@ -120,7 +124,7 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
         for (const LigneResultat& ligne : TableResultats()) {
             if (!etat.empty()) break;
             if (!EtiquetteDe(F, ligne.nom).effectivelyVisible()) continue;
-            etat = TexteRaison(ligne.resultat, M.resultats.raison(ligne.resultat), francais);
+            etat = TexteRaison(ligne.resultat, M.resultats.raison(ligne.resultat), M.LangueChoisie);
         }
     }
     F.label("EtiEtat").setCaption(etat);

@@ -86,9 +86,8 @@ void AfficheResultats(FeuilleKprime& d) {
 
 // The marks of the boxes and the status line.
 void AfficheEtat(FeuilleKprime& d) {
-    const bool francais = Francais(d);
-    std::string etat = TexteAttenteKprime(d.attente(), francais);
-    if (etat.empty() && d.resultats()) etat = TexteEtatKprime(*d.resultats(), francais);
+    std::string etat = TexteAttenteKprime(d.attente(), d.langue());
+    if (etat.empty() && d.resultats()) etat = TexteEtatKprime(*d.resultats(), d.langue());
 
     const std::vector<window::TextBox*> lues = BoitesLues(d);
     for (window::Control* controle : d.controls()) {
@@ -100,7 +99,7 @@ void AfficheEtat(FeuilleKprime& d) {
         MarqueLecture(boite, autrement, d.langue());
         if (!autrement || !etat.empty()) continue;
         etat = PhraseLuAutrement(
-            NomPourLecteurKprime(boite.name(), boite.index().value_or(0), francais), boite.text(),
+            NomPourLecteurKprime(boite.name(), boite.index().value_or(0), d.langue()), boite.text(),
             *autrement, d.langue());
     }
     d.label("EtiEtat").setCaption(etat);
@@ -122,14 +121,13 @@ bool Automatique(FeuilleKprime& d) {
 void Ajoute(FeuilleKprime& d) {
     const auto& r = d.resultats();
     if (!r || r->etat != EtatKprime::Calcule) return;
-    d.liste().push_back(LigneKprime(d.entreesCalculees(), *r, Francais(d)));
+    d.liste().push_back(LigneKprime(d.entreesCalculees(), *r, d.langue()));
     AfficheListe(d);
 }
 
 void Copie(FeuilleKprime& d) {
-    const bool francais = Francais(d);
     if (d.liste().empty()) {
-        d.label("EtiEtat").setCaption(TexteListeVide(francais));
+        d.label("EtiEtat").setCaption(TexteListeVide(d.langue()));
         return;
     }
     std::string texte;
@@ -137,7 +135,7 @@ void Copie(FeuilleKprime& d) {
     // A clipboard that cannot be written is skipped, and nothing claims the copy.
     Essaie([&] {
         d.session().services().clipboard.putText(texte);
-        d.label("EtiEtat").setCaption(TexteListeCopiee(francais));
+        d.label("EtiEtat").setCaption(TexteListeCopiee(d.langue()));
     });
 }
 
@@ -214,7 +212,7 @@ void AfficheTextesKprime(FeuilleKprime& d) {
     const bool francais = Francais(d);
     for (window::Control* controle : d.controls()) {
         const std::string nom =
-            NomPourLecteurKprime(controle->name(), controle->index().value_or(0), francais);
+            NomPourLecteurKprime(controle->name(), controle->index().value_or(0), d.langue());
         if (!nom.empty()) controle->setAccessibleName(nom);
     }
     d.setHelpContextId(static_cast<std::int16_t>(kSujetAideKprime + (francais ? 0 : 10)));

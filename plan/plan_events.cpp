@@ -98,7 +98,6 @@ void PrepareFeuillePlan(FeuillePlan& plan, std::variant<ObservationPlan, EtatCal
 
 void RecalculePlan(FeuillePlan& plan) {
     const Langue langue = plan.langueDesTextes();
-    const bool fr = EnFrancais(langue);
     const double P = LitEtMarque(plan.textBox("TexteProbabilite"), langue);
     const double K = LitEtMarque(plan.textBox("TexteCellules"), langue);
 
@@ -106,7 +105,7 @@ void RecalculePlan(FeuillePlan& plan) {
     if (o == nullptr) {
         plan.label("EtiObservation")
             .setCaption(TexteEtatCalcul(std::get<EtatCalcul>(plan.observation()),
-                                        plan.choixStatistique(), fr));
+                                        plan.choixStatistique(), langue));
         SansPlan(plan, "");
         return;
     }
@@ -124,10 +123,10 @@ void RecalculePlan(FeuillePlan& plan) {
     d.probabilite = P;
     d.cellules = static_cast<std::int32_t>(K);
     if (d.cible == CiblePlan::Psrep && d.alpha == 0) {
-        return SansPlan(plan, TexteRaison(Resultat::Psrep, Raison::AlphaNul, fr));
+        return SansPlan(plan, TexteRaison(Resultat::Psrep, Raison::AlphaNul, langue));
     }
     if (d.cible == CiblePlan::Ppreprep && d.gamma == 0) {
-        return SansPlan(plan, TexteRaison(Resultat::Ppreprep, Raison::GammaNul, fr));
+        return SansPlan(plan, TexteRaison(Resultat::Ppreprep, Raison::GammaNul, langue));
     }
     const ResultatPlan r = PlanifieReplique(d);
     EcritLignes(plan, TextePlan(d, r, langue, plan.decimales()));

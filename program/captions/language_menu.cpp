@@ -25,7 +25,8 @@ window::CaptionedControl& Legende(window::Form& f, const char* nom,
 
 // What a screen reader announces for the boxes, the results, the status line and the
 // decimals bar; the other controls are announced by their captions.
-void NommePourLecteurs(window::FeuilleOrmane& F, bool francais) {
+void NommePourLecteurs(window::FeuilleOrmane& F, Langue langue) {
+    const bool francais = EnFrancais(langue);
     for (const TexteBilingue& nom : NomsEntrees()) {
         Controle(F, nom.controle, nom.index)
             .setAccessibleName(francais ? nom.francais : nom.anglais);
@@ -95,7 +96,7 @@ void InitialiseLangue(const Contexte& c, Langue langue) {
             Controle(F, ligne.controle, ligne.index)
                 .setTag(francais ? ligne.francais : ligne.anglais);
         }
-        NommePourLecteurs(F, francais);
+        NommePourLecteurs(F, langue);
     }
 
     // 2. The sentences composed with the word of the chosen replication option.
