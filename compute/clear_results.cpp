@@ -5,7 +5,7 @@
 
 namespace ormane {
 
-void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat,
+void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, Statistique choix, EtatCalcul etat,
                      bool videStatistiques) {
     M.resultats = ResultatsConserves{};
     M.dernierCalcul.reset();
@@ -13,7 +13,7 @@ void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix
     for (const TexteBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
     auto videAutresStatistiques = [&] {
         for (std::int16_t i = 1; i <= 4; ++i) {
-            if (i != choix) F.textBox("Textet", i).setText("");
+            if (i != IndexDe(choix)) F.textBox("Textet", i).setText("");
         }
     };
     if (!videStatistiques) return;

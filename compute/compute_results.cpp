@@ -79,10 +79,10 @@ std::optional<double> TDepuisP(window::FeuilleOrmane& F, EtatModule& M, double p
 
 // Completes the four statistic boxes from the entered one and returns the Student t, or
 // nullopt (with the state saying why) when there is none to compute with.
-std::optional<double> DeriveT(window::FeuilleOrmane& F, EtatModule& M, std::int16_t Choix, double x,
+std::optional<double> DeriveT(window::FeuilleOrmane& F, EtatModule& M, Statistique Choix, double x,
                               double df) {
     switch (Choix) {
-        case 1: {
+        case Statistique::T: {
             const double t = x;
             if (!std::isfinite(t * t)) {
                 M.resultats.etat = EtatCalcul::TTropGrand;
@@ -92,13 +92,13 @@ std::optional<double> DeriveT(window::FeuilleOrmane& F, EtatModule& M, std::int1
             EcritValeursP(F, t, df);
             return t;
         }
-        case 2: {
+        case Statistique::F: {
             const double t = std::sqrt(std::abs(x));
             EcritNombre(F, 1, t);
             EcritValeursP(F, t, df);
             return t;
         }
-        case 3: {
+        case Statistique::PBilateral: {
             // Half of the smallest p a double holds is no longer a double: that p is not 0,
             // its t is just beyond reach.
             if (x != 0 && x * 0.5 == 0) {
@@ -119,7 +119,7 @@ std::optional<double> DeriveT(window::FeuilleOrmane& F, EtatModule& M, std::int1
             EcritNombre(F, 4, p1);
             return TDepuisP(F, M, p1, df);
         }
-        case 4: {
+        case Statistique::PUnilateral: {
             double p1 = x;
             if (p1 < 0) {
                 p1 = std::abs(p1);
@@ -158,7 +158,7 @@ DernierCalcul EntreesDuCalcul(window::FeuilleOrmane& F, double t, double df, dou
 }
 
 // Everything after the busy flag is set: the statistic, prep, psrep, ppreprep, intervals.
-void Calcule(window::FeuilleOrmane& F, EtatModule& module, std::int16_t Choix, double x, double df,
+void Calcule(window::FeuilleOrmane& F, EtatModule& module, Statistique Choix, double x, double df,
              double dfR, double c) {
     ResultatsConserves& k = module.resultats;
     const std::optional<double> tDerive = DeriveT(F, module, Choix, x, df);
@@ -222,7 +222,7 @@ void MarqueNonAtteints(ResultatsConserves& k) {
 
 }  // namespace
 
-void CalculeResultats(window::FeuilleOrmane& F, EtatModule& module, std::int16_t Choix,
+void CalculeResultats(window::FeuilleOrmane& F, EtatModule& module, Statistique Choix,
                       std::int16_t CCalcule, double t, double df, double dfR, double c) {
     if (module.CalculEnCours != Faux) return;
     try {

@@ -55,8 +55,8 @@ EtatCalcul EtatDesEntrees(const window::TextBox& statistique, double df, double 
 bool MiseAJOUR(window::FeuilleOrmane& F, EtatModule& module, std::int16_t& CCalcule) {
     // The computation's own writes start no refresh of their own.
     if (module.CalculEnCours != Faux) return false;
-    const std::int16_t choix = module.ChoixStatistique;
-    window::TextBox& statistique = F.textBox("Textet", choix);
+    const Statistique choix = module.ChoixStatistique;
+    window::TextBox& statistique = F.textBox("Textet", IndexDe(choix));
     if (CCalcule == 0) {
         // Nothing is computed: the results on show no longer belong to the entries.
         EffaceResultats(

@@ -11,10 +11,10 @@ namespace ormane {
 
 namespace {
 
-std::string NomStatistique(std::int16_t choix, Langue langue) {
+std::string NomStatistique(Statistique choix, Langue langue) {
     const bool francais = EnFrancais(langue);
     for (const TexteBilingue& nom : NomsEntrees()) {
-        if (std::string_view(nom.controle) == "Textet" && nom.index == choix)
+        if (std::string_view(nom.controle) == "Textet" && nom.index == IndexDe(choix))
             return francais ? nom.francais : nom.anglais;
     }
     return "t";
@@ -36,7 +36,7 @@ std::string TextePPlafonne(std::int16_t boite, Langue langue) {
 
 }  // namespace
 
-std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, Langue langue) {
+std::string TexteEtatCalcul(EtatCalcul etat, Statistique choix, Langue langue) {
     const bool francais = EnFrancais(langue);
     switch (etat) {
         case EtatCalcul::Calcule:

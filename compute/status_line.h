@@ -19,8 +19,8 @@ namespace ormane {
 void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& module);
 
 // Why a refresh computed nothing (empty for EtatCalcul::Calcule). `choix` is the entered
-// statistic (1 t, 2 F, 3 two-tailed p, 4 one-tailed p).
-std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, Langue langue);
+// statistic.
+std::string TexteEtatCalcul(EtatCalcul etat, Statistique choix, Langue langue);
 // Why a result is missing (empty for Raison::Aucune).
 std::string TexteRaison(Resultat resultat, Raison raison, Langue langue);
 

@@ -37,9 +37,9 @@ class FeuillePlan : public window::Form {
 
     // The observation of the main window, or why there is none.
     const std::variant<ObservationPlan, EtatCalcul>& observation() const { return observation_; }
-    // The statistic entered in the main window (1 t, 2 F, 3 two-tailed p, 4 one-tailed p).
-    std::int16_t choixStatistique() const { return choix_statistique_; }
-    void setObservation(std::variant<ObservationPlan, EtatCalcul> o, std::int16_t choix) {
+    // The statistic entered in the main window.
+    Statistique choixStatistique() const { return choix_statistique_; }
+    void setObservation(std::variant<ObservationPlan, EtatCalcul> o, Statistique choix) {
         observation_ = o;
         choix_statistique_ = choix;
     }
@@ -60,7 +60,7 @@ class FeuillePlan : public window::Form {
     Langue langueDesTextes_ = Langue::Francais;
     std::int16_t decimales_ = 3;
     std::variant<ObservationPlan, EtatCalcul> observation_ = EtatCalcul::StatistiqueVide;
-    std::int16_t choix_statistique_ = 0;
+    Statistique choix_statistique_ = Statistique::Aucune;
     std::optional<ResultatPlan> resultat_;
     std::optional<FutureExperimentTexts> choix_;
 };

@@ -86,7 +86,7 @@ void ConstruitTextesPlan(FeuillePlan& plan, Langue langue) {
 }
 
 void PrepareFeuillePlan(FeuillePlan& plan, std::variant<ObservationPlan, EtatCalcul> observation,
-                        std::int16_t choix, Langue langue, std::int16_t decimales) {
+                        Statistique choix, Langue langue, std::int16_t decimales) {
     plan.setObservation(std::move(observation), choix);
     plan.setDecimales(decimales > 0 ? decimales : 3);
     if (plan.langueDesTextes() != langue) {

@@ -30,16 +30,16 @@ std::variant<double, EtatCalcul> TDepuisP(double p1, double df) {
 
 }  // namespace
 
-std::variant<double, EtatCalcul> TObserve(std::int16_t choix, double x, double df) {
+std::variant<double, EtatCalcul> TObserve(Statistique choix, double x, double df) {
     switch (choix) {
-        case 1:
+        case Statistique::T:
             if (!std::isfinite(x * x)) return EtatCalcul::TTropGrand;
             return x;
-        case 2:
+        case Statistique::F:
             return std::sqrt(std::abs(x));
-        case 3:
+        case Statistique::PBilateral:
             return TDepuisP(std::min(std::abs(x * 0.5), 0.5), df);
-        case 4:
+        case Statistique::PUnilateral:
             return TDepuisP(std::min(std::abs(x), 0.5), df);
         default:
             return EtatCalcul::StatistiqueVide;
@@ -52,8 +52,8 @@ std::variant<ObservationPlan, EtatCalcul> LitObservation(const window::FeuilleOr
     auto& F = const_cast<window::FeuilleOrmane&>(feuille);
     ObservationPlan o;
     o.choix = module.ChoixStatistique;
-    if (o.choix < 1 || o.choix > 4) return EtatCalcul::StatistiqueVide;
-    const window::TextBox& statistique = F.textBox("Textet", o.choix);
+    if (IndexDe(o.choix) < 1 || IndexDe(o.choix) > 4) return EtatCalcul::StatistiqueVide;
+    const window::TextBox& statistique = F.textBox("Textet", IndexDe(o.choix));
     if (EstBlanc(statistique.text())) return EtatCalcul::StatistiqueVide;
     o.df = std::abs(LitValeur(F.textBox("Textedf")));
     if (o.df == 0 || !std::isfinite(o.df)) return EtatCalcul::DdlVide;

@@ -15,8 +15,8 @@
 namespace ormane {
 
 struct ObservationPlan {
-    std::int16_t choix = 0;  // the entered statistic: 1 t, 2 F, 3 two-tailed p, 4 one-tailed p
-    double t = 0;            // the Student t derived from it
+    Statistique choix = Statistique::Aucune;  // the entered statistic
+    double t = 0;                             // the Student t derived from it
     double df = 0;
     double alphaSaisi = 0;  // alpha as the computation takes it (0.05 for one out of range)
     bool alphaBilateral = true;
@@ -27,7 +27,7 @@ struct ObservationPlan {
 // The Student t the computation derives from the entered value x: t itself, sqrt|F|, or
 // minus the Student quantile of the one-tailed p (|p| capped at 1/2 one-tailed). Why there is
 // none otherwise (EtatCalcul::TTropGrand, PNul, TIndisponible).
-std::variant<double, EtatCalcul> TObserve(std::int16_t choix, double x, double df);
+std::variant<double, EtatCalcul> TObserve(Statistique choix, double x, double df);
 
 // The observation on show in the main window, or why nothing can be planned from it (a
 // blank statistic, no degrees of freedom, no t).

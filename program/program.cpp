@@ -54,7 +54,9 @@ void Programme::SauveEtQuitte(window::FeuilleOrmane& F) {
                            static_cast<std::int16_t>(module_.LangueChoisie));
     });
     Essaie([&] { EcritReglageEntier(store, CleReglage::Decimales, module_.NbDecimales); });
-    Essaie([&] { EcritReglageEntier(store, CleReglage::Statistique, module_.ChoixStatistique); });
+    Essaie([&] {
+        EcritReglageEntier(store, CleReglage::Statistique, IndexDe(module_.ChoixStatistique));
+    });
     Essaie([&] { EcritReglage(store, CleReglage::Alpha, F.comboBox("Textealpha").text()); });
     Essaie([&] { EcritReglage(store, CleReglage::Gamma, F.comboBox("TexteGamma").text()); });
     Essaie([&] {

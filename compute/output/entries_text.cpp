@@ -37,7 +37,7 @@ std::string TexteEntrees(window::FeuilleOrmane& F, const EtatModule& module,
     const EntryTexts& e = outcome.entries;
     std::string texte = fr ? "Entrées\n" : "Entries\n";
     texte += Ligne(NomEntree("Textedf", std::nullopt, module.LangueChoisie), e.df);
-    const std::int16_t choix = module.ChoixStatistique;
+    const std::int16_t choix = IndexDe(module.ChoixStatistique);
     const std::string* statistiques[] = {&e.t, &e.F, &e.p2, &e.p1};
     if (choix >= 1 && choix <= 4) {
         texte += Ligne(NomEntree("Textet", choix, module.LangueChoisie), *statistiques[choix - 1]);

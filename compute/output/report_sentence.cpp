@@ -139,21 +139,21 @@ std::string Observe(const ElementsRapport& e, const Conventions& langue) {
     const std::string liste = langue.separateur();
     if (langue.francais()) {
         switch (e.statistique) {
-            case 2:
+            case Statistique::F:
                 return "F(1" + std::string(kInsecable) + "; " + df +
                        ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
                        ValeurP(e.p2, langue);
-            case 4:
+            case Statistique::PUnilateral:
                 return t + liste + "p unilatéral " + ValeurP(e.p1, langue);
             default:
                 return t + liste + "p bilatéral " + ValeurP(e.p2, langue);
         }
     }
     switch (e.statistique) {
-        case 2:
+        case Statistique::F:
             return "F(1, " + df + ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
                    ValeurP(e.p2, langue);
-        case 4:
+        case Statistique::PUnilateral:
             return t + liste + "one-tailed p " + ValeurP(e.p1, langue);
         default:
             return t + liste + "two-tailed p " + ValeurP(e.p2, langue);

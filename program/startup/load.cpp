@@ -44,7 +44,9 @@ void Form_Load(const Contexte& c) {
         M.LangueChoisie = static_cast<Langue>(LitReglageEntier(store, CleReglage::Langue));
     });
     Essaie([&] { M.NbDecimales = LitReglageEntier(store, CleReglage::Decimales); });
-    Essaie([&] { M.ChoixStatistique = LitReglageEntier(store, CleReglage::Statistique); });
+    Essaie([&] {
+        M.ChoixStatistique = StatistiqueDe(LitReglageEntier(store, CleReglage::Statistique));
+    });
     // 4: kept for steps 16 to 19.
     std::string alpha = ReglageDe(CleReglage::Alpha).defaut,
                 gamma = ReglageDe(CleReglage::Gamma).defaut,
@@ -59,7 +61,7 @@ void Form_Load(const Contexte& c) {
     // 3 decimals).
     Essaie([&] { F.scrollBar("Ascenseur").setValue(M.NbDecimales); });
     // 6
-    Essaie([&] { F.optionButton("Optiont", M.ChoixStatistique).setValue(Vrai); });
+    Essaie([&] { F.optionButton("Optiont", IndexDe(M.ChoixStatistique)).setValue(Vrai); });
     // 7
     Essaie([&] { ChangeDecimales(F, M); });
     // 8: captions in the stored language.

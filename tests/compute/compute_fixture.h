@@ -103,7 +103,7 @@ class ComputeTest : public ::testing::Test {
     }
 
     void Choisit(std::int16_t choix) {
-        module.ChoixStatistique = choix;
+        module.ChoixStatistique = StatistiqueDe(choix);
         feuille->optionButton("Optiont", choix).setValue(Vrai);
     }
     void ChoisitEffetBrut() { feuille->optionButton("OptionEffet", 1).setValue(Vrai); }
@@ -115,7 +115,7 @@ class ComputeTest : public ::testing::Test {
     // A statistic of kind `choix` with value x, plain replication unless told otherwise.
     void Calcule(std::int16_t choix, double x, double df = 10, double dfR = 10, double c = 1,
                  std::int16_t calcule = Vrai) {
-        CalculeResultats(*feuille, module, choix, calcule, x, df, dfR, c);
+        CalculeResultats(*feuille, module, StatistiqueDe(choix), calcule, x, df, dfR, c);
     }
     // Entries that give every result: alpha 0.05, gamma 0.90, effects 0.5 and 2.
     void EntreesCourantes() {

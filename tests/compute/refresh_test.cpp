@@ -88,7 +88,7 @@ TEST_F(MiseAJOURTest, ARefreshAskedToComputeComputesWhateverTheAutomaticBoxWithT
 }
 
 TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPointer) {
-    module.ChoixStatistique = 0;
+    module.ChoixStatistique = Statistique::Aucune;
     EXPECT_THROW(Rafraichit(1), ErreurExecution);
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }
