@@ -147,7 +147,7 @@ std::vector<Point> Allege(const std::vector<Point>& points) {
 }
 
 // The area under the curve between a and b, closed down to the axis.
-window::Polygone Aire(const ImagePredictive& im, const ZoneTrace& z, double a, double b,
+window::Polygone Aire(const ImagePredictive& im, const window::ZoneTrace& z, double a, double b,
                       Colour couleur) {
     window::Polygone p{{}, couleur};
     a = std::max(a, im.xmin);
@@ -175,15 +175,15 @@ window::TexteDessine Texte(double x, double y, std::string s, Alignment al, Colo
 
 }  // namespace
 
-ZoneTrace ZoneDe(const ImagePredictive& im, const CadreDessin& cadre) {
+window::ZoneTrace ZoneDe(const ImagePredictive& im, const CadreDessin& cadre) {
     const double ymax = *std::max_element(im.densite.begin(), im.densite.end()) * 1.12;
-    return ZoneTrace{kGauche,
-                     kHaut,
-                     std::max(10.0, cadre.largeur - kGauche - kDroite),
-                     std::max(10.0, cadre.hauteur - kHaut - kBas),
-                     im.xmin,
-                     im.xmax,
-                     ymax > 0 ? ymax : 1};
+    return window::ZoneTrace{kGauche,
+                             kHaut,
+                             std::max(10.0, cadre.largeur - kGauche - kDroite),
+                             std::max(10.0, cadre.hauteur - kHaut - kBas),
+                             im.xmin,
+                             im.xmax,
+                             ymax > 0 ? ymax : 1};
 }
 
 Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDessin& cadre,
@@ -203,7 +203,7 @@ Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDes
     }
     const ImagePredictive& im = *image;
     const Mots m = MotsDe(cadre.langue, cadre.replication, im.effetStandardise);
-    const ZoneTrace z = ZoneDe(im, cadre);
+    const window::ZoneTrace z = ZoneDe(im, cadre);
     const std::int16_t n = cadre.decimales;
     const bool effet = im.echelle == EchelleImage::Effet;
     const std::string nomX = effet ? m.titreEffet : m.titreT;

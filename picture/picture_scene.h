@@ -22,19 +22,11 @@ struct CadreDessin {
     double garantie = 95;     // the prediction interval's level, in percent
 };
 
-// The plot area inside the drawing: the x of an abscissa, the y of a density.
-struct ZoneTrace {
-    double gauche, haut, largeur, hauteur;
-    double xmin, xmax, ymax;
-    double px(double x) const { return gauche + (x - xmin) / (xmax - xmin) * largeur; }
-    double py(double f) const { return haut + hauteur * (1 - f / ymax); }
-};
-
 // The drawing; an image of nullopt draws nothing (a message when `message` is set).
 window::Dessin ComposeDessin(const std::optional<ImagePredictive>& image, const CadreDessin& cadre,
                              bool effetIndisponible = false);
 
 // Where the plot area of a drawing of that size lies (the tests find the marks with it).
-ZoneTrace ZoneDe(const ImagePredictive& image, const CadreDessin& cadre);
+window::ZoneTrace ZoneDe(const ImagePredictive& image, const CadreDessin& cadre);
 
 }  // namespace ormane

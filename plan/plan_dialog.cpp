@@ -1,5 +1,6 @@
 #include "plan/plan_dialog.h"
 
+#include "plan/plan_curve.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -18,7 +19,8 @@ FeuillePlan::FeuillePlan(window::Session& session) : Form(session, "FeuillePlan"
         add<window::Label>(nom).setPresentation(resultat);
     }
     add<window::Label>("EtiMessage");
-    add<window::Curve>("CourbePlan");
+    // Its empty frame until the first plan.
+    add<window::Picture>("CourbePlan").setDrawing(DessinPlan(nullptr, nullptr, Langue::Anglais));
     add<window::CommandButton>("BoutonUtiliser");
     add<window::CommandButton>("BoutonAidePlan");
     add<window::CommandButton>("BoutonFermer");

@@ -42,7 +42,8 @@ void SansPlan(FeuillePlan& plan, std::string message) {
     LignesPlan l;
     l.message = std::move(message);
     EcritLignes(plan, l);
-    plan.get<window::Curve>("CourbePlan").setFigure({});
+    plan.get<window::Picture>("CourbePlan")
+        .setDrawing(DessinPlan(nullptr, nullptr, plan.langueDesTextes()));
     plan.commandButton("BoutonUtiliser").setEnabled(false);
     plan.setResultat(std::nullopt);
 }
@@ -130,7 +131,7 @@ void RecalculePlan(FeuillePlan& plan) {
     }
     const ResultatPlan r = PlanifieReplique(d);
     EcritLignes(plan, TextePlan(d, r, langue, plan.decimales()));
-    plan.get<window::Curve>("CourbePlan").setFigure(FigurePlan(d, r, langue));
+    plan.get<window::Picture>("CourbePlan").setDrawing(DessinPlan(&d, &r, langue));
     plan.commandButton("BoutonUtiliser").setEnabled(r.issue == IssuePlan::Atteinte);
     plan.setResultat(r);
 }

@@ -235,7 +235,7 @@ TEST(ImagePredictive, TheDrawingSpeaksTheLanguageAndTheDecimals) {
     EXPECT_NE(francais.description.find("prep = 0.77"), std::string::npos);
     EXPECT_NE(francais.description.find("t de la réplique"), std::string::npos);
     // The observed t's mark stands at its abscissa.
-    const ZoneTrace z = ZoneDe(*image, cadre);
+    const window::ZoneTrace z = ZoneDe(*image, cadre);
     const double x = z.px(1.0997);
     bool marque = false;
     for (const window::Trait& trait : francais.traits) {
@@ -287,7 +287,7 @@ TEST(ImagePredictive, TheDrawnCurvePassesWithinAFractionOfAPixelOfEverySample) {
             CalculeImagePredictive(Calcul(cas), ResultatsConserves{}, EchelleImage::T, 640);
         ASSERT_TRUE(image);
         const CadreDessin cadre;
-        const ZoneTrace z = ZoneDe(*image, cadre);
+        const window::ZoneTrace z = ZoneDe(*image, cadre);
         const window::Dessin d = ComposeDessin(image, cadre);
         const auto courbe =
             std::find_if(d.traits.begin(), d.traits.end(), [](const window::Trait& t) {

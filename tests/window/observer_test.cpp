@@ -16,7 +16,7 @@ using ::testing::ElementsAre;
 // In the order of the enumeration, every value named: the last name stands for the last value.
 constexpr std::array kProperties{"Text",    "Caption",  "Visible",   "Enabled", "Tag",
                                  "Value",   "SelStart", "SelLength", "Checked", "AccessibleName",
-                                 "ToolTip", "Marked",   "Figure",    "Drawing"};
+                                 "ToolTip", "Marked",   "Drawing"};
 static_assert(kProperties.size() == static_cast<std::size_t>(Property::Drawing) + 1);
 
 class Journal : public FormObserver {
