@@ -7,9 +7,12 @@
  *   code 1: I_x(a, b), the regularized incomplete beta    (x, a, b, 10000.0, 0, 0)
  *   code 5: P(K <= x), K = (Z + lambda*sqrt(chi2_nu1/nu1)) / sqrt(chi2_nu2/nu2)
  *                                                          (x, nu1, nu2, lambda, tolerance, 0)
- *           nu2 >= 1e300 stands for an infinite nu2. The value is as exact as doubles
- *           allow whatever the tolerance asked (an upper bound on the error): within about
- *           1e-16 absolute, and to about 1e-13 relative where P(K <= x) is below 1e-3.
+ *           nu1 or nu2 >= 1e300 stands for an infinite one. The value is as exact as
+ *           doubles allow whatever the tolerance asked (an upper bound on the error): within
+ *           about 1e-16 absolute, and to about 1e-13 relative where P(K <= x) is below 1e-3.
+ *           Degrees of freedom below 1e-300 give a value only where K's limit (Student's
+ *           law) holds to that accuracy; elsewhere, as wherever no method reaches it, the
+ *           status is non-zero. Every call ends within milliseconds.
  *   code 6: P(K > x), the upper tail of the same K      (x, nu1, nu2, lambda, tolerance, 0)
  *           computed directly where it is small (not as 1 - P(K <= x)), with the same
  *           accuracy; the sum of codes 5 and 6 is 1 to about 1e-16.

@@ -1,5 +1,7 @@
 #include "integrale_kprime.h"
 
+#include <math.h>  // lgamma_r
+
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/erf.hpp>
@@ -27,50 +29,37 @@ QuadratureTau& Quadrature() {
 // double-exponential rules handle whatever the degrees of freedom.
 class Integrande {
   public:
-    Integrande(double x, double nu1, double nu2, bool nu2Infini, double lambda)
-        : x_(x),
-          nu1_(nu1),
-          nu2_(nu2),
-          infini_(nu2Infini),
-          lambda_(lambda),
-          densite_(nu1, nu2, false, nu2Infini),
-          student_(nu1 + nu2) {}
+    Integrande(double x, double nu1, double nu2, bool nu1Infini, bool nu2Infini, double lambda)
+        : densite_(nu1, nu2, nu1Infini, nu2Infini),
+          conditionnelle_(x, nu1, nu2, nu1Infini, nu2Infini, lambda) {}
+
+    double LargeurMarche() const { return conditionnelle_.LargeurMarche(); }
+    double Echelle() const { return densite_.Echelle(); }
 
     double operator()(double tau) const {
-        const double v = densite_(tau) * Conditionnelle(tau);
+        const double v = densite_(tau) * conditionnelle_.Probabilite(tau, false);
         // Far in the tails the density cannot be formed, and carries no mass worth counting.
         return std::isfinite(v) ? v : 0.0;
     }
 
   private:
-    // P(K <= x | U / V = exp(tau)).
-    double Conditionnelle(double tau) const {
-        const double s = std::exp(tau);
-        const double ecart = x_ - lambda_ * s;
-        if (infini_) return 0.5 * bm::erfc(-ecart / std::sqrt(2.0), PolitiqueKprime());
-        const double t = ecart * std::sqrt((nu1_ + nu2_) / (nu2_ + nu1_ * s * s));
-        if (std::isnan(t)) return 0.0;
-        if (std::isinf(t)) return t > 0 ? 1.0 : 0.0;
-        return bm::cdf(student_, t);
-    }
-
-    double x_, nu1_, nu2_;
-    bool infini_;
-    double lambda_;
     DensiteTau densite_;
-    bm::students_t_distribution<double, PolitiqueKprime> student_;
+    LimiteConditionnelle conditionnelle_;
 };
 
-// The mass of Q = (U / V)^2 outside [1e-300, 1e300], where e^(2 tau) and with it the density
-// cannot be formed: the integral misses it. It is about e^(-345 nu) for the smaller of the
-// degrees of freedom, so only tiny ones make it count.
-double MasseHorsDePortee(double nu1, double nu2, bool nu2Infini) {
-    const PolitiqueKprime pol;
-    constexpr double kQMin = 1e-300;
-    if (nu2Infini) return bm::gamma_p(nu1 / 2, nu1 / 2 * kQMin, pol);
-    const double zMin = nu1 / nu2 * kQMin, zMax = nu1 / nu2 / kQMin;
-    return bm::ibeta(nu1 / 2, nu2 / 2, zMin / (1 + zMin), pol) +
-           bm::ibeta(nu2 / 2, nu1 / 2, 1 / (1 + zMax), pol);
+// The mass of tau = log(U / V) beyond +-T, T = 1e200, which the rules cannot reach: on each
+// side at most that of the chi variable whose small values take tau there, P(U^2 < e^-T) or
+// P(V^2 < e^-T) (the large values of either are far rarer), and P(chi2_nu / nu < q) <=
+// (g q)^g / Gamma(g + 1) with g = nu / 2, as e^-t <= 1 in the gamma integral. Only df below
+// 1e-190 or so make it count.
+double MasseHorsDePortee(double nu1, double nu2, bool nu1Infini, bool nu2Infini) {
+    constexpr double kT = 1e200;
+    const auto petites = [](double nu) {
+        const double g = nu / 2;
+        int signe = 0;
+        return std::exp(g * (std::log(g) - kT) - lgamma_r(g + 1, &signe));
+    };
+    return (nu1Infini ? 0.0 : petites(nu1)) + (nu2Infini ? 0.0 : petites(nu2));
 }
 
 }  // namespace
@@ -79,15 +68,16 @@ double ErreurAdmise(double precision) {
     return std::fmax(100 * precision, 1e-10);
 }
 
-ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini, double lambda,
-                                double precision) {
+ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu1Infini, bool nu2Infini,
+                                double lambda, double precision) {
     // Mass the integral cannot see: past the error allowed, no need to try.
-    const double horsDePortee = MasseHorsDePortee(nu1, nu2, nu2Infini);
+    const double horsDePortee = MasseHorsDePortee(nu1, nu2, nu1Infini, nu2Infini);
     if (!(horsDePortee <= ErreurAdmise(precision))) return {0.0, horsDePortee, false};
-    const Integrande integrande(x, nu1, nu2, nu2Infini, lambda);
+    const Integrande integrande(x, nu1, nu2, nu1Infini, nu2Infini, lambda);
     // Relative to the integral of |f|, which is at most 1.
     const double tolerance = std::fmax(precision, 1e-15);
-    const QuadratureTau::Somme somme = Quadrature().Integre(integrande, x, lambda, tolerance);
+    const QuadratureTau::Somme somme = Quadrature().Integre(
+        integrande, x, lambda, integrande.LargeurMarche(), integrande.Echelle(), tolerance);
     ValeurIntegrale v;
     v.p = somme.p;
     v.erreur = somme.erreur + horsDePortee;

@@ -22,7 +22,9 @@ double ErreurAdmise(double precision);
 // The integral over tau = log(U / V), for any arguments; its error estimate includes the mass
 // of tau where the density cannot be formed in doubles (tiny degrees of freedom), and it
 // gives up at once when that mass alone is past ErreurAdmise.
-ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu2Infini, double lambda,
-                                double precision);
+// An infinite nu1 (U = 1) is the noncentral t, an infinite nu2 (V = 1) the lambda-prime; not
+// both.
+ValeurIntegrale IntegraleKprime(double x, double nu1, double nu2, bool nu1Infini, bool nu2Infini,
+                                double lambda, double precision);
 
 }  // namespace basfun_interne

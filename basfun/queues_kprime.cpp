@@ -60,7 +60,9 @@ FonctionIncomplete Incomplete(double x, double nu2) {
 // M = sum_j w(j + 1/2), and 1 - M is a Student tail computed directly.
 ValeurMethode SeriePositive(double x, double nu1, double nu2, double lambda, bool superieure) {
     const PoidsMelange w = Poids(nu1, lambda);
-    if (!(w.Mode() <= kModeMax)) return {};
+    // Weights spread over more indices than the budget sums (pi near 1: a large lambda
+    // against nu1) leave the tail to the integral at once.
+    if (!(w.Mode() <= kModeMax) || !(w.FinEstimee() - w.Mode() <= kBudgetQueue)) return {};
     const FonctionIncomplete f = Incomplete(x, nu2);
     const SommeDirecte directe = superieure ? SommeDirecte::AvecComplement : SommeDirecte::AvecJ;
     const double base = superieure ? 0.0 : 0.5 * w.UnMoinsMasseDemi();
@@ -88,43 +90,20 @@ QuadratureTau& Quadrature() {
 class IntegrandeQueue {
   public:
     IntegrandeQueue(double x, double nu1, double nu2, double lambda)
-        : x_(x),
-          nu1_(nu1),
-          nu2_(nu2),
-          lambda_(lambda),
-          nu1Infini_(Nu1Infini(nu1, lambda)),
-          nu2Infini_(nu2 >= kNu2Infini),
-          densite_(nu1, nu2, nu1Infini_, nu2Infini_),
-          student_(nu1Infini_ || nu2Infini_ ? 1.0 : nu1 + nu2) {}
+        : densite_(nu1, nu2, Nu1Infini(nu1, lambda), nu2 >= kNu2Infini),
+          conditionnelle_(x, nu1, nu2, Nu1Infini(nu1, lambda), nu2 >= kNu2Infini, lambda) {}
+
+    double LargeurMarche() const { return conditionnelle_.LargeurMarche(); }
+    double Echelle() const { return densite_.Echelle(); }
 
     double operator()(double tau) const {
-        const double v = densite_(tau) * Conditionnelle(tau);
+        const double v = densite_(tau) * conditionnelle_.Probabilite(tau, true);
         return std::isfinite(v) ? v : 0.0;
     }
 
   private:
-    // P(K > x | S = e^tau): K > x is Z > x - lambda S (nu2 infinite), Z > x / S - lambda
-    // (nu1 infinite), T > (x - lambda S) sqrt((nu1 + nu2) / (nu2 + nu1 S^2)) with T Student
-    // of nu1 + nu2 df otherwise; the last written for S > 1 as (x / S - lambda) times
-    // sqrt((nu1 + nu2) / (nu2 / S^2 + nu1)), which neither overflows.
-    double Conditionnelle(double tau) const {
-        const PolitiqueKprime pol;
-        const double s = std::exp(tau);
-        if (nu2Infini_) return 0.5 * bm::erfc((x_ - lambda_ * s) / std::numbers::sqrt2, pol);
-        if (nu1Infini_)
-            return 0.5 * bm::erfc((x_ * std::exp(-tau) - lambda_) / std::numbers::sqrt2, pol);
-        const double n = nu1_ + nu2_;
-        const double t = s <= 1 ? (x_ - lambda_ * s) * std::sqrt(n / (nu2_ + nu1_ * s * s))
-                                : (x_ / s - lambda_) * std::sqrt(n / (nu2_ / (s * s) + nu1_));
-        if (std::isnan(t)) return 0.0;
-        if (std::isinf(t)) return t > 0 ? 0.0 : 1.0;
-        return bm::cdf(complement(student_, t));
-    }
-
-    double x_, nu1_, nu2_, lambda_;
-    bool nu1Infini_, nu2Infini_;
     DensiteTau densite_;
-    bm::students_t_distribution<double, PolitiqueKprime> student_;
+    LimiteConditionnelle conditionnelle_;
 };
 
 }  // namespace
@@ -132,7 +111,8 @@ class IntegrandeQueue {
 ValeurMethode QueueSuperieureParIntegrale(double x, double nu1, double nu2, double lambda) {
     const IntegrandeQueue f(x, nu1, nu2, lambda);
     constexpr double kTolerance = 1e-15;
-    const auto [p, erreur] = Quadrature().Integre(f, x, lambda, kTolerance);
+    const auto [p, erreur] =
+        Quadrature().Integre(f, x, lambda, f.LargeurMarche(), f.Echelle(), kTolerance);
     return {p, p > 0 && std::isfinite(p) && erreur <= kErreurRelativeAdmise * p};
 }
 

@@ -1,10 +1,11 @@
 // Time of one computation on hard entries: the numeric calls the compute layer makes for one
 // set of entries (t from p, prep, psrep, ppreprep, the t prediction interval, the
 // standardized and the raw effect intervals), over grids of tiny, small and large degrees of
-// freedom, small and large c, small dfR, p down to 1e-300 and t up to 1e300. Each benchmark
-// runs its whole grid once per iteration and reports the median and the worst computation
-// (CPU microseconds, the best of the iterations for each entry). Also the Student quantile
-// alone, over p and df.
+// freedom, small and large c, small dfR, p down to 1e-300 and t up to 1e300, and a grid of
+// the extremes (df and dfR from 1e-320 to 1e300, t and F up to 1e300, p down to 5e-324, c from
+// 0.01 to 1e300). Each benchmark runs its whole grid once per iteration and reports the median
+// and the worst computation (CPU microseconds, the best of the iterations for each entry).
+// Also the Student quantile alone, over p and df.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -59,10 +60,11 @@ void Calcul(const Entree& e) {
 }
 
 std::vector<Entree> Grille(const std::vector<double>& dfs, const std::vector<double>& ps,
-                           const std::vector<double>& ts, const std::vector<double>& dfRs) {
+                           const std::vector<double>& ts, const std::vector<double>& dfRs,
+                           const std::vector<double>& cs = {0.01, 1.0, 100.0}) {
     std::vector<Entree> grille;
     for (const double df : dfs)
-        for (const double c : {0.01, 1.0, 100.0})
+        for (const double c : cs)
             for (const double dfR : dfRs) {
                 const double r = dfR == 0 ? df : dfR;  // 0: the same as df
                 for (const double p : ps) grille.push_back({true, p, df, r, c});
@@ -121,6 +123,17 @@ void BM_CalculGrandT(benchmark::State& etat) {
     Mesure(etat, grille);
 }
 BENCHMARK(BM_CalculGrandT)->Unit(benchmark::kMillisecond);
+
+// The extremes: subnormal, tiny, huge and infinite df and dfR, t up to 1e300 (an F of 1e300 is
+// a t of 1e150), one-tailed p down to the smallest double, c from 0.01 to 1e300.
+void BM_CalculExtremes(benchmark::State& etat) {
+    static const std::vector<Entree> grille =
+        Grille({1e-320, 1e-6, 1, 1e8, 1e12, 1e15, kInfini}, {5e-324, 1e-300, 1e-16, 0.15},
+               {0.0, 2.0, 1e10, 1e150, 1e300}, {0, 1e-320, 1e-6, 1, 1e8, 1e12, 1e15, kInfini},
+               {0.01, 1.0, 1e300});
+    Mesure(etat, grille);
+}
+BENCHMARK(BM_CalculExtremes)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // The Student quantile alone, as the compute layer asks for it, over p and df; the time is
 // per quantile.

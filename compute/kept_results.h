@@ -21,6 +21,7 @@ enum class Raison : std::int16_t {
     GarantieTotale,       // intervals at 100 percent: every value is inside, no limit to show
     GarantieEffetMoitie,  // the effect's interval estimate asks for more than 50 percent
     EffetAbsent,          // effect intervals: no observed effect entered
+    PSousLesDoubles,      // p interval: a limit lies below the smallest double
     TNul,                 // effect intervals: an effect size has no interval when t = 0
     EchecNumerique,       // the distribution could not be computed accurately for these entries
 };

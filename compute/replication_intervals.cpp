@@ -93,6 +93,9 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& F, EtatModule& module,
             const double b = RepartitionStudent(signe * tFutur.haut, dfR, kPrecisionStudent, codeB);
             if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
                 Garde(F, k, pReplique, a, b, n);
+            } else if (codeA == kSucces && codeB == kSucces) {
+                // A tail beyond the doubles: the value is the entries', not a failure.
+                Manque(k, {pReplique}, Raison::PSousLesDoubles);
             } else {
                 Manque(k, {pReplique}, Raison::EchecNumerique);
             }

@@ -91,6 +91,13 @@ std::string TexteRaison(Resultat resultat, Raison raison, Langue langue) {
         case Raison::GarantieEffetMoitie:
             return francais ? nom + " : le niveau de probabilité doit dépasser 50 %"
                             : nom + ": the probability level must lie above 50 %";
+        case Raison::PSousLesDoubles:
+            return francais ? nom +
+                                  " : ses limites sont plus petites que le plus petit nombre "
+                                  "représentable (environ 5e-324)"
+                            : nom +
+                                  ": its limits lie below the smallest number a double holds "
+                                  "(about 5e-324)";
         case Raison::EffetAbsent:
             return francais ? nom + " : entrez le d observé ou l'effet brut observé"
                             : nom + ": enter the observed d or raw effect";

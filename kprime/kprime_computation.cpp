@@ -1,6 +1,7 @@
 #include "kprime/kprime_computation.h"
 
 #include <cmath>
+#include <utility>
 
 #include "numeric/basfun_loader.h"
 #include "numeric/kprime_moments.h"
@@ -119,9 +120,17 @@ ResultatsKprime CalculeKprime(const EntreesKprime& e) {
     // K is symmetric about 0 when lambda = 0.
     r.mediane = lambda == 0 ? std::optional<double>(0.0) : Quantile(0.5, nu1, nu2, lambda);
 
-    const bool momentsAttendus = e.nu2 > 2;
-    r.echecNumerique = !r.x || !r.inferieure || !r.mediane || (e.nu2 > 1 && !r.moyenne) ||
-                       (momentsAttendus && !r.ecartType);
+    using enum ResultatsKprime::Manquant;
+    const std::pair<bool, ResultatsKprime::Manquant> manquants[] = {
+        {!r.x, X},
+        {!r.inferieure, Queues},
+        {e.nu2 > 1 && !r.moyenne, Moyenne},
+        {!r.mediane, Mediane},
+        {e.nu2 > 2 && !r.ecartType, EcartType}};
+    for (const auto& [manque, resultat] : manquants) {
+        if (manque && r.premierManquant == Aucun) r.premierManquant = resultat;
+    }
+    r.echecNumerique = r.premierManquant != Aucun;
     return r;
 }
 

@@ -49,8 +49,11 @@ struct ResultatsKprime {
     std::optional<double> moyenne;     // nu2 > 1
     std::optional<double> mediane;
     std::optional<double> ecartType;  // nu2 > 2
-    // A result that should exist but could not be computed accurately.
+    // A result that should exist but could not be computed accurately, and the first such
+    // in the order the results are shown (the one the status line names).
     bool echecNumerique = false;
+    enum class Manquant { Aucun, X, Queues, Moyenne, Mediane, EcartType };
+    Manquant premierManquant = Manquant::Aucun;
 };
 
 ResultatsKprime CalculeKprime(const EntreesKprime& entrees);

@@ -34,7 +34,7 @@ class FeuilleKprime : public window::Form {
 
     // Why the last refresh shows no results, in words of the current language (empty:
     // nothing to say); recomputed at every refresh.
-    enum class Attente { Aucune, LimiteVide, ProbabiliteVide, BoutonCalculer };
+    enum class Attente { Aucune, NonCentraliteVide, LimiteVide, ProbabiliteVide, BoutonCalculer };
     Attente attente() const { return attente_; }
     void setAttente(Attente a) { attente_ = a; }
 

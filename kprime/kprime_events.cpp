@@ -197,6 +197,10 @@ void MiseAJourKprime(FeuilleKprime& d, bool calcule) {
     if (!calcule) {
         d.setAttente(FeuilleKprime::Attente::BoutonCalculer);
         d.setResultats(std::nullopt, e);
+    } else if (LitEntree(d.textBox("TexteNC").text()).lecture == Lecture::Vide) {
+        // An empty box is no entry, not a noncentrality of 0.
+        d.setAttente(FeuilleKprime::Attente::NonCentraliteVide);
+        d.setResultats(std::nullopt, e);
     } else if (LitEntree(valeur.text()).lecture == Lecture::Vide) {
         d.setAttente(e.mode == ModeKprime::Probabilite ? FeuilleKprime::Attente::ProbabiliteVide
                                                        : FeuilleKprime::Attente::LimiteVide);

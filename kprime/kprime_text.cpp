@@ -62,11 +62,31 @@ std::string TexteEtatKprime(const ResultatsKprime& r, Langue langue) {
             return francais ? "libbasfun ne peut pas être chargée : aucun résultat"
                             : "libbasfun cannot be loaded: no result can be computed";
     }
-    if (r.echecNumerique) {
-        return francais ? "un résultat ne peut pas être calculé avec précision pour ces entrées"
-                        : "a result cannot be computed accurately for these entries";
+    if (!r.echecNumerique) return {};
+    // The result named as the main window's status line names one.
+    using enum ResultatsKprime::Manquant;
+    switch (r.premierManquant) {
+        case X:
+            return francais ? "x ne peut pas être calculé avec précision pour ces entrées"
+                            : "x cannot be computed accurately for these entries";
+        case Queues:
+            return francais ? "P(K ≤ x) ne peut pas être calculé avec précision pour ces entrées"
+                            : "P(K ≤ x) cannot be computed accurately for these entries";
+        case Moyenne:
+            return francais ? "la moyenne ne peut pas être calculée avec précision pour ces entrées"
+                            : "the mean cannot be computed accurately for these entries";
+        case Mediane:
+            return francais ? "la médiane ne peut pas être calculée avec précision pour ces entrées"
+                            : "the median cannot be computed accurately for these entries";
+        case EcartType:
+            return francais
+                       ? "l'écart-type ne peut pas être calculé avec précision pour ces entrées"
+                       : "the standard deviation cannot be computed accurately for these entries";
+        case Aucun:
+            break;
     }
-    return {};
+    return francais ? "un résultat ne peut pas être calculé avec précision pour ces entrées"
+                    : "a result cannot be computed accurately for these entries";
 }
 
 std::string TexteAttenteKprime(FeuilleKprime::Attente attente, Langue langue) {
@@ -74,6 +94,8 @@ std::string TexteAttenteKprime(FeuilleKprime::Attente attente, Langue langue) {
     switch (attente) {
         case FeuilleKprime::Attente::Aucune:
             return {};
+        case FeuilleKprime::Attente::NonCentraliteVide:
+            return francais ? "entrez la non-centralité" : "enter the noncentrality";
         case FeuilleKprime::Attente::LimiteVide:
             return francais ? "entrez une limite x" : "enter a limit x";
         case FeuilleKprime::Attente::ProbabiliteVide:

@@ -23,6 +23,9 @@ constexpr double kInfini = 1e20;
 // deviations from 0 (a chi variable cannot take its negative values).
 constexpr double kChiNormal = 50;
 constexpr double kEcartsChi = 2;
+constexpr double kDdlMinuscule = 1e-300;
+// K is lambda U / V to within Z once that spreads over this many of Z's units.
+constexpr double kEtalementSansZ = 30;
 
 // Mean and variance of sqrt(chi2_nu / nu); for a large nu from their series in 1 / nu, where
 // 1 minus the squared mean would cancel.
@@ -100,6 +103,23 @@ double RacineQuantileF(double q, double m, double nu2) {
     return std::sqrt(nu2 / m) * std::sqrt(w) / std::sqrt(unMoinsW);
 }
 
+// The q-quantile of U / V. Past 1e6 df a chi variable is taken as e^(z / sqrt(2 nu)) (its
+// logarithm is normal to within terms in 1 / sqrt(nu)), where Boost's inverses would be slow
+// and no better for a start.
+constexpr double kDdlLogNormal = 1e6;
+double QuantileRapport(double q, double nu1, double nu2) {
+    const bool grand1 = nu1 >= kDdlLogNormal, grand2 = nu2 >= kDdlLogNormal;
+    if (grand1 && grand2) {
+        const double s =
+            std::sqrt((nu1 >= kInfini ? 0.0 : 0.5 / nu1) + (nu2 >= kInfini ? 0.0 : 0.5 / nu2));
+        return std::exp(QuantileNormal(q) * s);
+    }
+    // U at q (V about 1), or 1 / V at q, i.e. V at 1 - q (U about 1).
+    if (grand2) return std::sqrt(2 * bm::gamma_p_inv(nu1 / 2, q, Politique()) / nu1);
+    if (grand1) return 1 / std::sqrt(2 * bm::gamma_p_inv(nu2 / 2, 1 - q, Politique()) / nu2);
+    return RacineQuantileF(q, nu1, nu2);
+}
+
 // (Z + delta) / V with delta = mean / sd of N = Z + lambda U: the normal approximation of
 // N - y V solved for y, as x = sd y; nullopt where it has no root (far in the tails of a small
 // nu2).
@@ -129,15 +149,39 @@ double ProbabiliteNormale(double z) {
 std::optional<double> QuantileKprimeApproche(double q, double nu1, double nu2, double lambda) {
     if (!(q > 0 && q < 1) || !(nu1 > 0) || !(nu2 > 0) || !std::isfinite(lambda))
         return std::nullopt;
+    // Below 1e-300 df (subnormal ones on the way, where Boost's functions are out of their
+    // domain): K is Student's with nu2 df for a tiny nu1, and for a tiny nu2 its distribution
+    // function is flat over the doubles, where no start helps.
+    if (nu2 < kDdlMinuscule) return std::nullopt;
+    if (nu1 < kDdlMinuscule) return QuantileStudentDirect(q, nu2);
     // Below one degree of freedom U is nearly always near 0, and its moments, which its rare
     // large values set, say little of K. Where lambda U exceeds 1 with a probability w below
     // half the tail, K is within 1 / V of Z / V but for that share: Student's quantile is
     // close, where the moments' start can lie where the distribution function fails.
     if (nu1 < 1) {
-        const double w = bm::gamma_q(nu1 / 2, nu1 / (2 * lambda * lambda), Politique());
-        if (w < 0.5 * std::fmin(q, 1 - q)) {
+        // w = Q(a, z), z = nu1 / (2 lambda^2); where z underflows (lambda of 1e200), from
+        // 1 - P(a, z) with P(a, z) ~ z^a / Gamma(a + 1) in logarithms.
+        const double a = nu1 / 2;
+        const double logZ = std::log(a) - 2 * std::log(std::fabs(lambda));
+        const double w = logZ > -690 ? bm::gamma_q(a, std::exp(logZ), Politique())
+                                     : -std::expm1(a * logZ - bm::lgamma(a + 1, Politique()));
+        // On the side opposite lambda, lambda U only draws K towards the other side, and its
+        // rare large values leave Student's tail nearly as it is, whatever w.
+        const bool oppose = (lambda > 0) == (q < 0.5);
+        if (w < 0.5 * std::fmin(q, 1 - q) || oppose) {
             if (const std::optional<double> t = QuantileStudentDirect(q, nu2)) return t;
         }
+    }
+    // Where lambda U / V spreads over many units, Z shifts K by a small share of its spread,
+    // and K's quantiles are lambda times those of U / V (of 1 - q for a negative lambda). That
+    // spread is about lambda sqrt(1 / (2 nu1) + 1 / (2 nu2)) for large df, of the order of
+    // lambda for small ones.
+    const double etalement =
+        std::fabs(lambda) * std::fmin(1.0, std::sqrt((nu1 >= kInfini ? 0.0 : 0.5 / nu1) +
+                                                     (nu2 >= kInfini ? 0.0 : 0.5 / nu2)));
+    if (etalement >= kEtalementSansZ) {
+        const double x = lambda * QuantileRapport(lambda > 0 ? q : 1 - q, nu1, nu2);
+        if (std::isfinite(x)) return x;
     }
     // Mean, standard deviation and root mean square of N = Z + lambda U.
     const MomentsChi u = Chi(nu1);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <exception>
+#include <limits>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -241,6 +242,18 @@ std::optional<double> NombreCommeEcrit(std::string_view partie) {
     return valeur;
 }
 
+// Whether a / b or a * b, both non-zero, came out as 0 or as a subnormal that keeps fewer
+// digits than a double: the value shown is then not the number the person wrote, as for a
+// single number too small for a Double. Long double, whose exponent reaches far below, holds
+// the exact quotient or product to 64 bits.
+bool PrecisionPerdue(double a, double b, bool quotient, double valeur) {
+    if (a == 0 || std::fabs(valeur) >= std::numeric_limits<double>::min()) return false;
+    const long double exacte = quotient ? static_cast<long double>(a) / static_cast<long double>(b)
+                                        : static_cast<long double>(a) * static_cast<long double>(b);
+    return std::fabs(static_cast<long double>(valeur) - exacte) >
+           std::fabs(exacte) * std::numeric_limits<double>::epsilon() / 2;
+}
+
 bool EstVide(std::string_view texte) {
     return std::all_of(texte.begin(), texte.end(), EstIgnore);
 }
@@ -299,8 +312,10 @@ EntreeLue LitEntree(std::string_view texteEntree) {
     const auto b = NombreCommeEcrit(texteEntree.substr(operateur + 1));
     // A zero divisor or factor is read as 1: not the number written.
     if (!a || !b || *b == 0) return lue;
-    const double valeur = texteEntree[operateur] == '/' ? *a / *b : *a * *b;
-    if (std::isfinite(valeur) && valeur == lue.valeur) lue.lecture = Lecture::CommeEcrite;
+    const bool quotient = texteEntree[operateur] == '/';
+    const double valeur = quotient ? *a / *b : *a * *b;
+    if (std::isfinite(valeur) && valeur == lue.valeur && !PrecisionPerdue(*a, *b, quotient, valeur))
+        lue.lecture = Lecture::CommeEcrite;
     return lue;
 }
 

@@ -24,7 +24,10 @@ constexpr double kLargeurFinale = 1e-14;
 // The K-prime search: secant steps before it probes the bound, and evaluations inside the
 // bracket.
 constexpr int kEtapesEncadrement = 12;
-constexpr int kEvaluationsEncadre = 100;
+constexpr int kEvaluationsEncadre = 40;
+constexpr int kEvaluationsAvantSecante = 6;
+constexpr double kPasEncadrementMax = 1000;
+constexpr int kPaliersMax = 6;
 constexpr double kBorneK = 1e300;
 
 // The search gives up: the caller sees code -1 and result 0.
@@ -233,8 +236,19 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         const double secante = (zp - b.z) * (b.x - a.x) / (b.z - a.z);
         if (std::isfinite(secante) && secante * sens > 0)
             pas = sens * std::fmin(1.25 * std::fabs(secante), 16 * distance);
-        const double x = b.x + pas;
-        if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK)) {
+        double x = b.x + pas;
+        // A step below b's ulp (the quantile within an ulp of b, whose F cannot come closer to
+        // p) goes to the neighbouring double, which brackets p.
+        if (x == b.x) x = std::nextafter(b.x, sens * HUGE_VAL);
+        // A secant that points beyond the bound, or that needs a thousand steps like the last
+        // to reach p (F nearly flat over the doubles, as for tiny df), sends the search to the
+        // bound at once, rather than after a dozen steps of 16 times. (Two equal F are a
+        // plateau of F's rounding, not a slope: the steps of 4 times go on.)
+        const bool auDela = (std::isfinite(secante) && secante * sens > 0 &&
+                             !(std::fabs(b.x + 1.25 * secante) < kBorneK)) ||
+                            (etape > 0 && b.z != a.z &&
+                             !(std::fabs(zp - b.z) < kPasEncadrementMax * std::fabs(b.z - a.z)));
+        if (etape == kEtapesEncadrement || !(std::fabs(x) < kBorneK) || auDela) {
             // Whether the quantile lies within the doubles at all: the bound itself is open.
             const PointZ borne = evalue(sens * kBorneK);
             if (dessous(borne) == dessous(b)) throw Abandon{};
@@ -250,11 +264,15 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
     // a and b bracket p; c is the point a replaced.
     PointZ c = a;
     double t = 0.5;
-    for (int n = 0; n < kEvaluationsEncadre; ++n) {
+    int n = 0, paliers = 0;
+    for (; n < kEvaluationsEncadre; ++n) {
         double x = t == 0.5 ? MilieuLarge(a.x, b.x) : a.x + t * (b.x - a.x);
         if (!(x > std::fmin(a.x, b.x) && x < std::fmax(a.x, b.x))) x = MilieuLarge(a.x, b.x);
         const PointZ q = evalue(x);
         if (atteint(q)) return q.x;
+        // F exactly as at an end, again and again: the bracket holds a step of F's own
+        // rounding, which no halving narrows in value.
+        paliers = q.F == a.F || q.F == b.F ? paliers + 1 : 0;
         if (dessous(q) == dessous(a)) {
             c = a;
         } else {
@@ -263,10 +281,21 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         }
         a = q;
         if (std::fabs(b.x - a.x) < kLargeurFinale || !PeutRetrecir(a.x, b.x)) break;
+        if (paliers == kPaliersMax) {
+            n = kEvaluationsEncadre;
+            break;
+        }
         const double xi = (a.x - b.x) / (c.x - b.x), phi = (a.z - b.z) / (c.z - b.z);
         t = 0.5;
-        if (phi * phi < xi && (1 - phi) * (1 - phi) < 1 - xi) {
-            const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
+        const double fa = a.z - zp, fb = b.z - zp, fc = c.z - zp;
+        if (n >= kEvaluationsAvantSecante && (fa > 0) == (fc > 0) &&
+            std::fabs(fa) < std::fabs(fc) / 4) {
+            // A search that lasts, its last two points on one side and the newer four times
+            // nearer p: the secant through them keeps that pace, where the interpolation
+            // through b, far on the other side, and the halvings it falls back on waste every
+            // other point.
+            t = -fa * (a.x - c.x) / (fa - fc) / (b.x - a.x);
+        } else if (phi * phi < xi && (1 - phi) * (1 - phi) < 1 - xi) {
             t = fa / (fb - fa) * fc / (fb - fc) +
                 (c.x - a.x) / (b.x - a.x) * fa / (fc - fa) * fb / (fc - fb);
         }
@@ -276,9 +305,18 @@ double ChercheKprime(const Repartition& F, double p, double tol, double x0, cons
         if (!std::isfinite(t)) t = 0.5;
         t = std::fmax(limite, std::fmin(1 - limite, t));
     }
-    if (!(std::fabs(b.x - a.x) < kLargeurFinale) || std::fabs(p - a.F) > 1e-6) throw Abandon{};
+    // Neighbouring doubles hold the quantile to the last bit, however far apart they are (two
+    // ulps of 1e10 are 4e-6): then the end nearer p. So does a bracket that the evaluations
+    // allowed did not close, or that holds a step of F's rounding: F then moves by its own
+    // rounding across it (tiny df leave F accurate to 1e-12 where it rises by that over ten
+    // units), and halving on would chase that noise.
+    const bool etroit = std::fabs(b.x - a.x) < kLargeurFinale;
+    const bool epuise = n == kEvaluationsEncadre;
+    if (!etroit && !epuise && PeutRetrecir(a.x, b.x)) throw Abandon{};
+    const PointZ& fin = !etroit && std::fabs(p - b.F) < std::fabs(p - a.F) ? b : a;
+    if (std::fabs(p - fin.F) > 1e-6) throw Abandon{};
     if (tol > 1e-7) erreur = kSuccesAvecRemarque;
-    return a.x;
+    return fin.x;
 }
 
 }  // namespace
@@ -332,14 +370,20 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
 
         // K-prime with the open bounds of the program: its own start and search.
         if (nom == "K" && infOuverte != Faux && supOuverte != Faux && borneInf <= -kBorneK &&
-            borneSup >= kBorneK) {
+            borneSup >= kBorneK && (P2 > 0 && P3 > 0 && std::isfinite(P5))) {
             const auto depart = [&](double q) { return QuantileKprimeApproche(q, P2, P3, P5); };
-            const std::optional<double> x0 = depart(p);
-            if (x0 && std::fabs(*x0) < kBorneK) {
-                const double x = ChercheKprime(F, p, tol, *x0, depart, erreur);
-                if (erreur != kSucces || !(std::fmin(p, 1.0 - p) < kQueueAAffiner)) return x;
-                return AffineQuantileKprime(x, p, P2, P3, P5);
+            std::optional<double> x0 = depart(p);
+            if (!x0 || !(std::fabs(*x0) < kBorneK)) {
+                // No start within the doubles searched (tiny df spread K far beyond them): the
+                // bounds say at once whether p is reached in between, where a walk would take
+                // a dozen costly evaluations to find out.
+                if (!(F.EvalueOuAbandonne(-kBorneK) < p && F.EvalueOuAbandonne(kBorneK) > p))
+                    throw Abandon{};
+                x0 = x0 ? std::copysign(kBorneK / 10, *x0) : 0.0;
             }
+            const double x = ChercheKprime(F, p, tol, *x0, depart, erreur);
+            if (erreur != kSucces || !(std::fmin(p, 1.0 - p) < kQueueAAffiner)) return x;
+            return AffineQuantileKprime(x, p, P2, P3, P5);
         }
 
         double x0 = Fini(centre + DepartNormal(p) * pas);
@@ -422,12 +466,11 @@ double QuantileLoi(std::string_view nom, Booleen infOuverte, double borneInf, Bo
             const double decalage = Divise(Fini(haut.x - bas.x) * (p - bas.F), haut.F - bas.F);
             if (essaie(Fini(bas.x + decalage))) return x;
             if (essaie(Milieu(bas.x, haut.x))) return x;
-            if (std::fabs(bas.x - haut.x) < kLargeurFinale) break;
-            // Neighbouring ends wider than the final width: every further cycle would try
-            // the same two points again, and the test below would fail.
-            if (!PeutRetrecir(bas.x, haut.x)) throw Abandon{};
+            // Neighbouring ends, however far apart, hold the quantile to the last bit.
+            if (std::fabs(bas.x - haut.x) < kLargeurFinale || !PeutRetrecir(bas.x, haut.x)) break;
         }
-        if (!(std::fabs(bas.x - haut.x) < kLargeurFinale) || std::fabs(p - Fx) > 1e-6) {
+        if (!(std::fabs(bas.x - haut.x) < kLargeurFinale || !PeutRetrecir(bas.x, haut.x)) ||
+            std::fabs(p - Fx) > 1e-6) {
             throw Abandon{};
         }
         if (tol > 1e-7) erreur = kSuccesAvecRemarque;

@@ -8,6 +8,11 @@
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "csv_numbers.h"
 
 #include "kprime/kprime_computation.h"
 
@@ -98,6 +103,35 @@ TEST(KprimeComputation, TheMedianOfTheNoncentralTAndOfTheNormalLaw) {
     }
     EXPECT_NEAR(*CalculeKprime(Limite(kInf, kInf, -0.75, 0)).mediane, -0.75, 1e-13);
     EXPECT_EQ(*CalculeKprime(Limite(3, 4, 0, 0)).mediane, 0.0);
+}
+
+// data/kprime-extremes.tsv (written by kprime_extremes_reference.py): tiny df, whose limits
+// are Student's laws, and huge df with a huge lambda, against closed forms and integrals over
+// the chi variable at 50 digits. Each within its relative tolerance, with nothing missing.
+TEST(KprimeComputation, ExtremeEntriesMatchTheirLimitsAndIntegrals) {
+    const auto lignes = LitChamps(KPRIME_DATA_DIR "/kprime-extremes.tsv", '\t');
+    EXPECT_EQ(lignes.size(), 50u);
+    const auto nombre = [](const std::string& s) {
+        return s == "inf" ? kInf : std::strtod(s.c_str(), nullptr);
+    };
+    for (const auto& l : lignes) {
+        ASSERT_EQ(l.size(), 8u);
+        SCOPED_TRACE(l[0] + " " + l[1] + " " + l[2] + " " + l[3] + " " + l[4] + " " + l[5]);
+        const EntreesKprime e{nombre(l[0]), nombre(l[1]), nombre(l[2]),
+                              l[3] == "x" ? ModeKprime::Limite : ModeKprime::Probabilite,
+                              nombre(l[4])};
+        const ResultatsKprime r = CalculeKprime(e);
+        ASSERT_EQ(r.etat, EtatKprime::Calcule);
+        const std::optional<double> vu = l[5] == "cdf"      ? r.inferieure
+                                         : l[5] == "sf"     ? r.superieure
+                                         : l[5] == "x"      ? r.x
+                                         : l[5] == "mean"   ? r.moyenne
+                                         : l[5] == "median" ? r.mediane
+                                                            : r.ecartType;
+        ASSERT_TRUE(vu.has_value());
+        const double reference = nombre(l[6]);
+        EXPECT_NEAR(*vu, reference, nombre(l[7]) * std::fabs(reference));
+    }
 }
 
 TEST(KprimeComputation, MomentsOnlyWhereTheyExistAndNothingWhereItCannotCompute) {

@@ -83,6 +83,24 @@ TEST_F(Dialogue, UnreadTextIsMarkedAndTheStatusLineSaysWhy) {
     EXPECT_EQ(Legende("EtiEtat"), "enter a probability p");
 }
 
+// An empty box is no entry: the noncentrality is not taken as 0, and nothing is computed
+// until it is typed, in either language; the limit's box is spoken of after it.
+TEST_F(Dialogue, AnEmptyNoncentralityComputesNothingAndSaysWhatToEnter) {
+    Tape("TexteNC", " ");
+    for (std::int16_t i = 1; i <= 2; ++i) EXPECT_EQ(Legende("EtiQueue", i), "");
+    for (std::int16_t i = 1; i <= 3; ++i) EXPECT_EQ(Legende("EtiMoment", i), "");
+    EXPECT_EQ(Legende("EtiEtat"), "enter the noncentrality");
+    Tape("TexteLimite", "");
+    EXPECT_EQ(Legende("EtiEtat"), "enter the noncentrality");
+    Francais();
+    EXPECT_EQ(Legende("EtiEtat"), "entrez la non-centralité");
+    Tape("TexteNC", "0");
+    EXPECT_EQ(Legende("EtiEtat"), "entrez une limite x");
+    Tape("TexteLimite", "1");
+    EXPECT_EQ(Legende("EtiEtat"), "");
+    EXPECT_THAT(Legende("EtiQueue", 1), StartsWith(" P(K ≤ x) = 0.8"));
+}
+
 TEST_F(Dialogue, WithoutAutomaticComputationComputeIsAwaited) {
     ASSERT_TRUE(UserActions::click(K().checkBox("CaseAutomatique")));
     Tape("TexteLimite", "3");

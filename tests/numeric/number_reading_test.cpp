@@ -60,7 +60,7 @@ TEST(LectureDesEntrees, ReadsEveryTextOfTheTableAsExpected) {
             EXPECT_EQ(lue.valeur, LitValeur(texte));
         }
     }
-    EXPECT_EQ(lignes.size(), 125u);
+    EXPECT_EQ(lignes.size(), 135u);
     EXPECT_TRUE(std::signbit(ConvertitNombre("-0")));
     EXPECT_TRUE(std::signbit(ConvertitNombre("-1e-400")));
     EXPECT_FALSE(std::signbit(ConvertitNombre("0")));

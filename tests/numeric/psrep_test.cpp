@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "csv_numbers.h"
+#include "numeric/student.h"
 
 namespace ormane {
 namespace {
@@ -34,6 +35,25 @@ TEST(CalculePsrep, WithoutAnEffectBothAreAStudentTail) {
             EXPECT_EQ(erreur, kSucces);
         }
     }
+}
+
+// psrep asks for the same sign and significance, prep for the same sign only: psrep can never
+// be the larger, above all for t near 0, where both tend to 1/2 and prep moves by t f(0). As c
+// grows psrep tends to prep itself, computed another way (the K-prime series against Student's
+// distribution): the two may then differ by their roundings, a few ulps of 1, no more.
+TEST(CalculePsrep, NeverAbovePrepNearZeroOrElsewhere) {
+    for (const double t : {1e-300, 1e-12, 1e-9, 3e-8, 1e-7, 1e-6, 1e-3, 0.5, 2.0, 6.0, 40.0})
+        for (const double df : {0.5, 1.0, 3.0, 30.0, 5e4})
+            for (const double dfR : {df, 1.0, 1e3})
+                for (const double c : {0.01, 1.0, 1e6, 1e20, 1e300})
+                    for (const double alpha : {0.025, 0.45}) {
+                        CodeErreur erreur = 99;
+                        const double prep = CalculPrep(t, df, c, erreur);
+                        const double psrep = CalculePsrep(alpha, t, df, dfR, c, erreur);
+                        ASSERT_EQ(erreur, kSucces);
+                        EXPECT_LE(psrep, prep + 1e-15)
+                            << t << " " << df << " " << dfR << " " << c << " " << alpha;
+                    }
 }
 
 TEST(CalculePsrep, RefusedArgumentsGiveMinusOneAndZero) {
