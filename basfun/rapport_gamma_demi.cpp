@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "politique_boost.h"
+#include "boost_policy.h"
 
 namespace basfun_interne {
 
