@@ -6,7 +6,7 @@
 #include <memory>
 
 #include <string>
-#include "about/apropos.h"
+#include "about/about_box.h"
 
 #include "window/language.h"
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
+#include "program/program.h"
 #include "qt/platform/qt_platform.h"
-#include "program/programme.h"
 
 class QWidget;
 

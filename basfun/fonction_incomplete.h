@@ -42,7 +42,7 @@ class FonctionIncomplete {
     double FinEstimee() const;
 
   private:
-    // Past this b the values need Boost's long double evaluation (see politique_boost.h).
+    // Past this b the values need Boost's long double evaluation (see boost_policy.h).
     static constexpr double kBGrand = 1e3;
     template <class Politique>
     double ValeurAvec(double a, bool complement, const Politique& pol) const;

@@ -8,8 +8,8 @@
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
 
+#include "boost_policy.h"
 #include "integrale_tau.h"
-#include "politique_boost.h"
 
 namespace basfun_interne {
 

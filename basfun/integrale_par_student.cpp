@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "politique_boost.h"
+#include "boost_policy.h"
 
 namespace basfun_interne {
 

@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "politique_boost.h"
+#include "boost_policy.h"
 
 namespace basfun_interne {
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "boost_policy.h"
 #include "constantes_longues.h"
-#include "politique_boost.h"
 
 namespace basfun_interne {
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <numbers>
 
-#include "politique_boost.h"
+#include "boost_policy.h"
 #include "rapport_gamma_demi.h"
 #include "serie_beta_demi.h"
 

@@ -50,7 +50,7 @@ class PoidsMelange {
     double FinEstimee() const;
 
   private:
-    // Past this r the masses need Boost's long double evaluation (see politique_boost.h).
+    // Past this r the masses need Boost's long double evaluation (see boost_policy.h).
     static constexpr double kRGrand = 1e3;
     template <class Politique>
     double MasseDepuisAvec(double t, const Politique& pol) const;

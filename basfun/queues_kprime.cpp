@@ -5,10 +5,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "boost_policy.h"
 #include "fonction_incomplete.h"
 #include "integrale_tau.h"
 #include "poids_melange.h"
-#include "politique_boost.h"
 #include "serie_melange.h"
 
 namespace basfun_interne {

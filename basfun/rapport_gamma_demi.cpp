@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "boost_policy.h"
 #include "motif_binaire.h"
-#include "politique_boost.h"
 
 namespace basfun_interne {
 

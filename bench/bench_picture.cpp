@@ -16,10 +16,10 @@
 #include <ctime>
 #include <vector>
 
-#include "compute/picture_refresh.h"
 #include "numeric/psrep.h"
 #include "numeric/quantile_retry.h"
 #include "numeric/student.h"
+#include "picture/picture_refresh.h"
 #include "qt/drawing/drawing_painter.h"
 
 namespace {

@@ -32,7 +32,7 @@ struct Fenetre {
         window::FeuilleOrmane& f = *feuille;
         f.load();
         module.NbDecimales = 3;
-        module.ChoixStatistique = 3;
+        module.ChoixStatistique = Statistique::PBilateral;
         f.optionButton("Optiont", 3).setValue(Vrai);
         f.textBox("Textedf").setText("9");
         f.textBox("Textet", 3).setText("0.30");

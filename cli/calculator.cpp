@@ -6,9 +6,9 @@
 
 #include "compute/clear_results.h"
 #include "compute/output/outcome_reading.h"
-#include "compute/picture_refresh.h"
 #include "headless/headless_platform.h"
-#include "program/programme.h"
+#include "picture/picture_refresh.h"
+#include "program/program.h"
 #include "window/model/controls.h"
 #include "window/model/user_actions.h"
 

@@ -106,15 +106,14 @@ int batch(const BatchCommand& command, std::istream& in, std::ostream& out, std:
 int kprime(const KprimeCommand& command, std::ostream& out, std::ostream& err) {
     if (!libraryLoads(err)) return kFailure;
     const ResultatsKprime results = CalculeKprime(command.entries);
-    const bool francais = EnFrancais(command.language);
     std::ostringstream report;
     if (command.json) {
-        writeKprimeJson(report, results, francais);
+        writeKprimeJson(report, results, command.language);
     } else {
         writeKprimeText(report, command, results);
     }
     if (print(out, err, report.str()) != kSuccess) return kFailure;
-    const std::string status = TexteEtatKprime(results, francais);
+    const std::string status = TexteEtatKprime(results, command.language);
     if (!status.empty()) err << "ormane: " << status << '\n';
     return results.etat != EtatKprime::Calcule || results.echecNumerique ? kFailure : kSuccess;
 }

@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "cli/kprime_request.h"
-#include "cli/plan_command.h"
+#include "cli/plan_verb.h"
 #include "cli/request.h"
 
 namespace ormane::cli {

@@ -41,7 +41,7 @@ void writeKprimeText(std::ostream& out, const KprimeCommand& command, const Resu
     line(francais ? "écart-type" : "standard deviation", r.ecartType);
 }
 
-void writeKprimeJson(std::ostream& out, const ResultatsKprime& r, bool francais) {
+void writeKprimeJson(std::ostream& out, const ResultatsKprime& r, Langue langue) {
     Json whole;
     whole["cdf"] = number(r.inferieure);
     whole["sf"] = number(r.superieure);
@@ -49,7 +49,7 @@ void writeKprimeJson(std::ostream& out, const ResultatsKprime& r, bool francais)
     whole["mean"] = number(r.moyenne);
     whole["median"] = number(r.mediane);
     whole["sd"] = number(r.ecartType);
-    whole["status"] = TexteEtatKprime(r, francais);
+    whole["status"] = TexteEtatKprime(r, langue);
     out << whole.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 

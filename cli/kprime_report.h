@@ -10,6 +10,6 @@
 namespace ormane::cli {
 
 void writeKprimeText(std::ostream& out, const KprimeCommand& command, const ResultatsKprime& r);
-void writeKprimeJson(std::ostream& out, const ResultatsKprime& r, bool francais);
+void writeKprimeJson(std::ostream& out, const ResultatsKprime& r, Langue langue);
 
 }  // namespace ormane::cli

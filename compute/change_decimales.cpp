@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/failure_trap.h"
 #include "compute/entry_names.h"
 #include "compute/interval_text.h"
 #include "compute/results_table.h"
-#include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
 
 namespace ormane {
@@ -16,17 +16,15 @@ std::string TexteResultat(const LigneResultat& ligne, const ValeurConservee& v,
     return ligne.prefixe + FormateNombre(v.bas, nbDecimales);
 }
 
-void ChangeDecimales(window::FeuilleOrmane& feuille, EtatModule& module) {
+void ChangeDecimales(window::FeuilleOrmane& F, EtatModule& module) {
     const std::int16_t n = module.NbDecimales;
-    Essaie([&] {
-        feuille.label("EtiDecimales").setCaption(module.TexteDecimales + std::to_string(n));
-    });
+    Essaie([&] { F.label("EtiDecimales").setCaption(module.TexteDecimales + std::to_string(n)); });
     // A result that is not kept leaves its label as it is: only a computation clears.
     for (const LigneResultat& ligne : TableResultats()) {
         const auto& valeur = module.resultats[ligne.resultat];
         if (!valeur) continue;
         Essaie([&] {
-            EtiquetteDe(feuille, ligne.nom)
+            EtiquetteDe(F, ligne.nom)
                 .setCaption(TexteResultat(ligne, *valeur, n, MomentIntervalle::Rendu));
         });
     }

@@ -12,7 +12,7 @@ namespace ormane {
 
 // Renders EtiDecimales and every kept result with NbDecimales (never clears a label).
 // Each step runs even when an earlier one failed.
-void ChangeDecimales(window::FeuilleOrmane& feuille, EtatModule& module);
+void ChangeDecimales(window::FeuilleOrmane& F, EtatModule& module);
 
 // How a kept result reads in its label: its prefix and value, or its interval.
 std::string TexteResultat(const LigneResultat& ligne, const ValeurConservee& valeur,

@@ -5,15 +5,15 @@
 
 namespace ormane {
 
-void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, std::int16_t choix, EtatCalcul etat,
+void EffaceResultats(window::FeuilleOrmane& F, EtatModule& M, Statistique choix, EtatCalcul etat,
                      bool videStatistiques) {
     M.resultats = ResultatsConserves{};
     M.dernierCalcul.reset();
     M.resultats.etat = etat;
-    for (const NomBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
+    for (const TexteBilingue& nom : NomsResultats()) EtiquetteDe(F, nom).setCaption("");
     auto videAutresStatistiques = [&] {
         for (std::int16_t i = 1; i <= 4; ++i) {
-            if (i != choix) F.textBox("Textet", i).setText("");
+            if (i != IndexDe(choix)) F.textBox("Textet", i).setText("");
         }
     };
     if (!videStatistiques) return;

@@ -15,7 +15,7 @@ namespace ormane {
 // quiet. `etat` is recorded as what the refresh did.
 // A computation about to run keeps them (`videStatistiques` false): it writes each of them
 // again, and a box whose text does not change keeps the person's selection.
-void EffaceResultats(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t choix,
+void EffaceResultats(window::FeuilleOrmane& F, EtatModule& module, Statistique choix,
                      EtatCalcul etat, bool videStatistiques = true);
 
 // Sets the busy flag for a scope and clears it on every way out.

@@ -12,10 +12,10 @@
 namespace ormane {
 
 // One computation from the window's entries (busy flag, corrections written back).
-// Choix: 1 t, 2 F, 3 two-tailed p, 4 one-tailed p, the kind of the value t. CCalcule 0
+// Choix: the statistic entered, the kind of the value t. CCalcule 0
 // only clears the interval displays. A run-time failure stops it where it is, clears the
 // busy flag and returns, keeping what it had written; nothing is reported.
-void CalculeResultats(window::FeuilleOrmane& Feuille, EtatModule& module, std::int16_t Choix,
+void CalculeResultats(window::FeuilleOrmane& F, EtatModule& module, Statistique Choix,
                       std::int16_t CCalcule, double t, double df, double dfR, double c);
 
 }  // namespace ormane

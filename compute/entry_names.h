@@ -14,15 +14,15 @@
 namespace ormane {
 
 // Every entry box of the main window (text and combo boxes), in the window's order.
-std::span<const NomBilingue> NomsEntrees();
+std::span<const TexteBilingue> NomsEntrees();
 // Every result label of the main window, the two never-computed rows of limits included.
-std::span<const NomBilingue> NomsResultats();
+std::span<const TexteBilingue> NomsResultats();
 
 // The control a name stands for.
-window::TextControl& EntreeDe(window::FeuilleOrmane& feuille, const NomBilingue& nom);
-window::Label& EtiquetteDe(window::FeuilleOrmane& feuille, const NomBilingue& nom);
+window::TextControl& EntreeDe(window::FeuilleOrmane& F, const TexteBilingue& nom);
+window::Label& EtiquetteDe(window::FeuilleOrmane& F, const TexteBilingue& nom);
 
 // The name of a result; `francais` chooses the language.
-std::string NomResultat(Resultat resultat, bool francais);
+std::string NomResultat(Resultat resultat, Langue langue);
 
 }  // namespace ormane

@@ -7,9 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "base/boolean.h"
+#include "compute/entered_statistic.h"
 #include "compute/kept_results.h"
 #include "compute/last_computation.h"
-#include "numeric/types.h"
 #include "window/language.h"
 
 namespace ormane {
@@ -17,7 +18,7 @@ namespace ormane {
 struct EtatModule {
     Langue LangueChoisie = Langue::Francais;
     std::int16_t NbDecimales = 0;
-    std::int16_t ChoixStatistique = 0;  // 1 t, 2 F, 3 two-tailed p, 4 one-tailed p
+    Statistique ChoixStatistique = Statistique::Aucune;
     Booleen CalculEnCours = Faux;
     std::string TexteDecimales;  // "decimals " / "décimales ", set by InitialiseLangue
     ResultatsConserves resultats;

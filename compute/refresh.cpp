@@ -5,32 +5,17 @@
 
 #include "compute/clear_results.h"
 #include "compute/compute_results.h"
-#include "compute/picture_refresh.h"
-#include "compute/read_entry.h"
 #include "compute/status_line.h"
 #include "numeric/basfun_loader.h"
 #include "numeric/number_format.h"
+#include "reading/read_as.h"
+#include "reading/read_entry.h"
 #include "window/model/session.h"
 #include "window/platform/mouse_pointer.h"
 
 namespace ormane {
 
 namespace {
-
-// Corrected entries are written back with up to 20 decimals, trailing zeros dropped.
-constexpr std::int16_t kDecimalesCorrection = -20;
-
-// The degrees of freedom, taken positive. What is being typed is never rewritten: a
-// negative value is written back positive only once the box has lost the focus, and a
-// fractional one stays as typed (degrees of freedom corrected for unequal variances are
-// fractional).
-double LitDegresDeLiberte(window::TextBox& Textedf) {
-    const double lu = LitValeur(Textedf);
-    if (lu < 0 && !Textedf.hasFocus()) {
-        Textedf.setText(FormateNombre(std::abs(lu), kDecimalesCorrection));
-    }
-    return std::abs(lu);
-}
 
 // A negative entry is made positive and written back.
 double CorrigeNegatif(window::TextBox& boite, double valeur) {
@@ -67,46 +52,40 @@ EtatCalcul EtatDesEntrees(const window::TextBox& statistique, double df, double 
 
 }  // namespace
 
-void MiseAJOUR(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t& CCalcule) {
+bool MiseAJOUR(window::FeuilleOrmane& F, EtatModule& module, std::int16_t& CCalcule) {
     // The computation's own writes start no refresh of their own.
-    if (module.CalculEnCours != Faux) return;
-    const std::int16_t choix = module.ChoixStatistique;
-    window::TextBox& statistique = feuille.textBox("Textet", choix);
+    if (module.CalculEnCours != Faux) return false;
+    const Statistique choix = module.ChoixStatistique;
+    window::TextBox& statistique = F.textBox("Textet", IndexDe(choix));
     if (CCalcule == 0) {
         // Nothing is computed: the results on show no longer belong to the entries.
         EffaceResultats(
-            feuille, module, choix,
+            F, module, choix,
             EstBlanc(statistique.text()) ? EtatCalcul::StatistiqueVide : EtatCalcul::AttenteCalcul);
-        AfficheEtat(feuille, module);
-        RedessineImage(feuille, module);
-        return;
+        AfficheEtat(F, module);
+        return true;
     }
-    Sablier sablier(feuille.session().services().mousePointer);
-    const double df = LitDegresDeLiberte(feuille.textBox("Textedf"));
+    Sablier sablier(F.session().services().mousePointer);
+    const double df = LitDegresDeLiberte(F.textBox("Textedf"));
     const double t = LitValeur(statistique);
     double c = 1;
     double dfR = df;
-    if (feuille.optionButton("OptionReplique", 1).value() != Faux) {
-        c = LitValeur(feuille.textBox("Textec"));
-        dfR = LitValeur(feuille.textBox("TextedfR"));
+    if (F.optionButton("OptionReplique", 1).value() != Faux) {
+        c = LitValeur(F.textBox("Textec"));
+        dfR = LitValeur(F.textBox("TextedfR"));
     }
     if (c == 0 || dfR == 0) CCalcule = 0;
-    c = CorrigeNegatif(feuille.textBox("Textec"), c);
-    dfR = CorrigeNegatif(feuille.textBox("TextedfR"), dfR);
+    c = CorrigeNegatif(F.textBox("Textec"), c);
+    dfR = CorrigeNegatif(F.textBox("TextedfR"), dfR);
 
     const EtatCalcul etat = EtatDesEntrees(statistique, df, c, dfR);
     if (etat == EtatCalcul::Calcule) {
-        CalculeResultats(feuille, module, choix, Vrai, t, df, dfR, c);
+        CalculeResultats(F, module, choix, Vrai, t, df, dfR, c);
     } else {
-        EffaceResultats(feuille, module, choix, etat);
+        EffaceResultats(F, module, choix, etat);
     }
-    AfficheEtat(feuille, module);
-    RedessineImage(feuille, module);
-}
-
-void BoutonCalculer_Click(window::FeuilleOrmane& feuille, EtatModule& module) {
-    std::int16_t calcule = Vrai;
-    MiseAJOUR(feuille, module, calcule);
+    AfficheEtat(F, module);
+    return true;
 }
 
 }  // namespace ormane

@@ -16,9 +16,8 @@ namespace ormane {
 // when c or dfR reads as 0. Writing a corrected c or dfR back raises their Change, whose
 // handlers may run a nested refresh before this one goes on. Sets no failure trap: a
 // ChoixStatistique that names no statistic box raises ErreurExecution to the caller.
-void MiseAJOUR(window::FeuilleOrmane& feuille, EtatModule& module, std::int16_t& CCalcule);
-
-// The compute button: MiseAJOUR with a variable holding Vrai (-1).
-void BoutonCalculer_Click(window::FeuilleOrmane& feuille, EtatModule& module);
+// Returns whether the results and the status line were refreshed (not while a computation
+// runs), so that the caller draws again what depends on them, the picture among them.
+bool MiseAJOUR(window::FeuilleOrmane& F, EtatModule& module, std::int16_t& CCalcule);
 
 }  // namespace ormane

@@ -5,11 +5,11 @@
 
 #include "compute/entry_names.h"
 #include "compute/interval_text.h"
-#include "compute/read_entry.h"
 #include "compute/results_table.h"
 #include "numeric/arithmetique_controlee.h"
 #include "numeric/quantile_retry.h"
 #include "numeric/student.h"
+#include "reading/read_entry.h"
 
 namespace ormane {
 
@@ -18,8 +18,8 @@ namespace {
 constexpr double kInfini = 1e300;  // stands for an infinite number of degrees of freedom
 
 // A guarantee level entered in percent, as a probability.
-double LitGarantie(window::FeuilleOrmane& Feuille, std::int16_t index) {
-    return LitValeur(Feuille.comboBox("TexteGarantie", index)) / 100;
+double LitGarantie(window::FeuilleOrmane& F, std::int16_t index) {
+    return LitValeur(F.comboBox("TexteGarantie", index)) / 100;
 }
 
 bool GarantieAcceptee(double g) {
@@ -33,11 +33,11 @@ bool EffetEntre(const window::TextBox& boite, double d) {
 
 // Keeps an interval lower limit first (a negative t or effect reverses the product of a
 // scale and a quantile) and shows it.
-const ValeurConservee& Garde(window::FeuilleOrmane& Feuille, ResultatsConserves& k, Resultat r,
-                             double a, double b, std::int16_t nbDecimales) {
+const ValeurConservee& Garde(window::FeuilleOrmane& F, ResultatsConserves& k, Resultat r, double a,
+                             double b, std::int16_t nbDecimales) {
     k.garde(r, Fini(a), Fini(b));
     const ValeurConservee& v = *k[r];
-    EtiquetteDe(Feuille, LigneDe(r).nom)
+    EtiquetteDe(F, LigneDe(r).nom)
         .setCaption(TexteIntervalle(v.bas, v.haut, nbDecimales, MomentIntervalle::Calcul));
     return v;
 }
@@ -50,7 +50,7 @@ void Manque(ResultatsConserves& k, std::initializer_list<Resultat> resultats, Ra
 
 }  // namespace
 
-void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& module, double t,
+void CalculeIntervallesReplication(window::FeuilleOrmane& F, EtatModule& module, double t,
                                    double df, double dfR, double c) {
     ResultatsConserves& k = module.resultats;
     const std::int16_t n = module.NbDecimales;
@@ -60,7 +60,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     const double S = RacineCarree(Fini(c + 1));
     const double tR = Fini(t * s);
 
-    const double g1 = LitGarantie(Feuille, 1);
+    const double g1 = LitGarantie(F, 1);
     if (!GarantieAcceptee(g1)) {
         Manque(k, {tReplique, pReplique, Effet, EffetReplique}, Raison::GarantieHorsLimites);
         return;
@@ -82,7 +82,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         const double Ksup =
             QuantileAvecReprise("K", 1 - P1, kprimeReplique, kRepriseIntervalles, codeSup);
         if (codeInf == kSucces && codeSup == kSucces) {
-            const ValeurConservee& tFutur = Garde(Feuille, k, tReplique, S * Kinf, S * Ksup, n);
+            const ValeurConservee& tFutur = Garde(F, k, tReplique, S * Kinf, S * Ksup, n);
             intervalleT = true;
 
             // The same interval as one-tailed p values, the smaller first. For a positive t
@@ -92,7 +92,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
             const double a = RepartitionStudent(signe * tFutur.bas, dfR, kPrecisionStudent, codeA);
             const double b = RepartitionStudent(signe * tFutur.haut, dfR, kPrecisionStudent, codeB);
             if (codeA == kSucces && codeB == kSucces && a != 0 && b != 0) {
-                Garde(Feuille, k, pReplique, a, b, n);
+                Garde(F, k, pReplique, a, b, n);
             } else if (codeA == kSucces && codeB == kSucces) {
                 // A tail beyond the doubles: the value is the entries', not a failure.
                 Manque(k, {pReplique}, Raison::PSousLesDoubles);
@@ -104,15 +104,15 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         }
     }
 
-    const double g0 = LitGarantie(Feuille, 0);
+    const double g0 = LitGarantie(F, 0);
     if (!GarantieAcceptee(g0)) {
         Manque(k, {Effet, EffetReplique}, Raison::GarantieHorsLimites);
         return;
     }
     const double P0 = (1 - g0) / 2;
 
-    const bool standardise = Feuille.optionButton("OptionEffet", 0).value() != Faux;
-    const window::TextBox& boite = Feuille.textBox("TexteEffet", standardise ? 0 : 1);
+    const bool standardise = F.optionButton("OptionEffet", 0).value() != Faux;
+    const window::TextBox& boite = F.textBox("TexteEffet", standardise ? 0 : 1);
     const double d = LitValeur(boite);
     if (!EffetEntre(boite, d)) {
         Manque(k, {Effet, EffetReplique}, Raison::EffetAbsent);
@@ -146,13 +146,13 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
             const double Dsup =
                 QuantileAvecReprise("K", 1 - P0, lambdaPrime, kRepriseIntervalles, codeDsup);
             if (codeDinf == kSucces && codeDsup == kSucces) {
-                Garde(Feuille, k, Effet, r * Dinf, r * Dsup, n);
+                Garde(F, k, Effet, r * Dinf, r * Dsup, n);
             } else {
                 Manque(k, {Effet}, Raison::EchecNumerique);
             }
         }
         if (intervalleT) {
-            Garde(Feuille, k, EffetReplique, f * k[tReplique]->bas, f * k[tReplique]->haut, n);
+            Garde(F, k, EffetReplique, f * k[tReplique]->bas, f * k[tReplique]->haut, n);
         } else {
             Manque(k, {EffetReplique}, Raison::EchecNumerique);
         }
@@ -168,7 +168,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
         q0 = QuantileAvecReprise("t", (1 + g0) / 2, student, kRepriseIntervalles, code0);
         if (code0 == kSucces) {
             const double h0 = Fini(Divise(d, t) * q0);
-            Garde(Feuille, k, Effet, d - h0, d + h0, n);
+            Garde(F, k, Effet, d - h0, d + h0, n);
         } else {
             Manque(k, {Effet}, Raison::EchecNumerique);
         }
@@ -182,7 +182,7 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& m
     }
     if (code1 == kSucces) {
         const double h1 = Divise(Fini(Divise(d, t) * q1), s);
-        Garde(Feuille, k, EffetReplique, d - h1, d + h1, n);
+        Garde(F, k, EffetReplique, d - h1, d + h1, n);
     } else {
         Manque(k, {EffetReplique}, Raison::EchecNumerique);
     }

@@ -13,7 +13,7 @@ namespace ormane {
 // at a guarantee outside [50, 100] percent or an effect it cannot use. Raises
 // ErreurExecution on an arithmetic fault (t = 0 with an effect interval, c <= 0...), for
 // the computation's failure trap.
-void CalculeIntervallesReplication(window::FeuilleOrmane& Feuille, EtatModule& module, double t,
+void CalculeIntervallesReplication(window::FeuilleOrmane& F, EtatModule& module, double t,
                                    double df, double dfR, double c);
 
 }  // namespace ormane

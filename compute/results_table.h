@@ -13,6 +13,8 @@
 #include <span>
 #include <string_view>
 
+#include "window/language.h"
+
 namespace ormane {
 
 // The results, named for the code that computes and reads them; the rows below follow
@@ -25,15 +27,6 @@ enum class Resultat : std::int16_t {
     pReplique,      // the same as one-tailed p values
     Effet,          // interval estimate of the effect size
     EffetReplique,  // prediction interval of the effect size
-};
-
-// What a control is called in each language, as a screen reader announces it and as the
-// status line names it.
-struct NomBilingue {
-    const char* controle;               // the control's name in the window
-    std::optional<std::int16_t> index;  // its index in its control array
-    const char* francais;
-    const char* anglais;
 };
 
 // A control of the main window: a single one, or a member of a control array.
@@ -68,7 +61,7 @@ struct PlaceResultat {
 
 struct LigneResultat {
     Resultat resultat;
-    NomBilingue nom;          // the label showing it, and what the result is called
+    TexteBilingue nom;        // the label showing it, and what the result is called
     const char* prefixe;      // before a single value (" prep = "); nullptr for an interval
     const char* cle;          // its JSON key
     const char* colonneBas;   // its CSV column (a single value), or the lower limit's

@@ -1,57 +1,20 @@
 #include "compute/status_line.h"
 
-#include <cmath>
 #include <string>
-#include <unordered_map>
 
 #include "compute/entry_names.h"
 #include "compute/results_table.h"
-#include "numeric/number_format.h"
-#include "numeric/number_reading.h"
+#include "reading/read_as.h"
 #include "window/model/controls.h"
 
 namespace ormane {
 
 namespace {
 
-// Entry texts are quoted in the status line up to this many bytes.
-constexpr std::size_t kLongueurCitation = 24;
-
-// The value the computation uses for an entry whose text is not the number it shows:
-// nullopt when the text is read as written (or blank).
-// How each text reads, kept: every refresh marks every entry, and a refresh runs on every
-// change of an entry, while the texts seldom change. The reading depends on the text alone;
-// one memory per thread, since computations may run in several threads at once.
-const EntreeLue& LectureRetenue(const std::string& texte) {
-    constexpr std::size_t kTextesRetenus = 256;
-    thread_local std::unordered_map<std::string, EntreeLue> retenues;
-    if (const auto trouvee = retenues.find(texte); trouvee != retenues.end())
-        return trouvee->second;
-    if (retenues.size() >= kTextesRetenus) retenues.clear();
-    return retenues.emplace(texte, LitEntree(texte)).first->second;
-}
-
-std::optional<double> LuAutrement(const window::TextControl& boite) {
-    const EntreeLue lue = LectureRetenue(boite.text());
-    // The degrees of freedom are taken positive.
-    if (boite.name() == "Textedf" && lue.lecture != Lecture::Vide && lue.valeur < 0) {
-        return std::fabs(lue.valeur);
-    }
-    if (lue.lecture == Lecture::Autrement) return lue.valeur;
-    return std::nullopt;
-}
-
-std::string Cite(const std::string& texte) {
-    if (texte.size() <= kLongueurCitation) return texte;
-    std::size_t fin = kLongueurCitation;
-    // Never cut inside a UTF-8 character.
-    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
-    return texte.substr(0, fin) + "…";
-}
-
-std::string NomStatistique(std::int16_t choix, bool francais) {
-    for (const NomBilingue& nom : NomsEntrees()) {
-        if (std::string_view(nom.controle) == "Textet" && nom.index == choix)
+std::string NomStatistique(Statistique choix, Langue langue) {
+    const bool francais = EnFrancais(langue);
+    for (const TexteBilingue& nom : NomsEntrees()) {
+        if (std::string_view(nom.controle) == "Textet" && nom.index == IndexDe(choix))
             return francais ? nom.francais : nom.anglais;
     }
     return "t";
@@ -59,7 +22,8 @@ std::string NomStatistique(std::int16_t choix, bool francais) {
 
 // A p above its range is read as its largest value; a one-tailed p above 0.5 often means an
 // effect against the direction expected, which is a negative t.
-std::string TextePPlafonne(std::int16_t boite, bool francais) {
+std::string TextePPlafonne(std::int16_t boite, Langue langue) {
+    const bool francais = EnFrancais(langue);
     if (boite == 4) {
         return francais ? "un p unilatéral au-dessus de 0,5 est lu comme 0,5 : un effet de sens "
                           "contraire à celui attendu s'entre comme un t négatif"
@@ -72,13 +36,14 @@ std::string TextePPlafonne(std::int16_t boite, bool francais) {
 
 }  // namespace
 
-std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) {
+std::string TexteEtatCalcul(EtatCalcul etat, Statistique choix, Langue langue) {
+    const bool francais = EnFrancais(langue);
     switch (etat) {
         case EtatCalcul::Calcule:
             return {};
         case EtatCalcul::StatistiqueVide:
             return (francais ? "entrez une valeur pour " : "enter a value for ") +
-                   NomStatistique(choix, francais);
+                   NomStatistique(choix, langue);
         case EtatCalcul::DdlVide:
             return francais ? "entrez les degrés de liberté" : "enter the degrees of freedom";
         case EtatCalcul::FutureIncomplete:
@@ -105,8 +70,9 @@ std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais) 
     return {};
 }
 
-std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
-    const std::string nom = NomResultat(resultat, francais);
+std::string TexteRaison(Resultat resultat, Raison raison, Langue langue) {
+    const bool francais = EnFrancais(langue);
+    const std::string nom = NomResultat(resultat, langue);
     switch (raison) {
         case Raison::Aucune:
             return {};
@@ -147,24 +113,17 @@ std::string TexteRaison(Resultat resultat, Raison raison, bool francais) {
 
 void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
     const bool francais = EnFrancais(M.LangueChoisie);
-    std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, francais);
+    std::string etat = TexteEtatCalcul(M.resultats.etat, M.ChoixStatistique, M.LangueChoisie);
     if (etat.empty() && M.resultats.pPlafonne)
-        etat = TextePPlafonne(*M.resultats.pPlafonne, francais);
+        etat = TextePPlafonne(*M.resultats.pPlafonne, M.LangueChoisie);
 
-    for (const NomBilingue& nom : NomsEntrees()) {
+    for (const TexteBilingue& nom : NomsEntrees()) {
         window::TextControl& boite = EntreeDe(F, nom);
-        const std::optional<double> lu = LuAutrement(boite);
-        boite.setMarked(lu.has_value());
-        if (!lu) {
-            boite.setToolTip("");
-            continue;
-        }
-        const std::string valeur = FormateNombre(*lu, -16);
-        boite.setToolTip((francais ? "lu comme " : "read as ") + valeur);
-        if (etat.empty() && boite.effectivelyVisible()) {
-            const std::string nomBoite = francais ? nom.francais : nom.anglais;
-            etat = francais ? nomBoite + " « " + Cite(boite.text()) + " » est lu comme " + valeur
-                            : nomBoite + " \"" + Cite(boite.text()) + "\" is read as " + valeur;
+        const std::optional<double> lu = LuAutrement(boite, boite.name() == "Textedf");
+        MarqueLecture(boite, lu, M.LangueChoisie);
+        if (lu && etat.empty() && boite.effectivelyVisible()) {
+            etat = PhraseLuAutrement(francais ? nom.francais : nom.anglais, boite.text(), *lu,
+                                     M.LangueChoisie);
         }
     }
 
@@ -172,7 +131,7 @@ void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& M) {
         for (const LigneResultat& ligne : TableResultats()) {
             if (!etat.empty()) break;
             if (!EtiquetteDe(F, ligne.nom).effectivelyVisible()) continue;
-            etat = TexteRaison(ligne.resultat, M.resultats.raison(ligne.resultat), francais);
+            etat = TexteRaison(ligne.resultat, M.resultats.raison(ligne.resultat), M.LangueChoisie);
         }
     }
     F.label("EtiEtat").setCaption(etat);

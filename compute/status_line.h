@@ -16,12 +16,12 @@ namespace ormane {
 
 // Marks the entry boxes from their texts and writes EtiEtat. Runs at the end of every
 // refresh and after a language switch; raises no notification.
-void AfficheEtat(window::FeuilleOrmane& feuille, const EtatModule& module);
+void AfficheEtat(window::FeuilleOrmane& F, const EtatModule& module);
 
 // Why a refresh computed nothing (empty for EtatCalcul::Calcule). `choix` is the entered
-// statistic (1 t, 2 F, 3 two-tailed p, 4 one-tailed p).
-std::string TexteEtatCalcul(EtatCalcul etat, std::int16_t choix, bool francais);
+// statistic.
+std::string TexteEtatCalcul(EtatCalcul etat, Statistique choix, Langue langue);
 // Why a result is missing (empty for Raison::Aucune).
-std::string TexteRaison(Resultat resultat, Raison raison, bool francais);
+std::string TexteRaison(Resultat resultat, Raison raison, Langue langue);
 
 }  // namespace ormane

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 

@@ -1,6 +1,6 @@
 #include "headless/recording_services.h"
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 
 namespace ormane::platform {
 

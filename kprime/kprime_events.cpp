@@ -1,13 +1,12 @@
 #include "kprime/kprime_events.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
+#include "base/failure_trap.h"
 #include "kprime/kprime_text.h"
-#include "numeric/failure_trap.h"
-#include "numeric/number_format.h"
 #include "numeric/number_reading.h"
+#include "reading/read_as.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
 
@@ -16,11 +15,6 @@ namespace ormane {
 namespace {
 
 using window::Notification;
-
-// Entry texts are quoted in the status line up to this many bytes.
-constexpr std::size_t kLongueurCitation = 24;
-// Corrected entries are written back with up to 20 decimals, trailing zeros dropped.
-constexpr std::int16_t kDecimalesCorrection = -20;
 
 bool Francais(const FeuilleKprime& d) {
     return EnFrancais(d.langue());
@@ -57,35 +51,9 @@ bool EstDdl(const window::TextBox& boite) {
     return boite.name() == "Textedl";
 }
 
-// The value the computation uses for a box whose text is not the number it shows:
-// nullopt when the text is read as written (or blank). Degrees of freedom are taken
-// positive.
-std::optional<double> LuAutrement(const window::TextBox& boite) {
-    const EntreeLue lue = LitEntree(boite.text());
-    if (EstDdl(boite) && lue.lecture != Lecture::Vide && lue.valeur < 0) {
-        return std::fabs(lue.valeur);
-    }
-    if (lue.lecture == Lecture::Autrement) return lue.valeur;
-    return std::nullopt;
-}
-
-// Degrees of freedom, positive; a negative text is written back positive once the box
-// has lost the focus, never while it is typed.
+// Degrees of freedom, positive; an infinite one is ticked, not typed.
 double LitDdl(FeuilleKprime& d, std::int16_t i) {
-    if (Infini(d, i)) return kDdlInfini;
-    window::TextBox& boite = BoiteDdl(d, i);
-    const double lu = LitValeur(boite.text());
-    if (lu < 0 && !boite.hasFocus()) {
-        boite.setText(FormateNombre(std::fabs(lu), kDecimalesCorrection));
-    }
-    return std::fabs(lu);
-}
-
-std::string Cite(const std::string& texte) {
-    if (texte.size() <= kLongueurCitation) return texte;
-    std::size_t fin = kLongueurCitation;
-    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
-    return texte.substr(0, fin) + "…";
+    return Infini(d, i) ? kDdlInfini : LitDegresDeLiberte(BoiteDdl(d, i));
 }
 
 void Efface(FeuilleKprime& d) {
@@ -118,28 +86,21 @@ void AfficheResultats(FeuilleKprime& d) {
 
 // The marks of the boxes and the status line.
 void AfficheEtat(FeuilleKprime& d) {
-    const bool francais = Francais(d);
-    std::string etat = TexteAttenteKprime(d.attente(), francais);
-    if (etat.empty() && d.resultats()) etat = TexteEtatKprime(*d.resultats(), francais);
+    std::string etat = TexteAttenteKprime(d.attente(), d.langue());
+    if (etat.empty() && d.resultats()) etat = TexteEtatKprime(*d.resultats(), d.langue());
 
     const std::vector<window::TextBox*> lues = BoitesLues(d);
     for (window::Control* controle : d.controls()) {
         if (controle->kind() != window::Kind::TextBox) continue;
         auto& boite = static_cast<window::TextBox&>(*controle);
         const bool lue = std::find(lues.begin(), lues.end(), &boite) != lues.end();
-        const std::optional<double> autrement = lue ? LuAutrement(boite) : std::nullopt;
-        boite.setMarked(autrement.has_value());
-        if (!autrement) {
-            boite.setToolTip("");
-            continue;
-        }
-        const std::string valeur = FormateNombre(*autrement, -16);
-        boite.setToolTip((francais ? "lu comme " : "read as ") + valeur);
-        if (!etat.empty()) continue;
-        const std::string nom =
-            NomPourLecteurKprime(boite.name(), boite.index().value_or(0), francais);
-        etat = francais ? nom + " « " + Cite(boite.text()) + " » est lu comme " + valeur
-                        : nom + " \"" + Cite(boite.text()) + "\" is read as " + valeur;
+        const std::optional<double> autrement =
+            lue ? LuAutrement(boite, EstDdl(boite)) : std::nullopt;
+        MarqueLecture(boite, autrement, d.langue());
+        if (!autrement || !etat.empty()) continue;
+        etat = PhraseLuAutrement(
+            NomPourLecteurKprime(boite.name(), boite.index().value_or(0), d.langue()), boite.text(),
+            *autrement, d.langue());
     }
     d.label("EtiEtat").setCaption(etat);
 }
@@ -160,14 +121,13 @@ bool Automatique(FeuilleKprime& d) {
 void Ajoute(FeuilleKprime& d) {
     const auto& r = d.resultats();
     if (!r || r->etat != EtatKprime::Calcule) return;
-    d.liste().push_back(LigneKprime(d.entreesCalculees(), *r, Francais(d)));
+    d.liste().push_back(LigneKprime(d.entreesCalculees(), *r, d.langue()));
     AfficheListe(d);
 }
 
 void Copie(FeuilleKprime& d) {
-    const bool francais = Francais(d);
     if (d.liste().empty()) {
-        d.label("EtiEtat").setCaption(TexteListeVide(francais));
+        d.label("EtiEtat").setCaption(TexteListeVide(d.langue()));
         return;
     }
     std::string texte;
@@ -175,7 +135,7 @@ void Copie(FeuilleKprime& d) {
     // A clipboard that cannot be written is skipped, and nothing claims the copy.
     Essaie([&] {
         d.session().services().clipboard.putText(texte);
-        d.label("EtiEtat").setCaption(TexteListeCopiee(francais));
+        d.label("EtiEtat").setCaption(TexteListeCopiee(d.langue()));
     });
 }
 
@@ -256,7 +216,7 @@ void AfficheTextesKprime(FeuilleKprime& d) {
     const bool francais = Francais(d);
     for (window::Control* controle : d.controls()) {
         const std::string nom =
-            NomPourLecteurKprime(controle->name(), controle->index().value_or(0), francais);
+            NomPourLecteurKprime(controle->name(), controle->index().value_or(0), d.langue());
         if (!nom.empty()) controle->setAccessibleName(nom);
     }
     d.setHelpContextId(static_cast<std::int16_t>(kSujetAideKprime + (francais ? 0 : 10)));

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "kprime/feuille_kprime.h"
+#include "kprime/kprime_dialog.h"
 
 namespace ormane {
 

@@ -44,7 +44,8 @@ std::string TexteValeurKprime(double valeur) {
     return FormateNombre(valeur, kDecimalesKprime);
 }
 
-std::string TexteEtatKprime(const ResultatsKprime& r, bool francais) {
+std::string TexteEtatKprime(const ResultatsKprime& r, Langue langue) {
+    const bool francais = EnFrancais(langue);
     switch (r.etat) {
         case EtatKprime::Calcule:
             break;
@@ -88,7 +89,8 @@ std::string TexteEtatKprime(const ResultatsKprime& r, bool francais) {
                     : "a result cannot be computed accurately for these entries";
 }
 
-std::string TexteAttenteKprime(FeuilleKprime::Attente attente, bool francais) {
+std::string TexteAttenteKprime(FeuilleKprime::Attente attente, Langue langue) {
+    const bool francais = EnFrancais(langue);
     switch (attente) {
         case FeuilleKprime::Attente::Aucune:
             return {};
@@ -105,24 +107,28 @@ std::string TexteAttenteKprime(FeuilleKprime::Attente attente, bool francais) {
     return {};
 }
 
-std::string TexteListeCopiee(bool francais) {
+std::string TexteListeCopiee(Langue langue) {
+    const bool francais = EnFrancais(langue);
     return francais ? "la liste a été copiée dans le presse-papier"
                     : "the list has been copied to the clipboard";
 }
 
-std::string TexteListeVide(bool francais) {
+std::string TexteListeVide(Langue langue) {
+    const bool francais = EnFrancais(langue);
     return francais ? "la liste est vide : Ajouter y met la ligne calculée"
                     : "the list is empty: Add puts the computed line in it";
 }
 
-std::string NomPourLecteurKprime(const std::string& nom, std::int16_t index, bool francais) {
+std::string NomPourLecteurKprime(const std::string& nom, std::int16_t index, Langue langue) {
+    const bool francais = EnFrancais(langue);
     for (const NomLecteur& n : kNomsLecteurs) {
         if (n.controle == nom && n.index == index) return francais ? n.francais : n.anglais;
     }
     return {};
 }
 
-std::string LigneKprime(const EntreesKprime& e, const ResultatsKprime& r, bool francais) {
+std::string LigneKprime(const EntreesKprime& e, const ResultatsKprime& r, Langue langue) {
+    const bool francais = EnFrancais(langue);
     const std::string sep = "   ";
     std::string ligne = (francais ? "dl1 = " : "df1 = ") + TexteValeurKprime(e.nu1) + sep +
                         (francais ? "dl2 = " : "df2 = ") + TexteValeurKprime(e.nu2) + sep +

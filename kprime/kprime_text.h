@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "kprime/feuille_kprime.h"
 #include "kprime/kprime_computation.h"
+#include "kprime/kprime_dialog.h"
 
 namespace ormane {
 
@@ -18,16 +18,16 @@ inline constexpr std::int16_t kDecimalesKprime = -9;
 std::string TexteValeurKprime(double valeur);
 
 // Why the computation gave nothing, or a result is missing; empty: nothing to say.
-std::string TexteEtatKprime(const ResultatsKprime& r, bool francais);
-std::string TexteAttenteKprime(FeuilleKprime::Attente attente, bool francais);
-std::string TexteListeCopiee(bool francais);
-std::string TexteListeVide(bool francais);
+std::string TexteEtatKprime(const ResultatsKprime& r, Langue langue);
+std::string TexteAttenteKprime(FeuilleKprime::Attente attente, Langue langue);
+std::string TexteListeCopiee(Langue langue);
+std::string TexteListeVide(Langue langue);
 
 // What a screen reader announces for a box or result label of the dialog ("df1",
 // "P(K ≤ x)"): `nom` is the control's name, `index` its index (0 outside arrays).
-std::string NomPourLecteurKprime(const std::string& nom, std::int16_t index, bool francais);
+std::string NomPourLecteurKprime(const std::string& nom, std::int16_t index, Langue langue);
 
 // The line the Add button puts in the list for these entries and results.
-std::string LigneKprime(const EntreesKprime& e, const ResultatsKprime& r, bool francais);
+std::string LigneKprime(const EntreesKprime& e, const ResultatsKprime& r, Langue langue);
 
 }  // namespace ormane

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "erreur_execution.h"
+#include "base/run_time_error.h"
 
 namespace ormane {
 

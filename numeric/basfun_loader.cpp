@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "erreur_execution.h"
+#include "base/run_time_error.h"
 #include "special_functions.h"
 
 namespace ormane {

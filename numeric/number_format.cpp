@@ -9,8 +9,8 @@
 
 #include <langinfo.h>
 
+#include "base/run_time_error.h"
 #include "decimal_digits.h"
-#include "erreur_execution.h"
 
 namespace ormane {
 

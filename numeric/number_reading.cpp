@@ -10,7 +10,7 @@
 #include <string>
 #include <system_error>
 
-#include "erreur_execution.h"
+#include "base/run_time_error.h"
 #include "number_format.h"
 #include "portable_chars.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/run_time_error.h"
 #include "basfun_loader.h"
-#include "erreur_execution.h"
 
 namespace ormane {
 namespace {

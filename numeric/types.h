@@ -1,8 +1,10 @@
-// Shared numeric vocabulary of Ormane: the 16-bit error code and the 16-bit Boolean
-// (True = -1) that every numeric routine and the window model pass around.
+// Shared numeric vocabulary of Ormane: the 16-bit error code that every numeric routine
+// passes around, beside the program's 16-bit Boolean its flags use.
 #pragma once
 
 #include <cstdint>
+
+#include "base/boolean.h"
 
 namespace ormane {
 
@@ -12,9 +14,5 @@ using CodeErreur = std::int16_t;
 inline constexpr CodeErreur kSucces = 0;
 inline constexpr CodeErreur kEchec = -1;
 inline constexpr CodeErreur kSuccesAvecRemarque = 22;
-
-using Booleen = std::int16_t;
-inline constexpr Booleen Vrai = -1;
-inline constexpr Booleen Faux = 0;
 
 }  // namespace ormane

@@ -15,7 +15,7 @@
 
 #include "app/application_identity.h"
 #include "app/window_program.h"
-#include "program/programme.h"
+#include "program/program.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/user_actions.h"
 

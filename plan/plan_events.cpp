@@ -7,6 +7,8 @@
 #include "numeric/number_reading.h"
 #include "plan/plan_curve.h"
 #include "plan/plan_text.h"
+#include "reading/read_as.h"
+#include "reading/read_entry.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
 
@@ -17,13 +19,8 @@ namespace {
 // A box whose text is not read as the number it shows is marked, its tooltip saying how
 // it was read.
 double LitEtMarque(window::TextBox& boite, Langue langue) {
-    const EntreeLue lu = LitEntree(boite.text());
-    const bool autrement = lu.lecture == Lecture::Autrement;
-    boite.setMarked(autrement);
-    boite.setToolTip(autrement ? (EnFrancais(langue) ? "lu comme " : "read as ") +
-                                     FormateNombre(lu.valeur, -16)
-                               : "");
-    return lu.valeur;
+    MarqueLecture(boite, LuAutrement(boite, false), langue);
+    return LitValeur(boite);
 }
 
 void EcritLignes(FeuillePlan& plan, const LignesPlan& l) {
@@ -45,7 +42,8 @@ void SansPlan(FeuillePlan& plan, std::string message) {
     LignesPlan l;
     l.message = std::move(message);
     EcritLignes(plan, l);
-    plan.get<window::Curve>("CourbePlan").setFigure({});
+    plan.get<window::Picture>("CourbePlan")
+        .setDrawing(DessinPlan(nullptr, nullptr, plan.langueDesTextes()));
     plan.commandButton("BoutonUtiliser").setEnabled(false);
     plan.setResultat(std::nullopt);
 }
@@ -89,7 +87,7 @@ void ConstruitTextesPlan(FeuillePlan& plan, Langue langue) {
 }
 
 void PrepareFeuillePlan(FeuillePlan& plan, std::variant<ObservationPlan, EtatCalcul> observation,
-                        std::int16_t choix, Langue langue, std::int16_t decimales) {
+                        Statistique choix, Langue langue, std::int16_t decimales) {
     plan.setObservation(std::move(observation), choix);
     plan.setDecimales(decimales > 0 ? decimales : 3);
     if (plan.langueDesTextes() != langue) {
@@ -101,7 +99,6 @@ void PrepareFeuillePlan(FeuillePlan& plan, std::variant<ObservationPlan, EtatCal
 
 void RecalculePlan(FeuillePlan& plan) {
     const Langue langue = plan.langueDesTextes();
-    const bool fr = EnFrancais(langue);
     const double P = LitEtMarque(plan.textBox("TexteProbabilite"), langue);
     const double K = LitEtMarque(plan.textBox("TexteCellules"), langue);
 
@@ -109,7 +106,7 @@ void RecalculePlan(FeuillePlan& plan) {
     if (o == nullptr) {
         plan.label("EtiObservation")
             .setCaption(TexteEtatCalcul(std::get<EtatCalcul>(plan.observation()),
-                                        plan.choixStatistique(), fr));
+                                        plan.choixStatistique(), langue));
         SansPlan(plan, "");
         return;
     }
@@ -127,14 +124,14 @@ void RecalculePlan(FeuillePlan& plan) {
     d.probabilite = P;
     d.cellules = static_cast<std::int32_t>(K);
     if (d.cible == CiblePlan::Psrep && d.alpha == 0) {
-        return SansPlan(plan, TexteRaison(Resultat::Psrep, Raison::AlphaNul, fr));
+        return SansPlan(plan, TexteRaison(Resultat::Psrep, Raison::AlphaNul, langue));
     }
     if (d.cible == CiblePlan::Ppreprep && d.gamma == 0) {
-        return SansPlan(plan, TexteRaison(Resultat::Ppreprep, Raison::GammaNul, fr));
+        return SansPlan(plan, TexteRaison(Resultat::Ppreprep, Raison::GammaNul, langue));
     }
     const ResultatPlan r = PlanifieReplique(d);
     EcritLignes(plan, TextePlan(d, r, langue, plan.decimales()));
-    plan.get<window::Curve>("CourbePlan").setFigure(FigurePlan(d, r, langue));
+    plan.get<window::Picture>("CourbePlan").setDrawing(DessinPlan(&d, &r, langue));
     plan.commandButton("BoutonUtiliser").setEnabled(r.issue == IssuePlan::Atteinte);
     plan.setResultat(r);
 }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <variant>
 
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 #include "window/language.h"
 
 namespace ormane {
@@ -21,7 +21,7 @@ void ConstruitTextesPlan(FeuillePlan& plan, Langue langue);
 // Before the dialog is shown: the observation of the main window (or why there is none),
 // the statistic entered there, its language and decimals; then plans again.
 void PrepareFeuillePlan(FeuillePlan& plan, std::variant<ObservationPlan, EtatCalcul> observation,
-                        std::int16_t choix, Langue langue, std::int16_t decimales);
+                        Statistique choix, Langue langue, std::int16_t decimales);
 
 // Plans from the entries and the observation, and shows the result.
 void RecalculePlan(FeuillePlan& plan);

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "numeric/number_format.h"
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 #include "window/model/controls.h"
 
 namespace ormane {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compute/plan_observation.h"
 #include "numeric/replication_plan.h"
+#include "plan/plan_observation.h"
 #include "window/language.h"
 
 namespace ormane {

@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "compute/refresh.h"
-#include "program/captions/language.h"
+#include "program/captions/language_menu.h"
 #include "program/commands/commands.h"
-#include "program/commands/results_commands.h"
 #include "program/commands/picture_commands.h"
+#include "program/commands/results_commands.h"
 #include "program/entries/entry_handlers.h"
 #include "program/startup/load.h"
 
@@ -37,8 +37,10 @@ void quand(const Contexte& c, std::string_view nom, Notification notification,
                  [c, gestionnaire](const window::Event& e) { gestionnaire(c, e.index); });
 }
 
+// The compute button computes whatever the automatic box says.
 void Calcule(const Contexte& c) {
-    BoutonCalculer_Click(c.feuille, c.module);
+    std::int16_t calcule = Vrai;
+    Rafraichit(c, calcule);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // place that says which routine answers which notification.
 #pragma once
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 

@@ -55,8 +55,6 @@ const char* Genre(window::Kind kind) {
             return "MenuItem";
         case window::Kind::Picture:
             return "Picture";
-        case window::Kind::Curve:
-            return "Curve";
     }
     return "Unknown";
 }

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "window/model/controls.h"
 #include "window/model/form.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "numeric/number_format.h"
-#include "program/programme.h"
+#include "program/program.h"
 #include "web/change_journal.h"
 #include "web/page_platform.h"
 #include "window/model/controls.h"

@@ -1,9 +1,10 @@
 // The interface language, one type for the whole program. Its values are the codes kept in
 // the settings store under "L" (0 French, 1 English); the Language menu lists English first,
-// so a menu item's index is 1 minus the code.
+// so a menu item's index is 1 minus the code. Also what a control says in each language.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace ormane {
 
@@ -20,5 +21,16 @@ inline std::int16_t IndexMenuLangue(Langue langue) {
 inline Langue LangueDuMenu(std::int16_t index) {
     return index == 1 ? Langue::Francais : Langue::Anglais;
 }
+
+inline constexpr std::optional<std::int16_t> kSeul = std::nullopt;  // not an array member
+
+// A text of a control in each language: its caption, or what a screen reader and the status
+// line call it.
+struct TexteBilingue {
+    const char* controle;               // the control's name in its form
+    std::optional<std::int16_t> index;  // its index in its control array
+    const char* francais;
+    const char* anglais;
+};
 
 }  // namespace ormane

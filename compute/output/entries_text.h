@@ -13,7 +13,7 @@ namespace ormane {
 
 // A heading line, then one indented line per entry, each ending with LF. Alpha only when
 // psrep is shown, gamma only with ppreprep, the observed effect only with an effect interval.
-std::string TexteEntrees(window::FeuilleOrmane& feuille, const EtatModule& module,
+std::string TexteEntrees(window::FeuilleOrmane& F, const EtatModule& module,
                          const Outcome& outcome);
 
 }  // namespace ormane

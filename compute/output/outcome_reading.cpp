@@ -72,7 +72,8 @@ std::vector<ShownBlock> shownBlocks(window::FeuilleOrmane& F) {
 std::vector<MissingResult> missingResults(const Results& results, const EtatModule& module) {
     const ResultatsConserves& k = module.resultats;
     const bool french = EnFrancais(module.LangueChoisie);
-    const std::string status = TexteEtatCalcul(k.etat, module.ChoixStatistique, french);
+    const std::string status =
+        TexteEtatCalcul(k.etat, module.ChoixStatistique, module.LangueChoisie);
     std::vector<MissingResult> missing;
     for (const LigneResultat& row : TableResultats()) {
         if (results[row.resultat]) continue;
@@ -81,7 +82,7 @@ std::vector<MissingResult> missingResults(const Results& results, const EtatModu
             continue;
         }
         const Raison raison = k.raison(row.resultat);
-        std::string reason = TexteRaison(row.resultat, raison, french);
+        std::string reason = TexteRaison(row.resultat, raison, module.LangueChoisie);
         // A result kept as none without a reason is still no result.
         if (reason.empty()) reason = french ? "aucun résultat" : "no result";
         missing.push_back({row.cle, reason, raison == Raison::EchecNumerique});
@@ -132,8 +133,8 @@ Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module) {
         }
         outcome.labels[row.resultat] = EtiquetteDe(F, row.nom).caption();
     }
-    outcome.status = TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique,
-                                     EnFrancais(module.LangueChoisie));
+    outcome.status =
+        TexteEtatCalcul(module.resultats.etat, module.ChoixStatistique, module.LangueChoisie);
     outcome.missing = missingResults(outcome.results, module);
     outcome.report = PhraseRapport(F, module);
 

@@ -10,12 +10,12 @@
 namespace ormane {
 
 // The texts of the window's entry boxes as they stand, with the choices that go with them.
-EntryTexts readEntryTexts(window::FeuilleOrmane& feuille);
+EntryTexts readEntryTexts(window::FeuilleOrmane& F);
 // The entries as a computation uses them: a plain replication's c and dfR are 1 and the
 // observed df whatever its hidden boxes hold, and only the chosen kind of effect has a text.
 // What a result was computed from, whatever earlier entries left in the hidden boxes.
-EntryTexts usedEntryTexts(window::FeuilleOrmane& feuille);
+EntryTexts usedEntryTexts(window::FeuilleOrmane& F);
 
-Outcome readOutcome(window::FeuilleOrmane& feuille, const EtatModule& module);
+Outcome readOutcome(window::FeuilleOrmane& F, const EtatModule& module);
 
 }  // namespace ormane

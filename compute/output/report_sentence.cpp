@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "compute/entry_names.h"
-#include "compute/read_entry.h"
 #include "compute/results_table.h"
 #include "numeric/portable_chars.h"
+#include "reading/read_entry.h"
 #include "window/model/controls.h"
 
 namespace ormane {
@@ -21,13 +21,14 @@ constexpr const char* kInsecable = "\u00A0";
 
 // How numbers and lists are written in one language.
 struct Conventions {
-    bool francais;
-    char virgule() const { return francais ? ',' : '.'; }
+    Langue langue;
+    bool francais() const { return EnFrancais(langue); }
+    char virgule() const { return francais() ? ',' : '.'; }
     // Before ":" and ";" French puts a no-break space.
-    std::string deuxPoints() const { return francais ? std::string(kInsecable) + ": " : ": "; }
-    std::string separateur() const { return francais ? std::string(kInsecable) + "; " : ", "; }
+    std::string deuxPoints() const { return francais() ? std::string(kInsecable) + ": " : ": "; }
+    std::string separateur() const { return francais() ? std::string(kInsecable) + "; " : ", "; }
     std::string pourcent(const std::string& nombre) const {
-        return francais ? nombre + kInsecable + "%" : nombre + "%";
+        return francais() ? nombre + kInsecable + "%" : nombre + "%";
     }
 };
 
@@ -46,7 +47,7 @@ std::string EnLangue(std::string chiffres, const Conventions& langue, bool proba
     bool negatif = !chiffres.empty() && chiffres.front() == '-';
     if (negatif) chiffres.erase(0, 1);
     if (chiffres.find_first_not_of("0.") == std::string::npos) negatif = false;
-    if (probabilite && !langue.francais && chiffres.starts_with("0.")) chiffres.erase(0, 1);
+    if (probabilite && !langue.francais() && chiffres.starts_with("0.")) chiffres.erase(0, 1);
     for (char& c : chiffres) {
         if (c == '.') c = langue.virgule();
     }
@@ -123,7 +124,7 @@ std::string ValeurProbabilite(double p, int decimales, const Conventions& langue
 
 std::string Intervalle(const ValeurConservee& v, int decimales, const Conventions& langue,
                        bool probabilite) {
-    const std::string separateur = langue.francais ? std::string(kInsecable) + "; " : ", ";
+    const std::string separateur = langue.francais() ? std::string(kInsecable) + "; " : ", ";
     // A probability limit that the decimals would show as 0 keeps its own size.
     auto limite = [&](double x) {
         if (probabilite && x > 0 && Arrondi(x, decimales) <= 0) return Scientifique(x, langue);
@@ -137,23 +138,23 @@ std::string Observe(const ElementsRapport& e, const Conventions& langue) {
     const std::string df = Court(e.df, langue);
     const std::string t = "t(" + df + ") = " + Fixe(e.t, kDecimalesStatistique, langue);
     const std::string liste = langue.separateur();
-    if (langue.francais) {
+    if (langue.francais()) {
         switch (e.statistique) {
-            case 2:
+            case Statistique::F:
                 return "F(1" + std::string(kInsecable) + "; " + df +
                        ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
                        ValeurP(e.p2, langue);
-            case 4:
+            case Statistique::PUnilateral:
                 return t + liste + "p unilatéral " + ValeurP(e.p1, langue);
             default:
                 return t + liste + "p bilatéral " + ValeurP(e.p2, langue);
         }
     }
     switch (e.statistique) {
-        case 2:
+        case Statistique::F:
             return "F(1, " + df + ") = " + Fixe(e.F, kDecimalesStatistique, langue) + liste + "p " +
                    ValeurP(e.p2, langue);
-        case 4:
+        case Statistique::PUnilateral:
             return t + liste + "one-tailed p " + ValeurP(e.p1, langue);
         default:
             return t + liste + "two-tailed p " + ValeurP(e.p2, langue);
@@ -162,7 +163,7 @@ std::string Observe(const ElementsRapport& e, const Conventions& langue) {
 
 // "for a future experiment with cell counts multiplied by 2 (df = 30)".
 std::string Future(const ElementsRapport::ExperienceFuture& f, const Conventions& langue) {
-    if (langue.francais) {
+    if (langue.francais()) {
         return "pour une expérience future aux effectifs multipliés par " + Court(f.c, langue) +
                " (dl = " + Court(f.dfR, langue) + ")";
     }
@@ -173,7 +174,7 @@ std::string Future(const ElementsRapport::ExperienceFuture& f, const Conventions
 // What a result is called in the sentence, its value included.
 std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsRapport& e,
                     const Conventions& langue) {
-    const bool fr = langue.francais;
+    const bool fr = langue.francais();
     const int n = e.nbDecimales;
     const std::string futur = e.future ? (fr ? "de l'expérience future" : "the future experiment's")
                                        : (fr ? "de la réplique" : "the replication's");
@@ -219,7 +220,7 @@ std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsR
             break;
     }
     // A result with no wording of its own reads as its name and its value.
-    const std::string nom = NomResultat(resultat, fr);
+    const std::string nom = NomResultat(resultat, langue.langue);
     if (LigneDe(resultat).intervalle()) return nom + " " + Intervalle(v, n, langue, false);
     return nom + " = " + Fixe(v.bas, n, langue);
 }
@@ -227,11 +228,11 @@ std::string Element(Resultat resultat, const ValeurConservee& v, const ElementsR
 }  // namespace
 
 std::string PhraseRapport(const ElementsRapport& e) {
-    const Conventions langue{EnFrancais(e.langue)};
+    const Conventions langue{e.langue};
     std::string phrase = Observe(e, langue);
     // The future experiment is a clause of its own, after the observed result's commas.
     if (e.future)
-        phrase += (langue.francais ? langue.separateur() : "; ") + Future(*e.future, langue);
+        phrase += (langue.francais() ? langue.separateur() : "; ") + Future(*e.future, langue);
     std::vector<std::string> elements;
     for (const LigneResultat& ligne : TableResultats()) {
         const auto& valeur = e.resultats[static_cast<std::size_t>(ligne.resultat)];
@@ -276,8 +277,8 @@ std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& F,
     return e;
 }
 
-std::string PhraseRapport(window::FeuilleOrmane& feuille, const EtatModule& module) {
-    const auto elements = LitElementsRapport(feuille, module);
+std::string PhraseRapport(window::FeuilleOrmane& F, const EtatModule& module) {
+    const auto elements = LitElementsRapport(F, module);
     return elements ? PhraseRapport(*elements) : std::string();
 }
 

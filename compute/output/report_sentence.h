@@ -27,8 +27,8 @@ struct ElementsRapport {
     };
 
     Langue langue = Langue::Anglais;
-    std::int16_t nbDecimales = 3;  // of the probabilities
-    std::int16_t statistique = 3;  // the entered one: 1 t, 2 F, 3 two-tailed p, 4 one-tailed p
+    std::int16_t nbDecimales = 3;                       // of the probabilities
+    Statistique statistique = Statistique::PBilateral;  // the entered one
     double df = 0;
     double t = 0, F = 0, p2 = 0, p1 = 0;
     std::optional<ExperienceFuture> future;  // none: a plain replication
@@ -46,10 +46,10 @@ std::string PhraseRapport(const ElementsRapport& elements);
 
 // What the main window shows after a computation: its entries as they read, and each kept
 // result whose label is on show. nullopt when the last refresh computed nothing.
-std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& feuille,
+std::optional<ElementsRapport> LitElementsRapport(window::FeuilleOrmane& F,
                                                   const EtatModule& module);
 
 // The sentence of what the window shows; empty when the last refresh computed nothing.
-std::string PhraseRapport(window::FeuilleOrmane& feuille, const EtatModule& module);
+std::string PhraseRapport(window::FeuilleOrmane& F, const EtatModule& module);
 
 }  // namespace ormane

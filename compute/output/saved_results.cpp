@@ -22,13 +22,13 @@ std::vector<std::pair<std::string, std::string>> ColonnesEntrees(const EtatModul
                                                                  const EntryTexts& e) {
     std::vector<std::pair<std::string, std::string>> colonnes{{"df", e.df}};
     switch (module.ChoixStatistique) {
-        case 1:
+        case Statistique::T:
             colonnes.emplace_back("t", e.t);
             break;
-        case 2:
+        case Statistique::F:
             colonnes.emplace_back("F", e.F);
             break;
-        case 4:
+        case Statistique::PUnilateral:
             colonnes.emplace_back("p1", e.p1);
             break;
         default:

@@ -14,11 +14,11 @@
 namespace ormane {
 
 // A header row and one row, each ending with LF.
-std::string ResultatsCsv(window::FeuilleOrmane& feuille, const EtatModule& module);
+std::string ResultatsCsv(window::FeuilleOrmane& F, const EtatModule& module);
 // One JSON object and a LF.
-std::string ResultatsJson(window::FeuilleOrmane& feuille, const EtatModule& module);
+std::string ResultatsJson(window::FeuilleOrmane& F, const EtatModule& module);
 // The entries the results were computed from, then each result shown under the caption it is
 // shown under, as the labels read, in plain words; empty when no result is shown.
-std::string ResultatsAffiches(window::FeuilleOrmane& feuille, const EtatModule& module);
+std::string ResultatsAffiches(window::FeuilleOrmane& F, const EtatModule& module);
 
 }  // namespace ormane

@@ -8,16 +8,9 @@
 #include <optional>
 #include <span>
 
+#include "window/language.h"
+
 namespace ormane {
-
-inline constexpr std::optional<std::int16_t> kSeul = std::nullopt;  // not an array member
-
-struct TexteBilingue {
-    const char* controle;
-    std::optional<std::int16_t> index;
-    const char* francais;
-    const char* anglais;
-};
 
 struct TexteFixe {
     const char* controle;

@@ -1,9 +1,9 @@
 #include <string>
 
-#include "numeric/failure_trap.h"
+#include "base/failure_trap.h"
 #include "ormane/version.h"
 #include "program/commands/commands.h"
-#include "program/programme.h"
+#include "program/program.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
 

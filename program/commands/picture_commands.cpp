@@ -1,8 +1,8 @@
 #include "program/commands/picture_commands.h"
 
-#include "compute/picture_refresh.h"
-#include "numeric/failure_trap.h"
-#include "program/programme.h"
+#include "base/failure_trap.h"
+#include "picture/picture_refresh.h"
+#include "program/program.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
@@ -10,9 +10,6 @@
 namespace ormane {
 
 namespace {
-
-constexpr const char* kCleAffichee = "Image";
-constexpr const char* kCleEchelle = "EchelleImage";
 
 // Pane, menu ticks and the pane's drawing, from the module's choices.
 void Applique(const Contexte& c) {
@@ -25,21 +22,21 @@ void Applique(const Contexte& c) {
     RedessineImage(F, c.module);
 }
 
-void Garde(const Contexte& c, const char* cle, bool valeur) {
-    Essaie([&] { EcritReglage(c.feuille.session().services().settings, cle, valeur ? "1" : "0"); });
+void Garde(const Contexte& c, CleReglage cle, bool valeur) {
+    Essaie([&] { EcritReglageDrapeau(c.feuille.session().services().settings, cle, valeur); });
 }
 
 }  // namespace
 
 void MenuImage_Click(const Contexte& c) {
     c.module.image.affichee = !c.module.image.affichee;
-    Garde(c, kCleAffichee, c.module.image.affichee);
+    Garde(c, CleReglage::Image, c.module.image.affichee);
     Applique(c);
 }
 
 void MenuEchelle_Click(const Contexte& c, std::int16_t Index) {
     c.module.image.echelle = Index == 1 ? EchelleImage::Effet : EchelleImage::T;
-    Garde(c, kCleEchelle, Index == 1);
+    Garde(c, CleReglage::EchelleImage, Index == 1);
     Applique(c);
 }
 
@@ -64,11 +61,11 @@ void MenuExporteImage_Click(const Contexte& c) {
 
 void ChargeReglagesImage(const Contexte& c) {
     platform::SettingsStore& store = c.feuille.session().services().settings;
-    // Anything but the digit 1 is the default.
-    Essaie([&] { c.module.image.affichee = LitReglage(store, kCleAffichee, "0") == "1"; });
+    Essaie([&] { c.module.image.affichee = LitReglageDrapeau(store, CleReglage::Image); });
     Essaie([&] {
-        c.module.image.echelle =
-            LitReglage(store, kCleEchelle, "0") == "1" ? EchelleImage::Effet : EchelleImage::T;
+        c.module.image.echelle = LitReglageDrapeau(store, CleReglage::EchelleImage)
+                                     ? EchelleImage::Effet
+                                     : EchelleImage::T;
     });
     Applique(c);
 }

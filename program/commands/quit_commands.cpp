@@ -1,5 +1,5 @@
 #include "program/commands/commands.h"
-#include "program/programme.h"
+#include "program/program.h"
 
 namespace ormane {
 

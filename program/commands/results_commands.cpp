@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "base/failure_trap.h"
 #include "compute/output/report_sentence.h"
 #include "compute/output/saved_results.h"
-#include "numeric/failure_trap.h"
 #include "ormane/version.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"

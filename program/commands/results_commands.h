@@ -3,7 +3,7 @@
 // the clipboard refused says nothing; a file that cannot be written is said in a message.
 #pragma once
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 

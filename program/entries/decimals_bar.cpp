@@ -1,7 +1,7 @@
 // The decimals bar: every kept result is shown again with the new number of decimals,
 // nothing is recomputed. The same while the thumb is dragged.
 #include "compute/change_decimales.h"
-#include "compute/picture_refresh.h"
+#include "picture/picture_refresh.h"
 #include "program/entries/entry_handlers.h"
 
 namespace ormane {

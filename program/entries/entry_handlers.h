@@ -7,11 +7,13 @@
 
 #include <cstdint>
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 
-// The recompute request: MiseAJOUR with a copy of CaseAutomatique's value (0 computes
+// The refresh, then the picture drawn again when the refresh ran.
+void Rafraichit(const Contexte& c, std::int16_t& CCalcule);
+// The recompute request: the refresh with a copy of CaseAutomatique's value (0 computes
 // nothing but clearing the interval labels).
 void Recalcule(const Contexte& c);
 

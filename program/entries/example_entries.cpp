@@ -3,8 +3,8 @@
 #include <string>
 
 #include "compute/clear_results.h"
-#include "compute/read_entry.h"
-#include "program/programme.h"
+#include "program/program.h"
+#include "reading/read_entry.h"
 #include "window/model/controls.h"
 
 namespace ormane {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 

@@ -1,6 +1,6 @@
 #include "program/entries/focus_and_selection.h"
 
-#include "numeric/failure_trap.h"
+#include "base/failure_trap.h"
 #include "program/entries/entry_handlers.h"
 
 namespace ormane {

@@ -2,15 +2,20 @@
 // are also written by the computation (corrected values), so they stay quiet while it
 // runs, and mark the window as changed otherwise.
 #include "compute/refresh.h"
+#include "picture/picture_refresh.h"
 #include "program/entries/entry_handlers.h"
 #include "program/entries/example_entries.h"
 
 namespace ormane {
 
+void Rafraichit(const Contexte& c, std::int16_t& CCalcule) {
+    if (MiseAJOUR(c.feuille, c.module, CCalcule)) RedessineImage(c.feuille, c.module);
+}
+
 // A copy: whatever MiseAJOUR writes back into it is dropped.
 void Recalcule(const Contexte& c) {
     std::int16_t CCalcule = c.feuille.checkBox("CaseAutomatique").value();
-    MiseAJOUR(c.feuille, c.module, CCalcule);
+    Rafraichit(c, CCalcule);
 }
 
 namespace {

@@ -3,7 +3,7 @@
 // experiment are composed again with the chosen word.
 #include <string>
 
-#include "program/captions/language.h"
+#include "program/captions/language_menu.h"
 #include "program/entries/entry_handlers.h"
 
 namespace ormane {

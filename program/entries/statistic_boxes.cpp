@@ -8,7 +8,7 @@
 namespace ormane {
 
 void Optiont_Click(const Contexte& c, std::int16_t Index) {
-    c.module.ChoixStatistique = Index;
+    c.module.ChoixStatistique = StatistiqueDe(Index);
     Recalcule(c);
     DonneFocus(c.feuille.textBox("Textet", Index));
 }

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "about/about_text.h"
+#include "base/failure_trap.h"
 #include "compute/change_decimales.h"
-#include "numeric/failure_trap.h"
 #include "numeric/number_format.h"
-#include "program/captions/language.h"
-#include "program/entries/example_entries.h"
+#include "program/captions/language_menu.h"
 #include "program/commands/picture_commands.h"
+#include "program/entries/example_entries.h"
 #include "program/startup/settings.h"
 #include "window/model/controls.h"
 #include "window/model/session.h"
@@ -23,14 +23,6 @@ namespace {
 // The Student t of a two-tailed p of 0.30 with 9 degrees of freedom: the default example
 // is an experiment of 10 observations with that p, its standardized effect t / sqrt(10).
 constexpr double kTExemple = 1.09971619639466;
-
-// A stored value the window cannot show takes its default: another language code leaves
-// captions blank, decimals outside the bar's range blank the results or widen the window
-// past the screen, and a statistic without its option button selects none.
-std::int16_t DansLimites(std::int16_t valeur, std::int16_t min, std::int16_t max,
-                         std::int16_t defaut) {
-    return valeur < min || valeur > max ? defaut : valeur;
-}
 
 // Steps 16 to 19: a stored text, then the list of suggestions.
 void RemplitListe(window::ComboBox& liste, const std::string& texte,
@@ -49,29 +41,27 @@ void Form_Load(const Contexte& c) {
     // 1 to 3: a stored value that does not convert leaves the global as it was ("L" not a
     // number starts in French); one that converts but is out of range takes its default.
     Essaie([&] {
-        M.LangueChoisie = static_cast<Langue>(
-            DansLimites(ConvertitEntierCourt(LitReglage(store, "L", "1")), 0, 1, 1));
+        M.LangueChoisie = static_cast<Langue>(LitReglageEntier(store, CleReglage::Langue));
     });
+    Essaie([&] { M.NbDecimales = LitReglageEntier(store, CleReglage::Decimales); });
     Essaie([&] {
-        M.NbDecimales = DansLimites(ConvertitEntierCourt(LitReglage(store, "D", "3")), 2, 9, 3);
-    });
-    Essaie([&] {
-        M.ChoixStatistique =
-            DansLimites(ConvertitEntierCourt(LitReglage(store, "O", "1")), 1, 4, 1);
+        M.ChoixStatistique = StatistiqueDe(LitReglageEntier(store, CleReglage::Statistique));
     });
     // 4: kept for steps 16 to 19.
-    std::string alpha = "0.05", gamma = "0.90", garantieEstimation = "95",
-                garantiePrediction = "95";
-    Essaie([&] { alpha = LitReglage(store, "A", "0.05"); });
-    Essaie([&] { gamma = LitReglage(store, "G", "0.90"); });
-    Essaie([&] { garantieEstimation = LitReglage(store, "H", "95"); });
-    Essaie([&] { garantiePrediction = LitReglage(store, "I", "95"); });
+    std::string alpha = ReglageDe(CleReglage::Alpha).defaut,
+                gamma = ReglageDe(CleReglage::Gamma).defaut,
+                niveauEstimation = ReglageDe(CleReglage::NiveauEstimation).defaut,
+                niveauPrediction = ReglageDe(CleReglage::NiveauPrediction).defaut;
+    Essaie([&] { alpha = LitReglage(store, CleReglage::Alpha); });
+    Essaie([&] { gamma = LitReglage(store, CleReglage::Gamma); });
+    Essaie([&] { niveauEstimation = LitReglage(store, CleReglage::NiveauEstimation); });
+    Essaie([&] { niveauPrediction = LitReglage(store, CleReglage::NiveauPrediction); });
 
     // 5: a "D" that does not convert leaves 0, which the bar refuses (the results then take
     // 3 decimals).
     Essaie([&] { F.scrollBar("Ascenseur").setValue(M.NbDecimales); });
     // 6
-    Essaie([&] { F.optionButton("Optiont", M.ChoixStatistique).setValue(Vrai); });
+    Essaie([&] { F.optionButton("Optiont", IndexDe(M.ChoixStatistique)).setValue(Vrai); });
     // 7
     Essaie([&] { ChangeDecimales(F, M); });
     // 8: captions in the stored language.
@@ -94,8 +84,8 @@ void Form_Load(const Contexte& c) {
     // 16 to 19
     RemplitListe(F.comboBox("Textealpha"), alpha, {"0.001", "0.01", "0.025", "0.05", "0.10"});
     RemplitListe(F.comboBox("TexteGamma"), gamma, {"0.90", "0.95", "0.975", "0.99"});
-    RemplitListe(F.comboBox("TexteGarantie", 0), garantieEstimation, {"90", "95", "97.5", "99"});
-    RemplitListe(F.comboBox("TexteGarantie", 1), garantiePrediction, {"90", "95", "97.5", "99"});
+    RemplitListe(F.comboBox("TexteGarantie", 0), niveauEstimation, {"90", "95", "97.5", "99"});
+    RemplitListe(F.comboBox("TexteGarantie", 1), niveauPrediction, {"90", "95", "97.5", "99"});
 
     // The example's effect and future df are the example's, not the person's.
     AdopteExemple(c);

@@ -5,7 +5,7 @@
 // that fails is skipped and the load goes on.
 #pragma once
 
-#include "program/contexte.h"
+#include "program/context.h"
 
 namespace ormane {
 

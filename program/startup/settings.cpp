@@ -2,19 +2,36 @@
 
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "ormane/version.h"
 
 namespace ormane {
 
-std::string LitReglage(platform::SettingsStore& store, std::string_view cle,
-                       std::string_view defaut) {
-    auto stocke = store.read(kNomExecutable, kSectionReglages, cle);
-    return stocke ? *stocke : std::string(defaut);
+std::string LitReglage(platform::SettingsStore& store, CleReglage cle) {
+    auto stocke = store.read(kNomExecutable, kSectionReglages, ReglageDe(cle).cle);
+    return stocke ? *stocke : std::string(ReglageDe(cle).defaut);
 }
 
-void EcritReglage(platform::SettingsStore& store, std::string_view cle, std::string_view valeur) {
-    store.write(kNomExecutable, kSectionReglages, cle, valeur);
+std::int16_t LitReglageEntier(platform::SettingsStore& store, CleReglage cle) {
+    const Reglage& ligne = ReglageDe(cle);
+    const std::int16_t valeur = ConvertitEntierCourt(LitReglage(store, cle));
+    return valeur < ligne.min || valeur > ligne.max ? ConvertitEntierCourt(ligne.defaut) : valeur;
+}
+
+bool LitReglageDrapeau(platform::SettingsStore& store, CleReglage cle) {
+    return LitReglage(store, cle) == "1";
+}
+
+void EcritReglage(platform::SettingsStore& store, CleReglage cle, std::string_view valeur) {
+    store.write(kNomExecutable, kSectionReglages, ReglageDe(cle).cle, valeur);
+}
+
+void EcritReglageEntier(platform::SettingsStore& store, CleReglage cle, std::int16_t valeur) {
+    EcritReglage(store, cle, TexteEntierCourt(valeur));
+}
+
+void EcritReglageDrapeau(platform::SettingsStore& store, CleReglage cle, bool valeur) {
+    EcritReglage(store, cle, std::string_view(valeur ? "1" : "0"));
 }
 
 namespace {

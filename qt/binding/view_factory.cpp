@@ -1,7 +1,6 @@
 #include "qt/binding/view_factory.h"
 
 #include "qt/binding/button_views.h"
-#include "qt/binding/curve_view.h"
 #include "qt/binding/drawing_view.h"
 #include "qt/binding/label_views.h"
 #include "qt/binding/picture_view.h"
@@ -51,9 +50,6 @@ std::unique_ptr<ControlView> makeView(FormBinding& binding, window::Control& con
                 view =
                     std::make_unique<PictureView>(binding, static_cast<window::Picture&>(control));
             }
-            break;
-        case Kind::Curve:
-            view = std::make_unique<CurveView>(binding, static_cast<window::Curve&>(control));
             break;
         case Kind::MenuItem:
             return nullptr;

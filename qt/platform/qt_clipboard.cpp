@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "qt/text/qt_text.h"
 
 namespace ormane::qt {

@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "base/run_time_error.h"
 #include "compute/compute_results.h"
 #include "compute/module_state.h"
 #include "headless/headless_platform.h"
-#include "numeric/erreur_execution.h"
 #include "numeric/number_format.h"
 #include "numeric/number_reading.h"
 #include "window/design/feuille_ormane.h"
@@ -103,7 +103,7 @@ class ComputeTest : public ::testing::Test {
     }
 
     void Choisit(std::int16_t choix) {
-        module.ChoixStatistique = choix;
+        module.ChoixStatistique = StatistiqueDe(choix);
         feuille->optionButton("Optiont", choix).setValue(Vrai);
     }
     void ChoisitEffetBrut() { feuille->optionButton("OptionEffet", 1).setValue(Vrai); }
@@ -115,7 +115,7 @@ class ComputeTest : public ::testing::Test {
     // A statistic of kind `choix` with value x, plain replication unless told otherwise.
     void Calcule(std::int16_t choix, double x, double df = 10, double dfR = 10, double c = 1,
                  std::int16_t calcule = Vrai) {
-        CalculeResultats(*feuille, module, choix, calcule, x, df, dfR, c);
+        CalculeResultats(*feuille, module, StatistiqueDe(choix), calcule, x, df, dfR, c);
     }
     // Entries that give every result: alpha 0.05, gamma 0.90, effects 0.5 and 2.
     void EntreesCourantes() {

@@ -77,9 +77,10 @@ TEST_F(MiseAJOURTest, WhatIsNotComputedClearsEveryResultAndTheStatusLineSaysWhy)
     }
 }
 
-TEST_F(MiseAJOURTest, TheComputeButtonComputesWhateverTheAutomaticBoxWithTheHourglass) {
+// As the compute button asks it.
+TEST_F(MiseAJOURTest, ARefreshAskedToComputeComputesWhateverTheAutomaticBoxWithTheHourglass) {
     feuille->checkBox("CaseAutomatique").setValue(0);
-    BoutonCalculer_Click(*feuille, module);
+    Rafraichit(Vrai);
     EXPECT_THAT(Pointeur(), ElementsAre(platform::kHourglassPointer, platform::kDefaultPointer));
     AttendResultats(10, 1, 10);
     EXPECT_THAT(Eti("EtiPrep").caption(), StartsWith(" prep = "));
@@ -87,7 +88,7 @@ TEST_F(MiseAJOURTest, TheComputeButtonComputesWhateverTheAutomaticBoxWithTheHour
 }
 
 TEST_F(MiseAJOURTest, AStatisticIndexWithoutABoxFailsToTheCallerWithTheDefaultPointer) {
-    module.ChoixStatistique = 0;
+    module.ChoixStatistique = Statistique::Aucune;
     EXPECT_THROW(Rafraichit(1), ErreurExecution);
     EXPECT_EQ(platform.mousePointer.current(), platform::kDefaultPointer);
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "kprime/feuille_kprime.h"
+#include "kprime/kprime_dialog.h"
 #include "kprime/kprime_text.h"
 #include "program/programme_fixture.h"
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "numeric/kprime_moments.h"
 
 namespace ormane {

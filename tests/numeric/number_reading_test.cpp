@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/run_time_error.h"
 #include "csv_numbers.h"
-#include "numeric/erreur_execution.h"
 
 namespace ormane {
 namespace {

@@ -1,8 +1,8 @@
 // Another program running the calculator through the automation class, with the real
 // program behind it: the person types a t, computes and dismisses the window, and the
 // caller gets the prep caption back.
-#include "compute/automation.h"
-#include "numeric/erreur_execution.h"
+#include "program/automation.h"
+#include "base/run_time_error.h"
 #include "programme_fixture.h"
 
 namespace ormane::testing {

@@ -14,7 +14,7 @@
 
 #include "csv_numbers.h"
 #include "headless/headless_platform.h"
-#include "program/programme.h"
+#include "program/program.h"
 #include "window/model/controls.h"
 #include "window/model/user_actions.h"
 

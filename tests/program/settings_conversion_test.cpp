@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "program/startup/settings.h"
 
 namespace ormane {

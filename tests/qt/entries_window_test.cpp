@@ -28,12 +28,6 @@ class EntriesWindowTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    QLineEdit* box(const char* name, std::int16_t index = -1) {
-        return control<QLineEdit>(name, index);
-    }
-    QString label(const char* name, std::int16_t index = -1) {
-        return control<QLabel>(name, index)->text();
-    }
     // The key comes up where the focus went, as on a real keyboard.
     void pressTab() {
         QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);

@@ -15,12 +15,6 @@ class ExampleEntriesTest : public qt::testing::WindowTest {
     Q_OBJECT
 
   private:
-    QLineEdit* box(const char* name, std::int16_t index = -1) {
-        return control<QLineEdit>(name, index);
-    }
-    QString label(const char* name, std::int16_t index = -1) {
-        return control<QLabel>(name, index)->text();
-    }
     QString status() { return label("EtiEtat"); }
     // Both interval boxes ticked: the effect entry and every effect interval show.
     void showEffectIntervals() {

@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "kprime/feuille_kprime.h"
+#include "kprime/kprime_dialog.h"
 #include "support/qt_test_main.h"
 #include "support/window_test.h"
 

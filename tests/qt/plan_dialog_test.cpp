@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "plan/feuille_plan.h"
+#include "plan/plan_dialog.h"
 #include "qt/platform/help_window.h"
 #include "support/qt_test_main.h"
 #include "support/window_test.h"
@@ -78,11 +78,17 @@ class PlanDialogTest : public qt::testing::WindowTest {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Plan a replication"));
             QCOMPARE(line("EtiNFutur"), QStringLiteral(" n' = 547 per cell (observed: n = 5.5)"));
             expectTidy(dialog, QStringLiteral("plan-en"));
-            // The curve: its points drawn in the highlight colour.
+            // The curve: the widest line of the model's drawing is painted on screen.
             QWidget* curve =
                 w_->platform().windows.binding(plan())->widget(plan().control("CourbePlan"));
             const QImage image = curve->grab().toImage();
-            const QColor highlight = curve->palette().highlight().color();
+            const auto& traits = plan().get<window::Picture>("CourbePlan").drawing().traits;
+            const auto courbe = std::max_element(
+                traits.begin(), traits.end(),
+                [](const auto& a, const auto& b) { return a.epaisseur < b.epaisseur; });
+            QVERIFY(courbe != traits.end() && courbe->points.size() > 2);
+            const QColor highlight(courbe->couleur.red, courbe->couleur.green,
+                                   courbe->couleur.blue);
             bool curveDrawn = false;
             for (int x = 0; x < image.width() && !curveDrawn; ++x) {
                 for (int y = 0; y < image.height() && !curveDrawn; ++y) {

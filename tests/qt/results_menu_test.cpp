@@ -28,10 +28,12 @@ using qt::testing::tick;
 namespace {
 
 // Runs `act` on the next modal widget of type W once it is up (polling, since it may open
-// after the key that asks for it has been handled); gives up after two seconds.
+// after the key that asks for it has been handled); gives up after two seconds. The
+// application owns the poll, so that one still waiting when the test ends (no box opened,
+// as when the status line confirms) goes with it.
 template <class W>
 void whenModalOpens(std::function<void(W&)> act) {
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {

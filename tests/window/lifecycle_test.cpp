@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/run_time_error.h"
 #include "model_fixture.h"
-#include "numeric/erreur_execution.h"
 #include "window/design/feuille_ormane.h"
 #include "window/model/form_instance.h"
 

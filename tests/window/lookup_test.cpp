@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/run_time_error.h"
 #include "model_fixture.h"
-#include "numeric/erreur_execution.h"
 
 namespace ormane::window::testing {
 namespace {

@@ -1,8 +1,8 @@
 // The notification rules of the window model, one test per rule.
 #include <gtest/gtest.h>
 
+#include "base/run_time_error.h"
 #include "model_fixture.h"
-#include "numeric/erreur_execution.h"
 
 namespace ormane::window::testing {
 namespace {

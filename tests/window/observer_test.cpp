@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "model_fixture.h"
 
 namespace ormane::window::testing {
@@ -11,9 +13,11 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// In the order of the enumerations.
-const char* const kProperties[] = {"Text",  "Caption",  "Visible",   "Enabled", "Tag",
-                                   "Value", "SelStart", "SelLength", "Checked"};
+// In the order of the enumeration, every value named: the last name stands for the last value.
+constexpr std::array kProperties{"Text",    "Caption",  "Visible",   "Enabled", "Tag",
+                                 "Value",   "SelStart", "SelLength", "Checked", "AccessibleName",
+                                 "ToolTip", "Marked",   "Drawing"};
+static_assert(kProperties.size() == static_cast<std::size_t>(Property::Drawing) + 1);
 
 class Journal : public FormObserver {
   public:

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "numeric/types.h"
+#include "base/boolean.h"
 #include "window/model/form.h"
 
 namespace ormane::window {

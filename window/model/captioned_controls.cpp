@@ -1,6 +1,6 @@
 #include "window/model/captioned_controls.h"
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "window/model/form.h"
 
 namespace ormane::window {

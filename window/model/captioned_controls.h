@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "numeric/types.h"
+#include "base/boolean.h"
 #include "window/model/control.h"
 
 namespace ormane::window {

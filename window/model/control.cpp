@@ -1,6 +1,6 @@
 #include "window/model/control.h"
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "window/model/errors.h"
 #include "window/model/form.h"
 

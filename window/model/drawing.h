@@ -40,6 +40,15 @@ struct TexteDessine {
     friend bool operator==(const TexteDessine&, const TexteDessine&) = default;
 };
 
+// A plot area inside a drawing, and where a point given in the plot's own units falls in it.
+struct ZoneTrace {
+    double gauche, haut, largeur, hauteur;
+    double xmin, xmax, ymax;
+    double ymin = 0;
+    double px(double x) const { return gauche + (x - xmin) / (xmax - xmin) * largeur; }
+    double py(double y) const { return haut + hauteur * (1 - (y - ymin) / (ymax - ymin)); }
+};
+
 struct Dessin {
     int largeur = 0;
     int hauteur = 0;

@@ -20,7 +20,6 @@ bool raises(Kind kind, Notification notification) {
             return notification == Change || notification == Scroll;
         case Kind::Label:
         case Kind::Frame:
-        case Kind::Curve:
             return false;
     }
     return false;
@@ -39,7 +38,6 @@ bool canHoldFocus(Kind kind) {
         case Kind::Frame:
         case Kind::MenuItem:
         case Kind::Picture:
-        case Kind::Curve:
             return false;
     }
     return false;
@@ -67,8 +65,6 @@ std::string_view kindName(Kind kind) {
             return "menu item";
         case Kind::Picture:
             return "picture";
-        case Kind::Curve:
-            return "curve";
     }
     return "control";
 }

@@ -17,7 +17,6 @@ enum class Kind {
     VScrollBar,
     MenuItem,  // may contain menu items (a submenu)
     Picture,
-    Curve,  // a plot the program computes; raises nothing
 };
 
 enum class Notification { Change, Click, GotFocus, KeyUp, Scroll };

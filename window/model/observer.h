@@ -25,7 +25,6 @@ enum class Property {
     AccessibleName,
     ToolTip,
     Marked,
-    Figure,  // a curve's figure
     Drawing,  // a picture's drawing
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "window/model/errors.h"
 
 namespace ormane::window {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "numeric/erreur_execution.h"
+#include "base/run_time_error.h"
 #include "window/model/form.h"
 #include "window/model/utf8.h"
 

@@ -13,7 +13,7 @@ namespace {
 
 TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
     // The default example's statistic: p2 = 0.30 with 9 degrees of freedom.
-    ElementsRapport e{.statistique = 3,
+    ElementsRapport e{.statistique = Statistique::PBilateral,
                       .df = 9,
                       .t = 1.0997161854,
                       .p2 = 0.30,
@@ -28,7 +28,7 @@ TEST(ReportSentence, OnlyTheResultsThereAreAndNoColonWithoutAny) {
 // rounds to zero loses its minus sign.
 TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
     ElementsRapport e{.nbDecimales = 4,
-                      .statistique = 2,
+                      .statistique = Statistique::F,
                       .df = 17.5,
                       .t = 2.5,
                       .F = 6.25,
@@ -57,8 +57,12 @@ TEST(ReportSentence, TheFutureExperimentsWordingAndEveryKindOfResult) {
 // Probabilities the decimals shown would write as 0 or 1: a single one is below or above the
 // nearest value written, an interval's limit keeps its size in scientific form.
 TEST(ReportSentence, ProbabilitiesTooCloseToZeroOrOneForTheDecimals) {
-    ElementsRapport e{
-        .statistique = 1, .df = 20, .t = 2.5, .p2 = 0.0212, .p1 = 0.0106, .future = std::nullopt};
+    ElementsRapport e{.statistique = Statistique::T,
+                      .df = 20,
+                      .t = 2.5,
+                      .p2 = 0.0212,
+                      .p1 = 0.0106,
+                      .future = std::nullopt};
     auto garde = [&](Resultat r, double bas, double haut) {
         e.resultats[static_cast<std::size_t>(r)] = ValeurConservee{bas, haut};
     };
@@ -96,7 +100,7 @@ TEST(ReportSentence, HowTheObservedPIsWritten) {
         {3, 0, 1, 0.5, "t(9) = 0.00, two-tailed p = 1.00"},
     };
     for (const Cas& cas : table) {
-        const ElementsRapport e{.statistique = cas.statistique,
+        const ElementsRapport e{.statistique = StatistiqueDe(cas.statistique),
                                 .df = 9,
                                 .t = cas.t,
                                 .p2 = cas.p2,

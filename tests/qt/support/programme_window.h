@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "program/programme.h"
+#include "program/program.h"
 #include "qt/binding/control_view.h"
 #include "qt/binding/form_binding.h"
 #include "qt/platform/qt_platform.h"

@@ -3,6 +3,8 @@
 // click on a check box's or radio button's indicator.
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QObject>
 #include <QRegularExpression>
 #include <QTest>
@@ -36,6 +38,12 @@ class WindowTest : public QObject {
     template <class W = QWidget>
     W* control(const char* name, std::int16_t index = -1) {
         return w_->widget<W>(index < 0 ? F().control(name) : F().control(name, index));
+    }
+    QLineEdit* box(const char* name, std::int16_t index = -1) {
+        return control<QLineEdit>(name, index);
+    }
+    QString label(const char* name, std::int16_t index = -1) {
+        return control<QLabel>(name, index)->text();
     }
     QAction* action(const char* name, std::int16_t index = -1) {
         return w_->action(index < 0 ? F().control(name) : F().control(name, index));

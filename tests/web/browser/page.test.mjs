@@ -1,6 +1,6 @@
 // The web page in a real Chromium, with real key presses: the start-up example, typing key by
 // key, the results of varied entries against the native program's, the language switch, the
-// picture, settings kept across a reload, what a screen reader gets, no console error.
+// picture, the planning dialog, settings kept across a reload, what a screen reader gets, no console error.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
@@ -154,6 +154,30 @@ test('the picture shows with its marks, and its choice is kept across a reload',
     await page.reload();
     await page.waitForFunction(() => window.ormanePret === true);
     await page.locator('figure.image svg').waitFor();
+    await context.close();
+});
+
+test('planning: the dialog draws its curve, and Use enters the future experiment once it closes', async () => {
+    const {page, context, errors} = await openPage(browser, url);
+    await retype(page, 'Textedf', '22');
+    await retype(page, 'Textet(1)', '2.5');
+    await page.locator('#c-FeuilleOrmane-MenuPlanifier').click();
+    const dialog = page.locator('[role="dialog"]:not([hidden])');
+    await dialog.waitFor();
+    const curve = page.locator('#c-FeuillePlan-CourbePlan svg');
+    await curve.waitFor();
+    assert.ok((await curve.locator('polyline').count()) > 0, 'the curve is drawn');
+    const planned = await page.locator('#c-FeuillePlan-EtiNFutur').textContent();
+    const n = Number(planned.match(/[0-9]+/)[0]);
+    assert.ok(n > 10, `a future size larger than the observed one: ${planned}`);
+    await page.locator('#c-FeuillePlan-BoutonUtiliser').click();
+    await dialog.waitFor({state: 'hidden'});
+    await page.waitForFunction(() => document.querySelector('#c-FeuilleOrmane-OptionReplique_1_-entree').checked);
+    // c as the ratio n'/n the plan found, per cell.
+    assert.equal(await box(page, 'Textec').inputValue(), `${n}/12`);
+    assert.notEqual(await box(page, 'TextedfR').inputValue(), '');
+    assert.notEqual(await text(page, 'EtiPrep'), '');
+    assert.deepEqual(errors, []);
     await context.close();
 });
 
