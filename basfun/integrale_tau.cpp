@@ -3,7 +3,8 @@
 #include <math.h>  // lgammal_r
 
 #include <cmath>
-#include <numbers>
+
+#include "constantes_longues.h"
 
 namespace basfun_interne {
 
@@ -27,8 +28,7 @@ Long ResteStirling(double g) {
                                                   i2 * (1.0L / 156 - i2 * (3617.0L / 122400))))))));
     }
     int signe = 0;
-    return lgammal_r(gl, &signe) -
-           ((gl - 0.5L) * std::log(gl) - gl + 0.5L * std::log(2 * std::numbers::pi_v<Long>));
+    return lgammal_r(gl, &signe) - ((gl - 0.5L) * std::log(gl) - gl + 0.5L * std::log(2 * kPiLong));
 }
 
 // e^z - 1 - z, without the cancellation of the difference for a small z.
@@ -72,7 +72,7 @@ DensiteTau::DensiteTau(double nu1, double nu2, bool nu1Infini, bool nu2Infini) {
     const double g1 = nu1 / 2, g2 = nu2 / 2;
     echelle_ =
         std::fmin(1.0, std::sqrt((nu1Infini ? 0.0 : 0.25 / g1) + (nu2Infini ? 0.0 : 0.25 / g2)));
-    Long logA = std::log(2.0L) - 0.5L * std::log(2 * std::numbers::pi_v<Long>);
+    Long logA = std::log(2.0L) - 0.5L * std::log(2 * kPiLong);
     if (nu2Infini || nu1Infini) {
         const double g = nu2Infini ? g1 : g2;
         g_ = g;

@@ -1,7 +1,6 @@
 #include "kprime.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include "integrale_kprime.h"
 #include "integrale_par_student.h"
 #include "loi_student.h"
+#include "motif_binaire.h"
 #include "poids_melange.h"
 #include "queues_kprime.h"
 #include "serie_depuis_zero.h"
@@ -333,8 +333,7 @@ class Souvenirs {
     template <class Calcul>
     std::optional<DeuxQueues> Valeur(double x, double nu1, double nu2, double lambda,
                                      const Calcul& calcul) {
-        const Cle cle{std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(nu1),
-                      std::bit_cast<std::uint64_t>(nu2), std::bit_cast<std::uint64_t>(lambda)};
+        const Cle cle{MotifBinaire(x), MotifBinaire(nu1), MotifBinaire(nu2), MotifBinaire(lambda)};
         for (std::size_t i = 0; i < nombre_; ++i)
             if (souvenirs_[i].cle == cle) return souvenirs_[i].queues;
         const std::optional<DeuxQueues> queues = calcul();

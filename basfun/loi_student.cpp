@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "boost_policy.h"
+#include "constantes_longues.h"
 
 namespace basfun_interne {
 
@@ -27,11 +28,10 @@ constexpr double kLogYPremierTerme = -46;
 Long LogABDemi(double a) {
     const Long al = a;
     if (a >= 1)
-        return std::log(al * std::sqrt(std::numbers::pi_v<Long>) *
+        return std::log(al * std::sqrt(kPiLong) *
                         bm::tgamma_delta_ratio(al, 0.5L, PolitiquePrecise()));
     int signe = 0;
-    return lgammal_r(al + 1, &signe) + 0.5L * std::log(std::numbers::pi_v<Long>) -
-           lgammal_r(al + 0.5L, &signe);
+    return lgammal_r(al + 1, &signe) + 0.5L * std::log(kPiLong) - lgammal_r(al + 0.5L, &signe);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #include "rapport_gamma_demi.h"
 
 #include <array>
-#include <bit>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cstddef>
 #include <cstdint>
 
 #include "boost_policy.h"
+#include "motif_binaire.h"
 
 namespace basfun_interne {
 
@@ -19,7 +19,7 @@ double RapportGammaDemi(double a) {
     };
     thread_local std::array<Retenu, kRetenus> retenus;
     thread_local std::size_t prochain = 0;
-    const std::uint64_t cle = std::bit_cast<std::uint64_t>(a);
+    const std::uint64_t cle = MotifBinaire(a);
     for (const Retenu& r : retenus)
         if (r.present && r.a == cle) return r.rapport;
     const double rapport = boost::math::tgamma_delta_ratio(a, 0.5, PolitiqueKprime());

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 
 #include "compute/entry_names.h"
 #include "compute/interval_text.h"
@@ -42,6 +44,16 @@ const ValeurConservee& Garde(window::FeuilleOrmane& F, ResultatsConserves& k, Re
     return v;
 }
 
+// The K-prime law's quantiles at P and 1 - P: a central interval's limits, none if either
+// search fails.
+std::optional<std::pair<double, double>> QuantilesCentrauxK(const ParametresLoi& loi, double P) {
+    CodeErreur codeInf = kSucces, codeSup = kSucces;
+    const double inf = QuantileAvecReprise("K", P, loi, kRepriseIntervalles, codeInf);
+    const double sup = QuantileAvecReprise("K", 1 - P, loi, kRepriseIntervalles, codeSup);
+    if (codeInf != kSucces || codeSup != kSucces) return std::nullopt;
+    return std::pair{inf, sup};
+}
+
 void Manque(ResultatsConserves& k, std::initializer_list<Resultat> resultats, Raison raison) {
     for (const Resultat r : resultats) {
         if (k.raison(r) == Raison::Aucune) k.raison(r) = raison;
@@ -75,14 +87,8 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& F, EtatModule& module,
     if (predictionTotale) {
         Manque(k, {tReplique, pReplique, EffetReplique}, Raison::GarantieTotale);
     } else {
-        const ParametresLoi kprimeReplique{0, df, dfR, 0, tR};
-        CodeErreur codeInf = kSucces, codeSup = kSucces;
-        const double Kinf =
-            QuantileAvecReprise("K", P1, kprimeReplique, kRepriseIntervalles, codeInf);
-        const double Ksup =
-            QuantileAvecReprise("K", 1 - P1, kprimeReplique, kRepriseIntervalles, codeSup);
-        if (codeInf == kSucces && codeSup == kSucces) {
-            const ValeurConservee& tFutur = Garde(F, k, tReplique, S * Kinf, S * Ksup, n);
+        if (const auto K = QuantilesCentrauxK(ParametresLoi{0, df, dfR, 0, tR}, P1)) {
+            const ValeurConservee& tFutur = Garde(F, k, tReplique, S * K->first, S * K->second, n);
             intervalleT = true;
 
             // The same interval as one-tailed p values, the smaller first. For a positive t
@@ -139,14 +145,8 @@ void CalculeIntervallesReplication(window::FeuilleOrmane& F, EtatModule& module,
         const double r = Divise(d, t);
         const double f = Divise(r, RacineCarree(c));
         if (estimation) {
-            const ParametresLoi lambdaPrime{0, df, kInfini, 0, t};
-            CodeErreur codeDinf = kSucces, codeDsup = kSucces;
-            const double Dinf =
-                QuantileAvecReprise("K", P0, lambdaPrime, kRepriseIntervalles, codeDinf);
-            const double Dsup =
-                QuantileAvecReprise("K", 1 - P0, lambdaPrime, kRepriseIntervalles, codeDsup);
-            if (codeDinf == kSucces && codeDsup == kSucces) {
-                Garde(F, k, Effet, r * Dinf, r * Dsup, n);
+            if (const auto D = QuantilesCentrauxK(ParametresLoi{0, df, kInfini, 0, t}, P0)) {
+                Garde(F, k, Effet, r * D->first, r * D->second, n);
             } else {
                 Manque(k, {Effet}, Raison::EchecNumerique);
             }

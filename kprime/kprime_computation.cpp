@@ -13,9 +13,6 @@ namespace ormane {
 
 namespace {
 
-// The distribution function is asked for as good an accuracy as doubles give.
-constexpr double kToleranceRepartition = 1e-15;
-
 double Normalise(double nu) {
     return DdlInfini(nu) ? kDdlInfini : nu;
 }

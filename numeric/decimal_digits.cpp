@@ -1,5 +1,7 @@
 #include "decimal_digits.h"
 
+#include "portable_chars.h"
+
 #include <array>
 #include <charconv>
 #include <system_error>
@@ -17,8 +19,8 @@ bool ChiffresArrondis(double valeurFinie, int chiffres, ChiffresDecimaux& x) {
     // "-d.ddd...e-324": sign, first digit, point, the other digits, "e", sign and 3 digits.
     std::array<char, kChiffresExpansionExacte + 16> tampon{};
     const auto [fin, erreur] =
-        std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeurFinie,
-                      std::chars_format::scientific, chiffres - 1);
+        EcritDouble(tampon.data(), tampon.data() + tampon.size(), valeurFinie,
+                    std::chars_format::scientific, chiffres - 1);
     if (erreur != std::errc{}) return false;
 
     const char* p = tampon.data();

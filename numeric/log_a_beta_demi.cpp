@@ -2,9 +2,9 @@
 
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
-#include <numbers>
 
 #include "boost_policy.h"
+#include "long_double_functions.h"
 
 namespace ormane {
 
@@ -18,7 +18,7 @@ using Long = long double;
 Long LogABDemi(double a) {
     if (a >= 0.01) {
         const Long al = a;
-        return std::log(al * std::sqrt(std::numbers::pi_v<Long>) *
+        return std::log(al * std::sqrt(longs::kPi) *
                         boost::math::tgamma_delta_ratio(al, 0.5L, Politique()));
     }
     // ln Gamma(1 + a) = -gamma a + sum_k>=2 (-1)^k zeta(k) a^k / k, and
@@ -43,7 +43,7 @@ Long LogABDemi(double a) {
                               1.0000612481350587048L,
                               1.0000305882363070205L};
     const Long al = a;
-    Long somme = 2 * std::numbers::ln2_v<Long> * al;
+    Long somme = 2 * longs::kLn2 * al;
     Long puissance = -al;  // (-a)^k
     for (int k = 2; k < 16; ++k) {
         puissance *= -al;

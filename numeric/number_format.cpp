@@ -145,7 +145,21 @@ std::string FormateNombre(double valeur, std::int16_t decimales, std::string_vie
     }
 }
 
+namespace {
+
+std::optional<std::string>& SymboleDefini() {
+    static std::optional<std::string> symbole;
+    return symbole;
+}
+
+}  // namespace
+
+void DefinitSymboleDecimalRegional(std::optional<std::string> symbole) {
+    SymboleDefini() = std::move(symbole);
+}
+
 std::string SymboleDecimalRegional() {
+    if (SymboleDefini()) return *SymboleDefini();
     // nl_langinfo reads the locale without writing anything, where localeconv fills one
     // structure shared by every thread: computations may run in several threads at once.
     const char* symbole = nl_langinfo(RADIXCHAR);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,12 @@ std::string FormateNombre(double valeur, std::int16_t decimales);
 // behaves as ",".
 std::string FormateNombre(double valeur, std::int16_t decimales, std::string_view symboleDecimal);
 
-// The decimal symbol of the process's numeric locale (LC_NUMERIC).
+// The decimal symbol of the process's numeric locale (LC_NUMERIC), or the one a platform
+// without such a locale (the web page, from the browser's language) has set.
 std::string SymboleDecimalRegional();
+// Sets the regional decimal symbol for the whole process; nullopt gives the numeric locale's
+// back. Set before any computation runs.
+void DefinitSymboleDecimalRegional(std::optional<std::string> symbole);
 
 // Every occurrence of `cherche` (never empty) replaced by `remplace`.
 std::string RemplaceTexte(std::string texte, const std::string& cherche,

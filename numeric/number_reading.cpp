@@ -12,6 +12,7 @@
 
 #include "base/run_time_error.h"
 #include "number_format.h"
+#include "portable_chars.h"
 
 namespace ormane {
 
@@ -52,8 +53,8 @@ double DepuisHexadecimal(std::string_view chiffres) {
     // 256 digits with a non-zero lead are 2^1020 or more; 257 are beyond every double.
     if (chiffres.size() > 256) Deborde();
     double valeur = 0;
-    const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(),
-                                               valeur, std::chars_format::hex);
+    const auto [fin, erreur] = LitDouble(chiffres.data(), chiffres.data() + chiffres.size(), valeur,
+                                         std::chars_format::hex);
     if (erreur != std::errc{} || fin != chiffres.data() + chiffres.size()) Deborde();
     return valeur;
 }
@@ -149,7 +150,7 @@ double LitDecimal(std::string_view texte) {
     ecriture += std::to_string(puissance);
     double valeur = 0;
     const auto [fin, erreur] =
-        std::from_chars(ecriture.data(), ecriture.data() + ecriture.size(), valeur);
+        LitDouble(ecriture.data(), ecriture.data() + ecriture.size(), valeur);
     if (erreur == std::errc::result_out_of_range) {
         if (ordre >= 0) Deborde();
         return zero;

@@ -5,10 +5,10 @@
 #include <boost/math/special_functions/gamma.hpp>
 #include <cfloat>
 #include <cmath>
-#include <numbers>
 
 #include "boost_policy.h"
 #include "log_a_beta_demi.h"
+#include "long_double_functions.h"
 
 namespace ormane {
 namespace {
@@ -29,10 +29,10 @@ using Long = long double;
 // z with Phi(z) = q <= 1/2: the inverse complementary error function, then one third-order
 // correction step in long double on erfc, which brings it to the last bit.
 double QuantileNormalBas(double q) {
-    const Long racine2 = std::numbers::sqrt2_v<Long>;
+    const Long racine2 = longs::kRacine2;
     Long z = -racine2 * bm::erfc_inv(2 * q, Politique());
     const Long F = 0.5L * std::erfc(-z / racine2);
-    const Long densite = std::exp(-z * z / 2) / std::sqrt(2 * std::numbers::pi_v<Long>);
+    const Long densite = std::exp(-z * z / 2) / std::sqrt(2 * longs::kPi);
     const Long r = (F - q) / densite;
     z -= r / (1 + z * r / 2);
     return static_cast<double>(z);

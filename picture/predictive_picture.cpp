@@ -222,6 +222,22 @@ bool DensitePossible(const DernierCalcul& k) {
     return k.df >= 1 || std::abs(VariableDe(k).lambda) < kBorneDensiteKprime;
 }
 
+// The range shown: [a, b] widened to hold the prediction interval (which the picture then
+// brackets), with a margin on each side; none when it is empty or not finite.
+std::optional<std::pair<double, double>> EtendueMontree(
+    double a, double b, const std::optional<ValeurConservee>& intervalle, ImagePredictive& image) {
+    if (intervalle) {
+        image.intervalle = std::pair{intervalle->bas, intervalle->haut};
+        a = std::min(a, intervalle->bas);
+        b = std::max(b, intervalle->haut);
+    }
+    const double marge = (b - a) * kMarge;
+    a -= marge;
+    b += marge;
+    if (!(b > a) || !std::isfinite(b - a)) return std::nullopt;
+    return std::pair{a, b};
+}
+
 // A raw effect's own predictive law, as its prediction interval has it: the observed effect
 // plus its standard error d / t, widened by sqrt((c + 1) / c), times Student's t with the
 // observed experiment's degrees of freedom. The future raw effect's significance depends on
@@ -243,17 +259,11 @@ std::optional<ImagePredictive> ImageEffetBrut(const DernierCalcul& k,
     image.prep = resultats.valeur(Resultat::Prep);
     image.cote = d < 0 ? -1 : 1;
     image.observe = d;
-    double a = std::min({d - echelle * q, 0.0, d});
-    double b = std::max({d + echelle * q, 0.0, d});
-    if (const auto& i = resultats[Resultat::EffetReplique]) {
-        image.intervalle = std::pair{i->bas, i->haut};
-        a = std::min(a, i->bas);
-        b = std::max(b, i->haut);
-    }
-    const double marge = (b - a) * kMarge;
-    a -= marge;
-    b += marge;
-    if (!(b > a) || !std::isfinite(b - a)) return std::nullopt;
+    const auto etendue =
+        EtendueMontree(std::min({d - echelle * q, 0.0, d}), std::max({d + echelle * q, 0.0, d}),
+                       resultats[Resultat::EffetReplique], image);
+    if (!etendue) return std::nullopt;
+    const auto [a, b] = *etendue;
     image.x.reserve(static_cast<std::size_t>(points));
     image.densite.reserve(static_cast<std::size_t>(points));
     for (int i = 0; i < points; ++i) {
@@ -321,23 +331,17 @@ std::optional<ImagePredictive> CalculeImagePredictive(const DernierCalcul& k,
         a = std::min(a, l);
         b = std::max(b, l);
     }
-    if (const auto& i = resultats[Resultat::tReplique]) {
-        image.intervalle = std::pair{i->bas, i->haut};
-        a = std::min(a, i->bas);
-        b = std::max(b, i->haut);
-    }
-    const double marge = (b - a) * kMarge;
-    a -= marge;
-    b += marge;
-    if (!(b > a) || !std::isfinite(b - a)) return std::nullopt;
+    const auto etendue = EtendueMontree(a, b, resultats[Resultat::tReplique], image);
+    if (!etendue) return std::nullopt;
+    const auto [debut, fin] = *etendue;
 
-    const std::optional<std::vector<double>> densites = Echantillons(k, a, b, points);
+    const std::optional<std::vector<double>> densites = Echantillons(k, debut, fin, points);
     if (!densites) return std::nullopt;
     image.x.reserve(static_cast<std::size_t>(points));
     image.densite.reserve(static_cast<std::size_t>(points));
     const double jacobien = 1 / std::abs(facteur);
     for (int i = 0; i < points; ++i) {
-        image.x.push_back((a + (b - a) * i / (points - 1)) * facteur);
+        image.x.push_back((debut + (fin - debut) * i / (points - 1)) * facteur);
         image.densite.push_back((*densites)[static_cast<std::size_t>(i)] * jacobien);
     }
 

@@ -28,8 +28,9 @@ void EntreExperienceFuture(window::FeuilleOrmane& F, const FutureExperimentTexts
 void PlanifieDepuis(FeuillePlan& plan, window::FeuilleOrmane& F, const EtatModule& M) {
     PrepareFeuillePlan(plan, LitObservation(F, M), M.ChoixStatistique, M.LangueChoisie,
                        M.NbDecimales);
-    plan.show(window::Modality::Modal);
-    if (auto futur = plan.prendChoix()) EntreExperienceFuture(F, *futur);
+    plan.show(window::Modality::Modal, [&plan, &F] {
+        if (auto futur = plan.prendChoix()) EntreExperienceFuture(F, *futur);
+    });
 }
 
 }  // namespace ormane

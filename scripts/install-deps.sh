@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ormane needs to build, test and run; only the missing ones.
 # Works as root (apt-get directly) and as a user with sudo.
+# Usage: scripts/install-deps.sh [--web]   (--web: also what the web page's build and its
+# browser tests need: emscripten, Node.js with npm, Chromium)
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,13 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   locales
 )
+if [[ "${1:-}" == "--web" ]]; then
+  # emscripten's own dependencies bring its compiler and node-acorn. A Node.js from outside
+  # Debian (which then has no npm package) counts as installed.
+  packages+=(emscripten chromium)
+  command -v node >/dev/null 2>&1 || packages+=(nodejs)
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

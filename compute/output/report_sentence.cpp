@@ -7,6 +7,7 @@
 
 #include "compute/entry_names.h"
 #include "compute/results_table.h"
+#include "numeric/portable_chars.h"
 #include "reading/read_entry.h"
 #include "window/model/controls.h"
 
@@ -35,7 +36,7 @@ struct Conventions {
 std::string Chiffres(double valeur, int decimales) {
     char tampon[400];
     const auto fin =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
+        EcritDouble(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
     return std::string(tampon, fin.ptr);
 }
 
@@ -79,7 +80,7 @@ std::string Court(double valeur, const Conventions& langue, bool probabilite = f
 double Arrondi(double valeur, int decimales) {
     const std::string chiffres = Chiffres(valeur, decimales);
     double lu = 0;
-    std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), lu);
+    LitDouble(chiffres.data(), chiffres.data() + chiffres.size(), lu);
     return lu;
 }
 
@@ -94,7 +95,7 @@ std::string ValeurP(double p, const Conventions& langue) {
 std::string Scientifique(double valeur, const Conventions& langue) {
     char tampon[64];
     const auto fin =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 1);
+        EcritDouble(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 1);
     const std::string chiffres(tampon, fin.ptr);
     const auto e = chiffres.find('e');
     int exposant = 0;

@@ -244,7 +244,7 @@ void Form::load() {
     }
 }
 
-void Form::show(Modality modality) {
+void Form::show(Modality modality, std::function<void()> apresFermeture) {
     guardChange();
     load();
     if (state_ != FormState::Loaded || session_.ended()) return;  // the load unloaded it
@@ -261,19 +261,39 @@ void Form::show(Modality modality) {
     shown_ = true;
     modal_ = true;
     notifyForm(FormChange::Shown);
-    BusyScope busy(busyDepth_);
     session_.pushModal(*this);
-    try {
-        session_.services().windows.runModal(*this);
-    } catch (...) {
-        session_.popModal(*this);
-        modal_ = false;
-        throw;
+    {
+        BusyScope busy(busyDepth_);
+        try {
+            session_.services().windows.runModal(*this);
+        } catch (...) {
+            session_.popModal(*this);
+            modal_ = false;
+            throw;
+        }
+    }
+    if (shown_ && !session_.ended()) {
+        // A modal loop that returns at once (a web page cannot block): the form stays modal
+        // until it is hidden or unloaded, and what follows its closing runs then.
+        apresFermeture_ = std::move(apresFermeture);
+        attenteFermeture_ = true;
+        return;
     }
     session_.popModal(*this);
     modal_ = false;
-    if (shown_) {
-        throw ProgrammingError("the modal loop of " + name_ + " returned with the form shown");
+    if (apresFermeture && !session_.ended()) apresFermeture();
+}
+
+void Form::finModaleDifferee() {
+    if (!attenteFermeture_) return;
+    attenteFermeture_ = false;
+    session_.popModal(*this);
+    modal_ = false;
+    std::function<void()> suite = std::move(apresFermeture_);
+    apresFermeture_ = nullptr;
+    if (suite && !session_.ended()) {
+        BusyScope busy(busyDepth_);
+        suite();
     }
 }
 
@@ -284,6 +304,7 @@ void Form::hide() {
     shown_ = false;
     releaseUnreachableFocus();
     notifyForm(FormChange::Hidden);
+    finModaleDifferee();
 }
 
 void Form::unload() {
@@ -306,6 +327,7 @@ void Form::terminate() {
     state_ = FormState::Unloaded;
     shown_ = false;
     notifyForm(FormChange::Unloaded);
+    finModaleDifferee();
 }
 
 bool Form::acceptsUserInput() const {

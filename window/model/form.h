@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -138,10 +139,13 @@ class Form {
     // ProgrammingError.
     void load();
     // Loads the form if needed, then shows it. Modeless returns at once. Modal goes
-    // through the platform's modal loop and returns when the form is hidden or
-    // unloaded; showing modally a form already shown is an ErreurExecution. Showing
-    // gives the focus to no control: the GUI's first focus arrives as a user action.
-    void show(Modality modality = Modality::Modeless);
+    // through the platform's modal loop, which returns when the form is hidden or unloaded
+    // (a window system that can block) or at once (one that cannot, a web page: the form
+    // then stays modal until it is hidden or unloaded); `apresFermeture` runs once it is
+    // closed either way, so what depends on a modal form's answer goes there. Showing
+    // modally a form already shown is an ErreurExecution. Showing gives the focus to no
+    // control: the GUI's first focus arrives as a user action.
+    void show(Modality modality = Modality::Modeless, std::function<void()> apresFermeture = {});
     // Hides (loading the form first if it was only created); the focus leaves it.
     void hide();
     // Runs the unload handler, then the form becomes inert and hidden and the observers
@@ -189,6 +193,8 @@ class Form {
     bool acceptsUserInput() const;
     // The program ended: unloaded at once, without running any handler.
     void terminate();
+    // A modal show whose loop returned at once ends when the form is hidden or unloaded.
+    void finModaleDifferee();
 
     template <class F>
     void forEachObserver(F&& call);
@@ -208,6 +214,8 @@ class Form {
     FormState state_ = FormState::Created;
     bool shown_ = false;
     bool modal_ = false;
+    bool attenteFermeture_ = false;
+    std::function<void()> apresFermeture_;
     int busyDepth_ = 0;
     std::vector<FormObserver*> observers_;
     int notifyingDepth_ = 0;
