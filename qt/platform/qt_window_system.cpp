@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include "qt/binding/form_binding.h"
@@ -13,6 +14,13 @@
 #include "window/model/user_actions.h"
 
 namespace ormane::qt {
+
+namespace {
+
+// What a window manager adds around a window: its title bar and borders.
+const QSize kRoomForTheFrame(16, 48);
+
+}  // namespace
 
 QtWindowSystem::QtWindowSystem() = default;
 
@@ -42,10 +50,19 @@ FormBinding& QtWindowSystem::bindingFor(window::Form& form) {
     FormBinding& bound = *made;
     bindings_.emplace(&form, std::move(made));
     bound.setReleasedCallback([this, &form] { retire(form); });
-    // Its preferred size (adjustSize would cut it to two thirds of the screen).
+    // Its preferred size (adjustSize would cut it to two thirds of the screen), within the
+    // screen's free area where the window can be made that small.
     FormWindow& shown = bound.window();
     shown.layout()->activate();
-    shown.resize(shown.sizeHint().expandedTo(shown.minimumSizeHint()));
+    const QSize smallest = shown.minimumSizeHint();
+    QSize size = shown.sizeHint().expandedTo(smallest);
+    if (const QScreen* screen = shown.screen()) {
+        const QSize room = screen->availableGeometry().size() - kRoomForTheFrame;
+        if (room.width() >= smallest.width() && room.height() >= smallest.height()) {
+            size = size.boundedTo(room);
+        }
+    }
+    shown.resize(size);
     return bound;
 }
 

@@ -90,6 +90,45 @@ class PicturePaneTest : public qt::testing::WindowTest {
         QVERIFY(pane()->height() < 280 && pane()->height() >= pane()->minimumSizeHint().height());
     }
 
+    // Started with the pane shown on a screen a little larger than the window's smallest
+    // size (the test is run again with a 1024x768 screen): the window opens within the
+    // screen's free area, a title bar's room left, and every text still shows whole.
+    void startsWithThePaneWithinASmallScreen_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("en") << 0;
+        QTest::newRow("fr") << 1;
+    }
+    void startsWithThePaneWithinASmallScreen() {
+        QFETCH(int, language);
+        viaGraphMenu(Qt::Key_S);
+        w_->action(F().menuItem("MenuLangue", static_cast<std::int16_t>(language)))->trigger();
+        const QSize smallest = w_->window()->minimumSizeHint();
+        const QSize room = w_->window()->screen()->availableGeometry().size();
+        if (room.width() < smallest.width() || room.height() < smallest.height() + 40 ||
+            room.height() > 800) {
+            QSKIP("needs a screen between the window's smallest size and its preferred size");
+        }
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkpath(QStringLiteral("ormane")));
+        QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
+                            dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
+        w_.reset();
+        w_ = std::make_unique<qt::testing::ProgrammeWindow>(dossier.path());
+        w_->programme().Demarre();
+        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
+        qt::testing::settle(*w_->window());
+        QVERIFY(pane()->isVisible());
+        const QSize opened = w_->window()->size();
+        QVERIFY2(opened.width() <= room.width() && opened.height() + 40 <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                .arg(opened.width())
+                                .arg(opened.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        expectTidy(*w_->window(), language == 0 ? QStringLiteral("en-small-screen")
+                                                : QStringLiteral("fr-small-screen"));
+    }
+
     void theGraphMenuShowsAndHidesThePaneAndKeepsTheChoice() {
         QVERIFY(!pane()->isVisible());
         const int hauteur = w_->window()->height();
