@@ -52,6 +52,22 @@ class PicturePaneTest : public qt::testing::WindowTest {
     }
     QString description() { return pane()->accessibleDescription(); }
 
+    // Ends the program and starts a new one with a copy of its settings in `dossier` (the
+    // first program's folder goes with it); true once the new main window is active.
+    bool restartWithTheSameSettings(const QTemporaryDir& dossier) {
+        if (!QDir(dossier.path()).mkpath(QStringLiteral("ormane")) ||
+            !QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
+                         dossier.filePath(QStringLiteral("ormane/ormane.ini")))) {
+            return false;
+        }
+        w_.reset();
+        w_ = std::make_unique<qt::testing::ProgrammeWindow>(dossier.path());
+        w_->programme().Demarre();
+        if (!QTest::qWaitForWindowActive(w_->window())) return false;
+        qt::testing::settle(*w_->window());
+        return true;
+    }
+
   private slots:
     void init() { QVERIFY(start(&saveDialog_)); }
     void cleanup() { w_.reset(); }
@@ -109,14 +125,7 @@ class PicturePaneTest : public qt::testing::WindowTest {
             QSKIP("needs a screen between the window's smallest size and its preferred size");
         }
         QTemporaryDir dossier;
-        QVERIFY(QDir(dossier.path()).mkpath(QStringLiteral("ormane")));
-        QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
-                            dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
-        w_.reset();
-        w_ = std::make_unique<qt::testing::ProgrammeWindow>(dossier.path());
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
+        QVERIFY(restartWithTheSameSettings(dossier));
         QVERIFY(pane()->isVisible());
         const QSize opened = w_->window()->size();
         QVERIFY2(opened.width() <= room.width() && opened.height() + 40 <= room.height(),
@@ -143,17 +152,9 @@ class PicturePaneTest : public qt::testing::WindowTest {
             w_->programme().session().services().settings.read(kNomExecutable, "Options", "Image"),
             std::optional<std::string>("1"));
 
-        // A new program with the same settings opens with the pane shown (the settings
-        // copied out of the first program's folder, which goes with it).
+        // A new program with the same settings opens with the pane shown.
         QTemporaryDir dossier;
-        QVERIFY(QDir(dossier.path()).mkpath(QStringLiteral("ormane")));
-        QVERIFY(QFile::copy(w_->settingsFolder() + QStringLiteral("/ormane/ormane.ini"),
-                            dossier.filePath(QStringLiteral("ormane/ormane.ini"))));
-        w_.reset();
-        w_ = std::make_unique<qt::testing::ProgrammeWindow>(dossier.path());
-        w_->programme().Demarre();
-        QVERIFY(QTest::qWaitForWindowActive(w_->window()));
-        qt::testing::settle(*w_->window());
+        QVERIFY(restartWithTheSameSettings(dossier));
         QVERIFY(pane()->isVisible());
 
         viaGraphMenu(Qt::Key_S);
